@@ -1,0 +1,34 @@
+// heliodex-cli's commands as a function of the arguments and the present.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "cli/args.h"
+#include "core/datetime.h"
+#include "core/observer.h"
+#include "report/options_model.h"
+
+namespace hx::cli {
+
+struct Outcome {
+    int status = 0;  // 0 done, 1 cannot do it (no site), 2 bad arguments
+    QString out;
+    QString err;
+};
+
+// Everything a command reads, resolved from the request.
+struct Context {
+    Moment moment = 0;
+    Observer observer;
+    OptionsModel options;
+};
+
+// Resolves the site, moment and options: unset --tz and --dst follow the system's time
+// zone at that moment; --temp-f is converted to Celsius.
+Context ResolveContext(const Request& r, Moment now);
+
+// Runs the command line (arguments after the program name) at the present `now`.
+Outcome Run(const QStringList& args, Moment now);
+
+}  // namespace hx::cli

@@ -1,0 +1,91 @@
+// The Thelemic date line.
+#include "thelemic.h"
+
+#include "ephemeris.h"
+#include "names.h"
+#include "roman.h"
+
+namespace hx {
+
+int EraYear(int year, int month, int sunSign) {
+    int era = year - 1904;
+    if (month == 1 || month == 2) --era;
+    if (month == 3 && sunSign != 0) --era;
+    // Before the first Aries ingress of the era there is no era year yet.
+    return era < 0 ? 0 : era;
+}
+
+QString ThelemicYearText(int eraYear, const ThelemicStyle& style) {
+    const int d = eraYear / 22;
+    const int e = eraYear % 22;
+    QString dText, eText;
+    switch (style.year) {
+        case YearStyle::IVx:
+            dText = ToRoman(d);
+            eText = ToRoman(e).toLower();
+            break;
+        case YearStyle::iv10:
+            dText = ToRoman(d).toLower();
+            eText = QString::number(e);
+            break;
+        case YearStyle::ivX:
+            dText = ToRoman(d).toLower();
+            eText = ToRoman(e);
+            break;
+        case YearStyle::N4x:
+            dText = QString::number(d);
+            eText = ToRoman(e).toLower();
+            break;
+        case YearStyle::N4X:
+            dText = QString::number(d);
+            eText = ToRoman(e);
+            break;
+        case YearStyle::None:
+            break;
+    }
+    return style.noSpace ? dText + eText : dText + ' ' + eText;
+}
+
+namespace {
+void AppendBody(QString& out, const char* name, double lon, bool degrees) {
+    const SignDegree sd = ToSignDegree(lon);
+    out += QLatin1String(name);
+    out += ' ';
+    if (degrees) {
+        out += QString::number(sd.degree);
+        out += QStringLiteral("\u00B0 ");
+    }
+    out += QLatin1String(SignNames[sd.sign]);
+    out += ' ';
+}
+}  // namespace
+
+QString ThelemicDateText(int year, int month, double sunLon, double moonLon,
+                         const ThelemicStyle& style) {
+    QString positions;
+    AppendBody(positions, "Sol", sunLon, style.degrees);
+    AppendBody(positions, "Luna", moonLon, style.degrees);
+    const QString y = ThelemicYearText(EraYear(year, month, ToSignDegree(sunLon).sign), style);
+    switch (style.prefix) {
+        case YearPrefix::An:
+            return "An " + y + ' ' + positions;
+        case YearPrefix::Anno:
+            return "Anno " + y + ' ' + positions;
+        case YearPrefix::Bare:
+            return y + ' ' + positions;
+        case YearPrefix::Omitted:
+            break;
+    }
+    return positions;
+}
+
+QString ThelemicDateText(Moment moment, const Observer& obs, const ThelemicStyle& style) {
+    const double jd = MomentToJulianDay(moment, obs);
+    eph::SetTopo(obs);
+    const double sun = eph::EclipticLongitude(jd, 0);
+    const double moon = eph::EclipticLongitude(jd, 1);
+    const DateTimeFields f = DecodeDateTime(moment);
+    return ThelemicDateText(f.year, f.month, sun, moon, style);
+}
+
+}  // namespace hx

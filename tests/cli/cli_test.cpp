@@ -1,0 +1,72 @@
+// heliodex-cli: argument errors, the date line and the positions object.
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/run.h"
+
+using namespace hx;
+using namespace hx::cli;
+
+namespace {
+const Moment kNow = EncodeDateTime(2024, 6, 15, 15, 45);
+
+QStringList Split(const char* s) { return QString(s).split(' ', Qt::SkipEmptyParts); }
+}  // namespace
+
+TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"--lat", "north", "thelemic"}, "--lat"},
+        {{"--at", "2024-13-01 10:00", "thelemic"}, "--at"},
+        {{"--at", "yesterday", "thelemic"}, "yesterday"},
+        {{"--dst", "2", "thelemic"}, "--dst"},
+        {{"--option", "Bogus1=1", "thelemic"}, "Bogus1"},
+        {{"--option", "An1=yes", "thelemic"}, "An1"},
+        {{"--frobnicate", "thelemic"}, "--frobnicate"},
+        {{"--tz"}, "--tz"},
+        {{"sing"}, "sing"},
+        {{}, "no command"},
+        {{"--lat", "nan", "thelemic"}, "--lat"},
+    };
+    for (const auto& [args, culprit] : rows) {
+        const Outcome o = cli::Run(args, kNow);
+        EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.err.contains(culprit)) << o.err.toStdString();
+        EXPECT_EQ(o.err.count('\n'), 1);
+        EXPECT_TRUE(o.out.isEmpty());
+    }
+}
+
+TEST(CliArgs, OptionsAndValuesParse) {
+    const auto r = std::get<Request>(ParseArgs(
+        {"--lat=44.98", "--lon", "-93.27", "--tz", "5.75", "--option", "N4X2=1", "thelemic"}));
+    EXPECT_DOUBLE_EQ(*r.lat, 44.98);
+    EXPECT_DOUBLE_EQ(*r.lon, -93.27);
+    EXPECT_DOUBLE_EQ(*r.tz, 5.75);
+    ASSERT_EQ(r.options.size(), 1u);
+    EXPECT_EQ(r.options[0].first, "N4X2");
+    EXPECT_TRUE(r.options[0].second);
+}
+
+TEST(CliThelemic, MinneapolisInJune) {
+    const Outcome o = cli::Run(Split("--at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1 "
+                                "thelemic"),
+                          kNow);
+    EXPECT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, QString::fromUtf8("An V x Sol 25° Gemini Luna 13° Libra \n"));
+    const Outcome styled = cli::Run(Split("--at 2024-06-15T15:45 --tz -6 --dst 1 --option Degrees1=0 "
+                                     "--option Anno1=1 --option N4X2=1 --option Nospace1=1 thelemic"),
+                               kNow);
+    EXPECT_EQ(styled.out, "Anno 5X Sol Gemini Luna Libra \n");
+}
+
+TEST(CliPositions, JsonObject) {
+    const Outcome o = cli::Run(Split("--at 2024-06-15T12:30:45 --tz 0 --dst 0 positions"), kNow);
+    ASSERT_EQ(o.status, 0);
+    const QJsonObject j = QJsonDocument::fromJson(o.out.toUtf8()).object();
+    EXPECT_EQ(j["moment"].toString(), "2024-06-15T12:30:45");
+    EXPECT_NEAR(j["jd_ut"].toDouble(), 2460477.020833, 1e-6);
+    EXPECT_NEAR(j["sun_lon"].toDouble(), 84.9, 0.3);
+    EXPECT_GE(j["moon_lon"].toDouble(), 0);
+}

@@ -1,0 +1,54 @@
+// The date-time scale: encoding, decoding, weekdays and QDateTime round trips.
+#include <gtest/gtest.h>
+
+#include "core/datetime.h"
+
+using namespace hx;
+
+TEST(DateTimeScale, EpochAndKnownDays) {
+    EXPECT_DOUBLE_EQ(EncodeDateTime(1899, 12, 30), 0.0);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(1900, 1, 1), 2.0);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(2024, 6, 15, 12), 45458.5);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(1904, 3, 20, 18), 1541.75);
+}
+
+TEST(DateTimeScale, DecodeRoundsToMillisecond) {
+    // 14:04:59.9996 is 14:05:00.000 once rounded; no minute is lost to float error.
+    const Moment m = EncodeDateTime(2008, 12, 9, 14, 5) - 0.0004 / 86400.0;
+    const DateTimeFields f = DecodeDateTime(m);
+    EXPECT_EQ(f.hour, 14);
+    EXPECT_EQ(f.minute, 5);
+    EXPECT_EQ(f.second, 0);
+    // The last millisecond of a day does not spill into the next day.
+    const DateTimeFields g = DecodeDateTime(EncodeDateTime(2024, 12, 31, 23, 59, 59, 999));
+    EXPECT_EQ(g.year, 2024);
+    EXPECT_EQ(g.day, 31);
+    EXPECT_EQ(g.msec, 999);
+}
+
+TEST(DateTimeScale, RoundTripsOverManyMoments) {
+    for (int i = 0; i < 2000; ++i) {
+        const Moment m = 1541.0 + i * 37.123456;
+        const DateTimeFields f = DecodeDateTime(m);
+        EXPECT_NEAR(EncodeDateTime(f), m, 1e-8) << i;
+        EXPECT_NEAR(FromQDateTime(ToQDateTime(m)), m, 1e-8) << i;
+    }
+}
+
+TEST(DateTimeScale, PartsWeekdayAndDays) {
+    const Moment m = EncodeDateTime(2024, 6, 15, 15, 45, 10);
+    EXPECT_DOUBLE_EQ(DatePart(m), EncodeDateTime(2024, 6, 15));
+    EXPECT_NEAR(TimePart(m), (15 * 3600 + 45 * 60 + 10) / 86400.0, 1e-9);
+    EXPECT_EQ(DayOfWeek(m), 7);                               // Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDateTime(2024, 6, 16)), 1);     // Sunday
+    EXPECT_EQ(DecodeDateTime(AddDays(m, 17)).month, 7);
+    EXPECT_EQ(DecodeDateTime(AddDays(m, 17)).day, 2);
+}
+
+TEST(DateTimeScale, Representable) {
+    EXPECT_TRUE(IsRepresentable(EncodeDateTime(1, 1, 1)));
+    EXPECT_TRUE(IsRepresentable(EncodeDateTime(9999, 12, 31, 23, 59)));
+    EXPECT_FALSE(IsRepresentable(EncodeDateTime(9999, 12, 31) + 1.0));
+    EXPECT_FALSE(IsRepresentable(EncodeDateTime(1, 1, 1) - 1.0));
+    EXPECT_FALSE(IsRepresentable(std::nan("")));
+}

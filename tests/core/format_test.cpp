@@ -1,0 +1,45 @@
+// Pattern formatting under en_US.
+#include <gtest/gtest.h>
+
+#include "core/format.h"
+
+using namespace hx;
+
+namespace {
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+struct Row {
+    const char* pattern;
+    int y, mo, d, h, mi, s;
+    const char* expected;
+};
+
+class Formats : public ::testing::TestWithParam<Row> {};
+
+TEST_P(Formats, UnderEnUs) {
+    const Row& r = GetParam();
+    const Moment m = EncodeDateTime(r.y, r.mo, r.d, r.h, r.mi, r.s);
+    EXPECT_EQ(FormatDateTime(QString::fromUtf8(r.pattern), m, kUs), QString::fromUtf8(r.expected))
+        << r.pattern;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, Formats,
+    ::testing::Values(Row{"dddddd", 2024, 6, 15, 15, 45, 10, "Saturday, June 15, 2024"},
+                      Row{"tt", 2024, 6, 15, 15, 45, 10, "3:45:10 PM"},
+                      Row{"t", 2024, 6, 15, 15, 45, 10, "3:45 PM"},
+                      Row{" hh:nn ampm", 2024, 6, 15, 15, 45, 10, " 03:45 PM"},
+                      Row{" hh:nn ampm", 2024, 6, 15, 0, 5, 0, " 12:05 AM"},
+                      Row{"hh:nn", 2024, 6, 15, 15, 45, 10, "15:45"},
+                      Row{"yyyymmdddhhnn", 2008, 12, 9, 14, 5, 0, "200812Tue1405"},
+                      Row{"dddd", 2008, 12, 9, 14, 5, 0, "Tuesday"},
+                      Row{"yy", 2008, 12, 9, 14, 5, 0, "08"},
+                      Row{"ddddd \"e.v. \"", 2024, 6, 15, 1, 0, 0, "6/15/24 e.v. "},
+                      Row{"\"hh mm\" hh", 2024, 6, 15, 9, 0, 0, "hh mm 09"},
+                      Row{" dddd hh:nn ", 2024, 6, 18, 14, 5, 0, " Tuesday 14:05 "}));
+
+TEST(LongTime, HasNoZone) {
+    EXPECT_FALSE(LongTimeFormatWithoutZone(kUs).contains('t'));
+    EXPECT_EQ(FormatDateTime("tt", EncodeDateTime(2024, 1, 1, 0, 0, 1), kUs), "12:00:01 AM");
+}
+}  // namespace
