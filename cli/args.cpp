@@ -56,7 +56,8 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             continue;
         }
         if (!a.startsWith(QLatin1String("--"))) {
-            if (!Commands().contains(a)) return Error{QStringLiteral("unknown command: \"%1\"").arg(a)};
+            if (!Commands().contains(a))
+                return Error{QStringLiteral("unknown command: \"%1\"").arg(a)};
             r.command = a;
             continue;
         }
@@ -68,18 +69,21 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             value = a.mid(eq + 1);
             inlineValue = true;
         }
-        static const QStringList valued = {"--at", "--lat", "--lon", "--tz", "--dst", "--alt",
-                                           "--pressure", "--temp-f", "--option"};
-        if (!valued.contains(flag)) return Error{QStringLiteral("unknown option: \"%1\"").arg(flag)};
+        static const QStringList valued = {"--at",  "--lat",      "--lon",    "--tz",    "--dst",
+                                           "--alt", "--pressure", "--temp-f", "--option"};
+        if (!valued.contains(flag))
+            return Error{QStringLiteral("unknown option: \"%1\"").arg(flag)};
         if (!inlineValue) {
-            if (i + 1 >= args.size()) return Error{QStringLiteral("missing value for %1").arg(flag)};
+            if (i + 1 >= args.size())
+                return Error{QStringLiteral("missing value for %1").arg(flag)};
             value = args[++i];
         }
         std::optional<Error> err;
         if (flag == QLatin1String("--at")) {
             if (!ParseMoment(value))
-                return Error{QStringLiteral("bad value for --at: \"%1\" (want YYYY-MM-DD HH:MM[:SS])")
-                                 .arg(value)};
+                return Error{
+                    QStringLiteral("bad value for --at: \"%1\" (want YYYY-MM-DD HH:MM[:SS])")
+                        .arg(value)};
             r.at = value;
         } else if (flag == QLatin1String("--lat")) {
             err = numberFlag(flag, value, r.lat);
@@ -95,7 +99,8 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             err = numberFlag(flag, value, r.tempF);
         } else if (flag == QLatin1String("--dst")) {
             if (value != QLatin1String("0") && value != QLatin1String("1"))
-                return Error{QStringLiteral("bad value for --dst: \"%1\" (want 0 or 1)").arg(value)};
+                return Error{
+                    QStringLiteral("bad value for --dst: \"%1\" (want 0 or 1)").arg(value)};
             r.dst = value.toInt();
         } else if (flag == QLatin1String("--option")) {
             const int e = value.indexOf('=');

@@ -17,7 +17,7 @@ struct Request {
     std::optional<double> lat, lon, tz, alt, pressure, tempF;
     std::optional<int> dst;
     std::vector<std::pair<QString, bool>> options;  // --option NAME=0|1, in order
-    QStringList rest;  // arguments after the command
+    QStringList rest;                               // arguments after the command
 };
 
 struct Error {

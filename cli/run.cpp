@@ -29,7 +29,9 @@ Context ResolveContext(const Request& r, Moment now) {
 
 namespace {
 
-QString LocalIso(Moment m) { return ToQDateTime(m).toString(Qt::ISODate); }
+QString LocalIso(Moment m) {
+    return ToQDateTime(m).toString(Qt::ISODate);
+}
 
 Outcome Thelemic(const Context& c) {
     return {0, ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options)) + '\n', {}};

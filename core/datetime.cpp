@@ -10,7 +10,9 @@ constexpr qint64 kMsPerDay = 86400000;
 // QDate::toJulianDay() of 1899-12-30.
 const qint64 kEpochJdn = QDate(1899, 12, 30).toJulianDay();
 
-qint64 ToMilliseconds(Moment m) { return std::llround(m * double(kMsPerDay)); }
+qint64 ToMilliseconds(Moment m) {
+    return std::llround(m * double(kMsPerDay));
+}
 }  // namespace
 
 Moment EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec) {
@@ -44,11 +46,17 @@ DateTimeFields DecodeDateTime(Moment m) {
     return f;
 }
 
-double DatePart(Moment m) { return std::trunc(m); }
+double DatePart(Moment m) {
+    return std::trunc(m);
+}
 
-double TimePart(Moment m) { return m - std::floor(m); }
+double TimePart(Moment m) {
+    return m - std::floor(m);
+}
 
-Moment AddDays(Moment m, double days) { return m + days; }
+Moment AddDays(Moment m, double days) {
+    return m + days;
+}
 
 int DayOfWeek(Moment m) {
     const DateTimeFields f = DecodeDateTime(m);
@@ -56,11 +64,12 @@ int DayOfWeek(Moment m) {
 }
 
 Moment FromQDate(QDate d, QTime t) {
-    return EncodeDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
-                          t.msec());
+    return EncodeDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
 }
 
-Moment FromQDateTime(const QDateTime& dt) { return FromQDate(dt.date(), dt.time()); }
+Moment FromQDateTime(const QDateTime& dt) {
+    return FromQDate(dt.date(), dt.time());
+}
 
 QDateTime ToQDateTime(Moment m) {
     const DateTimeFields f = DecodeDateTime(m);

@@ -52,7 +52,9 @@ double JulDay(int year, int month, int day, double hour) {
     return swe_julday(year, month, day, hour, SE_GREG_CAL);
 }
 
-void SetTopo(const Observer& obs) { swe_set_topo(obs.Longitude, obs.Latitude, obs.Altitude); }
+void SetTopo(const Observer& obs) {
+    swe_set_topo(obs.Longitude, obs.Latitude, obs.Altitude);
+}
 
 double EclipticLongitude(double jdUt, int body) {
     double xx[6] = {};
@@ -78,7 +80,9 @@ std::optional<double> RiseTrans(double jdUt, int body, int flag, const Observer&
     return tret[0];
 }
 
-void Close() { swe_close(); }
+void Close() {
+    swe_close();
+}
 
 }  // namespace eph
 }  // namespace hx

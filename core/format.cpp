@@ -11,7 +11,9 @@ int CountRun(const QString& p, int i, QChar c) {
     return n;
 }
 
-QString Pad2(int v) { return QString::number(v).rightJustified(2, '0'); }
+QString Pad2(int v) {
+    return QString::number(v).rightJustified(2, '0');
+}
 
 }  // namespace
 
@@ -59,18 +61,28 @@ QString FormatDateTime(const QString& p, Moment m, const QLocale& locale) {
         }
         const int n = CountRun(p, i, lc);
         if (lc == 'd') {
-            if (n >= 6) out += locale.toString(date, QLocale::LongFormat);
-            else if (n == 5) out += locale.toString(date, QLocale::ShortFormat);
-            else if (n == 4) out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
-            else if (n == 3) out += locale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
-            else if (n == 2) out += Pad2(f.day);
-            else out += QString::number(f.day);
+            if (n >= 6)
+                out += locale.toString(date, QLocale::LongFormat);
+            else if (n == 5)
+                out += locale.toString(date, QLocale::ShortFormat);
+            else if (n == 4)
+                out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
+            else if (n == 3)
+                out += locale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
+            else if (n == 2)
+                out += Pad2(f.day);
+            else
+                out += QString::number(f.day);
             i += std::min(n, 6);
         } else if (lc == 'm') {
-            if (n >= 4) out += locale.monthName(f.month, QLocale::LongFormat);
-            else if (n == 3) out += locale.monthName(f.month, QLocale::ShortFormat);
-            else if (n == 2) out += Pad2(f.month);
-            else out += QString::number(f.month);
+            if (n >= 4)
+                out += locale.monthName(f.month, QLocale::LongFormat);
+            else if (n == 3)
+                out += locale.monthName(f.month, QLocale::ShortFormat);
+            else if (n == 2)
+                out += Pad2(f.month);
+            else
+                out += QString::number(f.month);
             i += std::min(n, 4);
         } else if (lc == 'y') {
             out += n >= 3 ? QString::number(f.year).rightJustified(4, '0') : Pad2(f.year % 100);
@@ -85,8 +97,10 @@ QString FormatDateTime(const QString& p, Moment m, const QLocale& locale) {
             out += n >= 2 ? Pad2(f.second) : QString::number(f.second);
             i += std::min(n, 2);
         } else if (lc == 't') {
-            if (n >= 2) out += locale.toString(time, LongTimeFormatWithoutZone(locale));
-            else out += locale.toString(time, QLocale::ShortFormat);
+            if (n >= 2)
+                out += locale.toString(time, LongTimeFormatWithoutZone(locale));
+            else
+                out += locale.toString(time, QLocale::ShortFormat);
             i += std::min(n, 2);
         } else {
             out += c;

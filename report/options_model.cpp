@@ -54,8 +54,7 @@ const std::vector<MenuItemDef>& MenuItems() {
         {"Internet1", "Internet", "Options1", 0, false, false, ""},
         {"Refresh1", "Refresh weather and feeds every ten min", "Internet1", 0, false, false,
          "Refresh1Click"},
-        {"Disabled1", "Disable internet functions", "Internet1", 0, false, false,
-         "Disabled1Click"},
+        {"Disabled1", "Disable internet functions", "Internet1", 0, false, false, "Disabled1Click"},
         {"Help1", "&Help", "", 0, false, false, ""},
         {"About1", "&About", "Help1", 0, false, false, "About1Click"},
         {"DatetoClipboard1", "Date to Clipboard", "PopupMenu1", 0, false, false,
@@ -70,7 +69,8 @@ int OptionsModel::IndexOf(const QString& name) {
     static const std::unordered_map<QString, int> index = [] {
         std::unordered_map<QString, int> m;
         const auto& items = MenuItems();
-        for (int i = 0; i < int(items.size()); ++i) m.emplace(QString::fromLatin1(items[i].name), i);
+        for (int i = 0; i < int(items.size()); ++i)
+            m.emplace(QString::fromLatin1(items[i].name), i);
         return m;
     }();
     const auto it = index.find(name);
@@ -81,7 +81,9 @@ OptionsModel::OptionsModel() {
     for (const MenuItemDef& d : MenuItems()) checked_.push_back(d.checked);
 }
 
-bool OptionsModel::Has(const QString& name) const { return IndexOf(name) >= 0; }
+bool OptionsModel::Has(const QString& name) const {
+    return IndexOf(name) >= 0;
+}
 
 bool OptionsModel::Checked(const QString& name) const {
     const int i = IndexOf(name);
@@ -121,16 +123,26 @@ ThelemicStyle ThelemicStyleOf(const OptionsModel& o) {
     s.degrees = o.Checked("Degrees1");
     s.noSpace = o.Checked("Nospace1");
     // The first checked item of each group decides, as the menu is read top to bottom.
-    if (o.Checked("IVx1")) s.year = YearStyle::IVx;
-    else if (o.Checked("iv101")) s.year = YearStyle::iv10;
-    else if (o.Checked("ivX2")) s.year = YearStyle::ivX;
-    else if (o.Checked("N4x1")) s.year = YearStyle::N4x;
-    else if (o.Checked("N4X2")) s.year = YearStyle::N4X;
-    else s.year = YearStyle::None;
-    if (o.Checked("An1")) s.prefix = YearPrefix::An;
-    else if (o.Checked("Anno1")) s.prefix = YearPrefix::Anno;
-    else if (o.Checked("None1")) s.prefix = YearPrefix::Bare;
-    else s.prefix = YearPrefix::Omitted;
+    if (o.Checked("IVx1"))
+        s.year = YearStyle::IVx;
+    else if (o.Checked("iv101"))
+        s.year = YearStyle::iv10;
+    else if (o.Checked("ivX2"))
+        s.year = YearStyle::ivX;
+    else if (o.Checked("N4x1"))
+        s.year = YearStyle::N4x;
+    else if (o.Checked("N4X2"))
+        s.year = YearStyle::N4X;
+    else
+        s.year = YearStyle::None;
+    if (o.Checked("An1"))
+        s.prefix = YearPrefix::An;
+    else if (o.Checked("Anno1"))
+        s.prefix = YearPrefix::Anno;
+    else if (o.Checked("None1"))
+        s.prefix = YearPrefix::Bare;
+    else
+        s.prefix = YearPrefix::Omitted;
     return s;
 }
 

@@ -16,7 +16,7 @@ struct MenuItemDef {
     const char* parent;  // "" for the menu bar; "PopupMenu1" for the tray menu
     int group;
     bool radio;
-    bool checked;  // the design check mark
+    bool checked;         // the design check mark
     const char* handler;  // "" for no command
 };
 
@@ -24,7 +24,7 @@ struct MenuItemDef {
 const std::vector<MenuItemDef>& MenuItems();
 
 class OptionsModel {
-public:
+  public:
     OptionsModel();  // design check marks
 
     bool Has(const QString& name) const;
@@ -41,7 +41,7 @@ public:
 
     bool operator==(const OptionsModel&) const = default;
 
-private:
+  private:
     std::vector<bool> checked_;
 };
 

@@ -12,7 +12,9 @@ using namespace hx::cli;
 namespace {
 const Moment kNow = EncodeDateTime(2024, 6, 15, 15, 45);
 
-QStringList Split(const char* s) { return QString(s).split(' ', Qt::SkipEmptyParts); }
+QStringList Split(const char* s) {
+    return QString(s).split(' ', Qt::SkipEmptyParts);
+}
 }  // namespace
 
 TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
@@ -50,14 +52,16 @@ TEST(CliArgs, OptionsAndValuesParse) {
 }
 
 TEST(CliThelemic, MinneapolisInJune) {
-    const Outcome o = cli::Run(Split("--at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1 "
-                                "thelemic"),
-                          kNow);
+    const Outcome o =
+        cli::Run(Split("--at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1 "
+                       "thelemic"),
+                 kNow);
     EXPECT_EQ(o.status, 0) << o.err.toStdString();
     EXPECT_EQ(o.out, QString::fromUtf8("An V x Sol 25° Gemini Luna 13° Libra \n"));
-    const Outcome styled = cli::Run(Split("--at 2024-06-15T15:45 --tz -6 --dst 1 --option Degrees1=0 "
-                                     "--option Anno1=1 --option N4X2=1 --option Nospace1=1 thelemic"),
-                               kNow);
+    const Outcome styled =
+        cli::Run(Split("--at 2024-06-15T15:45 --tz -6 --dst 1 --option Degrees1=0 "
+                       "--option Anno1=1 --option N4X2=1 --option Nospace1=1 thelemic"),
+                 kNow);
     EXPECT_EQ(styled.out, "Anno 5X Sol Gemini Luna Libra \n");
 }
 

@@ -39,8 +39,8 @@ TEST(DateTimeScale, PartsWeekdayAndDays) {
     const Moment m = EncodeDateTime(2024, 6, 15, 15, 45, 10);
     EXPECT_DOUBLE_EQ(DatePart(m), EncodeDateTime(2024, 6, 15));
     EXPECT_NEAR(TimePart(m), (15 * 3600 + 45 * 60 + 10) / 86400.0, 1e-9);
-    EXPECT_EQ(DayOfWeek(m), 7);                               // Saturday
-    EXPECT_EQ(DayOfWeek(EncodeDateTime(2024, 6, 16)), 1);     // Sunday
+    EXPECT_EQ(DayOfWeek(m), 7);                            // Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDateTime(2024, 6, 16)), 1);  // Sunday
     EXPECT_EQ(DecodeDateTime(AddDays(m, 17)).month, 7);
     EXPECT_EQ(DecodeDateTime(AddDays(m, 17)).day, 2);
 }

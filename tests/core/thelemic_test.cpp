@@ -18,16 +18,19 @@ TEST(Thelemic, WorkedExample) {
               QString::fromUtf8("An V x Sol 24° Gemini Luna 13° Virgo "));
     EXPECT_EQ(ThelemicDateText(2024, 6, 84.5, 163.2, Style(YearStyle::IVx, YearPrefix::An, false)),
               "An V x Sol Gemini Luna Virgo ");
-    EXPECT_EQ(ThelemicDateText(2024, 6, 84.5, 163.2,
-                               Style(YearStyle::N4X, YearPrefix::Anno, true, true)),
-              QString::fromUtf8("Anno 5X Sol 24° Gemini Luna 13° Virgo "));
+    EXPECT_EQ(
+        ThelemicDateText(2024, 6, 84.5, 163.2, Style(YearStyle::N4X, YearPrefix::Anno, true, true)),
+        QString::fromUtf8("Anno 5X Sol 24° Gemini Luna 13° Virgo "));
 }
 
 TEST(Thelemic, YearStylesAndPrefixes) {
     const std::tuple<YearStyle, YearPrefix, const char*> rows[] = {
-        {YearStyle::IVx, YearPrefix::An, "An V x "},     {YearStyle::iv10, YearPrefix::An, "An v 10 "},
-        {YearStyle::ivX, YearPrefix::Anno, "Anno v X "}, {YearStyle::N4x, YearPrefix::Bare, "5 x "},
-        {YearStyle::N4X, YearPrefix::An, "An 5 X "},     {YearStyle::None, YearPrefix::An, "An   "},
+        {YearStyle::IVx, YearPrefix::An, "An V x "},
+        {YearStyle::iv10, YearPrefix::An, "An v 10 "},
+        {YearStyle::ivX, YearPrefix::Anno, "Anno v X "},
+        {YearStyle::N4x, YearPrefix::Bare, "5 x "},
+        {YearStyle::N4X, YearPrefix::An, "An 5 X "},
+        {YearStyle::None, YearPrefix::An, "An   "},
         {YearStyle::IVx, YearPrefix::Omitted, ""}};
     for (const auto& [y, p, head] : rows) {
         const QString line = ThelemicDateText(2024, 6, 84.5, 163.2, Style(y, p, false));
@@ -36,7 +39,7 @@ TEST(Thelemic, YearStylesAndPrefixes) {
 }
 
 TEST(Thelemic, EraYearRule) {
-    EXPECT_EQ(EraYear(2025, 1, 9), 120);   // January belongs to the year begun last March
+    EXPECT_EQ(EraYear(2025, 1, 9), 120);  // January belongs to the year begun last March
     EXPECT_EQ(EraYear(2025, 2, 10), 120);
     EXPECT_EQ(EraYear(2025, 3, 11), 120);  // Sun still in Pisces
     EXPECT_EQ(EraYear(2025, 3, 0), 121);   // Sun in Aries
@@ -47,9 +50,7 @@ TEST(Thelemic, EraYearRule) {
 }
 
 TEST(Thelemic, EmptyNumeralsLeaveTheirBlanks) {
-    auto head = [](int era) {
-        return ThelemicYearText(era, kDefault);
-    };
+    auto head = [](int era) { return ThelemicYearText(era, kDefault); };
     EXPECT_EQ(head(0), " ");
     EXPECT_EQ(head(22), "I ");
     EXPECT_EQ(head(21), " xxi");

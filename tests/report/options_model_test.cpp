@@ -12,9 +12,9 @@ TEST(MenuModel, TableAndDesignMarks) {
     QStringList checked;
     for (const auto& d : MenuItems())
         if (o.Checked(d.name)) checked << d.name;
-    EXPECT_EQ(checked, QStringList({"Long1", "Long2", "IVx1", "An1", "N11", "Degrees1",
-                                    "Solarevents1", "PlanetaryHours1", "Moonphase1",
-                                    "MoonPhase2"}));
+    EXPECT_EQ(checked,
+              QStringList({"Long1", "Long2", "IVx1", "An1", "N11", "Degrees1", "Solarevents1",
+                           "PlanetaryHours1", "Moonphase1", "MoonPhase2"}));
     EXPECT_FALSE(o.Has("Nonesuch"));
     EXPECT_FALSE(o.Checked("Nonesuch"));
 }
@@ -25,7 +25,7 @@ TEST(MenuModel, GroupRule) {
     EXPECT_TRUE(o.Checked("Short1"));
     EXPECT_FALSE(o.Checked("Long1"));
     EXPECT_TRUE(o.Checked("Long2"));  // another group is untouched
-    o.Invert("Short1");  // clearing sets none
+    o.Invert("Short1");               // clearing sets none
     EXPECT_FALSE(o.Checked("Short1"));
     EXPECT_FALSE(o.Checked("Long1"));
     EXPECT_FALSE(o.Checked("Roman1"));

@@ -10,18 +10,21 @@ namespace hx::test {
 
 // Sets TZ for the scope of the object and restores the previous value.
 class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* tz) : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
+  public:
+    explicit ScopedTimeZone(const char* tz)
+        : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
         qputenv("TZ", tz);
         tzset();
     }
     ~ScopedTimeZone() {
-        if (had_) qputenv("TZ", old_);
-        else qunsetenv("TZ");
+        if (had_)
+            qputenv("TZ", old_);
+        else
+            qunsetenv("TZ");
         tzset();
     }
 
-private:
+  private:
     QByteArray old_;
     bool had_;
 };

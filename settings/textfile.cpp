@@ -1,0 +1,108 @@
+// Line files: encoding rules on reading, atomic replacement on writing.
+#include "textfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+#include "core/error.h"
+
+namespace hx::files {
+
+namespace {
+QString& Override() {
+    static QString dir;
+    return dir;
+}
+
+// Windows-1252 0x80..0x9F; the rest of the code page is Latin-1.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+void SetProgramDirectory(const QString& dir) {
+    Override() = dir;
+}
+
+QString ProgramDirectory() {
+    if (!Override().isEmpty()) return Override();
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo(exeDir).isWritable()) return exeDir;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
+QString ProgramFile(const QString& name) {
+    return QDir(ProgramDirectory()).filePath(name);
+}
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        out += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QString DecodeText(const QByteArray& bytes) {
+    if (auto enc = QStringConverter::encodingForData(bytes)) {
+        if (*enc != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
+            QStringDecoder dec(*enc);
+            return dec.decode(bytes);
+        }
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return DecodeWindows1252(bytes);
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines << text.mid(start, i - start);
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return lines;
+}
+
+std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes) {
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = f.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) return std::nullopt;
+    return SplitLines(DecodeText(bytes));
+}
+
+void WriteLines(const QString& path, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& l : lines) {
+        bytes += l.toUtf8();
+        bytes += "\r\n";
+    }
+    QSaveFile f(path);
+    const auto fail = [&](const QString& why) {
+        throw Error(QStringLiteral("Cannot create file \"%1\". %2")
+                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), why));
+    };
+    if (QFileInfo(path).isDir()) fail(QStringLiteral("Is a directory"));
+    if (!f.open(QIODevice::WriteOnly)) fail(f.errorString());
+    if (f.write(bytes) != bytes.size()) fail(f.errorString());
+    if (!f.commit()) fail(f.errorString());
+}
+
+}  // namespace hx::files

@@ -1,0 +1,35 @@
+// The program directory and the line files kept in it (UTF-8, CR LF, replaced atomically).
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace hx::files {
+
+// The directory the program keeps its files in: the executable's directory when it is
+// writable, else the per-user data directory (created on demand). An override set by
+// SetProgramDirectory wins (tests, and a directory given by the caller).
+QString ProgramDirectory();
+void SetProgramDirectory(const QString& dir);  // empty restores the default rule
+QString ProgramFile(const QString& name);
+
+// Text of a file's bytes: a byte-order mark is honoured; bytes that are valid UTF-8 read as
+// UTF-8; anything else reads as Windows-1252.
+QString DecodeText(const QByteArray& bytes);
+QString DecodeWindows1252(const QByteArray& bytes);
+
+// Lines split at CR LF, LF or CR; a final line ending adds no empty line.
+QStringList SplitLines(const QString& text);
+
+// The lines of a file; nullopt when it does not exist, cannot be read, or is larger than
+// maxBytes (read without loading more than that).
+std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes = 4 << 20);
+
+// Writes each line followed by CR LF, UTF-8 without a byte-order mark, through a temporary
+// file renamed over the old one. Raises hx::Error «Cannot create file "%s". %s» on failure.
+void WriteLines(const QString& path, const QStringList& lines);
+
+}  // namespace hx::files

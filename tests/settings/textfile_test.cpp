@@ -1,0 +1,89 @@
+// Line files: encodings on reading, CR LF and atomic replacement on writing, failures.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/error.h"
+#include "settings/textfile.h"
+
+using namespace hx;
+
+namespace {
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+void WriteBytes(const QString& path, const QByteArray& b) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+}  // namespace
+
+TEST(LineFiles, DecodesUtf8Windows1252AndBom) {
+    const QString expected = QString::fromUtf8("Sol 24° Gemini æ");
+    EXPECT_EQ(files::DecodeText("Sol 24\xC2\xB0 Gemini \xC3\xA6"), expected);
+    EXPECT_EQ(files::DecodeText("Sol 24\xB0 Gemini \xE6"), expected);
+    EXPECT_EQ(files::DecodeText("\xEF\xBB\xBFSol 24\xC2\xB0 Gemini \xC3\xA6"), expected);
+    EXPECT_EQ(files::DecodeText(QByteArray("\xFF\xFE"
+                                           "a\0\xB0\0",
+                                           6)),
+              QString::fromUtf8("a°"));
+    EXPECT_EQ(files::DecodeText("\x80\x9F"), QString::fromUtf8("€Ÿ"));
+}
+
+TEST(LineFiles, SplitsEveryLineEnding) {
+    EXPECT_EQ(files::SplitLines("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(files::SplitLines("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(files::SplitLines(""), QStringList());
+}
+
+TEST(LineFiles, WritesUtf8CrLfAndReadsBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("td.txt");
+    const QStringList lines = {QString::fromUtf8("An V x Sol 24° Gemini"), "", "C:\\a b\\c.mp3"};
+    files::WriteLines(path, lines);
+    EXPECT_EQ(ReadBytes(path),
+              QByteArray("An V x Sol 24\xC2\xB0 Gemini\r\n\r\nC:\\a b\\c.mp3\r\n"));
+    EXPECT_EQ(files::ReadLines(path), lines);
+    files::WriteLines(path, {"x"});  // replaced whole
+    EXPECT_EQ(files::ReadLines(path), QStringList({"x"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"td.txt"}));  // no temporaries
+}
+
+TEST(LineFiles, MissingOversizedAndDirectories) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(files::ReadLines(dir.filePath("none.txt")));
+    EXPECT_FALSE(files::ReadLines(dir.path()));
+    WriteBytes(dir.filePath("big.txt"), QByteArray(5000, 'x'));
+    EXPECT_FALSE(files::ReadLines(dir.filePath("big.txt"), 4096));
+    EXPECT_TRUE(files::ReadLines(dir.filePath("big.txt"), 5000));
+
+    QDir(dir.path()).mkdir("heliodex.ini");
+    try {
+        files::WriteLines(dir.filePath("heliodex.ini"), {"a"});
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().startsWith("Cannot create file \"")) << e.what();
+        EXPECT_TRUE(e.message().contains("heliodex.ini"));
+    }
+    try {
+        files::WriteLines(dir.filePath("no/such/dir/x.txt"), {"a"});
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains("x.txt"));
+    }
+}
+
+TEST(ProgramDirectory, OverrideAndDefault) {
+    QTemporaryDir dir;
+    files::SetProgramDirectory(dir.path());
+    EXPECT_EQ(files::ProgramFile("td.txt"), dir.filePath("td.txt"));
+    files::SetProgramDirectory({});
+    EXPECT_EQ(files::ProgramDirectory(),
+              QCoreApplication::applicationDirPath());  // writable build tree
+}
