@@ -1,0 +1,39 @@
+// The main report as a function of the moment, the site, the options and the event list.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include "core/moon_phase.h"
+#include "core/planetary_hours.h"
+#include "core/sky_events.h"
+#include "report/options_model.h"
+
+namespace hx {
+
+struct ReportResult {
+    bool siteMissing = false;  // no site: nothing below was computed
+    QStringList headerLines;   // also the content of td.txt
+    QStringList lines;         // the whole text view, header first
+    QString trayText;          // header lines each followed by CR LF, plus the hour suffix
+    MoonPhase moonPhase;
+    bool hoursShown = false;  // PlanetaryHours1 was checked
+    TrayChoice tray;          // Unchanged unless the hours section chose an icon
+    bool eventsRecomputed = false;
+    QStringList logLines;  // «Event >> …» lines of a recomputation
+};
+
+// Composes the report for moment q. Recomputes the event list when q's calendar day differs
+// from that of events.LastEventMoment; `present` decides which events are logged.
+ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment present,
+                         const QLocale& locale = QLocale::system());
+
+// Latin weekday name, with its trailing blank, for 1 = Sunday ... 7 = Saturday.
+QString LatinWeekday(int dayOfWeek);
+
+// Removes one blank of each pair in one left-to-right pass (2 -> 1, 3 -> 2, 4 -> 2).
+QString ThinSpaces(const QString& text);
+
+}  // namespace hx

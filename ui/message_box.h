@@ -1,0 +1,29 @@
+// Message boxes through one seam, so tests can answer them and see what was shown.
+#pragma once
+
+#include <functional>
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace hx::ui {
+
+class MessageBox {
+  public:
+    // An error or notice with an OK button, titled with the application name.
+    static void Show(QWidget* parent, const QString& text);
+    // A Yes/No question with the question icon; true for Yes.
+    static bool Ask(QWidget* parent, const QString& text);
+
+    // Test seam: while scripted, nothing is shown; Ask answers from the queue (default No)
+    // and every text shown or asked is recorded.
+    static void SetScripted(bool scripted);
+    static void SetNextAnswers(const QList<bool>& answers);
+    static QStringList Shown();
+    static void ClearShown();
+};
+
+}  // namespace hx::ui
