@@ -7,6 +7,7 @@
 
 #include "core/ephemeris.h"
 #include "core/thelemic.h"
+#include "report/report.h"
 
 namespace hx::cli {
 
@@ -48,6 +49,19 @@ Outcome Positions(const Context& c) {
     return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
 }
 
+Outcome Report(const Context& c, Moment now) {
+    if (!c.observer.HasSite())
+        return {
+            1,
+            {},
+            QStringLiteral("heliodex-cli: no site: give --lat and --lon (both 0 means no site)\n")};
+    SkyEventState events;
+    const ReportResult r = BuildReport(c.moment, c.observer, c.options, events, now);
+    QString out;
+    for (const QString& l : r.lines) out += l + '\n';
+    return {0, out, {}};
+}
+
 }  // namespace
 
 Outcome Run(const QStringList& args, Moment now) {
@@ -58,6 +72,7 @@ Outcome Run(const QStringList& args, Moment now) {
     const Context c = ResolveContext(r, now);
     if (r.command == QLatin1String("thelemic")) return Thelemic(c);
     if (r.command == QLatin1String("positions")) return Positions(c);
+    if (r.command == QLatin1String("report")) return Report(c, now);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 
