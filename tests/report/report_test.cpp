@@ -6,9 +6,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "core/thelemic.h"
 #include "report/option_clicks.h"
 #include "report/report.h"
+#include "report/shutdown.h"
 #include "report/td_file.h"
 
 using namespace hx;
@@ -200,4 +202,29 @@ TEST(TdFileTest, ReadsOldAndNewEncodings) {
         f.close();
         EXPECT_EQ(TdFile(dir.filePath("td.txt")).ReadForClipboard(), expected);
     }
+}
+
+TEST(ShutdownSaves, EveryStepRunsAndFailuresAreNamedTogether) {
+    QStringList ran;
+    const std::vector<SaveStep> steps = {
+        {"heliodex.ini",
+         [&] {
+             ran << "ini";
+             throw Error("Cannot create file \"heliodex.ini\". Is a directory");
+         }},
+        {"zipcodes.txt", [&] { ran << "zip"; }},
+        {"alarmsounds.txt", [&] { ran << "sounds"; }},
+        {"alarmlist.txt",
+         [&] {
+             ran << "list";
+             throw Error("disk full");
+         }},
+    };
+    const auto message = RunSaveSteps(steps);
+    EXPECT_EQ(ran, QStringList({"ini", "zip", "sounds", "list"}));
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->contains("heliodex.ini"));
+    EXPECT_TRUE(message->contains("alarmlist.txt: disk full"));
+    EXPECT_FALSE(message->contains("zipcodes.txt"));
+    EXPECT_FALSE(RunSaveSteps({{"a", [] {}}}));
 }
