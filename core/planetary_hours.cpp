@@ -53,7 +53,10 @@ HourBounds FindHourBounds(Moment q, const EventList& events) {
             b.start = e.Time;
             b.mark = e.Kind;
         }
-        if (b.end == 0 && e.Time > q) b.end = e.Time;
+        if (b.end == 0 && e.Time > q) {
+            b.end = e.Time;
+            b.endKind = e.Kind;
+        }
     }
     return b;
 }
@@ -62,8 +65,10 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     PlanetaryHoursSection s;
     s.lines << QString();
     const HourBounds b = FindHourBounds(q, events);
-    // A day or night longer than a whole day is polar day or night, not a day of hours.
-    if (b.start == 0 || b.end == 0 || b.end - b.start > 1.0) {
+    // A sunrise must be followed by a sunset and a sunset by a sunrise: two of a kind mean
+    // the one between had no time. A day or night longer than a whole day is polar.
+    const bool alternate = (b.mark == kRise) == (b.endKind == kSet);
+    if (b.start == 0 || b.end == 0 || !alternate || b.end - b.start > 1.0) {
         s.lines << QString::fromLatin1(kNoPlanetaryHoursText);
         return s;
     }
@@ -92,6 +97,10 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     for (int h = 1; h <= 12; ++h)
         s.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"), hs[h - 1], locale);
     return s;
+}
+
+PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state, const QLocale& locale) {
+    return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, locale);
 }
 
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,

@@ -23,6 +23,10 @@ inline constexpr const char* kNoPlanetaryHoursText =
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events,
                                      const QLocale& locale = QLocale::system());
+// The same from the list as computed, so that a fired sunrise or sunset alarm (which zeroes
+// that event's Time in state.events) does not take the bound away.
+PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state,
+                                     const QLocale& locale = QLocale::system());
 
 // The last Sun rise or set before q (start, with its flag as mark) and the first after q
 // (end); 0 where none. Events without a time are never bounds.
@@ -30,6 +34,7 @@ struct HourBounds {
     Moment start = 0;
     Moment end = 0;
     int mark = 0;  // 1: the start is a sunrise, so it is day
+    int endKind = 0;
 };
 HourBounds FindHourBounds(Moment q, const EventList& events);
 

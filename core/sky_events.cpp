@@ -79,6 +79,7 @@ bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, 
     if (!state.events.empty() && DatePart(moment) == DatePart(state.LastEventMoment)) return false;
     state.LastEventMoment = moment;
     state.events = ComputeSkyEvents(moment, obs);
+    state.computed = state.events;
     if (log) *log << EventLogLines(state.events, present);
     return true;
 }

@@ -22,8 +22,9 @@ using EventList = std::vector<SkyEvent>;
 
 // The event list with the moment it was computed for.
 struct SkyEventState {
-    EventList events;
+    EventList events;  // the alarm check zeroes the Time of fired events here
     Moment LastEventMoment = 0;
+    EventList computed;  // the same list as computed, which nothing else changes
 };
 
 // The first event of a rise/transit flag at or after jdUt, as a Julian day (UT); nullopt
@@ -41,7 +42,8 @@ QStringList EventLogLines(const EventList& events, Moment present,
                           const QLocale& locale = QLocale::system());
 
 // The report's call: recomputes when the whole-day part of moment differs from that of
-// LastEventMoment, appending the log lines to *log. Returns true when it recomputed.
+// LastEventMoment (or nothing was computed yet), appending the log lines to *log. Returns true when
+// it recomputed.
 bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment present,
                       QStringList* log);
 

@@ -101,7 +101,10 @@ TEST(PlanetaryHours, NoHoursWithoutBothBounds) {
     EventList unformed = Days(15, 15);
     unformed[0].Time = 0;  // the rise had no time
     EventList polar = {{0, kSet, At(13, 12, 0)}, {0, kRise, At(17, 12, 0)}};
-    for (const EventList& events : {EventList{}, unformed, polar, Days(10, 14), Days(16, 18)}) {
+    EventList gap = Days(14, 16);
+    gap[4].Time = 0;  // the 15th's sunrise: sunset to sunset is no day and no night
+    for (const EventList& events :
+         {EventList{}, unformed, polar, gap, Days(10, 14), Days(16, 18)}) {
         const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
         EXPECT_FALSE(s.valid);
         EXPECT_EQ(s.lines, QStringList({"", kNoPlanetaryHoursText}));
@@ -132,4 +135,16 @@ TEST(PlanetaryHours, TrayChoiceByOptions) {
         EXPECT_EQ(!t.trayTextSuffix.isEmpty(), r.suffix);
         EXPECT_EQ(t.mirrored, r.mirrored);
     }
+}
+
+TEST(PlanetaryHours, FiredSunriseAlarmKeepsTheDay) {
+    SkyEventState state;
+    state.computed = state.events = Days(13, 17);
+    const Moment q = At(15, 9, 0);
+    const PlanetaryHoursSection before = PlanetaryHours(q, state, kUs);
+    state.events[8].Time = 0;  // the alarm at the 15th's sunrise has fired
+    ASSERT_EQ(state.computed[8].Kind, kRise);
+    EXPECT_EQ(PlanetaryHours(q, state, kUs).lines, before.lines);
+    EXPECT_TRUE(before.valid);
+    EXPECT_TRUE(before.isDay);
 }
