@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include "cli/reverse_command.h"
 #include "core/ephemeris.h"
 #include "core/thelemic.h"
 
@@ -58,6 +59,7 @@ Outcome Run(const QStringList& args, Moment now) {
     const Context c = ResolveContext(r, now);
     if (r.command == QLatin1String("thelemic")) return Thelemic(c);
     if (r.command == QLatin1String("positions")) return Positions(c);
+    if (r.command == QLatin1String("reverse")) return Reverse(r, c);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 
