@@ -63,7 +63,6 @@ std::optional<QString> RunStartupLookups(const OptionsModel& options,
     return std::nullopt;
 }
 
-
 LookupStart PrepareLookup(OptionsModel& options, const AskFunction& ask, bool userStarted,
                           const QString& url, bool downloadRunning) {
     if (downloadRunning) return LookupStart::Busy;

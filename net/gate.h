@@ -48,7 +48,6 @@ std::optional<QString> RunStartupLookups(const OptionsModel& options,
                                          const std::function<void()>& lookup,
                                          const std::function<void()>& refreshTick);
 
-
 // Whether a lookup goes ahead. A download already running wins (no lookup inside another,
 // no question asked); then the gate; then the address: a lookup the user started and whose
 // address is not set gets NoAddress (the window says which key to set), a timed or start-up
