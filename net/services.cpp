@@ -7,51 +7,45 @@ namespace hx::net {
 
 namespace {
 
-QString Join(QString base, const char* path, const QString& query) {
-    base = base.trimmed();
-    if (base.isEmpty()) return {};
-    while (base.endsWith('/')) base.chop(1);
-    return base + QLatin1String(path) + EncodeQuery(query);
-}
-
-QString CaptionOf(const QString& base) {
-    const QString host = HostName(base);
-    return host.isEmpty() ? QStringLiteral("Look up") : host;
+QString Join(const QString& configured, const char* path, const QString& query) {
+    const QString base = BaseAddress(configured);
+    return base.isEmpty() ? QString() : base + QLatin1String(path) + EncodeQuery(query);
 }
 
 }  // namespace
-
-QString ServicesSection() {
-    return QStringLiteral("Services");
-}
 
 QString EncodeQuery(const QString& query) {
     return QString::fromLatin1(QUrl::toPercentEncoding(query));
 }
 
-QString WeatherUrl(const Services& services, const QString& query) {
-    return Join(services.WeatherService, "/forexml.cgi?", query);
+QString BaseAddress(const QString& configured) {
+    QString base = configured.trimmed();
+    if (base.isEmpty()) return {};
+    if (!base.contains(QLatin1String("://"))) base.prepend(QLatin1String("https://"));
+    while (base.endsWith('/')) base.chop(1);
+    return base;
 }
 
-QString GazetteerUrl(const Services& services, const QString& query) {
-    return Join(services.GazetteerService, "/cgi-bin/gazetteer-tbl?", query);
+QString WeatherUrl(const QString& weatherService, const QString& query) {
+    return Join(weatherService, "/forexml.cgi?", query);
 }
 
-QString HostName(const QString& baseAddress) {
-    const QUrl url(baseAddress.trimmed(), QUrl::TolerantMode);
+QString GazetteerUrl(const QString& gazetteerService, const QString& query) {
+    return Join(gazetteerService, "/cgi-bin/gazetteer-tbl?", query);
+}
+
+QString HostName(const QString& configured) {
+    const QUrl url(BaseAddress(configured), QUrl::TolerantMode);
     return url.isValid() ? url.host() : QString();
 }
 
-QString LookupCaption(const Services& services) {
-    return CaptionOf(services.WeatherService);
+QString LookupCaption(const QString& service) {
+    const QString host = HostName(service);
+    return host.isEmpty() ? QStringLiteral("Look up") : host;
 }
 
-QString GazetteerCaption(const Services& services) {
-    return CaptionOf(services.GazetteerService);
-}
-
-QString WeatherLabelText(const Services& services) {
-    const QString host = HostName(services.WeatherService);
+QString WeatherLabelText(const QString& weatherService) {
+    const QString host = HostName(weatherService);
     if (host.isEmpty())
         return QStringLiteral(
             "Set these fields with the Look up page once a weather service "
@@ -62,8 +56,8 @@ QString WeatherLabelText(const Services& services) {
 QString MissingAddressMessage(const QString& key, const QString& iniPath) {
     return QStringLiteral(
                "No address is set for this lookup. Set the key \"%1\" in the section "
-               "\"%2\" of \"%3\".")
-        .arg(key, ServicesSection(), iniPath);
+               "\"Services\" of \"%2\".")
+        .arg(key, iniPath);
 }
 
 }  // namespace hx::net

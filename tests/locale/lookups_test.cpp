@@ -27,15 +27,15 @@ class Lookups : public ::testing::Test {
     void SetUp() override {
         old_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        services_.WeatherService = server_.BaseUrl();
-        services_.GazetteerService = server_.BaseUrl() + "/";
+        weather_ = server_.BaseUrl();
+        gazetteer_ = server_.BaseUrl() + "/";
     }
     void TearDown() override { QDir::setCurrent(old_); }
 
     QString old_;
     QTemporaryDir dir_;
     test::HttpServer server_;
-    net::Services services_;
+    QString weather_, gazetteer_;  // the service addresses
     net::HttpDownloader downloader_{{600, 1 << 16, 5}};
 };
 
@@ -46,7 +46,7 @@ TEST_F(Lookups, WeatherLookupSendsTheEncodedQuery) {
     QByteArray answer;
     const QString query = "St. Paul & Co";
     const WeatherOutcome out =
-        RunWeatherLookup(downloader_, net::WeatherUrl(services_, query), query, &answer);
+        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, query), query, &answer);
     EXPECT_EQ(server_.Requests(), QStringList{"/forexml.cgi?St.%20Paul%20%26%20Co"});
     EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
     EXPECT_EQ(answer, kForexml);
@@ -67,7 +67,7 @@ TEST_F(Lookups, WeatherFailuresRaiseBeforeAnythingChanges) {
     for (const auto& [name, answer] : rows) {
         SCOPED_TRACE(name);
         server_.Route("/forexml.cgi", answer);
-        EXPECT_THROW(RunWeatherLookup(downloader_, net::WeatherUrl(services_, "1"), "1"), Error);
+        EXPECT_THROW(RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "1"), "1"), Error);
     }
 }
 
@@ -78,7 +78,7 @@ TEST_F(Lookups, GazetteerPageWithBareLineFeeds) {
                                  "text/html"));
     QString page;
     const GazetteerOutcome out =
-        RunGazetteerLookup(downloader_, net::GazetteerUrl(services_, "55413"), "55413", &page);
+        RunGazetteerLookup(downloader_, net::GazetteerUrl(gazetteer_, "55413"), "55413", &page);
     EXPECT_EQ(server_.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
     EXPECT_TRUE(page.contains("<br>\r\nBrowse Tiger"));
     ASSERT_TRUE(out.found);
@@ -91,7 +91,7 @@ TEST_F(Lookups, DisabledAtStartUpSendsNoRequest) {
     OptionsModel options;
     options.SetChecked("Disabled1", true);
     const auto lookup = [&] {
-        RunWeatherLookup(downloader_, net::WeatherUrl(services_, "55413"), "55413");
+        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "55413"), "55413");
     };
     const auto tick = [&] {
         if (net::RefreshTickLooksUp(options)) lookup();

@@ -19,25 +19,26 @@ TEST(Services, QueryIsPercentEncodedNotTrimmed) {
 }
 
 TEST(Services, UrlsFromTheBaseAddresses) {
-    Services s;
-    EXPECT_EQ(WeatherUrl(s, "55413"), "");
-    EXPECT_EQ(GazetteerUrl(s, "55413"), "");
-    s.WeatherService = "https://weather.example.org/";
-    s.GazetteerService = " http://gazetteer.example.org:8080 ";
-    EXPECT_EQ(WeatherUrl(s, "New York"), "https://weather.example.org/forexml.cgi?New%20York");
-    EXPECT_EQ(GazetteerUrl(s, "55413"),
-              "http://gazetteer.example.org:8080/cgi-bin/gazetteer-tbl?55413");
+    const std::pair<QString, QString> rows[] = {
+        {"", ""},
+        {"  ", ""},
+        {"https://weather.example.org/", "https://weather.example.org/forexml.cgi?New%20York"},
+        {" http://127.0.0.1:8080 ", "http://127.0.0.1:8080/forexml.cgi?New%20York"},
+        {"weather.example.org", "https://weather.example.org/forexml.cgi?New%20York"},
+        {"https://example.org/mirror//", "https://example.org/mirror/forexml.cgi?New%20York"},
+    };
+    for (const auto& [base, url] : rows)
+        EXPECT_EQ(WeatherUrl(base, "New York"), url) << base.toStdString();
+    EXPECT_EQ(GazetteerUrl("http://g.example.net", "55413"),
+              "http://g.example.net/cgi-bin/gazetteer-tbl?55413");
 }
 
 TEST(Services, CaptionsNameTheHost) {
-    Services s;
-    EXPECT_EQ(LookupCaption(s), "Look up");
-    EXPECT_FALSE(WeatherLabelText(s).isEmpty());
-    s.WeatherService = "https://weather.example.org:8443/base";
-    s.GazetteerService = "http://gazetteer.example.net";
-    EXPECT_EQ(LookupCaption(s), "weather.example.org");
-    EXPECT_EQ(GazetteerCaption(s), "gazetteer.example.net");
-    EXPECT_TRUE(WeatherLabelText(s).contains("weather.example.org"));
+    EXPECT_EQ(LookupCaption(""), "Look up");
+    EXPECT_EQ(LookupCaption("https://weather.example.org:8443/base"), "weather.example.org");
+    EXPECT_EQ(LookupCaption("gazetteer.example.net"), "gazetteer.example.net");
+    EXPECT_FALSE(WeatherLabelText("").isEmpty());
+    EXPECT_TRUE(WeatherLabelText("http://weather.example.org").contains("weather.example.org"));
     const QString m = MissingAddressMessage("WeatherService", "/opt/heliodex/heliodex.ini");
     EXPECT_TRUE(m.contains("\"WeatherService\"") && m.contains("\"Services\"") &&
                 m.contains("/opt/heliodex/heliodex.ini"));
