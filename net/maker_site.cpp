@@ -4,7 +4,11 @@
 namespace hx::net {
 
 QUrl MakerSiteUrl(const QString& base, const QString& path) {
-    QUrl url(base.trimmed(), QUrl::StrictMode);
+    // A bare host name, as people type it into the settings file, means https.
+    QString text = base.trimmed();
+    if (!text.isEmpty() && !text.contains(QLatin1String("://")))
+        text.prepend(QLatin1String("https://"));
+    QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))

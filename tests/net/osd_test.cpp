@@ -84,7 +84,9 @@ TEST(MakerSite, BuildsAddressesOnTheConfiguredSite) {
          "http://127.0.0.1:8080/mirror/software/heliodex/heliodex.xml"},
         {"https://example.org/home", "", "https://example.org/home"},
         {"", kDownloadPath, ""},
-        {"example.org", kDownloadPath, ""},
+        {"heliodex.example.org", kDownloadPath,
+         "https://heliodex.example.org/download/programs/heliodex.exe"},
+        {"/just/a/path", kDownloadPath, ""},
         {"file:///etc/passwd", "", ""},
         {"ftp://example.org", kDownloadPath, ""},
     };

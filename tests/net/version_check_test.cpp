@@ -158,7 +158,7 @@ TEST(VersionCheck, NothingIsRequestedWhenDisabledOrWithoutAddress) {
     QNetworkAccessManager network;
     VersionCheck disabled(&network);
     EXPECT_FALSE(disabled.StartUp(true, server.base()));
-    for (const char* base : {"", "127.0.0.1", "file:///tmp"}) {
+    for (const char* base : {"", " ", "file:///tmp", "ftp://127.0.0.1"}) {
         VersionCheck check(&network);
         EXPECT_FALSE(check.StartUp(false, base)) << base;
     }
