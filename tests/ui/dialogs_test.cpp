@@ -93,18 +93,6 @@ TEST(NewVersionDialog, LinkOpensTheFixedDownloadWhateverTheCaption) {
     }
 }
 
-TEST(NewVersionDialog, OverlongCaptionIsShownOnOneLine) {
-    TOKBottomDlg dlg(kSite, [](const QUrl&) {});
-    const QString href = "https://example.org/" + QString(5000, 'a') + ".exe";
-    dlg.SetLinkCaption(href);
-    auto* link = Part<QLabel>(dlg, "StaticText1");
-    EXPECT_EQ(dlg.linkCaption(), href);
-    EXPECT_LE(link->fontMetrics().horizontalAdvance(link->text()), link->width());
-    // Markup in a caption from the network is shown as text.
-    dlg.SetLinkCaption("<b>x</b>");
-    EXPECT_EQ(link->textFormat(), Qt::PlainText);
-}
-
 TEST(NewsPage, EachImportAppendsItsLinesAfterTheEarlierOnes) {
     QTemporaryDir dir;
     const QString path = dir.filePath("oto-usgl.xml");
