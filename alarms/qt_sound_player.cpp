@@ -70,7 +70,8 @@ void QtSoundPlayer::Open() {
     player_->setSource(url);
     if (!Settled(player_->mediaStatus()) && player_->error() == QMediaPlayer::NoError) {
         timeout.start(openTimeoutMs_);
-        loop.exec();
+        // Clicks wait until the file is open, so the dialog's button cannot start a second open.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
     if (player_->error() != QMediaPlayer::NoError) fail(player_->errorString());
