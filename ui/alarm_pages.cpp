@@ -103,6 +103,7 @@ QTreeWidgetItem* CategoryButtons::Button(int category, int item) const {
 
 AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     : QWidget(parent), CategoryButtons1(new CategoryButtons(this)), tables_(tables) {
+    setObjectName(QStringLiteral("TabSheet8"));
     CategoryButtons1->setObjectName(QStringLiteral("CategoryButtons1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -159,6 +160,7 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
       BitBtn1(new QPushButton(QStringLiteral("MP3"), Panel4)),
       tables_(tables),
       player_(player) {
+    setObjectName(QStringLiteral("TabSheet9"));
     CategoryButtons2->setObjectName(QStringLiteral("CategoryButtons2"));
     Panel4->setObjectName(QStringLiteral("Panel4"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
