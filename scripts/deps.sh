@@ -8,7 +8,7 @@ packages=(
   libswe-dev swe-basic-data
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core imagemagick xdotool
 )
 
 missing=()
