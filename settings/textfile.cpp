@@ -33,10 +33,17 @@ void SetProgramDirectory(const QString& dir) {
 QString ProgramDirectory() {
     if (!Override().isEmpty()) return Override();
     const QString exeDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeDir).isWritable()) return exeDir;
+    if (QFileInfo(exeDir).isWritable() && !IsSystemProgramDirectory(exeDir)) return exeDir;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
+}
+
+bool IsSystemProgramDirectory(const QString& dir) {
+    static const QStringList system = {
+        "/bin",           "/sbin",           "/usr/bin",         "/usr/sbin",   "/usr/games",
+        "/usr/local/bin", "/usr/local/sbin", "/usr/local/games", "/usr/libexec"};
+    return system.contains(QDir::cleanPath(dir));
 }
 
 QString ProgramFile(const QString& name) {
