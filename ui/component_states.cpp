@@ -1,32 +1,15 @@
-// The adapters the settings store visits: 14 "Locale" components, then the 51 menu items.
-#include <QCheckBox>
-#include <QLineEdit>
+// The components the settings store visits: 14 "Locale" components, then the 51 menu items.
+#include "component_states.h"
 
+#include "settings/window_settings.h"
 #include "tform1.h"
 
 namespace hx::ui {
 
-std::vector<ComponentState> TForm1::ComponentStates() {
-    using Kind = ComponentState::Kind;
-    std::vector<ComponentState> list;
-    auto edit = [&](QLineEdit* e) {
-        list.push_back({e->objectName(),
-                        Kind::EditBox,
-                        "Locale",
-                        [e] { return e->text(); },
-                        [e](const QString& t) { e->setText(t); },
-                        {},
-                        {}});
-    };
-    auto box = [&](QCheckBox* c) {
-        list.push_back({c->objectName(),
-                        Kind::CheckBox,
-                        "Locale",
-                        {},
-                        {},
-                        [c] { return c->isChecked(); },
-                        [c](bool on) { c->setChecked(on); }});
-    };
+std::vector<std::unique_ptr<PersistentComponent>> TForm1::ComponentStates() {
+    std::vector<std::unique_ptr<PersistentComponent>> list;
+    auto edit = [&](QLineEdit* e) { list.push_back(std::make_unique<EditBoxComponent>(e)); };
+    auto box = [&](QCheckBox* c) { list.push_back(std::make_unique<CheckBoxComponent>(c)); };
     edit(lookUp_.query);  // Edit11
     edit(locale_.Edit3);
     edit(locale_.Edit2);
@@ -41,20 +24,17 @@ std::vector<ComponentState> TForm1::ComponentStates() {
     edit(weather_.Edit9);
     edit(weather_.Edit8);
     edit(alternate_.query);  // Edit10
-    for (const MenuItemDef& d : MenuItems()) {
-        const QString name = QString::fromLatin1(d.name);
-        list.push_back({name,
-                        Kind::MenuItem,
-                        "Menu",
-                        {},
-                        {},
-                        [this, name] { return options_.Checked(name); },
-                        [this, name](bool on) {
-                            options_.SetChecked(name, on);
-                            SyncMenu();
-                        }});
-    }
+    for (auto& item : MenuComponents(options_)) list.push_back(std::move(item));
     return list;
+}
+
+void TForm1::RestoreSettings() {
+    store_ = std::make_unique<TExtIniF>(SettingsFilePath());
+    const auto components = ComponentStates();
+    std::vector<PersistentComponent*> visit;
+    for (const auto& c : components) visit.push_back(c.get());
+    RestoreWindowComponents(*store_, visit);
+    SyncMenu();
 }
 
 }  // namespace hx::ui

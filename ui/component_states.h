@@ -1,22 +1,35 @@
-// The window's persisted components as plain adapters, in the window's visiting order.
+// The window's edit boxes and check boxes as the settings store's components.
 #pragma once
 
-#include <functional>
+#include <QCheckBox>
+#include <QLineEdit>
 
-#include <QString>
+#include "settings/component.h"
 
 namespace hx::ui {
 
-struct ComponentState {
-    enum class Kind { MenuItem, EditBox, CheckBox };
-    QString name;  // the key: the component's declared name
-    Kind kind;
-    QString section;  // "Menu" for menu items, "Locale" for edit boxes and check boxes
-    // Edit boxes use text/setText; menu items and check boxes use checked/setChecked.
-    std::function<QString()> text;
-    std::function<void(const QString&)> setText;
-    std::function<bool()> checked;
-    std::function<void(bool)> setChecked;
+class EditBoxComponent : public PersistentComponent {
+  public:
+    explicit EditBoxComponent(QLineEdit* edit) : edit_(edit) {}
+    QString name() const override { return edit_->objectName(); }
+    ComponentKind kind() const override { return ComponentKind::EditBox; }
+    QString text() const override { return edit_->text(); }
+    void setText(const QString& t) override { edit_->setText(t); }
+
+  private:
+    QLineEdit* edit_;
+};
+
+class CheckBoxComponent : public PersistentComponent {
+  public:
+    explicit CheckBoxComponent(QCheckBox* box) : box_(box) {}
+    QString name() const override { return box_->objectName(); }
+    ComponentKind kind() const override { return ComponentKind::CheckBox; }
+    bool checked() const override { return box_->isChecked(); }
+    void setChecked(bool c) override { box_->setChecked(c); }
+
+  private:
+    QCheckBox* box_;
 };
 
 }  // namespace hx::ui

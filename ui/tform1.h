@@ -1,11 +1,11 @@
 // TForm1, the main window: owns every component and all run-time state of the program.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
 
-#include "component_states.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "locale/site_fields.h"
@@ -14,6 +14,8 @@
 #include "report/options_model.h"
 #include "report/report.h"
 #include "report_services.h"
+#include "settings/component.h"
+#include "settings/extini.h"
 
 class QDateEdit;
 class QLabel;
@@ -34,7 +36,7 @@ class TForm1 : public QMainWindow {
     ~TForm1() override;
 
     // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
-    std::vector<ComponentState> ComponentStates();
+    std::vector<std::unique_ptr<PersistentComponent>> ComponentStates();
 
     const Observer& observer() const { return observer_; }
     const OptionsModel& options() const { return options_; }
@@ -93,14 +95,16 @@ class TForm1 : public QMainWindow {
     Moment PickerMoment() const;
     SiteFields CurrentSiteFields() const;
 
+    void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
+
     // Start-up steps that later work fills in.
-    void RestoreSettings() {}      // step 2: the component settings store
     void StartVersionCheck() {}    // step 3: background load of the version file
     void LoadRecentLocations() {}  // step 5: zipcodes.txt into ListBox1 and ListBox2
     void LoadAlarmTables() {}      // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms() {}          // Now command, step 6: due alarms of this minute
 
     ReportServices services_;
+    std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
     SkyEventState events_;
