@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth fonts-dejavu-core imagemagick xdotool
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

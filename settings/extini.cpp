@@ -1,6 +1,8 @@
 // The component settings store over line files.
 #include "extini.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "artwork_placeholder.h"
+#include "icons.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -30,7 +30,7 @@ QTreeWidget* CategoryButtons(const char* name, bool planetIcons) {
         cat->setFont(0, f);
         for (int e = 0; e < 4; ++e) {
             auto* button = new QTreeWidgetItem(cat, {QString::fromLatin1(events[e])});
-            button->setIcon(0, planetIcons ? PlaceholderPlanetIcon(b) : PlaceholderOnOffIcon(1));
+            button->setIcon(0, planetIcons ? PlanetIcon(b) : OnOffIcon(1));
             button->setData(0, Qt::UserRole, b * 4 + e);
         }
         cat->setExpanded(b == 0);

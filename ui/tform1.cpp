@@ -17,9 +17,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "artwork_placeholder.h"
 #include "core/format.h"
 #include "day_spinner.h"
+#include "icons.h"
 #include "report/clock.h"
 
 namespace hx::ui {
@@ -66,12 +66,12 @@ void TForm1::BuildTopStrip() {
     SpeedButton1 = new QToolButton;
     SpeedButton1->setObjectName("SpeedButton1");
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setIcon(PlaceholderLightningGlyph());
+    SpeedButton1->setIcon(LightningGlyph());
     Image1 = new QLabel;
     Image1->setObjectName("Image1");
     Image1->setFixedWidth(50);
     Image1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Image1->setPixmap(PlaceholderMoonPicture(0));
+    Image1->setPixmap(MoonPicture(1, false));
 
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(4, 1, 4, 1);
@@ -108,7 +108,7 @@ void TForm1::BuildPages() {
     log_ = BuildLogPage();
     alarms_ = BuildAlarmsPage();
     sounds_ = BuildSoundsPage();
-    const QList<QIcon> icons = PlaceholderPageIcons();
+    const QList<QIcon> icons = PageIcons();
     const struct {
         QWidget* page;
         const char* caption;
@@ -164,7 +164,7 @@ void TForm1::BuildTimersAndTray() {
     Timer2->setInterval(3600000);
     connect(Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        TrayIcon1 = new QSystemTrayIcon(PlaceholderMoonIcon(0), this);
+        TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
         TrayIcon1->setObjectName("TrayIcon1");
         TrayIcon1->setToolTip("Heliodex");
         TrayIcon1->setContextMenu(menus_.PopupMenu1);

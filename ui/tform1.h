@@ -82,6 +82,7 @@ class TForm1 : public QMainWindow {
     void BuildStatusBar();
     void BuildTimersAndTray();
     void OnMenuClick(const QString& name);
+    void OptionClicked(const QString& item);
     void SyncMenu();
     void Guarded(const std::function<void()>& handler);
 

@@ -14,12 +14,14 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include "artwork_placeholder.h"
+#include "core/artwork.h"
 #include "core/clock.h"
 #include "core/ephemeris.h"
 #include "core/error.h"
+#include "icons.h"
 #include "message_box.h"
 #include "report/clock.h"
+#include "report/option_clicks.h"
 #include "settings/textfile.h"
 #include "tform1.h"
 
@@ -200,30 +202,35 @@ void TForm1::Clockon1Click() {
 
 // --- Display options -------------------------------------------------------------------
 
-void TForm1::Long2Click(const QString& item) {
-    options_.Invert(item);
+// Long2Click, Moonphase1Click, PlanetaryHours2Click and MoonPhase2Click: the click's meaning
+// comes from the options model, the window applies it and rebuilds the report.
+void TForm1::OptionClicked(const QString& item) {
+    const OptionClick c = ClickOption(options_, item);
     SyncMenu();
+    if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
+    if (c.showBalloon && TrayIcon1) TrayIcon1->showMessage("Heliodex", trayText_);
+}
+
+void TForm1::Long2Click(const QString& item) {
+    OptionClicked(item);
 }
 
 void TForm1::ApplyMoonPicture(bool shown) {
-    Panel2->setFixedHeight(shown ? 57 : 28);
+    Panel2->setFixedHeight(HeaderPanelHeight(shown));
     Image1->setVisible(shown);
 }
 
 void TForm1::Moonphase1Click() {
-    ApplyMoonPicture(!options_.Checked("Moonphase1"));
-    Long2Click("Moonphase1");
+    OptionClicked("Moonphase1");
 }
 
 void TForm1::PlanetaryHours2Click() {
-    Long2Click("PlanetaryHours2");
-    if (TrayIcon1) TrayIcon1->showMessage("Heliodex", trayText_);
+    OptionClicked("PlanetaryHours2");
 }
 
 void TForm1::MoonPhase2Click() {
-    Long2Click("MoonPhase2");
-    if (TrayIcon1) TrayIcon1->showMessage("Heliodex", trayText_);
+    OptionClicked("MoonPhase2");
 }
 
 void TForm1::Button3Click() {
@@ -306,13 +313,13 @@ void TForm1::ApplyReport(const ReportResult& r) {
     main_.outfld->moveCursor(QTextCursor::Start);
     main_.outfld->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
-    Image1->setPixmap(PlaceholderMoonPicture(qBound(1, r.moonPhase.index, 28) - 1));
+    Image1->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;
         if (TrayIcon1)
             TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
-                                   ? PlaceholderPlanetIcon(r.tray.index)
-                                   : PlaceholderMoonIcon(r.tray.index));
+                                   ? PlanetIcon(r.tray.index)
+                                   : MoonIcon(r.tray.index, r.tray.mirrored));
     }
 }
 

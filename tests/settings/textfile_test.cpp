@@ -94,6 +94,7 @@ TEST(ProgramDirectory, NeverASystemDirectory) {
         {"/usr/local/bin", true},     {"/usr//bin/../bin", true},
         {"/usr/bin/heliodex", false}, {"/home/u/heliodex/build/ui", false},
         {"/opt/heliodex", false}};
+    EXPECT_TRUE(files::IsInstalledProgramsDirectory(QDir::homePath() + "/.local/bin"));
     for (const auto& [dir, system] : rows)
-        EXPECT_EQ(files::IsSystemProgramDirectory(dir), system) << dir;
+        EXPECT_EQ(files::IsInstalledProgramsDirectory(dir), system) << dir;
 }

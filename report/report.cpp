@@ -1,0 +1,99 @@
+// Composition of the main report.
+#include "report.h"
+
+#include <array>
+
+#include "core/format.h"
+#include "core/names.h"
+#include "core/roman.h"
+#include "core/thelemic.h"
+
+namespace hx {
+
+QString LatinWeekday(int dayOfWeek) {
+    static const std::array<const char*, 7> names = {
+        "Dies Solis ", "Dies Lun\u00e6 ", "Dies Martis ",  "Dies Mercurii ",
+        "Dies Jovis ", "Dies Veneris ",   "Dies Saturnii "};
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(names[dayOfWeek - 1]) : QString();
+}
+
+QString ThinSpaces(const QString& text) {
+    // One pass that never looks back: of each pair of blanks met, the first is removed.
+    QString out = text;
+    const qsizetype passes = text.size() - 1;
+    qsizetype i = 0;
+    for (qsizetype step = 0; step < passes; ++step) {
+        if (i + 1 < out.size() && out[i] == ' ' && out[i + 1] == ' ') out.remove(i, 1);
+        ++i;
+    }
+    return out;
+}
+
+namespace {
+
+// The e.v. date and time part chosen by the Date and Time groups.
+QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
+    QString e;
+    if (o.Checked("Short1"))
+        e += FormatDateTime(QStringLiteral("ddddd \"e.v. \""), q, locale);
+    else if (o.Checked("Long1"))
+        e += FormatDateTime(QStringLiteral("dddddd \"e.v. \""), q, locale);
+    else if (o.Checked("Roman1"))
+        e += ToRoman(DecodeDateTime(q).year % 100) + ' ';
+    if (o.Checked("Short2"))
+        e += FormatDateTime(QStringLiteral("t"), q, locale);
+    else if (o.Checked("Long2"))
+        e += FormatDateTime(QStringLiteral("tt"), q, locale);
+    return e;
+}
+
+QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
+                        const OptionsModel& o) {
+    if (o.Checked("N11")) return {t + w + e};
+    if (o.Checked("N21")) return {t + w, e};
+    if (o.Checked("N31")) return {t, w, e};
+    return {};
+}
+
+}  // namespace
+
+ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment present, const QLocale& locale) {
+    ReportResult r;
+    if (!obs.HasSite()) {
+        r.siteMissing = true;
+        return r;
+    }
+    const QString t = ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
+    const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
+    const QString e = ThinSpaces(EvPart(q, options, locale));
+    r.headerLines = HeaderLines(t, w, e, options);
+    r.lines = r.headerLines;
+    for (const QString& l : r.headerLines) r.trayText += l + QStringLiteral("\r\n");
+
+    r.moonPhase = ComputeMoonPhase(q, obs);
+    r.eventsRecomputed = CollectSkyEvents(events, q, obs, present, &r.logLines);
+
+    if (options.Checked("Solarevents1")) {
+        r.lines << QString() << QStringLiteral("Impending Solar Events");
+        int count = 0;
+        for (const SkyEvent& ev : events.events) {
+            if (ev.Body != 0 || !(ev.Time > q)) continue;
+            if (++count > 4) break;
+            r.lines << QStringLiteral("Sun ") + QLatin1String(EventName(ev.Kind)) +
+                           FormatDateTime(QStringLiteral(" hh:nn ampm"), ev.Time, locale);
+        }
+    }
+
+    if (options.Checked("PlanetaryHours1")) {
+        r.hoursShown = true;
+        const PlanetaryHoursSection section = PlanetaryHours(q, events.events, locale);
+        r.lines << section.lines;
+        r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
+                            options.Checked("MoonPhase2"), r.moonPhase.index);
+        r.trayText += r.tray.trayTextSuffix;
+    }
+    return r;
+}
+
+}  // namespace hx

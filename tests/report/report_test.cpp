@@ -1,0 +1,230 @@
+// The main report: header layouts, date and time parts, sections, tray text and td.txt.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/error.h"
+#include "core/thelemic.h"
+#include "report/option_clicks.h"
+#include "report/report.h"
+#include "report/shutdown.h"
+#include "report/td_file.h"
+
+using namespace hx;
+
+namespace {
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+Observer Minneapolis() {
+    Observer o;
+    o.Latitude = 44.98;
+    o.Longitude = -93.27;
+    o.TimeZone = -6;
+    o.DaylightTime = 1;
+    o.Pressure = 1013;
+    o.Temperature = 20;
+    return o;
+}
+
+struct Fixture : ::testing::Test {
+    Moment q = EncodeDateTime(2024, 6, 15, 15, 45, 10);
+    Observer obs = Minneapolis();
+    OptionsModel options;
+    SkyEventState events;
+
+    ReportResult Build(const QStringList& clicks = {}) {
+        for (const QString& c : clicks) options.Invert(c);
+        return BuildReport(q, obs, options, events, q, kUs);
+    }
+    QString Thelemic() const {
+        return ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
+    }
+};
+}  // namespace
+
+TEST(ReportText, ThinSpacesAndWeekdays) {
+    EXPECT_EQ(ThinSpaces("a  b"), "a b");
+    EXPECT_EQ(ThinSpaces("a   b"), "a  b");
+    EXPECT_EQ(ThinSpaces("a    b"), "a  b");
+    EXPECT_EQ(ThinSpaces("An   Sol  "), "An  Sol ");
+    EXPECT_EQ(ThinSpaces(""), "");
+    EXPECT_EQ(ThinSpaces(" "), " ");
+    EXPECT_EQ(LatinWeekday(1), "Dies Solis ");
+    EXPECT_EQ(LatinWeekday(2), QString::fromUtf8("Dies Lunæ "));
+    EXPECT_EQ(LatinWeekday(7), "Dies Saturnii ");
+}
+
+TEST_F(Fixture, DefaultReportShape) {
+    const ReportResult r = Build();
+    ASSERT_FALSE(r.siteMissing);
+    ASSERT_EQ(r.headerLines.size(), 1);
+    EXPECT_EQ(r.headerLines[0],
+              Thelemic() + "Dies Saturnii Saturday, June 15, 2024 e.v. 3:45:10 PM");
+    EXPECT_TRUE(r.headerLines[0].startsWith("An V x Sol 24"));
+    EXPECT_EQ(r.lines[1], "");
+    EXPECT_EQ(r.lines[2], "Impending Solar Events");
+    for (int i = 3; i < 7; ++i)
+        EXPECT_TRUE(r.lines[i].startsWith("Sun ")) << r.lines[i].toStdString();
+    EXPECT_TRUE(QRegularExpression("^Sun Set 0[89]:[0-5][0-9] PM$").match(r.lines[3]).hasMatch())
+        << r.lines[3].toStdString();
+    EXPECT_EQ(r.lines[7], "");  // the planetary-hours section follows
+    EXPECT_TRUE(r.hoursShown);
+    EXPECT_EQ(r.trayText, r.headerLines[0] + "\r\n");
+    EXPECT_EQ(r.tray.list, TrayChoice::List::Moon);
+    EXPECT_EQ(r.tray.index, r.moonPhase.index - 1);
+    EXPECT_TRUE(r.eventsRecomputed);
+    EXPECT_EQ(events.events.size(), 40u);
+    // A later moment of the same day recomputes nothing.
+    q += 1.0 / 24;
+    EXPECT_FALSE(Build().eventsRecomputed);
+}
+
+TEST_F(Fixture, LineLayouts) {
+    const QString t = Thelemic();
+    const ReportResult two = Build({"N21"});
+    EXPECT_EQ(two.headerLines,
+              QStringList({t + "Dies Saturnii ", "Saturday, June 15, 2024 e.v. 3:45:10 PM"}));
+    const ReportResult three = Build({"N31"});
+    EXPECT_EQ(three.headerLines.size(), 3);
+    EXPECT_TRUE(three.headerLines[0].endsWith("Virgo ") || three.headerLines[0].endsWith("Libra "));
+    EXPECT_EQ(three.headerLines[1], "Dies Saturnii ");
+    const ReportResult none = Build({"N31"});  // clicking the checked item clears the group
+    EXPECT_TRUE(none.headerLines.isEmpty());
+    EXPECT_TRUE(none.trayText.isEmpty());
+    EXPECT_EQ(none.lines.value(0), "");
+    EXPECT_EQ(none.lines.value(1), "Impending Solar Events");
+}
+
+TEST_F(Fixture, DateAndTimeParts) {
+    struct Row {
+        int year;
+        QStringList clicks;
+        const char* e;
+    };
+    const Row rows[] = {
+        {2024, {"Roman1"}, "XXIV 3:45:10 PM"}, {2000, {"Roman1"}, "3:45:10 PM"},
+        {1995, {"Roman1"}, "XCV 3:45:10 PM"},  {2024, {"Short1", "Short2"}, "6/15/24 e.v. 3:45 PM"},
+        {2024, {"Long1"}, "3:45:10 PM"},       {2024, {"None3", "None2", "N31"}, ""},
+    };
+    for (const Row& row : rows) {
+        options = OptionsModel();
+        options.Invert("N31");
+        q = EncodeDateTime(row.year, 6, 15, 15, 45, 10);
+        const ReportResult r = Build(row.clicks);
+        ASSERT_GE(r.headerLines.size(), 1);
+        EXPECT_EQ(r.headerLines.back(), row.e) << row.year << row.clicks.join(',').toStdString();
+    }
+}
+
+TEST_F(Fixture, SectionsFollowTheirOptions) {
+    const ReportResult noSolar = Build({"Solarevents1"});
+    EXPECT_FALSE(noSolar.lines.contains("Impending Solar Events"));
+    EXPECT_EQ(noSolar.lines.value(1), "");  // the hours section's own empty line
+    int sunLines = 0;
+    for (const QString& l : Build({"Solarevents1", "PlanetaryHours1"}).lines)
+        if (l.startsWith("Sun ")) ++sunLines;
+    EXPECT_EQ(sunLines, 4);  // at most four, although the list holds more ahead
+    const ReportResult noHours = Build();
+    EXPECT_FALSE(noHours.hoursShown);
+    EXPECT_EQ(noHours.tray.list, TrayChoice::List::Unchanged);
+    EXPECT_EQ(noHours.lines.size(), 1 + 2 + 4);
+}
+
+TEST_F(Fixture, PlanetaryHourTray) {
+    const ReportResult r = Build({"PlanetaryHours2"});
+    EXPECT_EQ(r.tray.list, TrayChoice::List::Planets);
+    EXPECT_TRUE(r.trayText.startsWith(r.headerLines[0] + "\r\nPlanetary hour of "));
+    // Choosing the planet icon while the hours are off changes the marks, not the tray.
+    options = OptionsModel();
+    options.Invert("PlanetaryHours1");
+    const ReportResult off = Build({"PlanetaryHours2"});
+    EXPECT_TRUE(options.Checked("PlanetaryHours2"));
+    EXPECT_EQ(off.tray.list, TrayChoice::List::Unchanged);
+}
+
+TEST_F(Fixture, NoSiteComputesNothing) {
+    obs = Observer();
+    const ReportResult r = Build();
+    EXPECT_TRUE(r.siteMissing);
+    EXPECT_TRUE(r.lines.isEmpty());
+    EXPECT_TRUE(events.events.empty());
+    obs.Latitude = 0.5;  // the equator alone, or the prime meridian alone, is a site
+    EXPECT_FALSE(Build().siteMissing);
+}
+
+TEST(OptionClicks, HandlersAndMoonPicture) {
+    OptionsModel o;
+    OptionClick c = ClickOption(o, "Moonphase1");
+    EXPECT_TRUE(c.moonPictureChanged);
+    EXPECT_FALSE(c.moonPictureShown);
+    EXPECT_EQ(HeaderPanelHeight(c.moonPictureShown), 28);
+    c = ClickOption(o, "Moonphase1");
+    EXPECT_TRUE(c.moonPictureShown);
+    EXPECT_EQ(HeaderPanelHeight(c.moonPictureShown), 57);
+    EXPECT_TRUE(ClickOption(o, "PlanetaryHours2").showBalloon);
+    EXPECT_FALSE(ClickOption(o, "Short1").showBalloon);
+    EXPECT_FALSE(ClickOption(o, "Clockon1").handled);
+    EXPECT_FALSE(o.Checked("Clockon1"));
+    ClickOption(o, "Long1");  // Short1 was checked: Long1 clears it
+    EXPECT_FALSE(o.Checked("Short1"));
+    ClickOption(o, "Long1");
+    EXPECT_FALSE(o.Checked("Long1"));
+}
+
+TEST(TdFileTest, FailureShownOnceUntilAWriteSucceeds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("td.txt");
+    QDir(dir.path()).mkdir("td.txt");  // a directory where the file should be
+    TdFile td(path);
+    const auto first = td.Write({"x"});
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->startsWith("Cannot create file \""));
+    EXPECT_FALSE(td.Write({"x"}));
+    QDir(dir.path()).rmdir("td.txt");
+    EXPECT_FALSE(td.Write({"a", "b"}));
+    EXPECT_EQ(td.ReadForClipboard(), "a\r\nb\r\n");
+    QDir(dir.path()).mkdir("again");
+    TdFile other(dir.filePath("again"));
+    EXPECT_TRUE(other.Write({}));
+}
+
+TEST(TdFileTest, ReadsOldAndNewEncodings) {
+    QTemporaryDir dir;
+    const QString expected = QString::fromUtf8("Sol 24° Gemini Dies Lunæ\r\n");
+    for (const QByteArray& bytes : {QByteArray("Sol 24\xB0 Gemini Dies Lun\xE6\r\n"),
+                                    QByteArray("Sol 24\xC2\xB0 Gemini Dies Lun\xC3\xA6\r\n")}) {
+        QFile f(dir.filePath("td.txt"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        EXPECT_EQ(TdFile(dir.filePath("td.txt")).ReadForClipboard(), expected);
+    }
+}
+
+TEST(ShutdownSaves, EveryStepRunsAndFailuresAreNamedTogether) {
+    QStringList ran;
+    const std::vector<SaveStep> steps = {
+        {"heliodex.ini",
+         [&] {
+             ran << "ini";
+             throw Error("Cannot create file \"heliodex.ini\". Is a directory");
+         }},
+        {"zipcodes.txt", [&] { ran << "zip"; }},
+        {"alarmsounds.txt", [&] { ran << "sounds"; }},
+        {"alarmlist.txt",
+         [&] {
+             ran << "list";
+             throw Error("disk full");
+         }},
+    };
+    const auto message = RunSaveSteps(steps);
+    EXPECT_EQ(ran, QStringList({"ini", "zip", "sounds", "list"}));
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->contains("heliodex.ini"));
+    EXPECT_TRUE(message->contains("alarmlist.txt: disk full"));
+    EXPECT_FALSE(message->contains("zipcodes.txt"));
+    EXPECT_FALSE(RunSaveSteps({{"a", [] {}}}));
+}
