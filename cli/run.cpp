@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include "cli/reverse_command.h"
 #include "core/ephemeris.h"
 #include "core/moon_phase.h"
 #include "core/names.h"
@@ -103,6 +104,7 @@ Outcome Run(const QStringList& args, Moment now) {
     if (r.command == QLatin1String("report")) return Report(c, now);
     if (r.command == QLatin1String("events")) return Events(c);
     if (r.command == QLatin1String("hours")) return Hours(c);
+    if (r.command == QLatin1String("reverse")) return Reverse(r, c);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 
