@@ -26,6 +26,11 @@ QDateTime NoonOf(QDate date, const QTimeZone& zone) {
     return QDateTime(date.isValid() ? date : QDate::currentDate(), QTime(12, 0), zone);
 }
 
+// An empty id would name the system's zone, not the place's.
+QTimeZone Zone(const QString& id) {
+    return id.isEmpty() ? QTimeZone() : QTimeZone(id.toUtf8());
+}
+
 // Degrees with two decimals, never «-0.00».
 QString Degrees(double v) {
     const double rounded = std::round(v * 100.0) / 100.0;
@@ -48,13 +53,13 @@ QString HoursText(double hours) {
 }
 
 double StandardOffsetHours(const QString& zoneId, QDate date, double longitude) {
-    const QTimeZone zone(zoneId.toUtf8());
+    const QTimeZone zone = Zone(zoneId);
     if (!zone.isValid()) return std::round(longitude / 15.0);
     return zone.standardTimeOffset(NoonOf(date, zone)) / 3600.0;
 }
 
 bool KeepsDaylightTime(const QString& zoneId, QDate date) {
-    const QTimeZone zone(zoneId.toUtf8());
+    const QTimeZone zone = Zone(zoneId);
     return zone.isValid() && zone.isDaylightTime(NoonOf(date, zone));
 }
 
@@ -125,8 +130,12 @@ QByteArray GazetteerPage(const PlaceSearch& search) {
         const Place& p = *search.place;
         // The completion reads the location as "<lat> N, <lon> W": the part before the comma
         // and the part two characters after it, each ending in its hemisphere letter.
-        const QString lat = Degrees(std::abs(p.latitude)) + (p.latitude < 0 ? " S" : " N");
-        const QString lon = Degrees(std::abs(p.longitude)) + (p.longitude < 0 ? " W" : " E");
+        const auto hemisphere = [](double v, const char* minus, const char* plus) {
+            const QString d = Degrees(v);
+            return d.startsWith(u'-') ? d.mid(1) + minus : d + plus;
+        };
+        const QString lat = hemisphere(p.latitude, " S", " N");
+        const QString lon = hemisphere(p.longitude, " W", " E");
         QString where = p.region.isEmpty() ? p.country : p.region + ", " + p.country;
         if (p.region.isEmpty() && p.country.isEmpty()) where = p.zoneId;
         lines << QStringLiteral("<p>Location: %1, %2<br>").arg(lat, lon)
