@@ -109,9 +109,8 @@ struct WeatherRequest::State {
         if (gweather_info_is_valid(info))
             s->Finish(Read(info), {});
         else
-            s->Finish(std::nullopt, gweather_info_network_error(info)
-                                        ? QStringLiteral("the weather service could not be reached")
-                                        : QStringLiteral("no weather is reported for this place"));
+            s->Finish(std::nullopt,
+                      QStringLiteral("no current weather came from the weather services"));
     }
 };
 

@@ -23,7 +23,8 @@ struct WeatherOptions {
 
 // One weather update for a place. The callback runs once, from the event loop: with the
 // values, or with empty values and the reason. Destroying the request before then cancels
-// it without a callback.
+// it without a callback. The callback must not destroy the request itself (use a queued
+// call for that): the request is still running its own code when the callback returns.
 class WeatherRequest {
   public:
     using Done = std::function<void(std::optional<WeatherValues> values, QString failure)>;
