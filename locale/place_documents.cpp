@@ -161,11 +161,10 @@ QString NoWeatherLine(const Place& place) {
     return QStringLiteral("No current weather could be had for %1.").arg(DisplayName(place));
 }
 
-QString UnknownPlaceMessage(const QString& query) {
+QString UnknownPlaceMessage(const QString& query, const QString& service) {
     return QStringLiteral(
-               "No place named \"%1\" is known; try a city name, or set a weather service "
-               "address.")
-        .arg(query);
+               "No place named \"%1\" is known; try a city name, or set a %2 service address.")
+        .arg(query, service);
 }
 
 }  // namespace hx::places

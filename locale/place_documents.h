@@ -40,7 +40,9 @@ QByteArray GazetteerPage(const PlaceSearch& search);
 QString AlsoFoundLine(const QStringList& others);
 // The report line when the place was found but no weather came.
 QString NoWeatherLine(const Place& place);
-// The message for a query the world list does not know.
-QString UnknownPlaceMessage(const QString& query);
+// The message for a query the world list does not know; `service` names the address the
+// user could set instead ("weather" or "gazetteer").
+QString UnknownPlaceMessage(const QString& query,
+                            const QString& service = QStringLiteral("weather"));
 
 }  // namespace hx::places

@@ -189,6 +189,9 @@ TEST(PlaceDocuments, MessageLines) {
     EXPECT_EQ(UnknownPlaceMessage("55413"),
               "No place named \"55413\" is known; try a city name, or set a weather service "
               "address.");
+    EXPECT_EQ(UnknownPlaceMessage("Atlantis", "gazetteer"),
+              "No place named \"Atlantis\" is known; try a city name, or set a gazetteer "
+              "service address.");
 }
 
 }  // namespace
