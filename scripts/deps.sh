@@ -8,8 +8,9 @@ packages=(
   libswe-dev swe-basic-data
   libgweather-4-dev libgweather-4-common
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   xvfb xauth fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -33,10 +33,18 @@ void SetProgramDirectory(const QString& dir) {
 QString ProgramDirectory() {
     if (!Override().isEmpty()) return Override();
     const QString exeDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeDir).isWritable()) return exeDir;
+    if (QFileInfo(exeDir).isWritable() && !IsInstalledProgramsDirectory(exeDir)) return exeDir;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
+}
+
+bool IsInstalledProgramsDirectory(const QString& dir) {
+    static const QStringList system = {
+        "/bin",           "/sbin",           "/usr/bin",         "/usr/sbin",   "/usr/games",
+        "/usr/local/bin", "/usr/local/sbin", "/usr/local/games", "/usr/libexec"};
+    const QString clean = QDir::cleanPath(dir);
+    return system.contains(clean) || clean == QDir::homePath() + QStringLiteral("/.local/bin");
 }
 
 QString ProgramFile(const QString& name) {

@@ -10,11 +10,14 @@
 namespace hx::files {
 
 // The directory the program keeps its files in: the executable's directory when it is
-// writable, else the per-user data directory (created on demand). An override set by
-// SetProgramDirectory wins (tests, and a directory given by the caller).
+// writable and not a directory of installed programs, else the per-user data directory
+// (created on demand). An override set by SetProgramDirectory wins (tests, a given directory).
 QString ProgramDirectory();
 void SetProgramDirectory(const QString& dir);  // empty restores the default rule
 QString ProgramFile(const QString& name);
+// True for the directories programs are installed in (/usr/bin and the like, ~/.local/bin):
+// never the program directory, even where writable (by root, or by the user who installed).
+bool IsInstalledProgramsDirectory(const QString& dir);
 
 // Text of a file's bytes: a byte-order mark is honoured; bytes that are valid UTF-8 read as
 // UTF-8; anything else reads as Windows-1252.

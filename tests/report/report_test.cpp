@@ -6,9 +6,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "core/thelemic.h"
 #include "report/option_clicks.h"
 #include "report/report.h"
+#include "report/shutdown.h"
 #include "report/td_file.h"
 
 using namespace hx;
@@ -61,7 +63,7 @@ TEST_F(Fixture, DefaultReportShape) {
     ASSERT_EQ(r.headerLines.size(), 1);
     EXPECT_EQ(r.headerLines[0],
               Thelemic() + "Dies Saturnii Saturday, June 15, 2024 e.v. 3:45:10 PM");
-    EXPECT_TRUE(r.headerLines[0].startsWith("An V x Sol 24"));
+    EXPECT_TRUE(r.headerLines[0].startsWith(QString::fromUtf8("An V x Sol 25° Gemini")));
     EXPECT_EQ(r.lines[1], "");
     EXPECT_EQ(r.lines[2], "Impending Solar Events");
     for (int i = 3; i < 7; ++i)
@@ -103,9 +105,12 @@ TEST_F(Fixture, DateAndTimeParts) {
         const char* e;
     };
     const Row rows[] = {
-        {2024, {"Roman1"}, "XXIV 3:45:10 PM"}, {2000, {"Roman1"}, "3:45:10 PM"},
-        {1995, {"Roman1"}, "XCV 3:45:10 PM"},  {2024, {"Short1", "Short2"}, "6/15/24 e.v. 3:45 PM"},
-        {2024, {"Long1"}, "3:45:10 PM"},       {2024, {"None3", "None2", "N31"}, ""},
+        {2024, {"Roman1"}, "XXIV 3:45:10 PM"},
+        {2000, {"Roman1"}, " 3:45:10 PM"},  // no numeral for 00, its blank stays
+        {1995, {"Roman1"}, "XCV 3:45:10 PM"},
+        {2024, {"Short1", "Short2"}, "6/15/24 e.v. 3:45 PM"},
+        {2024, {"Long1"}, "3:45:10 PM"},
+        {2024, {"None3", "None2"}, ""},
     };
     for (const Row& row : rows) {
         options = OptionsModel();
@@ -200,4 +205,29 @@ TEST(TdFileTest, ReadsOldAndNewEncodings) {
         f.close();
         EXPECT_EQ(TdFile(dir.filePath("td.txt")).ReadForClipboard(), expected);
     }
+}
+
+TEST(ShutdownSaves, EveryStepRunsAndFailuresAreNamedTogether) {
+    QStringList ran;
+    const std::vector<SaveStep> steps = {
+        {"heliodex.ini",
+         [&] {
+             ran << "ini";
+             throw Error("Cannot create file \"heliodex.ini\". Is a directory");
+         }},
+        {"zipcodes.txt", [&] { ran << "zip"; }},
+        {"alarmsounds.txt", [&] { ran << "sounds"; }},
+        {"alarmlist.txt",
+         [&] {
+             ran << "list";
+             throw Error("disk full");
+         }},
+    };
+    const auto message = RunSaveSteps(steps);
+    EXPECT_EQ(ran, QStringList({"ini", "zip", "sounds", "list"}));
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->contains("heliodex.ini"));
+    EXPECT_TRUE(message->contains("alarmlist.txt: disk full"));
+    EXPECT_FALSE(message->contains("zipcodes.txt"));
+    EXPECT_FALSE(RunSaveSteps({{"a", [] {}}}));
 }

@@ -87,3 +87,14 @@ TEST(ProgramDirectory, OverrideAndDefault) {
     EXPECT_EQ(files::ProgramDirectory(),
               QCoreApplication::applicationDirPath());  // writable build tree
 }
+
+TEST(ProgramDirectory, NeverASystemDirectory) {
+    const std::pair<const char*, bool> rows[] = {
+        {"/usr/bin", true},           {"/usr/bin/", true},
+        {"/usr/local/bin", true},     {"/usr//bin/../bin", true},
+        {"/usr/bin/heliodex", false}, {"/home/u/heliodex/build/ui", false},
+        {"/opt/heliodex", false}};
+    EXPECT_TRUE(files::IsInstalledProgramsDirectory(QDir::homePath() + "/.local/bin"));
+    for (const auto& [dir, system] : rows)
+        EXPECT_EQ(files::IsInstalledProgramsDirectory(dir), system) << dir;
+}

@@ -1,0 +1,38 @@
+// The "Services" section of the settings file.
+#include "services.h"
+
+namespace hx {
+
+namespace {
+const QString kSection = QStringLiteral("Services");
+
+template <typename Fn>
+void ForEachKey(Fn fn, auto& a) {
+    fn(QStringLiteral("WeatherService"), a.weatherService);
+    fn(QStringLiteral("GazetteerService"), a.gazetteerService);
+    fn(QStringLiteral("MakerSite"), a.makerSite);
+    fn(QStringLiteral("NewsFeed"), a.newsFeed);
+}
+}  // namespace
+
+ServiceAddresses LoadServices(const TExtIniF& store, const ServiceAddresses& defaults) {
+    const IniDocument doc = store.Document();
+    ServiceAddresses out = defaults;
+    ForEachKey(
+        [&](const QString& key, QString& value) {
+            const auto raw = doc.Raw(kSection, key);
+            const QString text = raw ? IniValueText(*raw) : QString();
+            if (!text.isEmpty()) value = text;
+        },
+        out);
+    return out;
+}
+
+void SaveServices(TExtIniF& store, const ServiceAddresses& addresses) {
+    store.Modify([&](IniDocument& doc) {
+        ForEachKey([&](const QString& key, const QString& value) { doc.Set(kSection, key, value); },
+                   addresses);
+    });
+}
+
+}  // namespace hx

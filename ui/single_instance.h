@@ -1,0 +1,39 @@
+// One running Heliodex per program directory: a second start asks the first to show itself.
+#pragma once
+
+#include <memory>
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace hx::ui {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+  public:
+    // Takes the lock file "heliodex.lock" in the program directory. A lock left by a process
+    // that no longer runs is taken over.
+    explicit SingleInstance(const QString& programDir, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process is the one instance; it then listens for later starts.
+    bool isPrimary() const { return primary_; }
+    // From a second process: asks the running one to restore its window. True when it answered.
+    bool notifyPrimary(int timeoutMs = 1500) const;
+
+    static QString serverNameFor(const QString& programDir);
+
+  signals:
+    void activationRequested();
+
+  private:
+    QString dir_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+    bool primary_ = false;
+};
+
+}  // namespace hx::ui

@@ -1,0 +1,41 @@
+// The self-pipe trick: the handler writes the signal number, a notifier reads it in Qt.
+#include "unix_signals.h"
+
+#include <QSocketNotifier>
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <csignal>
+
+namespace hx::ui {
+
+namespace {
+int g_fds[2] = {-1, -1};
+
+extern "C" void OnSignal(int sig) {
+    const unsigned char b = static_cast<unsigned char>(sig);
+    [[maybe_unused]] const ssize_t n = ::write(g_fds[0], &b, 1);
+}
+}  // namespace
+
+UnixSignals::UnixSignals(QObject* parent) : QObject(parent) {
+    if (g_fds[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_fds) != 0) return;
+    notifier_ = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &UnixSignals::readSignal);
+    struct sigaction sa = {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &sa, nullptr);
+}
+
+UnixSignals::~UnixSignals() {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) std::signal(sig, SIG_DFL);
+}
+
+void UnixSignals::readSignal() {
+    unsigned char b = 0;
+    if (::read(g_fds[1], &b, 1) == 1) emit terminationRequested(int(b));
+}
+
+}  // namespace hx::ui
