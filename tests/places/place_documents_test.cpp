@@ -2,8 +2,10 @@
 // completions read them.
 #include <gtest/gtest.h>
 
+#include "locale/gazetteer_lookup.h"
 #include "locale/place_documents.h"
 #include "net/xml_tree.h"
+#include "settings/textfile.h"
 
 using namespace hx;
 using namespace hx::places;
@@ -103,41 +105,10 @@ TEST(PlaceDocuments, ForexmlDocumentReadsBack) {
     EXPECT_EQ(bare.root->child("forecast"), nullptr);
 }
 
-// What the gazetteer completion takes out of a page, by its fixed markers.
-struct Cut {
-    bool sorry = false;
-    QString edit2, edit3, edit4, edit5, label13;
-    bool north = false, west = false, poName = false;
-};
-
-Cut CutPage(const QByteArray& page) {
-    QString text = QString::fromUtf8(page);
-    text.replace("\r\n", "\n").replace('\r', '\n');
-    QStringList lines = text.split('\n');
-    if (lines.last().isEmpty()) lines.removeLast();
-    text = lines.join("\r\n") + "\r\n";
-    Cut c;
-    if (text.contains("Sorry, no matches found")) {
-        c.sorry = true;
-        return c;
-    }
-    const qsizetype pl = text.indexOf("Location:"), pb = text.indexOf("<br>\r\nBrowse Tiger");
-    const QString location = text.mid(pl + 10, pb - pl - 10);
-    const qsizetype comma = location.indexOf(',');
-    const QString lat = location.left(comma), lon = location.mid(comma + 2, 99);
-    const auto split = [](const QString& part, QString& degrees, QString& decimals) {
-        const qsizetype d = part.indexOf('.'), s = part.indexOf(' ');
-        degrees = part.left(d);
-        decimals = part.mid(d + 1, s - d);
-    };
-    split(lat, c.edit2, c.edit3);
-    split(lon, c.edit4, c.edit5);
-    c.north = lat.endsWith('N');
-    c.west = lon.endsWith('W');
-    const qsizetype pp = text.indexOf("PO Name: ");
-    c.poName = pp >= 0;
-    if (c.poName) c.label13 = text.mid(pp + 9, text.indexOf(')') - pp - 8);
-    return c;
+// The page as the gazetteer completion reads it back from locale.html.
+GazetteerOutcome CutPage(const QByteArray& page) {
+    return CompleteGazetteerLookup(GazetteerPageText(files::SplitLines(QString::fromUtf8(page))),
+                                   "query");
 }
 
 TEST(PlaceDocuments, GazetteerPageCutsIntoTheFields) {
@@ -161,21 +132,19 @@ TEST(PlaceDocuments, GazetteerPageCutsIntoTheFields) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.label);
-        const Cut c = CutPage(GazetteerPage({r.place, {}}));
-        ASSERT_FALSE(c.sorry);
-        EXPECT_EQ(c.edit2, r.edit2);
-        EXPECT_EQ(c.edit3, r.edit3);
-        EXPECT_EQ(c.edit4, r.edit4);
-        EXPECT_EQ(c.edit5, r.edit5);
-        EXPECT_EQ(c.north, r.north);
-        EXPECT_EQ(c.west, r.west);
-        EXPECT_EQ(c.label13, QString::fromUtf8(r.label));
+        const GazetteerOutcome c = CutPage(GazetteerPage({r.place, {}}));
+        ASSERT_TRUE(c.found);
+        EXPECT_FALSE(c.message);
+        const LocaleFieldTexts expected{r.edit2, r.edit3, r.edit4, r.edit5, {},
+                                        {},      {},      r.north, r.west,  {}};
+        EXPECT_EQ(c.fields, expected);
+        EXPECT_EQ(c.placeCaption, QString::fromUtf8(r.label));
     }
 
     const QByteArray several = GazetteerPage(FindPlace("Sydney"));
-    EXPECT_EQ(CutPage(several).label13, "Sydney (New South Wales, Australia)");
+    EXPECT_EQ(CutPage(several).placeCaption, "Sydney (New South Wales, Australia)");
     EXPECT_TRUE(several.contains("Also found: Sydney, Nova Scotia, Canada"));
-    EXPECT_TRUE(CutPage(GazetteerPage(FindPlace("55413"))).sorry);
+    EXPECT_FALSE(CutPage(GazetteerPage(FindPlace("55413"))).found);
 }
 
 TEST(PlaceDocuments, MessageLines) {
