@@ -48,8 +48,8 @@ QString WeatherLabelText(const QString& weatherService) {
     const QString host = HostName(weatherService);
     if (host.isEmpty())
         return QStringLiteral(
-            "Set these fields with the Look up page once a weather service "
-            "address is set.");
+            "Set these fields with the Look up page, which finds the place in the "
+            "program's own list of cities.");
     return QStringLiteral("Set these fields with the Look up page, which asks %1.").arg(host);
 }
 

@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libswe-dev swe-basic-data
+  libgweather-4-dev libgweather-4-common
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   xvfb xauth fonts-dejavu-core imagemagick xdotool

@@ -1,0 +1,178 @@
+// The GLib side of the weather fetch: a GWeatherInfo update read into plain values.
+#include "locale/gweather_glue.h"
+
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <libgweather/gweather.h>
+
+#include "locale/gweather_world.h"
+
+namespace hx::places {
+
+namespace {
+
+QString Take(char* s) {
+    const QString text = s ? QString::fromUtf8(s) : QString();
+    g_free(s);
+    return text;
+}
+
+std::optional<QDateTime> Moment(gboolean ok, time_t t) {
+    if (!ok) return std::nullopt;
+    return QDateTime::fromSecsSinceEpoch(qint64(t), QTimeZone::utc());
+}
+
+template <typename Get, typename Unit>
+std::optional<double> Value(GWeatherInfo* info, Get get, Unit unit) {
+    double v = 0;
+    if (!get(info, unit, &v)) return std::nullopt;
+    return v;
+}
+
+QString Skies(GWeatherInfo* info) {
+    GWeatherConditions c{TRUE, GWEATHER_PHENOMENON_NONE, GWEATHER_QUALIFIER_NONE};
+    if (gweather_info_get_value_conditions(info, &c.phenomenon, &c.qualifier))
+        return QString::fromUtf8(
+            gweather_conditions_to_string_full(&c, GWEATHER_FORMAT_OPTION_NO_CAPITALIZATION));
+    GWeatherSky sky = GWEATHER_SKY_INVALID;
+    if (gweather_info_get_value_sky(info, &sky))
+        return QString::fromUtf8(
+            gweather_sky_to_string_full(sky, GWEATHER_FORMAT_OPTION_NO_CAPITALIZATION));
+    return {};
+}
+
+WeatherValues Read(GWeatherInfo* info) {
+    WeatherValues v;
+    CurrentWeather& now = v.now;
+    time_t t = 0;
+    now.observed = Moment(gweather_info_get_value_update(info, &t), t);
+    now.temperatureC = Value(info, gweather_info_get_value_temp, GWEATHER_TEMP_UNIT_CENTIGRADE);
+    now.dewPointC = Value(info, gweather_info_get_value_dew, GWEATHER_TEMP_UNIT_CENTIGRADE);
+    now.apparentC = Value(info, gweather_info_get_value_apparent, GWEATHER_TEMP_UNIT_CENTIGRADE);
+    now.pressureMb = Value(info, gweather_info_get_value_pressure, GWEATHER_PRESSURE_UNIT_MB);
+    double knots = 0;
+    GWeatherWindDirection dir = GWEATHER_WIND_INVALID;
+    if (gweather_info_get_value_wind(info, GWEATHER_SPEED_UNIT_KNOTS, &knots, &dir)) {
+        now.windKnots = knots;
+        now.windDirection = dir == GWEATHER_WIND_VARIABLE                        ? Wind::Variable
+                            : dir >= GWEATHER_WIND_N && dir < GWEATHER_WIND_LAST ? Wind(dir - 1)
+                                                                                 : Wind::Unknown;
+    }
+    now.skies = Skies(info);
+    now.summary = Take(gweather_info_get_weather_summary(info));
+    now.night = !gweather_info_is_daytime(info);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    now.source = QString::fromUtf8(gweather_info_get_attribution(info)).remove(tags);
+    v.sunrise = Moment(gweather_info_get_value_sunrise(info, &t), t);
+    v.sunset = Moment(gweather_info_get_value_sunset(info, &t), t);
+    for (GSList* l = gweather_info_get_forecast_list(info); l; l = l->next) {
+        auto* f = GWEATHER_INFO(l->data);
+        ForecastValue fv;
+        if (auto when = Moment(gweather_info_get_value_update(f, &t), t)) fv.time = *when;
+        fv.temperatureC = Value(f, gweather_info_get_value_temp, GWEATHER_TEMP_UNIT_CENTIGRADE);
+        fv.lowC = Value(f, gweather_info_get_value_temp_min, GWEATHER_TEMP_UNIT_CENTIGRADE);
+        fv.highC = Value(f, gweather_info_get_value_temp_max, GWEATHER_TEMP_UNIT_CENTIGRADE);
+        fv.skies = Skies(f);
+        v.forecast.push_back(std::move(fv));
+    }
+    return v;
+}
+
+}  // namespace
+
+struct WeatherRequest::State {
+    Done done;
+    GWeatherLocation* location = nullptr;  // owned only when detached
+    bool ownsLocation = false;
+    GWeatherInfo* info = nullptr;
+    gulong handler = 0;
+    QTimer timer;
+    QTimer pump;  // drives GLib when Qt's event loop does not
+    bool finished = false;
+
+    void Finish(std::optional<WeatherValues> values, const QString& failure) {
+        if (finished) return;
+        finished = true;
+        timer.stop();
+        pump.stop();
+        if (handler) g_signal_handler_disconnect(info, handler);
+        handler = 0;
+        gweather_info_abort(info);
+        if (done) done(std::move(values), failure);
+    }
+
+    static void Updated(GWeatherInfo* info, gpointer self) {
+        auto* s = static_cast<State*>(self);
+        if (gweather_info_is_valid(info))
+            s->Finish(Read(info), {});
+        else
+            s->Finish(std::nullopt,
+                      QStringLiteral("no current weather came from the weather services"));
+    }
+};
+
+WeatherRequest::WeatherRequest(const Place& place, const WeatherOptions& options, Done done)
+    : state_(std::make_unique<State>()) {
+    State& s = *state_;
+    s.done = std::move(done);
+    s.location = WorldCityLocation(place.listIndex);
+    if (!s.location) {
+        s.location = gweather_location_new_detached(place.name.toUtf8().constData(), nullptr,
+                                                    place.latitude, place.longitude);
+        s.ownsLocation = true;
+    }
+    s.info = gweather_info_new(s.location);
+    gweather_info_set_application_id(s.info, options.applicationId.toUtf8().constData());
+    gweather_info_set_contact_info(s.info, options.contactInfo.toUtf8().constData());
+    gweather_info_set_enabled_providers(
+        s.info, options.useNetwork
+                    ? GWeatherProvider(GWEATHER_PROVIDER_METAR | GWEATHER_PROVIDER_MET_NO |
+                                       GWEATHER_PROVIDER_NWS)
+                    : GWEATHER_PROVIDER_NONE);
+    s.handler = g_signal_connect(s.info, "updated", G_CALLBACK(&State::Updated), &s);
+
+    s.timer.setSingleShot(true);
+    QObject::connect(&s.timer, &QTimer::timeout, [&s] {
+        s.Finish(std::nullopt, QStringLiteral("the weather service did not answer in time"));
+    });
+    s.timer.start(std::max(0, options.timeoutMs));
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher || !dispatcher->inherits("QEventDispatcherGlib")) {
+        QObject::connect(&s.pump, &QTimer::timeout, [] {
+            while (g_main_context_iteration(nullptr, FALSE)) {
+            }
+        });
+        s.pump.start(20);
+    }
+    gweather_info_update(s.info);
+}
+
+WeatherRequest::~WeatherRequest() {
+    State& s = *state_;
+    if (s.handler) g_signal_handler_disconnect(s.info, s.handler);
+    if (!s.finished) gweather_info_abort(s.info);
+    g_object_unref(s.info);
+    if (s.ownsLocation) g_object_unref(s.location);
+}
+
+bool WeatherRequest::finished() const {
+    return state_->finished;
+}
+
+std::optional<WeatherValues> FetchWeather(const Place& place, const WeatherOptions& options,
+                                          QString* failure) {
+    std::optional<WeatherValues> result;
+    QEventLoop loop;
+    WeatherRequest request(place, options, [&](std::optional<WeatherValues> v, QString why) {
+        result = std::move(v);
+        if (failure) *failure = why;
+        loop.quit();
+    });
+    if (!request.finished()) loop.exec();
+    return result;
+}
+
+}  // namespace hx::places

@@ -1,0 +1,54 @@
+// The lookups' own service: answers made from libgweather's world list and weather
+// providers when no service address is set.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include "core/error.h"
+#include "locale/gazetteer_lookup.h"
+#include "locale/place_search.h"
+#include "locale/weather_conversion.h"
+#include "locale/weather_lookup.h"
+#include "net/download.h"
+
+namespace hx {
+
+// A query the world list does not know. A lookup the user started shows it in a message
+// box; a start-up or timed lookup puts it in the status bar and changes nothing.
+class UnknownPlaceError : public Error {
+  public:
+    using Error::Error;
+};
+
+// The weather of a place, or none (no network, no answer in time).
+using WeatherSource = std::function<std::optional<places::WeatherValues>(const places::Place&)>;
+
+// The weather lookup without a weather service: finds the place, asks `source` for its
+// weather, writes the forexml document to locale.xml and completes it as a download. Without
+// weather the temperature and pressure fields keep their texts and the report is one line
+// saying so; the providers' credit and the other matches follow in lines of their own. Raises
+// UnknownPlaceError, or hx::Error when locale.xml cannot be written.
+WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
+                                   const WeatherSource& source, QByteArray* answer = nullptr);
+
+// The gazetteer lookup without a gazetteer service: writes the answer page to locale.html and
+// completes it. Raises UnknownPlaceError (after writing the "no matches" page) or hx::Error.
+GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer = nullptr);
+
+// The lookups as the window runs them: through the configured service when its address is
+// set, else answered by the program itself. `answer` receives the document or page text.
+WeatherOutcome WeatherLookup(const QString& weatherService, net::Downloader& downloader,
+                             const QString& query, QDate reportDate, const WeatherSource& source,
+                             QByteArray* answer = nullptr);
+GazetteerOutcome GazetteerLookup(const QString& gazetteerService, net::Downloader& downloader,
+                                 const QString& query, QString* answer = nullptr);
+
+// The source that asks libgweather's providers, waiting at most timeoutMs.
+WeatherSource ProvidersWeather(int timeoutMs);
+
+}  // namespace hx

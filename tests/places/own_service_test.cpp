@@ -1,0 +1,158 @@
+// The lookups answered by the program itself: place search, answer file, usual completion.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "locale/own_service.h"
+#include "locale/place_documents.h"
+#include "net/download.h"
+
+using namespace hx;
+
+namespace {
+
+places::WeatherValues SomeWeather() {
+    places::WeatherValues v;
+    const auto utc = [](int h) {
+        return QDateTime(QDate(2026, 12, 9), QTime(h, 0), QTimeZone::utc());
+    };
+    v.now.observed = utc(16);
+    v.now.temperatureC = -5;
+    v.now.dewPointC = -10;
+    v.now.windKnots = 0;
+    v.now.pressureMb = 1021.4;
+    v.now.skies = "overcast";
+    v.now.source = "Test Institute";
+    v.sunrise = utc(13);
+    v.sunset = utc(22);
+    v.forecast = {{utc(18), -2, {}, {}, "snow"}};
+    return v;
+}
+
+// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+class OwnService : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        old_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override { QDir::setCurrent(old_); }
+    QString old_;
+    QTemporaryDir dir_;
+};
+
+TEST_F(OwnService, WeatherLookupFillsTheSiteAndTheReport) {
+    const WeatherSource weather = [](const places::Place&) { return SomeWeather(); };
+    const WeatherOutcome out = RunOwnWeatherLookup("Minneapolis", QDate(2026, 7, 4), weather);
+    EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
+    const LocaleFieldTexts& f = out.fields;
+    EXPECT_EQ(f.Edit2, "44");
+    EXPECT_EQ(f.Edit3, "98");
+    EXPECT_EQ(f.CheckBox1, true);
+    EXPECT_EQ(f.Edit4, "93");
+    EXPECT_EQ(f.Edit5, "26");
+    EXPECT_EQ(f.CheckBox2, true);
+    EXPECT_EQ(f.Edit6, "-6");
+    EXPECT_EQ(f.CheckBox3, true);
+    EXPECT_EQ(f.Edit8, "23");
+    EXPECT_EQ(f.Edit7, "1021");
+    EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States");
+    EXPECT_EQ(out.recentEntry, "Minneapolis");
+    ASSERT_EQ(out.report.size(), 5);
+    EXPECT_TRUE(out.report[0].startsWith("Weather forecast for Minneapolis, Minnesota, "));
+    EXPECT_TRUE(out.report[1].contains("Winds are Calm.  Skies are overcast."));
+    EXPECT_EQ(out.report[3], QString::fromUtf8("Wednesday -- Snow, high 28°F, low 28°F"));
+    EXPECT_EQ(out.report[4], "Weather data: Test Institute");
+}
+
+TEST_F(OwnService, WithoutWeatherTheSiteIsSetAndTheAtmosphereKept) {
+    const WeatherOutcome out = RunOwnWeatherLookup(
+        "sydney", QDate(2026, 12, 9),
+        [](const places::Place&) { return std::optional<places::WeatherValues>(); });
+    EXPECT_EQ(out.fields.Edit2, "33");
+    EXPECT_EQ(out.fields.CheckBox1, false);
+    EXPECT_EQ(out.fields.Edit6, "10");
+    EXPECT_EQ(out.fields.CheckBox3, true);
+    EXPECT_FALSE(out.fields.Edit7);
+    EXPECT_FALSE(out.fields.Edit8);
+    EXPECT_EQ(out.report,
+              QStringList({"No current weather could be had for Sydney, New South Wales, "
+                           "Australia.",
+                           "Also found: Sydney, Nova Scotia, Canada."}));
+}
+
+TEST_F(OwnService, GazetteerLookupCutsItsOwnPage) {
+    const GazetteerOutcome out = RunOwnGazetteerLookup("Reykjavik");
+    ASSERT_TRUE(out.found);
+    EXPECT_FALSE(out.message);
+    EXPECT_EQ(out.fields.Edit2, "64");
+    EXPECT_EQ(out.fields.Edit3, "15 ");
+    EXPECT_EQ(out.fields.CheckBox1, true);
+    EXPECT_EQ(out.fields.Edit4, "21");
+    EXPECT_EQ(out.fields.Edit5, "95 ");
+    EXPECT_EQ(out.fields.CheckBox2, true);
+    EXPECT_EQ(out.placeCaption, QString::fromUtf8("Reykjavík (Iceland)"));
+}
+
+TEST_F(OwnService, UnknownPlacesRaiseWithoutTouchingTheAnswerFiles) {
+    QFile old(dir_.filePath("locale.xml"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<forexml/>");
+    old.close();
+    bool asked = false;
+    const WeatherSource weather = [&](const places::Place&) {
+        asked = true;
+        return std::optional<places::WeatherValues>();
+    };
+    EXPECT_THROW(RunOwnWeatherLookup("55413", QDate(2026, 7, 4), weather), UnknownPlaceError);
+    EXPECT_FALSE(asked);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "<forexml/>");
+    try {
+        RunOwnGazetteerLookup("55413");
+        ADD_FAILURE() << "no error";
+    } catch (const UnknownPlaceError& e) {
+        EXPECT_EQ(e.message(), places::UnknownPlaceMessage("55413", "gazetteer"));
+    }
+}
+
+// Answers every download with a fixed text and remembers the URLs.
+class FixedDownloader : public net::Downloader {
+  public:
+    explicit FixedDownloader(QByteArray text) : text_(std::move(text)) {}
+    void Download(const QString& url, const QString& file) override {
+        urls << url;
+        QFile f(file);
+        if (f.open(QIODevice::WriteOnly)) f.write(text_);
+    }
+    bool Busy() const override { return false; }
+    QStringList urls;
+
+  private:
+    QByteArray text_;
+};
+
+TEST_F(OwnService, ConfiguredAddressesStillGoToTheirService) {
+    FixedDownloader weatherService(
+        "<forexml><observation latitude=\"1.5\" longitude=\"2.5\" longname=\"There\"/>"
+        "</forexml>");
+    const WeatherSource none = [](const places::Place&) {
+        return std::optional<places::WeatherValues>();
+    };
+    EXPECT_EQ(WeatherLookup("weather.example", weatherService, "Kathmandu", {}, none).placeCaption,
+              "There");
+    EXPECT_EQ(weatherService.urls, QStringList{"https://weather.example/forexml.cgi?Kathmandu"});
+    EXPECT_EQ(WeatherLookup("", weatherService, "Kathmandu", QDate(2026, 7, 4), none).fields.Edit6,
+              "5.75");
+    EXPECT_EQ(weatherService.urls.size(), 1);
+
+    FixedDownloader gazetteer("Location: 1.50 N, 2.50 E<br>\nBrowse Tiger\nPO Name: Here (X)");
+    EXPECT_EQ(GazetteerLookup("gazetteer.example", gazetteer, "x").placeCaption, "Here (X)");
+    EXPECT_EQ(GazetteerLookup(" ", gazetteer, "New Delhi").placeCaption,
+              "New Delhi (Delhi, India)");
+    EXPECT_EQ(gazetteer.urls.size(), 1);
+}
+
+}  // namespace
