@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QStringList>
 
+#include "net/download.h"
 #include "report/report.h"
 
 namespace hx::ui {
@@ -16,6 +18,8 @@ struct ReportServices {
         compose;
     // Writes the header lines; returns an error text to show, if any.
     std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;
+    // The lookups' downloads; an HttpDownloader when not set.
+    std::shared_ptr<net::Downloader> downloader;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.

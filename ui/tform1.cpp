@@ -43,6 +43,9 @@ TForm1::TForm1(ReportServices services, QWidget* parent)
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();
+    downloader_ = services_.downloader ? services_.downloader
+                                       : std::make_shared<net::HttpDownloader>();
+    ConnectLookups();
     FormCreate();
 }
 

@@ -8,7 +8,11 @@
 
 #include "core/observer.h"
 #include "core/sky_events.h"
+#include "locale/gazetteer_lookup.h"
+#include "locale/recent_list.h"
 #include "locale/site_fields.h"
+#include "locale/weather_lookup.h"
+#include "net/download.h"
 #include "main_menu.h"
 #include "pages.h"
 #include "report/options_model.h"
@@ -16,9 +20,11 @@
 #include "report_services.h"
 #include "settings/component.h"
 #include "settings/extini.h"
+#include "settings/services.h"
 
 class QDateEdit;
 class QLabel;
+class QListWidgetItem;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -66,10 +72,21 @@ class TForm1 : public QMainWindow {
     void DatetoClipboard1Click() {}
     void Restore1Click() {}
     void TrayIcon1Click() {}
-    void LookupClick() {}
-    void Timer2Timer() {}
-    void Refresh1Click() {}
-    void Disabled1Click() {}
+    // The lookups: userStarted is false for the start-up and timed weather lookups, which
+    // do nothing without a service address.
+    void LookupClick(bool userStarted = true);
+    void DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer);
+    void Button1Click();
+    void DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page);
+    void ListBox1Click(QListWidgetItem* item);
+    void ListBox2Click(QListWidgetItem* item);
+    void SpeedButton2Click();
+    void Timer2Timer();
+    void Refresh1Click();
+    void Disabled1Click();
+    // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
+    void SaveRecentLocations();
+    const ServiceAddresses& Addresses() const { return addresses_; }
     void LookupThelemicDatereverse1Click() {}
     void About1Click() {}
 
@@ -100,7 +117,12 @@ class TForm1 : public QMainWindow {
 
     // Start-up steps that later work fills in.
     void StartVersionCheck() {}    // step 3: background load of the version file
-    void LoadRecentLocations() {}  // step 5: zipcodes.txt into ListBox1 and ListBox2
+    void LoadRecentLocations();   // step 5: zipcodes.txt into ListBox1 and ListBox2
+    void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
+    void RunStartupLookups();     // step 10
+    void ConnectLookups();
+    void ApplyFieldTexts(const LocaleFieldTexts& texts);
+    bool StartLookup(bool userStarted, const QString& url, const char* key);
     void LoadAlarmTables() {}      // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms() {}          // Now command, step 6: due alarms of this minute
 
@@ -114,6 +136,10 @@ class TForm1 : public QMainWindow {
     bool exitRequested_ = false;
     bool timer1Enabled_ = false;
     quint32 timer1Interval_ = 10000;
+    std::shared_ptr<net::Downloader> downloader_;
+    ServiceAddresses addresses_;
+    RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
+    RecentList recent2_;  // ListBox2, the Look up page's
 
     QFrame* Panel2 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;

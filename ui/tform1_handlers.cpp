@@ -38,7 +38,10 @@ void TForm1::Guarded(const std::function<void()>& handler) {
 void TForm1::FormCreate() {
     const std::function<void()> steps[] = {
         [this] { exitRequested_ = false; },
-        [this] { RestoreSettings(); },
+        [this] {
+            RestoreSettings();
+            LoadServiceAddresses();
+        },
         [this] {
             if (!options_.Checked("Disabled1")) StartVersionCheck();
         },
@@ -57,11 +60,7 @@ void TForm1::FormCreate() {
             else
                 Timer2->stop();
         },
-        [this] {
-            if (options_.Checked("Disabled1")) return;
-            LookupClick();
-            Timer2Timer();
-        },
+        [this] { RunStartupLookups(); },
         [this] { Edit2Change(); },
         [this] { Edit12Change(); },
         [this] { Button2Click(); },

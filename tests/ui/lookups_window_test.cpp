@@ -1,0 +1,189 @@
+// The lookups in the window against a local server: start-up, the gate, both lookups, the
+// recent lists and the Clear buttons.
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include "settings/extini.h"
+#include "support/http_server.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::HttpAnswer;
+
+namespace {
+
+const QByteArray kMinneapolis =
+    "<forexml><observation city=\"Minneapolis, MN\" longname=\"Minneapolis, Minnesota\" "
+    "latitude=\"44.98\" longitude=\"-93.27\" timezone=\"-6\" daylight_saving=\"1\" "
+    "time=\"3:53 PM CDT\" temp.F=\"72.5\" pressure.mb=\"1016\" skies=\"clear\"/>"
+    "<almanac sunrise=\"5:27 AM\" sunset=\"9:03 PM\"/>"
+    "<forecast day=\"Tonight\" text=\"Clear.\"/></forexml>";
+
+const QByteArray kGazetteerPage =
+    "<html><body>\nLocation: 44.998 N, 93.253 W<br>\nBrowse Tiger Map<br>\n"
+    "PO Name: MINNEAPOLIS (MN)\n</body></html>\n";
+
+class LookupWindow : public test::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        oldDir_ = QDir::currentPath();
+        QDir::setCurrent(dir.path());  // locale.xml and locale.html go here
+        Store().WriteString("Services", "WeatherService", server.BaseUrl());
+        Store().WriteString("Services", "GazetteerService", server.BaseUrl());
+        server.Route("/forexml.cgi", HttpAnswer::Ok(kMinneapolis, "text/xml"));
+        server.Route("/cgi-bin/gazetteer-tbl", HttpAnswer::Ok(kGazetteerPage, "text/html"));
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QDir::setCurrent(oldDir_);
+    }
+    TExtIniF Store() { return TExtIniF(files::ProgramFile("heliodex.ini")); }
+    void SetMenu(const char* item, bool checked) {
+        Store().WriteString("Menu", item, checked ? "1" : "0");
+    }
+    QStringList Entries(const char* list) {
+        QStringList out;
+        auto* box = Get<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i) out << box->item(i)->text();
+        return out;
+    }
+    QString Text(const char* edit) { return Get<QLineEdit>(edit)->text(); }
+    bool Checked(const char* box) { return Get<QCheckBox>(box)->isChecked(); }
+
+    test::HttpServer server;
+    QString oldDir_;
+};
+
+}  // namespace
+
+TEST_F(LookupWindow, DisabledAtStartUpSendsNoRequest) {
+    SetMenu("Disabled1", true);
+    SetMenu("Clockon1", true);
+    Open();
+    EXPECT_TRUE(server.Requests().isEmpty());
+    EXPECT_TRUE(Get<QTimer>("Timer2")->isActive());  // runs, but its ticks do nothing
+    form->Timer2Timer();
+    EXPECT_TRUE(server.Requests().isEmpty());
+}
+
+TEST_F(LookupWindow, StartUpLooksUpTwiceAndFillsTheSite) {
+    Open();
+    EXPECT_EQ(server.Requests(), QStringList({"/forexml.cgi?55413", "/forexml.cgi?55413"}));
+    EXPECT_EQ(Text("Edit2"), "44");
+    EXPECT_EQ(Text("Edit3"), "98");
+    EXPECT_EQ(Text("Edit4"), "93");
+    EXPECT_EQ(Text("Edit5"), "27");
+    EXPECT_EQ(Text("Edit6"), "-6");
+    EXPECT_EQ(Text("Edit8"), "72.5");
+    EXPECT_TRUE(Checked("CheckBox1") && Checked("CheckBox2") && Checked("CheckBox3"));
+    EXPECT_EQ(Get<QLabel>("Label16")->text(), "Minneapolis, Minnesota");
+    EXPECT_NEAR(form->observer().Latitude, 44.98, 1e-9);
+    EXPECT_NEAR(form->observer().Longitude, -93.27, 1e-9);
+    EXPECT_NEAR(form->observer().Temperature, 22.5, 1e-9);  // 72.5 °F read as a decimal
+    EXPECT_EQ(Get<QTextEdit>("RichEdit1")->toPlainText().split('\n').size(), 4);
+    EXPECT_EQ(Entries("ListBox2"), QStringList{"55413"});  // twice, one entry
+    EXPECT_TRUE(Get<QTextBrowser>("WebBrowser2")->toPlainText().contains("forexml"));
+    EXPECT_EQ(calls->count, 1);  // the first report
+}
+
+TEST_F(LookupWindow, AFailedStartUpLookupIsShownOnceAndStartUpGoesOn) {
+    server.Route("/forexml.cgi", HttpAnswer::Status(503));
+    Open();
+    EXPECT_EQ(server.Requests().size(), 1);
+    EXPECT_EQ(ui::MessageBox::Shown(),
+              QStringList{"Error downloading URL: " + server.BaseUrl() + "/forexml.cgi?55413"});
+    EXPECT_TRUE(Text("Edit2").isEmpty());
+}
+
+TEST_F(LookupWindow, TheGateAsksWhileDisabled) {
+    SetMenu("Disabled1", true);
+    Open();
+    ui::MessageBox::SetNextAnswers({false});
+    Get<QPushButton>("Lookup")->click();
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList{"This will activate Internet functions.  OK?"});
+    EXPECT_TRUE(form->options().Checked("Disabled1"));
+    EXPECT_TRUE(server.Requests().isEmpty());
+    EXPECT_TRUE(Text("Edit2").isEmpty());
+
+    ui::MessageBox::SetNextAnswers({true});
+    Get<QPushButton>("Button1")->click();
+    EXPECT_FALSE(form->options().Checked("Disabled1"));
+    EXPECT_EQ(server.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
+}
+
+TEST_F(LookupWindow, GazetteerLookupFillsTheCoordinatesOnly) {
+    SetMenu("Disabled1", true);
+    Open();
+    ui::MessageBox::SetNextAnswers({true});
+    Get<QLineEdit>("Edit6")->setText("-5");
+    Get<QPushButton>("Button1")->click();
+    EXPECT_EQ(Text("Edit2"), "44");
+    EXPECT_EQ(Text("Edit3"), "998 ");
+    EXPECT_EQ(Text("Edit5"), "253 ");
+    EXPECT_EQ(Text("Edit6"), "-5");
+    EXPECT_TRUE(Checked("CheckBox1") && Checked("CheckBox2"));
+    EXPECT_EQ(Get<QLabel>("Label13")->text(), "MINNEAPOLIS (MN)");
+    EXPECT_NEAR(form->observer().Latitude, 44.998, 1e-9);
+    EXPECT_NEAR(form->observer().Longitude, -93.253, 1e-9);
+    EXPECT_EQ(Entries("ListBox1"), QStringList{"55413"});
+    EXPECT_TRUE(Get<QTextBrowser>("WebBrowser1")->toPlainText().contains("MINNEAPOLIS"));
+
+    server.Route("/cgi-bin/gazetteer-tbl", HttpAnswer::Ok("<p>Sorry, no matches found</p>"));
+    Get<QLineEdit>("Edit10")->setText("Springfield");
+    ui::MessageBox::ClearShown();
+    Get<QPushButton>("Button1")->click();
+    EXPECT_EQ(ui::MessageBox::Shown(),
+              QStringList{"Location search not specific enough, try again with a zip code or do "
+                          "it manually."});
+    EXPECT_EQ(Text("Edit2"), "44");
+    EXPECT_EQ(Entries("ListBox1"), QStringList{"55413"});
+}
+
+TEST_F(LookupWindow, DegreesAndMinutesReadTheDecimalsAsMinutes) {
+    SetMenu("Disabled1", true);
+    Open();
+    Get<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>().value(0)->setChecked(true);
+    ui::MessageBox::SetNextAnswers({true});
+    Get<QPushButton>("Lookup")->click();
+    EXPECT_NEAR(form->observer().Latitude, 44 + 98 / 60.0, 1e-9);
+}
+
+TEST_F(LookupWindow, RecentListsLoadSortedAndClearOnlyTheLookUpList) {
+    QFile f(dir.filePath("zipcodes.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("zurich\r\n55413\r\nBoston\r\n");
+    f.close();
+    SetMenu("Disabled1", true);
+    Open();
+    const QStringList sorted{"55413", "Boston", "zurich"};
+    EXPECT_EQ(Entries("ListBox1"), sorted);
+    EXPECT_EQ(Entries("ListBox2"), sorted);
+
+    ui::MessageBox::SetNextAnswers({true});
+    auto* list2 = Get<QListWidget>("ListBox2");
+    list2->itemClicked(list2->item(1));
+    EXPECT_EQ(Text("Edit11"), "Boston");
+    EXPECT_EQ(server.Requests(), QStringList{"/forexml.cgi?Boston"});
+
+    Get<QToolButton>("SpeedButton2")->click();  // the Alternate page's Clear
+    EXPECT_TRUE(Entries("ListBox2").isEmpty());
+    EXPECT_EQ(Entries("ListBox1"), sorted);
+}
+
+TEST_F(LookupWindow, NoAddressSaysWhichKeyToSet) {
+    Store().WriteString("Services", "WeatherService", "");
+    Open();  // the start-up lookup does nothing and says nothing
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+    Get<QPushButton>("Lookup")->click();
+    ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
+    EXPECT_TRUE(ui::MessageBox::Shown()[0].contains("\"WeatherService\""));
+    EXPECT_TRUE(server.Requests().isEmpty());
+}
