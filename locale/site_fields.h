@@ -1,0 +1,46 @@
+// The site fields of the Locale and Weather pages, read into the Observer.
+#pragma once
+
+#include <QString>
+
+#include "core/observer.h"
+
+namespace hx {
+
+// The texts and states of the site components, as typed (untrimmed).
+struct SiteFields {
+    QString latDegrees;     // Edit2
+    QString latMinutes;     // Edit3
+    bool north = false;     // CheckBox1
+    QString lonDegrees;     // Edit4
+    QString lonMinutes;     // Edit5
+    bool west = false;      // CheckBox2
+    QString timeZone;       // Edit6, hours
+    bool daylight = false;  // CheckBox3
+    int format = 1;         // RadioGroup1: 0 degrees and minutes, 1 decimal fractions
+    QString pressure;       // Edit7, mbar
+    QString temperatureF;   // Edit8, degrees Fahrenheit
+    QString altitude;       // Edit9, metres
+};
+
+inline constexpr const char* kMinutesWarning =
+    "More than 3 digits in minutes field, typically means decimal fractions instead of minutes, "
+    "changing setting. Please double check!";
+
+// A decimal number with "." as the point and an optional exponent, blanks around allowed;
+// anything else, and anything not finite, reads as 0.
+double ReadDecimal(const QString& text);
+
+// The Observer the fields describe. Every field is trimmed first and read as a decimal
+// number; in the decimal-fraction format the degrees and the decimals are joined with ".".
+Observer ReadSite(const SiteFields& f);
+
+// The status-bar summary, made of the trimmed texts as typed,
+// e.g. «44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l.».
+QString SiteSummary(const SiteFields& f);
+
+// The Done check: in the degrees-and-minutes format, a minutes field of 3 or more characters
+// means decimals were typed; the format then switches to decimal fractions.
+bool MinutesLookLikeDecimals(const SiteFields& f);
+
+}  // namespace hx

@@ -1,0 +1,123 @@
+// The clock in the window: Now, Timer1 and its resolution, the switch, the day spinner.
+#include <QDateEdit>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "report/clock.h"
+#include "ui/day_spinner.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::WindowTest;
+
+namespace {
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+}
+
+class ClockWindowTest : public WindowTest {
+  protected:
+    void OpenWithSite() {
+        Open();
+        EnterMinneapolis();
+        Get<QPushButton>("Button4")->click();
+    }
+};
+
+TEST_F(ClockWindowTest, SwitchOnShowsItsMessageOnceAndRunsNow) {
+    OpenWithSite();
+    const int before = calls->count;
+    ui::MessageBox::ClearShown();
+    Click("Clockon1");
+    EXPECT_TRUE(form->options().Checked("Clockon1"));
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList({kClockOnMessage}));
+    EXPECT_TRUE(form->Timer1Enabled());
+    EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(calls->count, before + 1);
+    const Moment now = EncodeDateTime(2024, 6, 15, 15, 45, 10);
+    EXPECT_EQ(form->StatusText(0), StatusTimeText(now, 10000));
+    EXPECT_DOUBLE_EQ(calls->q, now);
+
+    Click("Clockon1");  // off: no message, the clock stops
+    EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
+    EXPECT_FALSE(form->Timer1Enabled());
+}
+
+TEST_F(ClockWindowTest, ResolutionDecidesSecondsAndTicks) {
+    OpenWithSite();
+    Click("Clockon1");
+    auto* resolution = Get<QLineEdit>("Edit12");
+    resolution->setText("9");
+    EXPECT_EQ(form->Timer1Interval(), 9000u);
+    Click("Now1");
+    EXPECT_TRUE(form->StatusText(0).contains(":10")) << form->StatusText(0).toStdString();
+    resolution->setText("10");
+    Click("Now1");
+    EXPECT_FALSE(form->StatusText(0).contains(":10")) << form->StatusText(0).toStdString();
+
+    resolution->setText("0");  // enabled, yet it never ticks; Now by hand still shows the time
+    EXPECT_TRUE(form->Timer1Enabled());
+    EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
+    form->findChild<QLabel*>("StatusBar1Panel0")->clear();
+    Click("Now1");
+    EXPECT_FALSE(form->StatusText(0).isEmpty());
+
+    ui::MessageBox::ClearShown();
+    resolution->setText("");  // emptied while typing: the old interval stays, silently
+    EXPECT_EQ(form->Timer1Interval(), 0u);
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+}
+
+TEST_F(ClockWindowTest, NowWithClockOffLeavesTheStatusTime) {
+    OpenWithSite();
+    Click("Now1");
+    EXPECT_TRUE(form->StatusText(0).isEmpty());
+}
+
+TEST_F(ClockWindowTest, LocaleStopsAndDoneRestartsAsClockOnSays) {
+    OpenWithSite();
+    Click("Clockon1");
+    Click("Locale1");
+    auto* pages = Get<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_TRUE(form->options().Checked("Clockon1"));
+    Get<QPushButton>("Button4")->click();
+    EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet1");
+    EXPECT_TRUE(form->Timer1Enabled());
+
+    Click("Clockon1");
+    Click("Locale1");
+    Get<QPushButton>("Button4")->click();
+    EXPECT_FALSE(form->Timer1Enabled());
+}
+
+TEST_F(ClockWindowTest, DaySpinnerRefusesBeforeTheEraAndWraps) {
+    OpenWithSite();
+    auto* date = Get<QDateEdit>("DateTimePicker1");
+    auto* spinner = Get<ui::DaySpinner>("UpDown1");
+    date->setDate(QDate(1904, 3, 20));
+    const int reports = calls->count;
+    ui::MessageBox::ClearShown();
+    spinner->stepBy(-1);
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList({kCalendarRefusal}));
+    EXPECT_EQ(date->date(), QDate(1904, 3, 20));
+    EXPECT_EQ(calls->count, reports);
+
+    spinner->setValue(9999);
+    spinner->stepBy(1);  // the position wraps to -9999; the date still moves forward
+    EXPECT_EQ(spinner->value(), -9999);
+    EXPECT_EQ(date->date(), QDate(1904, 3, 21));
+    EXPECT_EQ(calls->count, reports + 1);
+    EXPECT_DOUBLE_EQ(calls->q, EncodeDateTime(1904, 3, 21, 15, 45, 10));
+}
+
+TEST_F(ClockWindowTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
+    OpenWithSite();
+    calls->throwMessage = "Cannot open the sound file";
+    ui::MessageBox::ClearShown();
+    Click("Now1");
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList({"Cannot open the sound file"}));
+    calls->throwMessage.clear();
+    Click("Now1");
+    EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
+}

@@ -1,0 +1,181 @@
+// The window as built: named components, pages, menus, status bar, timers.
+#include <QDateEdit>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "settings/window_settings.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::WindowTest;
+
+TEST_F(WindowTest, EveryComponentUnderItsName) {
+    Open();
+    EXPECT_EQ(form->windowTitle(), "Heliodex");
+    const char* names[] = {"Panel2",
+                           "DateTimePicker1",
+                           "UpDown1",
+                           "DateTimePicker2",
+                           "SpeedButton1",
+                           "Image1",
+                           "PageControl1",
+                           "Panel1",
+                           "outfld",
+                           "GroupBox3",
+                           "Label14",
+                           "Edit11",
+                           "Lookup",
+                           "Label16",
+                           "Label15",
+                           "ListBox2",
+                           "SpeedButton3",
+                           "WebBrowser2",
+                           "Label4",
+                           "Label2",
+                           "Label3",
+                           "Edit2",
+                           "Edit3",
+                           "CheckBox1",
+                           "Label1",
+                           "Label5",
+                           "Label6",
+                           "Edit4",
+                           "Edit5",
+                           "CheckBox2",
+                           "Label7",
+                           "Edit6",
+                           "CheckBox3",
+                           "RadioGroup1",
+                           "Button4",
+                           "Label18",
+                           "Label20",
+                           "Edit12",
+                           "Panel3",
+                           "Label17",
+                           "Label8",
+                           "Edit7",
+                           "Label10",
+                           "Edit9",
+                           "Label9",
+                           "Edit8",
+                           "RichEdit1",
+                           "GroupBox1",
+                           "Label11",
+                           "Edit10",
+                           "Button1",
+                           "Label13",
+                           "Label12",
+                           "ListBox1",
+                           "SpeedButton2",
+                           "WebBrowser1",
+                           "RichEdit2",
+                           "log",
+                           "CategoryButtons1",
+                           "CategoryButtons2",
+                           "Panel4",
+                           "MediaPlayer1",
+                           "BitBtn1",
+                           "StatusBar1",
+                           "MainMenu1",
+                           "PopupMenu1",
+                           "Timer1",
+                           "Timer2"};
+    for (const char* n : names) EXPECT_NE(form->findChild<QObject*>(n), nullptr) << n;
+    for (const MenuItemDef& d : MenuItems()) EXPECT_NE(form->Action(d.name), nullptr) << d.name;
+
+    EXPECT_EQ(Get<QDateEdit>("DateTimePicker1")->minimumDate(), QDate(1904, 3, 20));
+    EXPECT_EQ(Get<QLineEdit>("Edit10")->text(), "55413");
+    EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), "55413");
+    EXPECT_EQ(Get<QLineEdit>("Edit12")->text(), "10");
+    EXPECT_TRUE(Get<QRadioButton>("RadioGroup1Item1")->isChecked());
+    EXPECT_EQ(Get<QLabel>("Label9")->text(), "Atmospheric temperature in deg. Fahrenheit ");
+    EXPECT_TRUE(Get<QListWidget>("ListBox1")->isSortingEnabled());
+    EXPECT_TRUE(Get<QPlainTextEdit>("log")->isReadOnly());
+    auto* outfld = Get<QPlainTextEdit>("outfld");
+    EXPECT_TRUE(outfld->isReadOnly());
+    EXPECT_TRUE(QFontInfo(outfld->font()).fixedPitch());
+    EXPECT_EQ(outfld->font().pixelSize(), 15);
+    EXPECT_EQ(Get<QTimer>("Timer1")->interval(), 10000);
+    EXPECT_EQ(Get<QTimer>("Timer2")->interval(), 3600000);
+    EXPECT_EQ(Get<QLabel>("StatusBar1Panel0")->width(), 80);
+    EXPECT_GE(Get<QLabel>("StatusBar1Panel1")->minimumWidth(), 50);
+
+    QStringList tray;
+    for (QAction* a : Get<QMenu>("PopupMenu1")->actions()) tray << a->objectName();
+    EXPECT_EQ(tray, QStringList({"DatetoClipboard1", "Restore1", "Exit2"}));
+}
+
+TEST_F(WindowTest, PagesInTabOrderWithNewsHidden) {
+    Open();
+    auto* pages = Get<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->tabPosition(), QTabWidget::South);
+    QStringList captions, names;
+    for (int i = 0; i < pages->count(); ++i) {
+        captions << pages->tabText(i);
+        names << pages->widget(i)->objectName();
+        EXPECT_FALSE(pages->tabIcon(i).isNull()) << i;
+        EXPECT_EQ(pages->isTabVisible(i), pages->tabText(i) != "News");
+    }
+    EXPECT_EQ(captions, QStringList({"Main", "Look up", "Locale", "Weather", "Alternate", "News",
+                                     "Log", "Alarms", "Sounds"}));
+    EXPECT_EQ(names, QStringList({"TabSheet1", "TabSheet5", "TabSheet2", "TabSheet3", "TabSheet4",
+                                  "TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9"}));
+
+    for (const char* list : {"CategoryButtons1", "CategoryButtons2"}) {
+        auto* t = Get<QTreeWidget>(list);
+        ASSERT_EQ(t->topLevelItemCount(), 7);
+        EXPECT_EQ(t->topLevelItem(6)->text(0), "Saturn");
+        for (int b = 0; b < 7; ++b) {
+            EXPECT_EQ(t->topLevelItem(b)->childCount(), 4);
+            EXPECT_EQ(t->topLevelItem(b)->isExpanded(), b == 0);
+        }
+        EXPECT_EQ(t->topLevelItem(2)->child(3)->text(0), "Nadir");
+    }
+}
+
+TEST_F(WindowTest, MenuFollowsTheModel) {
+    Open();
+    EXPECT_TRUE(form->Action("Long1")->isChecked());
+    Click("Short1");
+    EXPECT_TRUE(form->Action("Short1")->isChecked());
+    EXPECT_FALSE(form->Action("Long1")->isChecked());
+    Click("Short1");  // clearing checks none of the group
+    for (const char* n : {"Long1", "Short1", "Roman1", "None3"})
+        EXPECT_FALSE(form->Action(n)->isChecked()) << n;
+    Click("Now1");  // a command never keeps a mark
+    EXPECT_FALSE(form->Action("Now1")->isChecked());
+    EXPECT_EQ(form->Action("N4X2")->text(), "4 X");
+    EXPECT_EQ(form->Action("Clockon1")->text(), "&Clock on");
+}
+
+TEST_F(WindowTest, MoonPictureShowAndHide) {
+    Open();
+    auto* strip = Get<QFrame>("Panel2");
+    EXPECT_EQ(strip->height(), 57);
+    Click("Moonphase1");
+    EXPECT_FALSE(form->options().Checked("Moonphase1"));
+    EXPECT_EQ(strip->height(), 28);
+    EXPECT_TRUE(Get<QLabel>("Image1")->isHidden());
+    Click("Moonphase1");
+    EXPECT_EQ(strip->height(), 57);
+    EXPECT_FALSE(Get<QLabel>("Image1")->isHidden());
+}
+
+TEST_F(WindowTest, SettingsComponentsInVisitingOrder) {
+    Open();
+    const auto components = form->ComponentStates();
+    ASSERT_EQ(components.size(), 65u);
+    QStringList names;
+    for (const auto& c : components) names << c->name();
+    EXPECT_EQ(names, VisitingOrder());
+    for (int i = 0; i < 14; ++i) EXPECT_EQ(WindowSection(components[i]->kind()), "Locale");
+    for (int i = 14; i < 65; ++i)
+        EXPECT_EQ(components[i]->kind(), ComponentKind::MenuItem) << names[i].toStdString();
+}

@@ -1,0 +1,101 @@
+// The locale entry in the window: start without a site, Done, the re-read rules, the report.
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "locale/site_fields.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::WindowTest;
+
+TEST_F(WindowTest, WithoutASiteTheLocalePageIsInFront) {
+    Open();
+    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_EQ(calls->count, 0);
+    EXPECT_EQ(form->StatusText(1), QString::fromUtf8(".° .° TZ   mbar °F"));
+    EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
+}
+
+TEST_F(WindowTest, DoneWithASiteShowsTheReport) {
+    Open();
+    EnterMinneapolis();
+    Type("Edit7", "1013");
+    Type("Edit8", "70");
+    Type("Edit9", "256");
+    EXPECT_EQ(form->StatusText(1),
+              QString::fromUtf8("44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l."));
+    calls->result.logLines = {"Event >> Saturday 20:57 Sun Set"};
+    calls->result.tray = {TrayChoice::List::Planets, 6, "Planetary hour of Saturn "};
+    for (int i = 0; i < 80; ++i) calls->result.lines << QStringLiteral("line %1").arg(i);
+    Get<QPushButton>("Button4")->click();
+
+    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    ASSERT_EQ(calls->count, 1);
+    EXPECT_NEAR(calls->obs.Latitude, 44.58, 1e-9);
+    EXPECT_NEAR(calls->obs.Longitude, -93.16, 1e-9);
+    EXPECT_EQ(calls->obs.TimeZone, -6);
+    EXPECT_NEAR(calls->obs.Temperature, 21.1111, 1e-4);
+    EXPECT_EQ(calls->headerWritten, calls->result.headerLines);
+    auto* outfld = Get<QPlainTextEdit>("outfld");
+    EXPECT_EQ(outfld->toPlainText(), calls->result.lines.join('\n'));
+    EXPECT_EQ(outfld->verticalScrollBar()->value(), 0);  // the top line is shown
+    EXPECT_EQ(Get<QPlainTextEdit>("log")->toPlainText(), "Event >> Saturday 20:57 Sun Set");
+    EXPECT_EQ(form->TrayText(), calls->result.trayText);
+    EXPECT_EQ(form->TrayIconChoice().list, TrayChoice::List::Planets);
+}
+
+TEST_F(WindowTest, HeaderFileFailureIsShownAndTheViewStaysEmpty) {
+    Open();
+    EnterMinneapolis();
+    calls->headerError = "Cannot create file \"/ro/td.txt\". Permission denied";
+    Get<QPushButton>("Button4")->click();
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList({*calls->headerError}));
+    EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
+    EXPECT_TRUE(form->TrayText().isEmpty());
+}
+
+TEST_F(WindowTest, DoneCheckSwitchesToDecimalsAndReReads) {
+    struct Row {
+        const char* latMinutes;
+        const char* lonMinutes;
+        bool warns;
+        double latitude;
+    };
+    const Row rows[] = {{"58", "16", false, 44 + 58 / 60.0},
+                        {"980", "16", true, 44.98},
+                        {"58", "123", true, 44.58},
+                        {"12 ", "16", true, 44.12}};
+    for (const Row& r : rows) {
+        Open();
+        ui::MessageBox::ClearShown();
+        Get<QRadioButton>("RadioGroup1Item0")->setChecked(true);
+        EnterMinneapolis();
+        Type("Edit3", r.latMinutes);
+        Type("Edit5", r.lonMinutes);
+        Get<QPushButton>("Button4")->click();
+        EXPECT_EQ(ui::MessageBox::Shown().size(), r.warns ? 1 : 0) << r.latMinutes;
+        if (r.warns) {
+            EXPECT_EQ(ui::MessageBox::Shown().value(0), kMinutesWarning);
+        }
+        EXPECT_EQ(Get<QRadioButton>("RadioGroup1Item1")->isChecked(), r.warns);
+        EXPECT_NEAR(calls->obs.Latitude, r.latitude, 1e-9) << r.latMinutes;
+    }
+}
+
+TEST_F(WindowTest, ReReadOnlyOnLeavingOrRealChange) {
+    Open();
+    EnterMinneapolis();
+    const double latitude = form->observer().Latitude;
+    auto* north = Get<QCheckBox>("CheckBox1");
+    Get<QLineEdit>("Edit2")->setText("50");  // typed, the focus still inside
+    EXPECT_EQ(form->observer().Latitude, latitude);
+    north->setChecked(true);  // already checked: nothing is re-read
+    EXPECT_EQ(form->observer().Latitude, latitude);
+    north->setChecked(false);  // a real change re-reads every field
+    EXPECT_NEAR(form->observer().Latitude, -50.58, 1e-9);
+    Type("Edit6", "-5.5");
+    EXPECT_EQ(form->observer().TimeZone, -5.5);
+}

@@ -1,0 +1,45 @@
+// The window with the real report: the first line is heliodex-cli's date line.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "cli/run.h"
+#include "core/format.h"
+#include "report/report.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::WindowTest;
+
+class RealReportTest : public WindowTest {
+  protected:
+    void OpenReal() { form = std::make_unique<ui::TForm1>(ui::DefaultReportServices()); }
+};
+
+TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {
+    OpenReal();
+    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
+    EnterMinneapolis();
+    Get<QPushButton>("Button4")->click();
+    ASSERT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+
+    const Moment q = EncodeDateTime(2024, 6, 15, 15, 45, 10);
+    const cli::Outcome cliLine = cli::Run({"--at", "2024-06-15 15:45:10", "--lat", "44.58", "--lon",
+                                           "-93.16", "--tz", "-6", "--dst", "0", "thelemic"},
+                                          q);
+    ASSERT_EQ(cliLine.status, 0) << cliLine.err.toStdString();
+    const QString thelemic = ThinSpaces(cliLine.out.trimmed() + ' ');
+    const QString first = Get<QPlainTextEdit>("outfld")->toPlainText().section('\n', 0, 0);
+    EXPECT_TRUE(first.startsWith(thelemic)) << first.toStdString();
+    EXPECT_EQ(first.mid(thelemic.size()), ThinSpaces(QStringLiteral("Dies Saturnii ") +
+                                                     FormatDateTime("dddddd \"e.v. \"tt", q)))
+        << first.toStdString();
+    EXPECT_TRUE(first.contains("e.v."));
+
+    // td.txt holds the header line; the tray text the same with CR LF.
+    QFile td(dir.filePath("td.txt"));
+    ASSERT_TRUE(td.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(td.readAll()), first + "\r\n");
+    EXPECT_TRUE(form->TrayText().startsWith(first + "\r\n"));
+    EXPECT_TRUE(Get<QPlainTextEdit>("log")->toPlainText().startsWith("Event >> "));
+}

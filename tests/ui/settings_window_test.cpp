@@ -1,0 +1,74 @@
+// Start-up from heliodex.ini: design states without it, a prepared file restored, errors shown.
+#include <QDateEdit>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "report/clock.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::WindowTest;
+
+namespace {
+void WriteIni(const QString& dir, const QStringList& lines) {
+    QFile f(dir + "/heliodex.ini");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(lines.join("\r\n").toUtf8() + "\r\n");
+}
+const QStringList kMinneapolis = {
+    "[Locale]",   "Edit11=55414", "Edit3=58",   "Edit2=44",    "CheckBox1=1", "CheckBox2=1",
+    "Edit5=16",   "Edit4=93",     "Edit6=-6",   "CheckBox3=1", "Edit12=9",    "Edit7=1013",
+    "Edit9=256",  "Edit8=70",     "Edit10=",    "[Menu]",      "Long1=1",     "Short1=1",
+    "Clockon1=1", "Moonphase1=0", "Copy1=0x10", "N11=abc",     "Disabled1=1"};
+}  // namespace
+
+TEST_F(WindowTest, WithoutSettingsEverythingHasItsDesignState) {
+    Open();
+    for (const MenuItemDef& d : MenuItems())
+        EXPECT_EQ(form->options().Checked(d.name), d.checked) << d.name;
+    EXPECT_EQ(Get<QLineEdit>("Edit12")->text(), "10");
+    EXPECT_EQ(form->Timer1Interval(), 10000u);
+    EXPECT_FALSE(Get<QCheckBox>("CheckBox3")->isChecked());
+    EXPECT_FALSE(QFile::exists(dir.filePath("heliodex.ini")));  // restoring writes nothing
+}
+
+TEST_F(WindowTest, PreparedSettingsAreRestored) {
+    WriteIni(dir.path(), kMinneapolis);
+    Open();
+    // Menus: of two radio items of one group the later wins; 0x10 is true; abc keeps the mark.
+    EXPECT_TRUE(form->Action("Short1")->isChecked());
+    EXPECT_FALSE(form->Action("Long1")->isChecked());
+    EXPECT_TRUE(form->Action("Copy1")->isChecked());
+    EXPECT_TRUE(form->Action("N11")->isChecked());
+    EXPECT_TRUE(form->Action("Clockon1")->isChecked());
+    // Fields and boxes, an empty saved text included.
+    EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), "55414");
+    EXPECT_EQ(Get<QLineEdit>("Edit10")->text(), "");
+    EXPECT_TRUE(Get<QCheckBox>("CheckBox3")->isChecked());
+    EXPECT_EQ(form->StatusText(1),
+              QString::fromUtf8("44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l."));
+
+    // The rest of the start-up follows from them: picture hidden, clock on at 9 s, a report.
+    EXPECT_EQ(Get<QFrame>("Panel2")->height(), 28);
+    EXPECT_TRUE(form->Timer1Enabled());
+    EXPECT_EQ(form->Timer1Interval(), 9000u);
+    EXPECT_TRUE(Get<QTimer>("Timer2")->isActive());
+    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    ASSERT_EQ(calls->count, 1);
+    EXPECT_EQ(calls->obs.DaylightTime, 1);
+    EXPECT_DOUBLE_EQ(calls->q, EncodeDateTime(2024, 6, 15, 15, 45, 10));
+    EXPECT_TRUE(calls->options.Checked("Short1"));
+    EXPECT_EQ(form->StatusText(0), StatusTimeText(calls->q, 9000));
+    EXPECT_EQ(Get<QPlainTextEdit>("outfld")->toPlainText(), calls->result.lines.join('\n'));
+}
+
+TEST_F(WindowTest, AnErrorEndsTheStartUpWithItsMessage) {
+    WriteIni(dir.path(), kMinneapolis);
+    calls->throwMessage = "Cannot open file \"alarmlist.txt\"";
+    Open();
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList({calls->throwMessage}));
+    EXPECT_TRUE(form->StatusText(0).isEmpty());  // the Now command stopped at the report
+    EXPECT_TRUE(form->isEnabled());
+}

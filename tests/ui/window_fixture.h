@@ -1,0 +1,110 @@
+// A TForm1 under test: fixed clock, scripted message boxes, a temporary program directory
+// and a recording report service.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "core/clock.h"
+#include "core/error.h"
+#include "settings/textfile.h"
+#include "ui/message_box.h"
+#include "ui/tform1.h"
+
+namespace hx::test {
+
+struct ReportCalls {
+    int count = 0;
+    Moment q = 0;
+    Observer obs;
+    OptionsModel options;
+    ReportResult result;                 // what the fake composition returns
+    std::optional<QString> headerError;  // what the fake td.txt writer returns
+    QStringList headerWritten;
+    QString throwMessage;  // non-empty: the composition raises this
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        files::SetProgramDirectory(dir.path());
+        SetClock([] { return QDateTime(QDate(2024, 6, 15), QTime(15, 45, 10)); });
+        ui::MessageBox::SetScripted(true);
+        ui::MessageBox::ClearShown();
+        calls = std::make_shared<ReportCalls>();
+        calls->result.headerLines = {"An V x Sol 24 Gemini"};
+        calls->result.lines = {"An V x Sol 24 Gemini", "", "Impending Solar Events"};
+        calls->result.trayText = "An V x Sol 24 Gemini\r\n";
+        calls->result.moonPhase.index = 10;
+    }
+    void TearDown() override {
+        form.reset();
+        SetClock({});
+        ui::MessageBox::SetScripted(false);
+        files::SetProgramDirectory({});
+    }
+
+    ui::ReportServices Services() {
+        ui::ReportServices s;
+        auto c = calls;
+        s.compose = [c](Moment q, const Observer& obs, const OptionsModel& options, SkyEventState&,
+                        Moment) {
+            if (!c->throwMessage.isEmpty()) throw Error(c->throwMessage);
+            ++c->count;
+            c->q = q;
+            c->obs = obs;
+            c->options = options;
+            return c->result;
+        };
+        s.writeHeader = [c](const QStringList& lines) {
+            c->headerWritten = lines;
+            return c->headerError;
+        };
+        return s;
+    }
+
+    void Open() { form = std::make_unique<ui::TForm1>(Services()); }
+
+    template <typename T>
+    T* Get(const char* name) {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // Types into a field and leaves it, as the user does.
+    void Type(const char* name, const QString& text) {
+        QLineEdit* e = Get<QLineEdit>(name);
+        e->setText(text);
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(e, &out);
+    }
+    void Click(const char* action) { Get<QAction>(action)->trigger(); }
+
+    void EnterMinneapolis() {
+        Type("Edit2", "44");
+        Type("Edit3", "58");
+        Get<QCheckBox>("CheckBox1")->setChecked(true);
+        Type("Edit4", "93");
+        Type("Edit5", "16");
+        Get<QCheckBox>("CheckBox2")->setChecked(true);
+        Type("Edit6", "-6");
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<ReportCalls> calls;
+    std::unique_ptr<ui::TForm1> form;
+};
+
+}  // namespace hx::test

@@ -1,0 +1,17 @@
+// The image lists as icons and pixmaps for the widgets.
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QPixmap>
+
+namespace hx::ui {
+
+QList<QIcon> PageIcons();                            // ImageList1
+QPixmap MoonPicture(int phaseIndex, bool mirrored);  // MoonImageList, phase 1..28
+QIcon MoonIcon(int iconIndex, bool mirrored);        // MoonIconList, 0..28
+QIcon PlanetIcon(int body);                          // PlanetImageList, 0..6
+QIcon OnOffIcon(int state);                          // OnOff: 0 on, 1 off
+QIcon LightningGlyph();                              // SpeedButton1
+
+}  // namespace hx::ui

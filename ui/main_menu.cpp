@@ -1,0 +1,66 @@
+// Building the menus from the model table.
+#include "main_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+
+namespace hx::ui {
+
+namespace {
+bool CanCarryMark(const MenuItemDef& d) {
+    const QString h = QString::fromLatin1(d.handler);
+    return d.radio || d.checked || h == u"Long2Click" || h == u"Moonphase1Click" ||
+           h == u"Clockon1Click" || h == u"Refresh1Click" || h == u"Disabled1Click";
+}
+}  // namespace
+
+MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
+                       const std::function<void(const QString&)>& onClick) {
+    MenuActions m;
+    m.PopupMenu1 = new QMenu;
+    m.PopupMenu1->setParent(qobject_cast<QWidget*>(owner), Qt::Popup);
+    m.PopupMenu1->setObjectName("PopupMenu1");
+    QSet<QString> parents;
+    for (const MenuItemDef& d : MenuItems()) parents.insert(QString::fromLatin1(d.parent));
+
+    QHash<QString, QMenu*> submenus;
+    for (const MenuItemDef& d : MenuItems()) {
+        const QString name = QString::fromLatin1(d.name);
+        const QString parent = QString::fromLatin1(d.parent);
+        const QString caption = QString::fromLatin1(d.caption);
+        QAction* a = nullptr;
+        if (parents.contains(name)) {
+            QMenu* sub = nullptr;
+            if (parent.isEmpty())
+                sub = MainMenu1->addMenu(caption);
+            else
+                sub = submenus.value(parent)->addMenu(caption);
+            submenus.insert(name, sub);
+            a = sub->menuAction();
+        } else {
+            QMenu* into = parent == u"PopupMenu1" ? m.PopupMenu1 : submenus.value(parent);
+            if (into)
+                a = into->addAction(caption);
+            else
+                a = MainMenu1->addAction(caption);
+            QObject::connect(a, &QAction::triggered, owner, [onClick, name] { onClick(name); });
+        }
+        a->setObjectName(name);
+        m.byName.insert(name, a);
+    }
+    return m;
+}
+
+void SyncChecks(const MenuActions& menus, const OptionsModel& options) {
+    for (const MenuItemDef& d : MenuItems()) {
+        QAction* a = menus.byName.value(QString::fromLatin1(d.name));
+        if (!a || a->menu()) continue;
+        const bool on = options.Checked(QString::fromLatin1(d.name));
+        a->setCheckable(on || CanCarryMark(d));
+        a->setChecked(on);
+    }
+}
+
+}  // namespace hx::ui

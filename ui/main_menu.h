@@ -1,0 +1,30 @@
+// MainMenu1 and PopupMenu1 built from the menu model; check marks always mirror the model.
+#pragma once
+
+#include <functional>
+
+#include <QHash>
+#include <QString>
+
+#include "report/options_model.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace hx::ui {
+
+struct MenuActions {
+    QHash<QString, QAction*> byName;  // every item of MenuItems(), submenus included
+    QMenu* PopupMenu1 = nullptr;
+};
+
+// Creates the menus; a click on an item calls onClick with the item's name.
+MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
+                       const std::function<void(const QString&)>& onClick);
+
+// Sets every action's check mark from the model. Items that can carry a mark are shown
+// checkable, others only while the model marks them (a state restored from settings).
+void SyncChecks(const MenuActions& menus, const OptionsModel& options);
+
+}  // namespace hx::ui

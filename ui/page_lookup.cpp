@@ -1,0 +1,87 @@
+// The "Look up" and "Alternate" pages: a lookup panel on the left, a web view beside it.
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "pages.h"
+
+namespace hx::ui {
+
+// The fetch buttons are captioned with the service's host once one is configured.
+const LookupNames kLookUpPageNames = {"TabSheet5", "GroupBox3",    "Look up longitude and latitude",
+                                      "Label14",   "Edit11",       "Lookup",
+                                      "",          "Label16",      "Label15",
+                                      "ListBox2",  "SpeedButton3", "WebBrowser2"};
+const LookupNames kAlternatePageNames = {"TabSheet4",
+                                         "GroupBox1",
+                                         "Look up longitude and latitude(alt)",
+                                         "Label11",
+                                         "Edit10",
+                                         "Button1",
+                                         "Try fetching data from the web",
+                                         "Label13",
+                                         "Label12",
+                                         "ListBox1",
+                                         "SpeedButton2",
+                                         "WebBrowser1"};
+
+QLabel* NamedLabel(const char* name, const QString& text, bool bold) {
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+LookupPage BuildLookupPage(const LookupNames& n) {
+    LookupPage p;
+    p.page = new QWidget;
+    p.page->setObjectName(n.page);
+    p.group = new QGroupBox(QString::fromLatin1(n.groupTitle));
+    p.group->setObjectName(n.group);
+    p.group->setFixedWidth(209);
+    p.queryLabel = NamedLabel(n.queryLabel, "Zip Code or City", true);
+    p.query = new QLineEdit("55413");
+    p.query->setObjectName(n.query);
+    p.query->setToolTip("Enter your zip code");
+    p.fetch = new QPushButton("Look up");
+    p.fetch->setObjectName(n.fetch);
+    if (*n.fetchHint) p.fetch->setToolTip(QString::fromLatin1(n.fetchHint));
+    p.cityName = NamedLabel(n.cityName, "City name");
+    p.recentLabel = NamedLabel(n.recentLabel, "Select From Recent Entries");
+    p.recent = new QListWidget;
+    p.recent->setObjectName(n.recent);
+    p.recent->setSortingEnabled(true);
+    p.clear = new QToolButton;
+    p.clear->setObjectName(n.clear);
+    p.clear->setText("Clear");
+    p.clear->setAutoRaise(true);
+
+    auto* g = new QVBoxLayout(p.group);
+    g->addWidget(p.queryLabel);
+    g->addWidget(p.query);
+    g->addWidget(p.fetch);
+    g->addWidget(p.cityName);
+    g->addWidget(p.recentLabel);
+    g->addWidget(p.recent, 1);
+    g->addWidget(p.clear, 0, Qt::AlignLeft);
+
+    p.browser = new QTextBrowser;
+    p.browser->setObjectName(n.browser);
+    auto* row = new QHBoxLayout(p.page);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->addWidget(p.group);
+    row->addWidget(p.browser, 1);
+    return p;
+}
+
+}  // namespace hx::ui

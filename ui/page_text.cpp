@@ -1,0 +1,44 @@
+// The "News" page (its tab stays hidden) and the "Log" page.
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "pages.h"
+
+namespace hx::ui {
+
+NewsPage BuildNewsPage() {
+    NewsPage p;
+    p.page = new QWidget;
+    p.page->setObjectName("TabSheet6");
+    p.RichEdit2 = new QTextEdit;
+    p.RichEdit2->setObjectName("RichEdit2");
+    p.RichEdit2->setReadOnly(true);
+    p.RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    p.RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont f = p.RichEdit2->font();
+    f.setPixelSize(13);
+    p.RichEdit2->setFont(f);
+    auto* l = new QVBoxLayout(p.page);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(p.RichEdit2);
+    return p;
+}
+
+LogPage BuildLogPage() {
+    LogPage p;
+    p.page = new QWidget;
+    p.page->setObjectName("TabSheet7");
+    p.log = new QPlainTextEdit;
+    p.log->setObjectName("log");
+    p.log->setReadOnly(true);
+    p.log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    p.log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* l = new QVBoxLayout(p.page);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(p.log);
+    return p;
+}
+
+}  // namespace hx::ui

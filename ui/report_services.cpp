@@ -1,0 +1,21 @@
+// The report composition and td.txt as the running program uses them.
+#include "report_services.h"
+
+#include <memory>
+
+#include "report/td_file.h"
+#include "settings/textfile.h"
+
+namespace hx::ui {
+
+ReportServices DefaultReportServices() {
+    ReportServices s;
+    s.compose = [](Moment q, const Observer& obs, const OptionsModel& options,
+                   SkyEventState& events,
+                   Moment present) { return BuildReport(q, obs, options, events, present); };
+    auto td = std::make_shared<TdFile>(files::ProgramFile("td.txt"));
+    s.writeHeader = [td](const QStringList& lines) { return td->Write(lines); };
+    return s;
+}
+
+}  // namespace hx::ui

@@ -1,0 +1,24 @@
+// What the window's report needs from outside: the composition and the td.txt writer.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QStringList>
+
+#include "report/report.h"
+
+namespace hx::ui {
+
+struct ReportServices {
+    std::function<ReportResult(Moment q, const Observer& obs, const OptionsModel& options,
+                               SkyEventState& events, Moment present)>
+        compose;
+    // Writes the header lines; returns an error text to show, if any.
+    std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;
+};
+
+// The program's own: hx::BuildReport and td.txt in the program directory.
+ReportServices DefaultReportServices();
+
+}  // namespace hx::ui

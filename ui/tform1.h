@@ -1,0 +1,141 @@
+// TForm1, the main window: owns every component and all run-time state of the program.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "core/observer.h"
+#include "core/sky_events.h"
+#include "locale/site_fields.h"
+#include "main_menu.h"
+#include "pages.h"
+#include "report/options_model.h"
+#include "report/report.h"
+#include "report_services.h"
+#include "settings/component.h"
+#include "settings/extini.h"
+
+class QDateEdit;
+class QLabel;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTimeEdit;
+class QTimer;
+class QToolButton;
+
+namespace hx::ui {
+
+class DaySpinner;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TForm1(ReportServices services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
+    std::vector<std::unique_ptr<PersistentComponent>> ComponentStates();
+
+    const Observer& observer() const { return observer_; }
+    const OptionsModel& options() const { return options_; }
+    bool Timer1Enabled() const { return timer1Enabled_; }
+    quint32 Timer1Interval() const { return timer1Interval_; }
+    const QString& TrayText() const { return trayText_; }
+    const TrayChoice& TrayIconChoice() const { return trayChoice_; }
+    QString StatusText(int panel) const;
+    QAction* Action(const QString& name) const { return menus_.byName.value(name); }
+
+    // Handlers, named after the component and event they serve.
+    void FormCreate();
+    void Button2Click();  // Now: SpeedButton1, Now1, Timer1
+    void DateTimePicker1Change();
+    void UpDown1Click(int days);
+    void Edit12Change();
+    void Clockon1Click();
+    void Long2Click(const QString& item);
+    void Moonphase1Click();
+    void PlanetaryHours2Click();
+    void MoonPhase2Click();
+    void Locale1Click();
+    void Edit2Change();
+    void Button4Click();
+    void Button3Click();
+    // Handlers whose behaviour arrives with the tray, alarm, lookup, Internet and dialog work.
+    void DatetoClipboard1Click() {}
+    void Restore1Click() {}
+    void TrayIcon1Click() {}
+    void LookupClick() {}
+    void Timer2Timer() {}
+    void Refresh1Click() {}
+    void Disabled1Click() {}
+    void LookupThelemicDatereverse1Click() {}
+    void About1Click() {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildTopStrip();
+    void BuildPages();
+    void BuildStatusBar();
+    void BuildTimersAndTray();
+    void OnMenuClick(const QString& name);
+    void OptionClicked(const QString& item);
+    void SyncMenu();
+    void Guarded(const std::function<void()>& handler);
+
+    void BuildReport();
+    void ApplyReport(const ReportResult& r);
+    void ShowSiteMissing();
+    void ApplyMoonPicture(bool shown);
+    void SetTimer1Enabled(bool enabled);
+    void SetTimer1Interval(quint32 interval);
+    void SetPickers(Moment m);
+    Moment PickerMoment() const;
+    SiteFields CurrentSiteFields() const;
+
+    void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
+
+    // Start-up steps that later work fills in.
+    void StartVersionCheck() {}    // step 3: background load of the version file
+    void LoadRecentLocations() {}  // step 5: zipcodes.txt into ListBox1 and ListBox2
+    void LoadAlarmTables() {}      // step 8: alarmlist.txt and alarmsounds.txt
+    void CheckAlarms() {}          // Now command, step 6: due alarms of this minute
+
+    ReportServices services_;
+    std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
+    OptionsModel options_;
+    Observer observer_;
+    SkyEventState events_;
+    QString trayText_;
+    TrayChoice trayChoice_;
+    bool exitRequested_ = false;
+    bool timer1Enabled_ = false;
+    quint32 timer1Interval_ = 10000;
+
+    QFrame* Panel2 = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    DaySpinner* UpDown1 = nullptr;
+    QTimeEdit* DateTimePicker2 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    MainPage main_;
+    LookupPage lookUp_;
+    LocalePage locale_;
+    WeatherPage weather_;
+    LookupPage alternate_;
+    NewsPage news_;
+    LogPage log_;
+    AlarmsPage alarms_;
+    SoundsPage sounds_;
+    QLabel* statusPanels_[2] = {nullptr, nullptr};
+    MenuActions menus_;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QSystemTrayIcon* TrayIcon1 = nullptr;  // only where the desktop has a notification area
+};
+
+}  // namespace hx::ui

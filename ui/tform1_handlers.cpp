@@ -1,0 +1,326 @@
+// TForm1's handlers: start-up, the clock, the display options, the locale entry, the report.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include "core/artwork.h"
+#include "core/clock.h"
+#include "core/ephemeris.h"
+#include "core/error.h"
+#include "icons.h"
+#include "message_box.h"
+#include "report/clock.h"
+#include "report/option_clicks.h"
+#include "settings/textfile.h"
+#include "tform1.h"
+
+namespace hx::ui {
+
+void TForm1::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const Error& e) {
+        MessageBox::Show(this, e.message());
+    }
+}
+
+void TForm1::FormCreate() {
+    const std::function<void()> steps[] = {
+        [this] { exitRequested_ = false; },
+        [this] { RestoreSettings(); },
+        [this] {
+            if (!options_.Checked("Disabled1")) StartVersionCheck();
+        },
+        [] { eph::SetEphePath(files::ProgramDirectory()); },
+        [this] { LoadRecentLocations(); },
+        [this] { PageControl1->setCurrentWidget(main_.page); },
+        [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
+        [this] {
+            events_ = SkyEventState{};
+            LoadAlarmTables();
+        },
+        [this] {
+            SetTimer1Enabled(ClockEnabledAfter(ClockEvent::StartUp, options_.Checked("Clockon1")));
+            if (timer1Enabled_)
+                Timer2->start();
+            else
+                Timer2->stop();
+        },
+        [this] {
+            if (options_.Checked("Disabled1")) return;
+            LookupClick();
+            Timer2Timer();
+        },
+        [this] { Edit2Change(); },
+        [this] { Edit12Change(); },
+        [this] { Button2Click(); },
+    };
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const Error& e) {
+            MessageBox::Show(this, e.message());
+            return;
+        }
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
+        Guarded([this] { Edit2Change(); });
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::OnMenuClick(const QString& name) {
+    const int i = OptionsModel::IndexOf(name);
+    if (i < 0) return;
+    const QString handler = QString::fromLatin1(MenuItems()[i].handler);
+    Guarded([&] {
+        if (handler == u"Long2Click") {
+            Long2Click(name);
+        } else if (handler == u"Moonphase1Click") {
+            Moonphase1Click();
+        } else if (handler == u"PlanetaryHours2Click") {
+            PlanetaryHours2Click();
+        } else if (handler == u"MoonPhase2Click") {
+            MoonPhase2Click();
+        } else if (handler == u"Clockon1Click") {
+            options_.Invert(name);  // the item toggles its own mark before its handler runs
+            SyncMenu();
+            Clockon1Click();
+        } else if (handler == u"Button2Click") {
+            Button2Click();
+        } else if (handler == u"Button3Click") {
+            Button3Click();
+        } else if (handler == u"Locale1Click") {
+            Locale1Click();
+        } else if (handler == u"Refresh1Click") {
+            Refresh1Click();
+        } else if (handler == u"Disabled1Click") {
+            Disabled1Click();
+        } else if (handler == u"DatetoClipboard1Click") {
+            DatetoClipboard1Click();
+        } else if (handler == u"Restore1Click") {
+            Restore1Click();
+        } else if (handler == u"LookupThelemicDatereverse1Click") {
+            LookupThelemicDatereverse1Click();
+        } else if (handler == u"About1Click") {
+            About1Click();
+        }
+    });
+    SyncMenu();  // Qt toggles a checkable action itself; the model has the last word
+}
+
+void TForm1::SyncMenu() {
+    SyncChecks(menus_, options_);
+}
+
+// --- The clock -------------------------------------------------------------------------
+
+void TForm1::SetPickers(Moment m) {
+    const QDateTime dt = ToQDateTime(m);
+    const QSignalBlocker b1(DateTimePicker1), b2(DateTimePicker2);
+    DateTimePicker1->setDate(dt.date());
+    DateTimePicker2->setTime(dt.time());
+}
+
+Moment TForm1::PickerMoment() const {
+    return ReportMoment(FromQDate(DateTimePicker1->date()),
+                        FromQDate(QDate(1899, 12, 30), DateTimePicker2->time()));
+}
+
+void TForm1::SetTimer1Enabled(bool enabled) {
+    timer1Enabled_ = enabled;
+    // An interval of 0 leaves the flag set but the timer silent.
+    if (enabled && timer1Interval_ > 0)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TForm1::SetTimer1Interval(quint32 interval) {
+    timer1Interval_ = interval;
+    Timer1->setInterval(int(qMin(interval, kLargestInterval)));
+    SetTimer1Enabled(timer1Enabled_);  // restarts the count
+}
+
+void TForm1::Button2Click() {
+    SetPickers(Now());
+    BuildReport();
+    if (!timer1Enabled_) return;
+    statusPanels_[0]->setText(StatusTimeText(Now(), timer1Interval_));
+    CheckAlarms();
+}
+
+void TForm1::DateTimePicker1Change() {
+    BuildReport();
+}
+
+void TForm1::UpDown1Click(int days) {
+    const std::optional<Moment> stepped = StepPickerDate(FromQDate(DateTimePicker1->date()), days);
+    if (!stepped) {
+        MessageBox::Show(this, kCalendarRefusal);
+        return;
+    }
+    const QSignalBlocker block(DateTimePicker1);
+    DateTimePicker1->setDate(ToQDateTime(*stepped).date());
+    BuildReport();
+}
+
+void TForm1::Edit12Change() {
+    const IntervalChange c = IntervalFromResolution(locale_.Edit12->text(), timer1Interval_);
+    if (c.error) {
+        MessageBox::Show(this, *c.error);
+        return;
+    }
+    SetTimer1Interval(c.interval);
+}
+
+void TForm1::Clockon1Click() {
+    const bool on = options_.Checked("Clockon1");
+    if (on) MessageBox::Show(this, kClockOnMessage);
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Switch, on));
+    if (options_.Checked("Refresh1")) {
+        if (timer1Enabled_)
+            Timer2->start();
+        else
+            Timer2->stop();
+    }
+    Button2Click();
+}
+
+// --- Display options -------------------------------------------------------------------
+
+// Long2Click, Moonphase1Click, PlanetaryHours2Click and MoonPhase2Click: the click's meaning
+// comes from the options model, the window applies it and rebuilds the report.
+void TForm1::OptionClicked(const QString& item) {
+    const OptionClick c = ClickOption(options_, item);
+    SyncMenu();
+    if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
+    BuildReport();
+    if (c.showBalloon && TrayIcon1) TrayIcon1->showMessage("Heliodex", trayText_);
+}
+
+void TForm1::Long2Click(const QString& item) {
+    OptionClicked(item);
+}
+
+void TForm1::ApplyMoonPicture(bool shown) {
+    Panel2->setFixedHeight(HeaderPanelHeight(shown));
+    Image1->setVisible(shown);
+}
+
+void TForm1::Moonphase1Click() {
+    OptionClicked("Moonphase1");
+}
+
+void TForm1::PlanetaryHours2Click() {
+    OptionClicked("PlanetaryHours2");
+}
+
+void TForm1::MoonPhase2Click() {
+    OptionClicked("MoonPhase2");
+}
+
+void TForm1::Button3Click() {
+    // The shutdown sequence (settings, recent locations, alarm tables) comes with the
+    // closing behaviour; until then Exit simply closes the window.
+    exitRequested_ = true;
+    close();
+}
+
+// --- Locale entry ----------------------------------------------------------------------
+
+SiteFields TForm1::CurrentSiteFields() const {
+    SiteFields f;
+    f.latDegrees = locale_.Edit2->text();
+    f.latMinutes = locale_.Edit3->text();
+    f.north = locale_.CheckBox1->isChecked();
+    f.lonDegrees = locale_.Edit4->text();
+    f.lonMinutes = locale_.Edit5->text();
+    f.west = locale_.CheckBox2->isChecked();
+    f.timeZone = locale_.Edit6->text();
+    f.daylight = locale_.CheckBox3->isChecked();
+    f.format = locale_.radioItems->checkedId() == 0 ? 0 : 1;
+    f.pressure = weather_.Edit7->text();
+    f.temperatureF = weather_.Edit8->text();
+    f.altitude = weather_.Edit9->text();
+    return f;
+}
+
+void TForm1::Edit2Change() {
+    const SiteFields f = CurrentSiteFields();
+    observer_ = ReadSite(f);
+    statusPanels_[1]->setText(SiteSummary(f));
+    statusPanels_[1]->repaint();
+}
+
+void TForm1::Locale1Click() {
+    PageControl1->setCurrentWidget(locale_.page);
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked("Clockon1")));
+}
+
+void TForm1::Button4Click() {
+    if (MinutesLookLikeDecimals(CurrentSiteFields())) {
+        MessageBox::Show(this, kMinutesWarning);
+        locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
+    }
+    PageControl1->setCurrentWidget(main_.page);
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    BuildReport();
+}
+
+// --- The report ------------------------------------------------------------------------
+
+void TForm1::ShowSiteMissing() {
+    PageControl1->setCurrentWidget(locale_.page);
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked("Clockon1")));
+}
+
+void TForm1::BuildReport() {
+    if (!observer_.HasSite()) {
+        ShowSiteMissing();
+        return;
+    }
+    const ReportResult r = services_.compose(PickerMoment(), observer_, options_, events_, Now());
+    if (r.siteMissing) {
+        ShowSiteMissing();
+        return;
+    }
+    ApplyReport(r);
+}
+
+void TForm1::ApplyReport(const ReportResult& r) {
+    // Events computed for the day are logged even when td.txt cannot be written.
+    for (const QString& line : r.logLines) log_.log->appendPlainText(line);
+    main_.outfld->clear();
+    if (const std::optional<QString> error = services_.writeHeader(r.headerLines)) {
+        MessageBox::Show(this, *error);
+        return;
+    }
+    main_.outfld->setPlainText(r.lines.join(u'\n'));
+    main_.outfld->moveCursor(QTextCursor::Start);
+    main_.outfld->verticalScrollBar()->setValue(0);
+    trayText_ = r.trayText;
+    Image1->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
+    if (r.tray.list != TrayChoice::List::Unchanged) {
+        trayChoice_ = r.tray;
+        if (TrayIcon1)
+            TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
+                                   ? PlanetIcon(r.tray.index)
+                                   : MoonIcon(r.tray.index, r.tray.mirrored));
+    }
+}
+
+}  // namespace hx::ui
