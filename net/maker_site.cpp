@@ -1,14 +1,12 @@
 // Addresses on the maker's web site.
 #include "maker_site.h"
 
+#include "net/services.h"
+
 namespace hx::net {
 
 QUrl MakerSiteUrl(const QString& base, const QString& path) {
-    // A bare host name, as people type it into the settings file, means https.
-    QString text = base.trimmed();
-    if (!text.isEmpty() && !text.contains(QLatin1String("://")))
-        text.prepend(QLatin1String("https://"));
-    QUrl url(text, QUrl::StrictMode);
+    QUrl url(BaseAddress(base), QUrl::StrictMode);  // a bare host name means https
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include "locale/own_service.h"
 #include "net/download.h"
 #include "report/report.h"
 
@@ -20,6 +21,9 @@ struct ReportServices {
     std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;
     // The lookups' downloads; an HttpDownloader when not set.
     std::shared_ptr<net::Downloader> downloader;
+    // The weather of a place for lookups without a weather service; libgweather's providers
+    // when not set.
+    WeatherSource weatherSource;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -24,8 +25,8 @@
 
 namespace hx::ui {
 
-TForm1::TForm1(ReportServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+TForm1::TForm1(ReportServices services, InternetServices internet, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
     setObjectName("Form1");
     setWindowTitle("Heliodex");
     resize(715, 510);

@@ -21,6 +21,7 @@
 #include "settings/component.h"
 #include "settings/extini.h"
 #include "settings/services.h"
+#include "ui/internet_services.h"
 
 class QDateEdit;
 class QLabel;
@@ -31,6 +32,10 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
+namespace hx::net {
+class VersionCheck;
+}
+
 namespace hx::ui {
 
 class DaySpinner;
@@ -38,7 +43,8 @@ class DaySpinner;
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TForm1(ReportServices services, QWidget* parent = nullptr);
+    explicit TForm1(ReportServices services, InternetServices internet = DefaultInternetServices(),
+                    QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
@@ -88,7 +94,13 @@ class TForm1 : public QMainWindow {
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
     void LookupThelemicDatereverse1Click() {}
-    void About1Click() {}
+    void About1Click();
+    // The version check (the load of the version file) and the news feed import.
+    void XMLDocument1AsyncLoad(int asyncLoadState);
+    void XMLDocument1AfterOpen();
+    void DownLoadURL3AfterDownload();
+    void BrowseURL1Execute();
+    void BrowseURL2Execute();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,10 +125,13 @@ class TForm1 : public QMainWindow {
     Moment PickerMoment() const;
     SiteFields CurrentSiteFields() const;
 
-    void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
+    void RestoreSettings();    // start-up step 2: heliodex.ini into menus, fields and boxes
+    void StartVersionCheck();  // step 3: background load of the version file
+    void DownloadNewsFeed();   // with step 3: the feed into oto-usgl.xml, then its import
+    QString MakerSite() const;
+    QString NewsFeed() const;
 
     // Start-up steps that later work fills in.
-    void StartVersionCheck() {}    // step 3: background load of the version file
     void LoadRecentLocations();   // step 5: zipcodes.txt into ListBox1 and ListBox2
     void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
     void RunStartupLookups();     // step 10
@@ -127,6 +142,9 @@ class TForm1 : public QMainWindow {
     void CheckAlarms() {}          // Now command, step 6: due alarms of this minute
 
     ReportServices services_;
+    InternetServices internet_;
+    std::unique_ptr<QNetworkAccessManager> ownNetwork_;
+    net::VersionCheck* XMLDocument1 = nullptr;
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;

@@ -43,7 +43,10 @@ void TForm1::FormCreate() {
             LoadServiceAddresses();
         },
         [this] {
-            if (!options_.Checked("Disabled1")) StartVersionCheck();
+            PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
+            if (options_.Checked("Disabled1")) return;
+            StartVersionCheck();
+            DownloadNewsFeed();
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] { LoadRecentLocations(); },

@@ -5,12 +5,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
 #include "locale/lookups.h"
+#include "locale/own_service.h"
 #include "message_box.h"
 #include "net/gate.h"
 #include "net/services.h"
@@ -19,6 +21,11 @@
 #include "tform1.h"
 
 namespace hx::ui {
+
+namespace {
+// Stands for the address of a lookup the program answers itself.
+const QString kOwnService = QStringLiteral("builtin:");
+}  // namespace
 
 namespace {
 
@@ -95,9 +102,20 @@ bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) 
 void TForm1::LookupClick(bool userStarted) {
     const QString query = lookUp_.query->text();
     const QString url = net::WeatherUrl(addresses_.weatherService, query);
-    if (!StartLookup(userStarted, url, "WeatherService")) return;
+    // Without a service address the program answers from its own list of cities.
+    if (!StartLookup(userStarted, url.isEmpty() ? kOwnService : url, "WeatherService")) return;
     QByteArray answer;
-    const WeatherOutcome outcome = RunWeatherLookup(*downloader_, url, query, &answer);
+    WeatherOutcome outcome;
+    try {
+        const WeatherSource source =
+            services_.weatherSource ? services_.weatherSource : ProvidersWeather(20000);
+        outcome = WeatherLookup(addresses_.weatherService, *downloader_, query,
+                                ToQDateTime(PickerMoment()).date(), source, &answer);
+    } catch (const UnknownPlaceError& e) {
+        if (userStarted) throw;
+        statusBar()->showMessage(e.message(), 60000);  // a timed lookup shows no box
+        return;
+    }
     DownLoadURL2AfterDownload(outcome, answer);
 }
 
@@ -116,9 +134,10 @@ void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByt
 void TForm1::Button1Click() {
     const QString query = alternate_.query->text();
     const QString url = net::GazetteerUrl(addresses_.gazetteerService, query);
-    if (!StartLookup(true, url, "GazetteerService")) return;
+    if (!StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService")) return;
     QString page;
-    const GazetteerOutcome outcome = RunGazetteerLookup(*downloader_, url, query, &page);
+    const GazetteerOutcome outcome =
+        GazetteerLookup(addresses_.gazetteerService, *downloader_, query, &page);
     alternate_.browser->document()->setBaseUrl(QUrl(url));
     DownLoadURL1AfterDownload(outcome, page);
 }
@@ -181,12 +200,18 @@ void TForm1::Refresh1Click() {
 }
 
 void TForm1::Timer2Timer() {
-    if (net::RefreshTickLooksUp(options_)) LookupClick(false);
+    if (!net::RefreshTickLooksUp(options_)) return;
+    LookupClick(false);
+    DownloadNewsFeed();
 }
 
 void TForm1::RunStartupLookups() {
     if (const std::optional<QString> error = net::RunStartupLookups(
-            options_, [this] { LookupClick(false); }, [this] { Timer2Timer(); }))
+            options_, [this] { LookupClick(false); },
+            // The refresh handler's weather part only: step 3 has just fetched the feed.
+            [this] {
+                if (net::RefreshTickLooksUp(options_)) LookupClick(false);
+            }))
         MessageBox::Show(this, *error);
 }
 

@@ -178,12 +178,21 @@ TEST_F(LookupWindow, RecentListsLoadSortedAndClearOnlyTheLookUpList) {
     EXPECT_EQ(Entries("ListBox1"), sorted);
 }
 
-TEST_F(LookupWindow, NoAddressSaysWhichKeyToSet) {
+TEST_F(LookupWindow, NoAddressAnswersFromTheOwnCityList) {
     Store().WriteString("Services", "WeatherService", "");
-    Open();  // the start-up lookup does nothing and says nothing
+    Store().WriteString("Services", "GazetteerService", "");
+    Open();  // "55413" is no city: the start-up lookup says so in the status bar only
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
     Get<QPushButton>("Lookup")->click();
     ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
-    EXPECT_TRUE(ui::MessageBox::Shown()[0].contains("\"WeatherService\""));
+    EXPECT_TRUE(ui::MessageBox::Shown()[0].contains("55413"));
+    Get<QLineEdit>("Edit11")->setText("Minneapolis");
+    Get<QPushButton>("Lookup")->click();
+    EXPECT_EQ(Text("Edit2"), "44");
+    EXPECT_TRUE(Get<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_EQ(Text("Edit6"), "-6");
+    Get<QLineEdit>("Edit10")->setText("Kathmandu");
+    Get<QPushButton>("Button1")->click();
+    EXPECT_EQ(Text("Edit2"), "27");
     EXPECT_TRUE(server.Requests().isEmpty());
 }

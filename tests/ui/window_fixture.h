@@ -67,6 +67,9 @@ class WindowTest : public ::testing::Test {
             c->options = options;
             return c->result;
         };
+        s.weatherSource = [](const places::Place&) {
+            return std::optional<places::WeatherValues>();
+        };
         s.writeHeader = [c](const QStringList& lines) {
             c->headerWritten = lines;
             return c->headerError;

@@ -1,0 +1,133 @@
+// The window's version check, About box and news feed, against a local HTTP server.
+#include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "support/http_server.h"
+#include "ui/tform3.h"
+#include "ui/tokbottomdlg.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::HttpAnswer;
+
+namespace {
+
+class InternetWindowTest : public test::WindowTest {
+  protected:
+    ~InternetWindowTest() override { QDir::setCurrent(oldCwd); }
+    void OpenWith(const QByteArray& ini) {
+        QFile f(dir.filePath("heliodex.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(ini);
+        f.close();
+        QDir::setCurrent(dir.path());
+        ui::InternetServices internet;
+        internet.network = &network;
+        internet.download = [this](const QString& url, const QString& file) {
+            downloads << url;
+            QFile out(file);
+            if (out.open(QIODevice::WriteOnly)) out.write(feed);
+        };
+        internet.openUrl = [this](const QUrl& u) { opened << u; };
+        form = std::make_unique<ui::TForm1>(Services(), internet);
+    }
+    // Answers the modal dialogs that come up: clicks the new-version link, then "Later!".
+    void WatchDialogs() {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            if (auto* d = qobject_cast<ui::TOKBottomDlg*>(QApplication::activeModalWidget())) {
+                captions << d->linkCaption();
+                QTest::mouseClick(d->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
+                QTest::mouseClick(d->findChild<QWidget*>("OKBtn"), Qt::LeftButton);
+            }
+        });
+        poll.start(10);
+    }
+
+    const QString oldCwd = QDir::currentPath();
+    test::HttpServer server;
+    QNetworkAccessManager network;
+    QTimer poll;
+    QByteArray feed;
+    QStringList downloads, captions;
+    QList<QUrl> opened;
+};
+
+QByteArray Osd(const char* version) {
+    return QByteArray("<SOFTPKG VERSION=\"") + version +
+           "\"><IMPLEMENTATION><CODEBASE HREF=\"https://elsewhere.example.net/h.exe\"/>"
+           "</IMPLEMENTATION></SOFTPKG>";
+}
+
+}  // namespace
+
+TEST_F(InternetWindowTest, NewVersionDialogOnlyForAnotherVersion) {
+    const std::pair<const char*, bool> rows[] = {{"0,12,8,0", true}, {"0,12,7,0", false}};
+    for (const auto& [version, shown] : rows) {
+        server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(Osd(version)));
+        server.ClearRequests();
+        captions.clear();
+        opened.clear();
+        WatchDialogs();
+        OpenWith("[Services]\r\nMakerSite=" + server.BaseUrl().toLatin1() + "\r\n");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !server.Requests().isEmpty(); }, 5000));
+        QTest::qWait(300);
+        EXPECT_EQ(captions,
+                  shown ? QStringList{"https://elsewhere.example.net/h.exe"} : QStringList{})
+            << version;
+        EXPECT_EQ(opened,
+                  shown ? QList<QUrl>{QUrl(server.BaseUrl() + "/download/programs/heliodex.exe")}
+                        : QList<QUrl>{})
+            << version;
+        EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+        form.reset();
+    }
+}
+
+TEST_F(InternetWindowTest, DisabledAtStartUpRequestsNothing) {
+    server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(Osd("0,12,8,0")));
+    OpenWith("[Menu]\r\nDisabled1=1\r\n[Services]\r\nMakerSite=" + server.BaseUrl().toLatin1() +
+             "\r\nNewsFeed=" + server.BaseUrl().toLatin1() + "/news.rdf\r\n");
+    QTest::qWait(300);
+    EXPECT_TRUE(server.Requests().isEmpty());
+    EXPECT_TRUE(downloads.isEmpty());
+}
+
+TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
+    feed =
+        "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+        "<item><description>Sol in Aries</description></item><item/></rdf:RDF>";
+    OpenWith("[Services]\r\nNewsFeed=feeds.example.org/news.rdf\r\n");
+    auto* tabs = Get<QTabWidget>("PageControl1");
+    QWidget* news = Get<QWidget>("TabSheet6");
+    EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(news)));
+    EXPECT_EQ(downloads, QStringList{"https://feeds.example.org/news.rdf"});
+    form->DownLoadURL3AfterDownload();  // a second import appends the lines again
+    EXPECT_EQ(Get<QTextEdit>("RichEdit2")->toPlainText(), "Sol in Aries\n\nSol in Aries\n\n");
+    form.reset();
+    downloads.clear();
+    OpenWith("");
+    tabs = Get<QTabWidget>("PageControl1");
+    EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(Get<QWidget>("TabSheet6"))));
+    EXPECT_TRUE(downloads.isEmpty());
+}
+
+TEST_F(InternetWindowTest, AboutBoxClosesOnAClickOnItsText) {
+    OpenWith("[Services]\r\nMakerSite=heliodex.example.org\r\n");
+    bool seen = false;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget())) {
+            seen = true;
+            QTest::mouseClick(box->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
+            auto* memo = box->findChild<QTextEdit*>("Memo1");
+            QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+        }
+    });
+    form->About1Click();  // returns once the box has closed
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://heliodex.example.org")});
+}

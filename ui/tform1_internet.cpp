@@ -1,0 +1,86 @@
+// TForm1's Internet handlers: the version check, the About box, the news feed.
+#include <QNetworkAccessManager>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "core/error.h"
+#include "net/maker_site.h"
+#include "net/osd.h"
+#include "net/otousgl.h"
+#include "net/services.h"
+#include "net/version_check.h"
+#include "settings/services.h"
+#include "tform1.h"
+#include "ui/news_page.h"
+#include "ui/tform3.h"
+#include "ui/tokbottomdlg.h"
+
+namespace hx::ui {
+
+QString TForm1::MakerSite() const {
+    return addresses_.makerSite;
+}
+QString TForm1::NewsFeed() const {
+    return addresses_.newsFeed;
+}
+
+void TForm1::StartVersionCheck() {
+    if (XMLDocument1) return;  // one check per run
+    QNetworkAccessManager* network = internet_.network;
+    if (!network) {
+        ownNetwork_ = std::make_unique<QNetworkAccessManager>();
+        network = ownNetwork_.get();
+    }
+    XMLDocument1 = new net::VersionCheck(network, this);
+    // Queued: the check (and its modal dialog) runs between messages, not inside the reply.
+    connect(XMLDocument1, &net::VersionCheck::AsyncLoad, this, &TForm1::XMLDocument1AsyncLoad,
+            Qt::QueuedConnection);
+    XMLDocument1->StartUp(false, MakerSite());  // a failure to start is dropped silently
+}
+
+void TForm1::XMLDocument1AsyncLoad(int asyncLoadState) {
+    if (asyncLoadState == 4) XMLDocument1AfterOpen();
+}
+
+void TForm1::XMLDocument1AfterOpen() {
+    if (!XMLDocument1) return;
+    const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(XMLDocument1->document());
+    if (!verdict.showDialog) return;
+    TOKBottomDlg dialog(MakerSite(), [this](const QUrl&) { BrowseURL2Execute(); });
+    dialog.SetLinkCaption(verdict.linkCaption);
+    dialog.exec();
+}
+
+void TForm1::About1Click() {
+    TForm3 box(MakerSite(), [this](const QUrl&) { BrowseURL1Execute(); });
+    box.exec();
+}
+
+void TForm1::BrowseURL1Execute() {
+    const QUrl home = net::MakerSiteUrl(MakerSite());
+    if (!home.isEmpty() && internet_.openUrl) internet_.openUrl(home);
+}
+
+void TForm1::BrowseURL2Execute() {
+    const QUrl download = net::MakerSiteUrl(MakerSite(), QString::fromLatin1(net::kDownloadPath));
+    if (!download.isEmpty() && internet_.openUrl) internet_.openUrl(download);
+}
+
+void TForm1::DownloadNewsFeed() {
+    const QString url = net::BaseAddress(NewsFeed());
+    if (url.isEmpty() || !internet_.download) return;
+    try {
+        internet_.download(url, QString::fromLatin1(net::otousgl::kFeedFile));
+    } catch (const Error& e) {
+        AppendLines(news_.RichEdit2,
+                    {QStringLiteral("The news feed could not be read: %1").arg(e.message())});
+        return;
+    }
+    DownLoadURL3AfterDownload();
+}
+
+void TForm1::DownLoadURL3AfterDownload() {
+    AppendLines(news_.RichEdit2, net::otousgl::ImportNewsFeed().lines);
+}
+
+}  // namespace hx::ui
