@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QStringList>
 
+#include "alarms/sound_player.h"
 #include "report/report.h"
 
 namespace hx::ui {
@@ -16,6 +18,8 @@ struct ReportServices {
         compose;
     // Writes the header lines; returns an error text to show, if any.
     std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;
+    // Makes MediaPlayer1, the player of the Sounds page and the alarms; empty: Qt Multimedia.
+    std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.
