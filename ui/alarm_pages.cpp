@@ -1,20 +1,16 @@
 // The "Alarms" and "Sounds" pages over the shared alarm tables and sound player.
 #include "alarm_pages.h"
 
-#include <algorithm>
-
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLinearGradient>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QRadialGradient>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/error.h"
+#include "icons.h"
 #include "message_box.h"
 
 namespace hx::ui {
@@ -27,46 +23,6 @@ QColor FromBgr(int v) {
 constexpr int kButtonColor = 14410210;
 constexpr int kSelectedButtonColor = 12502986;
 }  // namespace
-
-QIcon PlaceholderOnOffIcon(int index) {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const bool on = index == 0;
-    QRadialGradient glow(QPointF(6.5, 5.5), 7);
-    glow.setColorAt(0, on ? QColor(255, 220, 210) : QColor(140, 40, 40));
-    glow.setColorAt(0.35, on ? QColor(255, 40, 30) : QColor(110, 10, 10));
-    glow.setColorAt(1, on ? QColor(180, 0, 0) : QColor(60, 0, 0));
-    p.setPen(QPen(QColor(40, 0, 0), 0.8));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(2.5, 1, 11, 11));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 120, 120));
-    p.drawRect(QRectF(5, 12, 6, 3));  // the lamp's socket
-    return QIcon(pm);
-}
-
-QIcon PlaceholderPlanetIcon(int body) {
-    static const QColor colors[kBodyCount] = {{230, 180, 20}, {190, 190, 200}, {230, 130, 40},
-                                              {60, 170, 80},  {200, 40, 30},   {60, 90, 200},
-                                              {90, 80, 70}};
-    static const char16_t symbols[kBodyCount] = {u'☉', u'☽', u'☿', u'♀', u'♂', u'♃', u'♄'};
-    const int b = std::clamp(body, 0, kBodyCount - 1);
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colors[b]);
-    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    QFont f = p.font();
-    f.setPixelSize(12);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString(QChar(symbols[b])));
-    return QIcon(pm);
-}
 
 CategoryButtons::CategoryButtons(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
@@ -116,15 +72,14 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
 void AlarmsPage::CategoryButtons1Categories0Items0Click(int category, int item) {
     const int slot = alarms::SlotOf(category, item);
     tables_.Toggle(slot);
-    CategoryButtons1->Button(category, item)
-        ->setIcon(0, PlaceholderOnOffIcon(tables_.states[slot]));
+    CategoryButtons1->Button(category, item)->setIcon(0, OnOffIcon(tables_.IsOn(slot) ? 0 : 1));
 }
 
 void AlarmsPage::Refresh() {
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i)
             CategoryButtons1->Button(c, i)->setIcon(
-                0, PlaceholderOnOffIcon(tables_.states[alarms::SlotOf(c, i)]));
+                0, OnOffIcon(tables_.IsOn(alarms::SlotOf(c, i)) ? 0 : 1));
 }
 
 MediaPlayerStrip::MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent)
@@ -178,7 +133,7 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
 
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i)
-            CategoryButtons2->Button(c, i)->setIcon(0, PlaceholderPlanetIcon(c));
+            CategoryButtons2->Button(c, i)->setIcon(0, PlanetIcon(c));
     CategoryButtons2->OnButtonClick(
         [this](int c, int i) { CategoryButtons2Categories0Items0Click(c, i); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });

@@ -14,11 +14,6 @@ class QToolButton;
 
 namespace hx::ui {
 
-// Stand-in pictures until the shared artwork lands: OnOff 0 bright red lamp, 1 dark red lamp;
-// PlanetImageList one coloured disc with the body's symbol per body 0..6.
-QIcon PlaceholderOnOffIcon(int index);
-QIcon PlaceholderPlanetIcon(int body);
-
 // Seven collapsible categories "Sun" … "Saturn" of four buttons "Rise", "Zenith", "Set",
 // "Nadir"; "Sun" starts expanded. A click on a button reports its category and item.
 class CategoryButtons : public QTreeWidget {

@@ -93,20 +93,7 @@ struct LogPage {
 };
 LogPage BuildLogPage();
 
-// TabSheet8 "Alarms" and TabSheet9 "Sounds": seven bodies by four events.
-struct AlarmsPage {
-    QWidget* page = nullptr;
-    QTreeWidget* buttons = nullptr;  // CategoryButtons1
-};
-AlarmsPage BuildAlarmsPage();
-struct SoundsPage {
-    QWidget* page = nullptr;
-    QTreeWidget* buttons = nullptr;  // CategoryButtons2
-    QFrame* Panel4 = nullptr;
-    QWidget* MediaPlayer1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-};
-SoundsPage BuildSoundsPage();
+// TabSheet8 "Alarms" and TabSheet9 "Sounds": see alarm_pages.h.
 
 // A label with the given object name and text, optionally bold.
 QLabel* NamedLabel(const char* name, const QString& text, bool bold = false);

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "alarms/qt_sound_player.h"
 #include "report/td_file.h"
 #include "settings/textfile.h"
 
@@ -15,6 +16,7 @@ ReportServices DefaultReportServices() {
                    Moment present) { return BuildReport(q, obs, options, events, present); };
     auto td = std::make_shared<TdFile>(files::ProgramFile("td.txt"));
     s.writeHeader = [td](const QStringList& lines) { return td->Write(lines); };
+    s.soundPlayer = [] { return std::make_unique<alarms::QtSoundPlayer>(); };
     return s;
 }
 

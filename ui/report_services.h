@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include "alarms/sound_player.h"
 #include "locale/own_service.h"
 #include "net/download.h"
 #include "report/report.h"
@@ -24,6 +25,8 @@ struct ReportServices {
     // The weather of a place for lookups without a weather service; libgweather's providers
     // when not set.
     WeatherSource weatherSource;
+    // Makes MediaPlayer1, the player of the Sounds page and the alarms; empty: Qt Multimedia.
+    std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.

@@ -50,7 +50,9 @@ TForm1::TForm1(ReportServices services, InternetServices internet, QWidget* pare
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
 void TForm1::BuildTopStrip() {
     Panel2 = new QFrame;
@@ -110,8 +112,7 @@ void TForm1::BuildPages() {
     alternate_ = BuildLookupPage(kAlternatePageNames);
     news_ = BuildNewsPage();
     log_ = BuildLogPage();
-    alarms_ = BuildAlarmsPage();
-    sounds_ = BuildSoundsPage();
+    BuildAlarmPages();
     const QList<QIcon> icons = PageIcons();
     const struct {
         QWidget* page;
@@ -124,8 +125,8 @@ void TForm1::BuildPages() {
                 {alternate_.page, "Alternate", 1},
                 {news_.page, "News", 4},
                 {log_.page, "Log", 4},
-                {alarms_.page, "Alarms", 6},
-                {sounds_.page, "Sounds", 5}};
+                {alarms_, "Alarms", 6},
+                {sounds_, "Sounds", 5}};
     for (const auto& t : tabs) PageControl1->addTab(t.page, icons.value(t.icon), t.caption);
     PageControl1->setTabVisible(PageControl1->indexOf(news_.page), false);
 

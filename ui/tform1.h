@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include "alarm_pages.h"
+#include "alarms/alarm_tables.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "locale/gazetteer_lookup.h"
@@ -74,6 +76,10 @@ class TForm1 : public QMainWindow {
     void Edit2Change();
     void Button4Click();
     void Button3Click();
+    void FormDestroy();  // the shutdown sequence
+    void CategoryButtons1Categories0Items0Click(int category, int item);
+    void CategoryButtons2Categories0Items0Click(int category, int item);
+    void BitBtn1Click();
     // Handlers whose behaviour arrives with the tray, alarm, lookup, Internet and dialog work.
     void DatetoClipboard1Click() {}
     void Restore1Click() {}
@@ -138,8 +144,10 @@ class TForm1 : public QMainWindow {
     void ConnectLookups();
     void ApplyFieldTexts(const LocaleFieldTexts& texts);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
-    void LoadAlarmTables() {}      // step 8: alarmlist.txt and alarmsounds.txt
-    void CheckAlarms() {}          // Now command, step 6: due alarms of this minute
+    void BuildAlarmPages();
+    void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
+    void CheckAlarms();      // Now command, step 6: due alarms of this minute
+    void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
 
     ReportServices services_;
     InternetServices internet_;
@@ -173,8 +181,11 @@ class TForm1 : public QMainWindow {
     LookupPage alternate_;
     NewsPage news_;
     LogPage log_;
-    AlarmsPage alarms_;
-    SoundsPage sounds_;
+    alarms::AlarmTables alarmTables_;
+    std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
+    bool checkingAlarms_ = false;
+    AlarmsPage* alarms_ = nullptr;
+    SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     MenuActions menus_;
     QTimer* Timer1 = nullptr;

@@ -10,6 +10,7 @@
 
 #include "tests/support/recording_player.h"
 #include "ui/alarm_pages.h"
+#include "ui/icons.h"
 #include "ui/message_box.h"
 
 using namespace hx;
@@ -55,10 +56,10 @@ TEST_F(AlarmPagesTest, ClickTogglesTheSlotAndItsLamp) {
 
     ClickItem(cb, mercurySet);
     EXPECT_TRUE(tables_.IsOn(10));
-    EXPECT_EQ(Picture(mercurySet->icon(0)), Picture(PlaceholderOnOffIcon(0)));
+    EXPECT_EQ(Picture(mercurySet->icon(0)), Picture(OnOffIcon(0)));
     ClickItem(cb, mercurySet);
     EXPECT_FALSE(tables_.IsOn(10));
-    EXPECT_EQ(Picture(mercurySet->icon(0)), Picture(PlaceholderOnOffIcon(1)));
+    EXPECT_EQ(Picture(mercurySet->icon(0)), Picture(OnOffIcon(1)));
 
     ClickItem(cb, cb->topLevelItem(5));  // a category header opens, toggling nothing
     EXPECT_TRUE(cb->topLevelItem(5)->isExpanded());

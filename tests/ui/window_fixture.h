@@ -18,6 +18,7 @@
 #include "core/clock.h"
 #include "core/error.h"
 #include "settings/textfile.h"
+#include "tests/support/recording_player.h"
 #include "ui/message_box.h"
 #include "ui/tform1.h"
 
@@ -74,6 +75,11 @@ class WindowTest : public ::testing::Test {
             c->headerWritten = lines;
             return c->headerError;
         };
+        s.soundPlayer = [this] {
+            auto p = std::make_unique<RecordingPlayer>();
+            player = p.get();
+            return p;
+        };
         return s;
     }
 
@@ -108,6 +114,7 @@ class WindowTest : public ::testing::Test {
     QTemporaryDir dir;
     std::shared_ptr<ReportCalls> calls;
     std::unique_ptr<ui::TForm1> form;
+    RecordingPlayer* player = nullptr;  // MediaPlayer1 of the open window
 };
 
 }  // namespace hx::test
