@@ -43,6 +43,7 @@ TForm1::TForm1(ReportServices services, QWidget* parent)
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();
+    BuildTrayBehaviour();
     FormCreate();
 }
 

@@ -13,10 +13,12 @@
 #include "pages.h"
 #include "report/options_model.h"
 #include "report/report.h"
+#include "report/shutdown.h"
 #include "report_services.h"
 #include "settings/component.h"
 #include "settings/extini.h"
 
+class QCloseEvent;
 class QDateEdit;
 class QLabel;
 class QSystemTrayIcon;
@@ -62,10 +64,11 @@ class TForm1 : public QMainWindow {
     void Edit2Change();
     void Button4Click();
     void Button3Click();
+    void FormCloseQuery(bool& canClose);
     // Handlers whose behaviour arrives with the tray, alarm, lookup, Internet and dialog work.
-    void DatetoClipboard1Click() {}
-    void Restore1Click() {}
-    void TrayIcon1Click() {}
+    void DatetoClipboard1Click();
+    void Restore1Click();
+    void TrayIcon1Click();
     void LookupClick() {}
     void Timer2Timer() {}
     void Refresh1Click() {}
@@ -75,6 +78,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildTopStrip();
@@ -136,6 +140,24 @@ class TForm1 : public QMainWindow {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QSystemTrayIcon* TrayIcon1 = nullptr;  // only where the desktop has a notification area
+
+    // --- Tray, clipboard and closing (tform1_tray.cpp) ---
+  public:
+    // The icon's balloon text: TrayText after a tray click, the closing hint after a close.
+    const QString& BalloonText() const { return balloonText_; }
+    bool ShutdownDone() const { return shutdownDone_; }
+    // Save steps of other features (zipcodes.txt, alarmsounds.txt, alarmlist.txt), run after
+    // the settings in the shutdown order whatever order they were added in.
+    void AddSaveStep(SaveStep step) { extraSaveSteps_.push_back(std::move(step)); }
+
+  private:
+    void BuildTrayBehaviour();  // close shortcut, session end
+    void ShowBalloon(const QString& text);
+    void FormDestroy();  // the shutdown sequence, run once
+    std::vector<SaveStep> ShutdownSteps();
+    QString balloonText_;
+    bool shutdownDone_ = false;
+    std::vector<SaveStep> extraSaveSteps_;
 };
 
 }  // namespace hx::ui
