@@ -80,6 +80,7 @@ TEST_F(TrayTest, ExitFromTrayAndFileMenuBothSaveInShutdownOrder) {
         // Added out of order, as features merged in any order would add them.
         for (const char* name : {"alarmlist.txt", "zipcodes.txt", "alarmsounds.txt"})
             form->AddSaveStep({name, [&order, name] { order << name; }});
+        ui::MessageBox::ClearShown();
         Click(exit);
         EXPECT_TRUE(form->ShutdownDone());
         EXPECT_FALSE(form->isVisible());
@@ -96,6 +97,7 @@ TEST_F(TrayTest, UnwritableSettingsFileDoesNotStopTheOtherSaves) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("heliodex.ini"));
     Open();
     EnterMinneapolis();
+    form->show();
     for (const char* name : {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"})
         form->AddSaveStep(
             {name, [name] { files::WriteLines(files::ProgramFile(name), {"a line"}); }});
