@@ -113,7 +113,7 @@ TEST_F(TrayTest, UnwritableSettingsFileDoesNotStopTheOtherSaves) {
 TEST_F(TrayTest, DateToClipboardPutsTheChosenNumberOfLines) {
     form = std::make_unique<ui::TForm1>(ui::DefaultReportServices());
     EnterMinneapolis();
-    for (const auto& [item, lines] : {std::pair{"N11", 1}, {"N31", 3}, {"N21", 2}}) {
+    for (const auto& [item, lines] : {std::pair{"N31", 3}, {"N21", 2}, {"N11", 1}}) {
         SCOPED_TRACE(item);
         Click(item);
         QGuiApplication::clipboard()->clear();
