@@ -2,15 +2,33 @@
 #include <QApplication>
 
 #include "report_services.h"
+#include "settings/textfile.h"
+#include "single_instance.h"
 #include "tform1.h"
 #include "tform2.h"
+#include "unix_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("heliodex");
     QApplication::setApplicationDisplayName("Heliodex");
+    // One clock per program directory: a second start shows the running one and ends, so
+    // two processes never overwrite each other's files at exit.
+    hx::ui::SingleInstance instance(hx::files::ProgramDirectory());
+    if (!instance.isPrimary()) {
+        instance.notifyPrimary();
+        return 0;
+    }
     hx::ui::TForm1 form1(hx::ui::DefaultReportServices());  // runs the start-up sequence
     form1.show();
+    QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
+                     [&form1] { form1.Restore1Click(); });
+    // SIGTERM, SIGINT and SIGHUP end the program the way "Exit" does: everything is saved.
+    hx::ui::UnixSignals termination;
+    QObject::connect(&termination, &hx::ui::UnixSignals::terminationRequested, &form1, [&form1] {
+        form1.Button3Click();
+        QCoreApplication::quit();
+    });
     // The reverse-lookup window, created after the main window; it lives until exit and is
     // shown by "&Look up Thelemic Date (reverse)".
     hx::ui::TForm2 form2(&form1);

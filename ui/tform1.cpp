@@ -44,9 +44,10 @@ TForm1::TForm1(ReportServices services, InternetServices internet, QWidget* pare
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();
-    downloader_ = services_.downloader ? services_.downloader
-                                       : std::make_shared<net::HttpDownloader>();
+    downloader_ =
+        services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
     ConnectLookups();
+    BuildTrayBehaviour();
     FormCreate();
 }
 

@@ -14,17 +14,19 @@
 #include "locale/recent_list.h"
 #include "locale/site_fields.h"
 #include "locale/weather_lookup.h"
-#include "net/download.h"
 #include "main_menu.h"
+#include "net/download.h"
 #include "pages.h"
 #include "report/options_model.h"
 #include "report/report.h"
+#include "report/shutdown.h"
 #include "report_services.h"
 #include "settings/component.h"
 #include "settings/extini.h"
 #include "settings/services.h"
 #include "ui/internet_services.h"
 
+class QCloseEvent;
 class QDateEdit;
 class QLabel;
 class QListWidgetItem;
@@ -76,14 +78,13 @@ class TForm1 : public QMainWindow {
     void Edit2Change();
     void Button4Click();
     void Button3Click();
-    void FormDestroy();  // the shutdown sequence
     void CategoryButtons1Categories0Items0Click(int category, int item);
     void CategoryButtons2Categories0Items0Click(int category, int item);
     void BitBtn1Click();
-    // Handlers whose behaviour arrives with the tray, alarm, lookup, Internet and dialog work.
-    void DatetoClipboard1Click() {}
-    void Restore1Click() {}
-    void TrayIcon1Click() {}
+    void FormCloseQuery(bool& canClose);
+    void DatetoClipboard1Click();
+    void Restore1Click();
+    void TrayIcon1Click();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
     // do nothing without a service address.
     void LookupClick(bool userStarted = true);
@@ -110,6 +111,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildTopStrip();
@@ -191,6 +193,24 @@ class TForm1 : public QMainWindow {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QSystemTrayIcon* TrayIcon1 = nullptr;  // only where the desktop has a notification area
+
+    // --- Tray, clipboard and closing (tform1_tray.cpp) ---
+  public:
+    // The icon's balloon text: TrayText after a tray click, the closing hint after a close.
+    const QString& BalloonText() const { return balloonText_; }
+    bool ShutdownDone() const { return shutdownDone_; }
+    // Save steps of other features (zipcodes.txt, alarmsounds.txt, alarmlist.txt), run after
+    // the settings in the shutdown order whatever order they were added in.
+    void AddSaveStep(SaveStep step) { extraSaveSteps_.push_back(std::move(step)); }
+
+  private:
+    void BuildTrayBehaviour();  // close shortcut, session end
+    void ShowBalloon(const QString& text);
+    void FormDestroy();  // the shutdown sequence, run once
+    std::vector<SaveStep> ShutdownSteps();
+    QString balloonText_;
+    bool shutdownDone_ = false;
+    std::vector<SaveStep> extraSaveSteps_;
 };
 
 }  // namespace hx::ui

@@ -49,14 +49,4 @@ void TForm1::SaveAlarmTables() {
     alarms::SaveAlarmTables(alarmTables_);
 }
 
-void TForm1::FormDestroy() {
-    // In order; an error shows and skips the steps after it. The component states and the
-    // recent-locations list go before the tables once they are kept.
-    try {
-        SaveAlarmTables();
-    } catch (const Error& e) {
-        MessageBox::Show(this, e.message());
-    }
-}
-
 }  // namespace hx::ui

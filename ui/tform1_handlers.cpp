@@ -235,13 +235,6 @@ void TForm1::MoonPhase2Click() {
     OptionClicked("MoonPhase2");
 }
 
-void TForm1::Button3Click() {
-    // The shutdown sequence (settings, recent locations, alarm tables) comes with the
-    // closing behaviour; until then Exit simply closes the window.
-    exitRequested_ = true;
-    close();
-}
-
 // --- Locale entry ----------------------------------------------------------------------
 
 SiteFields TForm1::CurrentSiteFields() const {

@@ -1,0 +1,191 @@
+// The tray behaviour, closing and the shutdown saves, in the window and in the real program.
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QShortcut>
+#include <QThread>
+
+#include <csignal>
+
+#include "settings/textfile.h"
+#include "ui/report_services.h"
+#include "window_fixture.h"
+
+namespace hx::test {
+namespace {
+
+// Keys per section of an ini file: "[Locale]" then "Name=value" lines.
+QMap<QString, int> KeysPerSection(const QString& path) {
+    QMap<QString, int> count;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return count;
+    QString section;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            section = line.mid(1, line.size() - 2);
+        else if (line.contains(u'='))
+            ++count[section];
+    }
+    return count;
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+    for (int waited = 0; waited < ms; waited += 50) {
+        if (done()) return true;
+        QThread::msleep(50);
+    }
+    return done();
+}
+
+class TrayTest : public WindowTest {};
+
+TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
+    const std::function<void(ui::TForm1&)> ways[] = {
+        [](ui::TForm1& f) { f.close(); },
+        [](ui::TForm1& f) {
+            for (QShortcut* s : f.findChildren<QShortcut*>())
+                if (s->key() == QKeySequence(QKeySequence::Close)) emit s->activated();
+        },
+    };
+    for (const auto& way : ways) {
+        Open();
+        EnterMinneapolis();
+        form->show();
+        const int before = calls->count;
+        way(*form);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+        EXPECT_EQ(form->BalloonText(), "Use the icon pop up menu or File menu to close.");
+        EXPECT_GT(calls->count, before);
+        EXPECT_FALSE(form->ShutdownDone());
+        // A tray click replaces the hint with the report's lines; Restore undoes the minimize.
+        form->TrayIcon1Click();
+        EXPECT_EQ(form->BalloonText(), calls->result.trayText);
+        Click("Restore1");
+        EXPECT_FALSE(form->windowState() & Qt::WindowMinimized);
+    }
+}
+
+TEST_F(TrayTest, ExitFromTrayAndFileMenuBothSaveInShutdownOrder) {
+    for (const char* exit : {"Exit1", "Exit2"}) {
+        SCOPED_TRACE(exit);
+        QFile::remove(files::ProgramFile("heliodex.ini"));
+        Open();
+        EnterMinneapolis();
+        form->show();
+        QStringList order;
+        // Added out of order, as features merged in any order would add them.
+        for (const char* name : {"alarmlist.txt", "zipcodes.txt", "alarmsounds.txt"})
+            form->AddSaveStep({name, [&order, name] { order << name; }});
+        ui::MessageBox::ClearShown();
+        Click(exit);
+        EXPECT_TRUE(form->ShutdownDone());
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(order, QStringList({"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"}));
+        const auto keys = KeysPerSection(files::ProgramFile("heliodex.ini"));
+        EXPECT_EQ(keys.value("Locale"), 14);
+        EXPECT_EQ(keys.value("Menu"), 51);
+        EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+        form.reset();
+    }
+}
+
+TEST_F(TrayTest, UnwritableSettingsFileDoesNotStopTheOtherSaves) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("heliodex.ini"));
+    Open();
+    EnterMinneapolis();
+    form->show();
+    for (const char* name : {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"})
+        form->AddSaveStep(
+            {name, [name] { files::WriteLines(files::ProgramFile(name), {"a line"}); }});
+    ui::MessageBox::ClearShown();
+    Click("Exit2");
+    for (const char* name : {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"})
+        EXPECT_TRUE(QFile::exists(files::ProgramFile(name))) << name;
+    ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
+    EXPECT_TRUE(ui::MessageBox::Shown().front().contains("heliodex.ini"));
+    EXPECT_FALSE(ui::MessageBox::Shown().front().contains("zipcodes.txt"));
+}
+
+TEST_F(TrayTest, DateToClipboardPutsTheChosenNumberOfLines) {
+    form = std::make_unique<ui::TForm1>(ui::DefaultReportServices());
+    EnterMinneapolis();
+    for (const auto& [item, lines] : {std::pair{"N31", 3}, {"N21", 2}, {"N11", 1}}) {
+        SCOPED_TRACE(item);
+        Click(item);
+        QGuiApplication::clipboard()->clear();
+        Click("DatetoClipboard1");
+        const QString text = QGuiApplication::clipboard()->text();
+        EXPECT_EQ(text.count(QStringLiteral("\r\n")), lines);
+        EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+        EXPECT_EQ(text.count(u'\n'), lines);  // no bare line feeds
+    }
+}
+
+// The real program in a temporary program directory of its own.
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        const QString built = qEnvironmentVariable("HELIODEX_BINARY_DIR") + "/ui/heliodex";
+        ASSERT_TRUE(QFile::exists(built)) << built.toStdString();
+        binary = dir.filePath("heliodex");
+        ASSERT_TRUE(QFile::copy(built, binary));
+    }
+    void Start(QProcess& p) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(binary, {});
+        ASSERT_TRUE(p.waitForStarted(5000));
+    }
+    bool Running(QProcess& p) { return p.state() == QProcess::Running; }
+    QTemporaryDir dir;
+    QString binary;
+};
+
+TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
+    for (int sig : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(sig);
+        QFile::remove(dir.filePath("heliodex.ini"));
+        QProcess p;
+        Start(p);
+        // The window is up once start-up has run the Locale page's first read.
+        ASSERT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("heliodex.lock")); }, 5000));
+        QThread::msleep(1500);
+        ::kill(pid_t(p.processId()), sig);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        const auto keys = KeysPerSection(dir.filePath("heliodex.ini"));
+        EXPECT_EQ(keys.value("Locale"), 14);
+        EXPECT_EQ(keys.value("Menu"), 51);
+    }
+}
+
+TEST_F(ProgramTest, SecondStartEndsAndAStaleLockDoesNotBlock) {
+    QProcess first;
+    Start(first);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("heliodex.lock")); }, 5000));
+    QThread::msleep(1000);
+    QProcess second;
+    Start(second);
+    EXPECT_TRUE(second.waitForFinished(2000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(Running(first));
+    // A crash leaves the lock behind; it must not stop the next start.
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    ASSERT_TRUE(QFile::exists(dir.filePath("heliodex.lock")));
+    QProcess third;
+    Start(third);
+    EXPECT_FALSE(third.waitForFinished(1500));
+    ::kill(pid_t(third.processId()), SIGTERM);
+    EXPECT_TRUE(third.waitForFinished(10000));
+}
+
+}  // namespace
+}  // namespace hx::test

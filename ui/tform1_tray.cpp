@@ -1,0 +1,146 @@
+// TForm1 in the notification area: the tray click, Restore, Date to Clipboard, the Exit
+// command, the refused close request and the shutdown sequence.
+#include <algorithm>
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeySequence>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QSystemTrayIcon>
+
+#include "core/ephemeris.h"
+#include "message_box.h"
+#include "report/td_file.h"
+#include "settings/services.h"
+#include "settings/textfile.h"
+#include "settings/window_settings.h"
+#include "tform1.h"
+
+namespace hx::ui {
+
+namespace {
+const QString kBalloonTitle = QStringLiteral("Heliodex");
+const QString kCloseHint = QStringLiteral("Use the icon pop up menu or File menu to close.");
+
+// The shutdown order of the files after the settings; unknown files go last.
+int SaveRank(const QString& file) {
+    static const QStringList order = {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"};
+    const qsizetype i = order.indexOf(file);
+    return i < 0 ? int(order.size()) : int(i);
+}
+
+// The application icon: from the icon theme where the package installed it, else beside an
+// installed prefix; nullopt when neither is there.
+QIcon ApplicationIcon() {
+    const QIcon themed = QIcon::fromTheme(QStringLiteral("heliodex"));
+    if (!themed.isNull()) return themed;
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/../share/icons/hicolor/scalable/apps/heliodex.svg");
+    if (QFile::exists(installed)) return QIcon(installed);
+    return {};
+}
+}  // namespace
+
+void TForm1::BuildTrayBehaviour() {
+    // Until the first report sets the Moon or planet picture, both show the application icon.
+    const QIcon appIcon = ApplicationIcon();
+    if (!appIcon.isNull()) {
+        setWindowIcon(appIcon);
+        if (TrayIcon1) TrayIcon1->setIcon(appIcon);
+    }
+    // Ctrl+W asks to close like the title bar's button (Alt+F4 comes from the window system).
+    auto* closeKey = new QShortcut(QKeySequence::Close, this);
+    connect(closeKey, &QShortcut::activated, this, [this] { close(); });
+    // The end of the desktop session is an Exit: everything is saved, the program ends.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app) return;
+    connect(app, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { Guarded([this] { Button3Click(); }); });
+    connect(app, &QCoreApplication::aboutToQuit, this,
+            [this] { Guarded([this] { Button3Click(); }); });
+}
+
+void TForm1::ShowBalloon(const QString& text) {
+    balloonText_ = text;
+    if (TrayIcon1) TrayIcon1->showMessage(kBalloonTitle, balloonText_);
+}
+
+void TForm1::TrayIcon1Click() {
+    ShowBalloon(trayText_);
+}
+
+void TForm1::Restore1Click() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm1::DatetoClipboard1Click() {
+    BuildReport();
+    const QString path = files::ProgramFile("td.txt");
+    if (!QFile::exists(path)) return;  // nothing written: the clipboard stays as it was
+    QGuiApplication::clipboard()->setText(TdFile(path).ReadForClipboard());
+}
+
+void TForm1::Button3Click() {
+    if (shutdownDone_) return;  // the session's end after an Exit, or a second signal
+    exitRequested_ = true;
+    eph::Close();
+    if (!close()) FormDestroy();  // the window system refused: still save everything
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    canClose = exitRequested_;
+    if (canClose) return;
+    showMinimized();  // to the notification area, or the task bar without one
+    ShowBalloon(kCloseHint);
+    Button2Click();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool canClose = false;
+    Guarded([&] { FormCloseQuery(canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    FormDestroy();
+    event->accept();
+}
+
+std::vector<SaveStep> TForm1::ShutdownSteps() {
+    std::vector<SaveStep> steps;
+    steps.push_back({QStringLiteral("heliodex.ini"), [this] {
+                         if (!store_) store_ = std::make_unique<TExtIniF>(SettingsFilePath());
+                         const auto components = ComponentStates();
+                         std::vector<PersistentComponent*> visit;
+                         for (const auto& c : components) visit.push_back(c.get());
+                         SaveWindowComponents(*store_, visit);
+                         SaveServices(*store_, addresses_);
+                         store_.reset();
+                     }});
+    steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
+    steps.push_back(
+        {QStringLiteral("alarmsounds.txt, alarmlist.txt"), [this] { SaveAlarmTables(); }});
+    std::vector<SaveStep> extra = extraSaveSteps_;
+    std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
+        return SaveRank(a.file) < SaveRank(b.file);
+    });
+    steps.insert(steps.end(), extra.begin(), extra.end());
+    return steps;
+}
+
+void TForm1::FormDestroy() {
+    if (shutdownDone_) return;
+    shutdownDone_ = true;
+    if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
+        MessageBox::Show(this, *failed);
+    events_ = SkyEventState{};  // the event list goes with the window
+}
+
+}  // namespace hx::ui
