@@ -188,6 +188,30 @@ TEST(WindowSettings, ReadBackRulesThroughTheWindow) {
     EXPECT_EQ(store.ReadString("Locale", "Edit10", {}), QString::fromUtf8("København"));
 }
 
+// Odd files found by fuzzing: a save followed by a restore gives back what was saved, and a
+// key the window does not own keeps its value.
+TEST(WindowSettings, SaveKeepsWhatAnOddFileMeans) {
+    const QByteArray files[] = {
+        "\xEF\xBB\xBF\xEF\xBB\xBF[Menu]\nClockon1=1\n[Services]\nMakerSite=m.example\n",
+        "Clockon1=1\n[Menu\nLong1=1\n[Services]\nMakerSite=m.example",
+        "[Services]\rMakerSite=m.example\r[Locale]\rEdit12=\"\"5\"\"\r",
+    };
+    for (const QByteArray& bytes : files) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("heliodex.ini");
+        WriteBytes(path, bytes);
+        TExtIniF store(path);
+        Window first;
+        RestoreWindowComponents(store, first.All());
+        SaveWindowComponents(store, first.All());
+        Window second;
+        RestoreWindowComponents(store, second.All());
+        EXPECT_EQ(second.menu.Differences(first.menu), QStringList()) << bytes.toStdString();
+        EXPECT_EQ(second.Field("Edit12").text(), IniValueText(first.Field("Edit12").text()));
+        EXPECT_EQ(store.ReadString("Services", "MakerSite", {}), "m.example");
+    }
+}
+
 TEST(WindowSettings, RefusedWriteLeavesTheFileAndSaysSo) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("heliodex.ini");  // a directory where the file should be
