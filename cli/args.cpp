@@ -13,7 +13,7 @@
 namespace hx::cli {
 
 const QStringList& Commands() {
-    static const QStringList commands = {"thelemic", "positions", "report"};
+    static const QStringList commands = {"thelemic", "positions", "events", "hours", "report", "reverse"};
     return commands;
 }
 

@@ -5,7 +5,12 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include "cli/reverse_command.h"
 #include "core/ephemeris.h"
+#include "core/moon_phase.h"
+#include "core/names.h"
+#include "core/planetary_hours.h"
+#include "core/sky_events.h"
 #include "core/thelemic.h"
 #include "report/report.h"
 
@@ -46,15 +51,39 @@ Outcome Positions(const Context& c) {
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
+    const MoonPhase phase = ComputeMoonPhase(c.moment, c.observer);
+    o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
+    o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
+    o["moon_phase_index"] = phase.index;
     return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
 }
 
+Outcome NoSite() {
+    return {1, {}, QStringLiteral("heliodex-cli: no site: give --lat and --lon\n")};
+}
+
+// The day's 40 events in list order: local time (or "-"), body, event.
+Outcome Events(const Context& c) {
+    if (!c.observer.HasSite()) return NoSite();
+    QString out;
+    for (const SkyEvent& e : ComputeSkyEvents(c.moment, c.observer)) {
+        const QString when =
+            e.Time == 0 ? QStringLiteral("-") : ToQDateTime(e.Time).toString("yyyy-MM-dd HH:mm:ss");
+        out += when + ' ' + QLatin1String(BodyNames[e.Body]) + ' ' +
+               QLatin1String(EventName(e.Kind)) + '\n';
+    }
+    return {0, out, {}};
+}
+
+// The planetary-hours section as the report shows it.
+Outcome Hours(const Context& c) {
+    if (!c.observer.HasSite()) return NoSite();
+    const EventList events = ComputeSkyEvents(c.moment, c.observer);
+    return {0, PlanetaryHours(c.moment, events).lines.join('\n') + '\n', {}};
+}
+
 Outcome Report(const Context& c, Moment now) {
-    if (!c.observer.HasSite())
-        return {
-            1,
-            {},
-            QStringLiteral("heliodex-cli: no site: give --lat and --lon (both 0 means no site)\n")};
+    if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
     const ReportResult r = BuildReport(c.moment, c.observer, c.options, events, now);
     QString out;
@@ -73,6 +102,9 @@ Outcome Run(const QStringList& args, Moment now) {
     if (r.command == QLatin1String("thelemic")) return Thelemic(c);
     if (r.command == QLatin1String("positions")) return Positions(c);
     if (r.command == QLatin1String("report")) return Report(c, now);
+    if (r.command == QLatin1String("events")) return Events(c);
+    if (r.command == QLatin1String("hours")) return Hours(c);
+    if (r.command == QLatin1String("reverse")) return Reverse(r, c);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 

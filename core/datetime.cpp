@@ -8,7 +8,7 @@ namespace hx {
 namespace {
 constexpr qint64 kMsPerDay = 86400000;
 // QDate::toJulianDay() of 1899-12-30.
-const qint64 kEpochJdn = QDate(1899, 12, 30).toJulianDay();
+constexpr qint64 kEpochJdn = 2415019;
 
 qint64 ToMilliseconds(Moment m) {
     return std::llround(m * double(kMsPerDay));

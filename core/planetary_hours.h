@@ -17,8 +17,34 @@ struct PlanetaryHoursSection {
     int rulerBody = -1;    // body number of the current ruler
 };
 
+// The line shown in place of the hours when a sunrise or sunset bound is missing.
+inline constexpr const char* kNoPlanetaryHoursText =
+    "No sunrise or sunset here today, so no planetary hours";
+
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events,
                                      const QLocale& locale = QLocale::system());
+// The same from the list as computed, so that a fired sunrise or sunset alarm (which zeroes
+// that event's Time in state.events) does not take the bound away.
+PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state,
+                                     const QLocale& locale = QLocale::system());
+
+// The last Sun rise or set before q (start, with its flag as mark) and the first after q
+// (end); 0 where none. Events without a time are never bounds.
+struct HourBounds {
+    Moment start = 0;
+    Moment end = 0;
+    int mark = 0;  // 1: the start is a sunrise, so it is day
+    int endKind = 0;
+};
+HourBounds FindHourBounds(Moment q, const EventList& events);
+
+// Chaldean cycle position (0 Sun, 1 Venus, 2 Mercury, 3 Moon, 4 Saturn, 5 Jupiter, 6 Mars)
+// of the first hour, by day of week 1 = Sunday ... 7 = Saturday.
+int FirstRulerPosition(int dayOfWeek, bool isDay);
+// Seven-character name at a cycle position (taken modulo 7), e.g. "Saturn ".
+QString RulerName(int position);
+// Body number of a seven-character ruler name; -1 for any other text.
+int RulerBody(const QString& name);
 
 // What the tray shows after a report.
 struct TrayChoice {
@@ -26,9 +52,15 @@ struct TrayChoice {
     List list = List::Unchanged;
     int index = -1;
     QString trayTextSuffix;  // "Planetary hour of Saturn " or empty
+    bool mirrored = false;   // Moon icon seen from south of the equator: flip left to right
 };
 
+// Nothing changes when the section has no hours; otherwise planet icons with the suffix
+// under PlanetaryHours2, then Moon icons (index - 1) under MoonPhase2.
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
                       int moonPhaseIndex);
+// The same, with the Moon icon mirrored for a southern site.
+TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
+                      int moonPhaseIndex, bool southern);
 
 }  // namespace hx

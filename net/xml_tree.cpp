@@ -2,6 +2,7 @@
 #include "xml_tree.h"
 
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 namespace hx::xml {
 
@@ -23,6 +24,15 @@ bool Element::hasAttribute(const QString& n) const {
     for (const auto& a : attributes)
         if (a.first == n || a.first.section(':', -1) == n) return true;
     return false;
+}
+
+void Element::setAttribute(const QString& n, const QString& value) {
+    for (auto& [k, v] : attributes)
+        if (k == n) {
+            v = value;
+            return;
+        }
+    attributes.emplace_back(n, value);
 }
 
 const Element* Element::child(const QString& n) const {
@@ -95,6 +105,26 @@ Result Parse(const QByteArray& data, const Limits& limits) {
     }
     r.root = std::move(root);
     return r;
+}
+
+namespace {
+void WriteElement(QXmlStreamWriter& w, const Element& e) {
+    w.writeStartElement(e.name);
+    for (const auto& [k, v] : e.attributes) w.writeAttribute(k, v);
+    if (!e.text.isEmpty()) w.writeCharacters(e.text);
+    for (const auto& c : e.children) WriteElement(w, *c);
+    w.writeEndElement();
+}
+}  // namespace
+
+QByteArray Write(const Element& root) {
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    w.setAutoFormatting(true);
+    w.writeStartDocument();
+    WriteElement(w, root);
+    w.writeEndDocument();
+    return out;
 }
 
 }  // namespace hx::xml

@@ -20,6 +20,8 @@ struct Element {
     // Attribute by qualified or local name; empty when missing.
     QString attribute(const QString& name) const;
     bool hasAttribute(const QString& name) const;
+    // Sets an attribute by qualified name, appending it when missing.
+    void setAttribute(const QString& name, const QString& value);
     // First child with this qualified or local name (case-sensitive), or null.
     const Element* child(const QString& name) const;
     std::vector<const Element*> childrenNamed(const QString& name) const;
@@ -39,5 +41,8 @@ struct Result {
 // Parses with QXmlStreamReader: no DTD (so no entity declarations), no external entities,
 // at most maxDepth levels and maxBytes of input. Never throws.
 Result Parse(const QByteArray& data, const Limits& limits = {});
+
+// The element and its descendants as a UTF-8 XML document (attributes in their order).
+QByteArray Write(const Element& root);
 
 }  // namespace hx::xml

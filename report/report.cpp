@@ -87,10 +87,10 @@ ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& opti
 
     if (options.Checked("PlanetaryHours1")) {
         r.hoursShown = true;
-        const PlanetaryHoursSection section = PlanetaryHours(q, events.events, locale);
+        const PlanetaryHoursSection section = PlanetaryHours(q, events, locale);
         r.lines << section.lines;
         r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
-                            options.Checked("MoonPhase2"), r.moonPhase.index);
+                            options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
     return r;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libswe-dev swe-basic-data
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   xvfb xauth fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream dpkg-dev
 )

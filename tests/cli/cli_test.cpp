@@ -1,10 +1,12 @@
-// heliodex-cli: argument errors, the date line and the positions object.
+// heliodex-cli: argument errors, the date line, the positions object, events and hours.
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include "cli/run.h"
+#include "core/moon_phase.h"
 
 using namespace hx;
 using namespace hx::cli;
@@ -73,4 +75,44 @@ TEST(CliPositions, JsonObject) {
     EXPECT_NEAR(j["jd_ut"].toDouble(), 2460477.020833, 1e-6);
     EXPECT_NEAR(j["sun_lon"].toDouble(), 84.9, 0.3);
     EXPECT_GE(j["moon_lon"].toDouble(), 0);
+}
+
+TEST(CliSky, EventsHoursAndPhase) {
+    const char* site = "--at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1 ";
+    const Outcome events =
+        cli::Run((QString(site) + "events").split(' ', Qt::SkipEmptyParts), kNow);
+    ASSERT_EQ(events.status, 0) << events.err.toStdString();
+    const QStringList lines = events.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 40);
+    static const QRegularExpression line(
+        "^(\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}|-) "
+        "(Sun|Moon|Mercury|Venus|Mars|Jupiter|Saturn) (Rise|Set|Zenith|Nadir)$");
+    for (const QString& l : lines) EXPECT_TRUE(line.match(l).hasMatch()) << l.toStdString();
+    EXPECT_EQ(lines.filter(" Sun ").size(), 16);
+    QStringList sorted = lines;
+    sorted.sort();
+    EXPECT_EQ(sorted, lines);
+
+    const Outcome hours = cli::Run((QString(site) + "hours").split(' ', Qt::SkipEmptyParts), kNow);
+    ASSERT_EQ(hours.status, 0);
+    const QStringList h = hours.out.split('\n');
+    ASSERT_EQ(h.size(), 17);  // sixteen lines, each ended
+    EXPECT_EQ(h[0], "");
+    EXPECT_EQ(h[1], "Current Planetary Hour of the Day is Saturn ");
+    EXPECT_TRUE(h[4].startsWith("Saturn  05:2")) << h[4].toStdString();
+
+    const Outcome pos =
+        cli::Run((QString(site) + "positions").split(' ', Qt::SkipEmptyParts), kNow);
+    const QJsonObject j = QJsonDocument::fromJson(pos.out.toUtf8()).object();
+    const double f0 = j["moon_fraction"].toDouble(), f1 = j["moon_fraction_next"].toDouble();
+    EXPECT_GT(f1, f0);  // waxing gibbous, 9 days after the new Moon
+    EXPECT_EQ(j["moon_phase_index"].toInt(), MoonPhaseIndex(f0, f1));
+
+    // Without a site there are no events and no hours.
+    for (const char* cmd : {"events", "hours"}) {
+        const Outcome none = cli::Run({"--at", "2024-06-15 15:45", cmd}, kNow);
+        EXPECT_EQ(none.status, 1);
+        EXPECT_TRUE(none.out.isEmpty());
+        EXPECT_TRUE(none.err.contains("--lat"));
+    }
 }

@@ -1,0 +1,22 @@
+// heliodex-cli reverse: the reverse date lookup's lines for a Thelemic year and two signs.
+#pragma once
+
+#include <optional>
+
+#include "cli/args.h"
+#include "cli/run.h"
+#include "lookup/reverse_lookup.h"
+
+namespace hx::cli {
+
+// A sign given by index 0..11 or by English name in any letter case; nullopt otherwise.
+std::optional<int> ParseSign(const QString& text);
+
+// Reads the command's own options from the request's remaining arguments.
+std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
+                                                std::optional<double>& timeZone);
+
+// Runs the lookup with the context's time zone (or a --tz given after the command).
+Outcome Reverse(const Request& r, const Context& c);
+
+}  // namespace hx::cli

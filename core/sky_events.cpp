@@ -1,0 +1,87 @@
+// The day's rise, zenith, set and nadir events of the seven bodies, and their log lines.
+#include "sky_events.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ephemeris.h"
+#include "format.h"
+#include "names.h"
+
+namespace hx {
+
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;
+// The library's fast rise/set method can step over a set that falls a few minutes after the
+// search start (seen from about 55 degrees of latitude), and near 60 degrees, where the
+// Moon grazes the horizon, it can even answer a set search with a rise. Beyond 50 degrees
+// rises and sets therefore use the library's slow, stepwise method.
+constexpr double kFastMethodLatitude = 50;
+constexpr int kForceSlowMethod = 32768;
+// Searching from an hour earlier puts an event just after the start well inside the search;
+// events found in that hour are stepped over one by one.
+constexpr double kPreRoll = 1.0 / 24;
+constexpr int kMaxSteps = 4;
+
+SkyEvent MakeEvent(int body, int flag, std::optional<double> jd, const Observer& obs) {
+    SkyEvent e;
+    e.Body = body;
+    e.Kind = flag;
+    if (jd) e.Time = JulianDayToLocal(*jd, obs).value_or(0);
+    return e;
+}
+
+}  // namespace
+
+std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const Observer& obs) {
+    if ((flag == kRise || flag == kSet) && std::abs(obs.Latitude) > kFastMethodLatitude)
+        flag |= kForceSlowMethod;
+    std::optional<double> r = eph::RiseTrans(jdUt - kPreRoll, body, flag, obs);
+    for (int i = 0; r && *r < jdUt && i < kMaxSteps; ++i)
+        r = eph::RiseTrans(*r + kMinute, body, flag, obs);
+    if (!r || *r < jdUt) r = eph::RiseTrans(jdUt, body, flag, obs);
+    return r;
+}
+
+EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
+    const double start = MomentToJulianDay(moment, obs);
+    EventList list;
+    list.reserve(40);
+    for (int body = 1; body < kBodyCount; ++body)
+        for (int flag : {kRise, kSet, kZenith, kNadir})
+            list.push_back(MakeEvent(body, flag, FirstRiseTransAfter(start, body, flag, obs), obs));
+    for (int offset : {-2, -1, 0, 1})
+        for (int flag : {kRise, kSet, kZenith, kNadir})
+            list.push_back(
+                MakeEvent(0, flag, FirstRiseTransAfter(start + offset, 0, flag, obs), obs));
+    std::stable_sort(list.begin(), list.end(),
+                     [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; });
+    return list;
+}
+
+QString EventLogLine(const SkyEvent& e, const QLocale& locale) {
+    const char* body = e.Body >= 0 && e.Body < kBodyCount ? BodyNames[e.Body] : "";
+    return QStringLiteral("Event >>") +
+           FormatDateTime(QStringLiteral(" dddd hh:nn "), e.Time, locale) + QLatin1String(body) +
+           ' ' + QLatin1String(EventName(e.Kind));
+}
+
+QStringList EventLogLines(const EventList& events, Moment present, const QLocale& locale) {
+    QStringList lines;
+    for (const SkyEvent& e : events)
+        if (e.Time > present) lines << EventLogLine(e, locale);
+    return lines;
+}
+
+bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment present,
+                      QStringList* log) {
+    if (!state.events.empty() && DatePart(moment) == DatePart(state.LastEventMoment)) return false;
+    state.LastEventMoment = moment;
+    state.events = ComputeSkyEvents(moment, obs);
+    state.computed = state.events;
+    if (log) *log << EventLogLines(state.events, present);
+    return true;
+}
+
+}  // namespace hx

@@ -1,0 +1,90 @@
+// The forexml binding: collections over the root's children, loading through the safe reader.
+#include "forexml.h"
+
+#include <QFile>
+
+namespace hx {
+
+namespace {
+
+bool Named(const xml::Element& e, const char* name) {
+    return e.name == QLatin1String(name) || e.localName == QLatin1String(name);
+}
+
+std::unique_ptr<xml::Element> NewElement(const char* name) {
+    auto e = std::make_unique<xml::Element>();
+    e->name = e->localName = QString::fromLatin1(name);
+    return e;
+}
+
+}  // namespace
+
+template <class Item>
+int TXMLForexmlList<Item>::Count() const {
+    int n = 0;
+    for (const auto& c : document_->children) n += Named(*c, Item::ElementName);
+    return n;
+}
+
+template <class Item>
+xml::Element* TXMLForexmlList<Item>::At(int index) const {
+    int n = 0;
+    for (const auto& c : document_->children)
+        if (Named(*c, Item::ElementName) && n++ == index) return c.get();
+    throw Error(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+template <class Item>
+Item TXMLForexmlList<Item>::Add() {
+    document_->children.push_back(NewElement(Item::ElementName));
+    return Item(document_, document_->children.back().get());
+}
+
+template <class Item>
+Item TXMLForexmlList<Item>::Insert(int index) {
+    if (index == Count()) return Add();
+    const xml::Element* before = At(index);
+    auto& children = document_->children;
+    auto pos = children.begin();
+    while (pos->get() != before) ++pos;
+    return Item(document_, children.insert(pos, NewElement(Item::ElementName))->get());
+}
+
+template class TXMLForexmlList<TXMLAlmanacType>;
+template class TXMLForexmlList<TXMLForecastType>;
+template class TXMLForexmlList<TXMLDaycastType>;
+
+TXMLForexmlType::TXMLForexmlType(std::unique_ptr<xml::Element> root)
+    : TXMLForexmlNode(std::shared_ptr<xml::Element>(std::move(root)), nullptr) {
+    element_ = document_.get();
+}
+
+TXMLObservationType TXMLForexmlType::Observation() {
+    for (const auto& c : element_->children)
+        if (Named(*c, TXMLObservationType::ElementName)) return {document_, c.get()};
+    element_->children.push_back(NewElement(TXMLObservationType::ElementName));
+    return {document_, element_->children.back().get()};
+}
+
+TXMLForexmlType NewWeatherDocument() {
+    return TXMLForexmlType(NewElement("forexml"));
+}
+
+TXMLForexmlType ParseWeatherDocument(const QByteArray& data) {
+    xml::Result r = xml::Parse(data);
+    if (!r) throw Error(QStringLiteral("The weather document cannot be read: %1").arg(r.error));
+    if (r.root->localName != QLatin1String("forexml"))
+        throw Error(QStringLiteral("The weather document cannot be read: its root element is "
+                                   "\"%1\", not \"forexml\".")
+                        .arg(r.root->name));
+    return TXMLForexmlType(std::move(r.root));
+}
+
+TXMLForexmlType LoadWeatherDocument(const QString& fileName) {
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    return ParseWeatherDocument(f.read(xml::Limits{}.maxBytes + 1));
+}
+
+}  // namespace hx

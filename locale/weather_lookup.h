@@ -1,0 +1,36 @@
+// The weather lookup's completion: from the forexml document to the window's new texts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "locale/field_texts.h"
+#include "locale/forexml.h"
+
+namespace hx {
+
+QString WeatherDocumentFile();  // "locale.xml", in the current directory
+
+struct WeatherOutcome {
+    LocaleFieldTexts fields;  // coordinates, time zone, daylight time, temperature, pressure
+    QString placeCaption;     // Label16
+    QStringList report;       // the lines of RichEdit1, which is emptied first
+    QString recentEntry;      // added to ListBox2 unless an equal entry (any case) is there
+    QString notice;           // "Look up completed. Location, time zone and daylight time updated."
+};
+
+// DownLoadURL2AfterDownload for a loaded document and the query that fetched it. A document
+// without an observation, or whose latitude or longitude is missing or not a coordinate, is
+// refused with hx::Error (then nothing may change). After applying the outcome the window
+// re-reads the site.
+WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& query);
+
+// A coordinate attribute split into the field texts: "-93.27" -> west/south, "93", "27".
+struct CoordinateTexts {
+    bool negative;
+    QString degrees;
+    QString decimals;
+};
+CoordinateTexts SplitCoordinate(const QString& attribute);
+
+}  // namespace hx

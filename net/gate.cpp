@@ -1,0 +1,74 @@
+// The Internet switch and the refresh timer's rules.
+#include "gate.h"
+
+#include "core/error.h"
+
+namespace hx::net {
+
+namespace {
+const QString kDisabled = QStringLiteral("Disabled1");
+const QString kRefresh = QStringLiteral("Refresh1");
+const QString kClock = QStringLiteral("Clockon1");
+}  // namespace
+
+QString InternetQuestion() {
+    return QStringLiteral("This will activate Internet functions.  OK?");
+}
+
+bool PassInternetGate(OptionsModel& options, const AskFunction& ask) {
+    if (options.Checked(kDisabled) && !(ask && ask(InternetQuestion()))) return false;
+    options.SetChecked(kDisabled, false);
+    return true;
+}
+
+void ToggleInternetDisabled(OptionsModel& options) {
+    options.Invert(kDisabled);
+}
+
+RefreshClickResult RefreshClick(OptionsModel& options, const AskFunction& ask, bool timer2Enabled) {
+    if (!options.Invert(kRefresh)) return {timer2Enabled, false};
+    if (options.Checked(kDisabled) && !(ask && ask(InternetQuestion())))
+        options.SetChecked(kRefresh, false);
+    bool runClock = false;
+    if (options.Checked(kRefresh)) {
+        options.SetChecked(kDisabled, false);
+        runClock = !options.Checked(kClock);
+    }
+    return {options.Checked(kRefresh), runClock};
+}
+
+bool RefreshTickLooksUp(const OptionsModel& options) {
+    return !options.Checked(kDisabled);
+}
+
+std::optional<bool> RefreshTimerAfterClockChange(const OptionsModel& options, bool timer1Enabled) {
+    if (!options.Checked(kRefresh)) return std::nullopt;
+    return timer1Enabled;
+}
+
+bool RefreshTimerAtStartup(bool timer1Enabled) {
+    return timer1Enabled;
+}
+
+std::optional<QString> RunStartupLookups(const OptionsModel& options,
+                                         const std::function<void()>& lookup,
+                                         const std::function<void()>& refreshTick) {
+    if (options.Checked(kDisabled)) return std::nullopt;
+    try {
+        lookup();
+        refreshTick();
+    } catch (const Error& e) {
+        return e.message();
+    }
+    return std::nullopt;
+}
+
+LookupStart PrepareLookup(OptionsModel& options, const AskFunction& ask, bool userStarted,
+                          const QString& url, bool downloadRunning) {
+    if (downloadRunning) return LookupStart::Busy;
+    if (!PassInternetGate(options, ask)) return LookupStart::Declined;
+    if (url.isEmpty()) return userStarted ? LookupStart::NoAddress : LookupStart::Skip;
+    return LookupStart::Go;
+}
+
+}  // namespace hx::net

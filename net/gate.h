@@ -1,0 +1,59 @@
+// The Internet switch: the question before user-started network use, the refresh option
+// and the hourly refresh timer's decisions, over the menu's check marks.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+#include "report/options_model.h"
+
+namespace hx::net {
+
+QString InternetQuestion();  // "This will activate Internet functions.  OK?"
+
+// Asks a Yes/No question; true for Yes.
+using AskFunction = std::function<bool(const QString& question)>;
+
+// The gate of a lookup the user started. With "Disable internet functions" checked the
+// question is asked; No returns false and changes nothing. Otherwise Internet functions
+// are switched on (Disabled1 unchecked) and true is returned.
+bool PassInternetGate(OptionsModel& options, const AskFunction& ask);
+
+// Disabled1Click: inverts the switch and nothing else.
+void ToggleInternetDisabled(OptionsModel& options);
+
+// What Refresh1Click leaves for the window to do.
+struct RefreshClickResult {
+    bool timer2Enabled;    // the refresh timer's new enabled flag
+    bool runClockHandler;  // run Clockon1Click once (the clock option is off)
+};
+// Refresh1Click: inverts Refresh1; when it becomes checked, passes the gate (a No unchecks
+// it again and stops the timer) and couples with the clock option.
+RefreshClickResult RefreshClick(OptionsModel& options, const AskFunction& ask, bool timer2Enabled);
+
+// Timer2Timer: a tick runs the weather lookup only while Internet functions are enabled.
+bool RefreshTickLooksUp(const OptionsModel& options);
+
+// Clockon1Click's coupling: with Refresh1 checked the refresh timer follows the clock timer.
+std::optional<bool> RefreshTimerAfterClockChange(const OptionsModel& options, bool timer1Enabled);
+
+// Start-up steps 9 and 10: the refresh timer runs exactly when the clock timer does; then,
+// unless Internet functions are disabled, the weather lookup runs directly and once more
+// through the refresh tick. A failure is reported once (the returned message) and the tick's
+// second lookup is left out, so the start-up goes on with its remaining steps.
+bool RefreshTimerAtStartup(bool timer1Enabled);
+std::optional<QString> RunStartupLookups(const OptionsModel& options,
+                                         const std::function<void()>& lookup,
+                                         const std::function<void()>& refreshTick);
+
+// Whether a lookup goes ahead. A download already running wins (no lookup inside another,
+// no question asked); then the gate; then the address: a lookup the user started and whose
+// address is not set gets NoAddress (the window says which key to set), a timed or start-up
+// one gets Skip.
+enum class LookupStart { Go, Busy, Declined, NoAddress, Skip };
+LookupStart PrepareLookup(OptionsModel& options, const AskFunction& ask, bool userStarted,
+                          const QString& url, bool downloadRunning);
+
+}  // namespace hx::net

@@ -1,0 +1,101 @@
+// The alarm and sound tables and their two files.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "alarms/alarm_tables.h"
+#include "settings/textfile.h"
+
+using namespace hx::alarms;
+
+namespace {
+
+class AlarmFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        hx::files::SetProgramDirectory(dir_.path());
+    }
+    void TearDown() override { hx::files::SetProgramDirectory(QString()); }
+    void Write(const char* name, const QByteArray& bytes) {
+        QFile f(dir_.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray Read(const char* name) {
+        QFile f(dir_.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(AlarmFilesTest, FirstRunWritesBothFilesWithDesignValues) {
+    AlarmTables t;
+    LoadAlarmTables(t);  // no files yet
+    SaveAlarmTables(t);
+    EXPECT_EQ(Read(kAlarmListFile), QByteArray("1\r\n").repeated(28));
+    EXPECT_EQ(Read(kAlarmSoundsFile), QByteArray("\r\n").repeated(28));
+}
+
+TEST_F(AlarmFilesTest, SaveAndLoadKeepStatesAndPathsWithBlanks) {
+    AlarmTables t;
+    t.Toggle(SlotOf(2, 2));  // Mercury Set
+    t.states[SlotOf(6, 3)] = 7;
+    t.sounds[0] = QStringLiteral("/home/me/my sounds/dawn chorus.mp3");
+    t.sounds[5] = QStringLiteral("/tmp/Vénus  zénith.wav");
+    t.sounds[9] = QStringLiteral("/tmp/odd\nname.wav");  // cannot be one line: saved as none
+    SaveAlarmTables(t);
+    EXPECT_EQ(hx::files::ReadLines(dir_.filePath(kAlarmListFile))->indexOf("0"), 10);  // line 11
+
+    AlarmTables back;
+    LoadAlarmTables(back);
+    EXPECT_EQ(back.states, t.states);
+    t.sounds[9].clear();
+    EXPECT_EQ(back.sounds, t.sounds);
+    EXPECT_FALSE(back.IsOn(SlotOf(6, 3)));
+    back.Toggle(SlotOf(6, 3));  // an unusual off value toggles to on
+    EXPECT_TRUE(back.IsOn(SlotOf(6, 3)));
+}
+
+// 28 lines: slot 0 as given, slots 10 and 27 "0", the rest "1".
+QByteArray States(const QByteArray& first, const QByteArray& eol = "\r\n") {
+    QByteArray out;
+    for (int i = 0; i < 28; ++i)
+        out += (i == 0 ? first : (i == 10 || i == 27) ? QByteArray("0") : QByteArray("1")) + eol;
+    return out;
+}
+
+struct StateRow {
+    const char* name;
+    QByteArray content;
+    int slot0;  // expected state of slot 0; -1: the whole file is ignored
+};
+
+class StateFileTest : public AlarmFilesTest, public ::testing::WithParamInterface<StateRow> {};
+
+TEST_P(StateFileTest, Loads) {
+    Write(kAlarmListFile, GetParam().content);
+    AlarmTables t;
+    LoadAlarmTables(t);
+    if (GetParam().slot0 < 0) {
+        EXPECT_EQ(t.states, AlarmTables().states);
+        return;
+    }
+    EXPECT_EQ(t.states[0], GetParam().slot0);
+    EXPECT_TRUE(t.IsOn(10));
+    EXPECT_TRUE(t.IsOn(27));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StateFileTest,
+                         ::testing::Values(StateRow{"LineFeeds", States("1", "\n"), 1},
+                                           StateRow{"NoFinalLineEnd", States("0").chopped(2), 0},
+                                           StateRow{"OtherIntegerKept", States("5"), 5},
+                                           StateRow{"NotANumberCountsAsOff", States("on"), 1},
+                                           StateRow{"TwentyNineLines", States("0") + "\r\n", -1},
+                                           StateRow{"TwentySevenLines", States("0").mid(3), -1},
+                                           StateRow{"FarTooLarge", States(QByteArray(200000, '0')),
+                                                    -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,149 @@
+// Rise and transit events: the day's list, the log lines, the recompute rule, the set search.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/ephemeris.h"
+#include "core/names.h"
+#include "core/sky_events.h"
+
+using namespace hx;
+
+namespace {
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+Observer Site(double lat, double lon, double tz = 0, int dst = 0) {
+    Observer o;
+    o.Latitude = lat;
+    o.Longitude = lon;
+    o.TimeZone = tz;
+    o.DaylightTime = dst;
+    o.Pressure = 1013.25;
+    o.Temperature = 15;
+    return o;
+}
+const Observer kMinneapolis = Site(44.98, -93.27, -6, 1);
+// A function, not a namespace constant: the scale's epoch is itself a static of another file.
+Moment Saturday() {
+    return EncodeDateTime(2024, 6, 15, 15, 45);
+}
+}  // namespace
+
+TEST(SkyEvents, FortyEventsOfTheDay) {
+    const Moment kSaturday = Saturday();
+    const EventList l = ComputeSkyEvents(kSaturday, kMinneapolis);
+    ASSERT_EQ(l.size(), 40u);
+    EXPECT_TRUE(std::is_sorted(
+        l.begin(), l.end(), [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; }));
+    int perBody[7] = {};
+    Moment sunFirst = 1e9, sunLast = 0;
+    for (const SkyEvent& e : l) {
+        ASSERT_GE(e.Body, 0);
+        ASSERT_LT(e.Body, 7);
+        ++perBody[e.Body];
+        EXPECT_GT(e.Time, 0);
+        if (e.Body == 0) {
+            sunFirst = std::min(sunFirst, e.Time);
+            sunLast = std::max(sunLast, e.Time);
+        } else {
+            EXPECT_GE(e.Time, kSaturday);
+            EXPECT_LT(e.Time, kSaturday + 1.1);
+        }
+    }
+    EXPECT_EQ(perBody[0], 16);
+    for (int b = 1; b < 7; ++b) EXPECT_EQ(perBody[b], 4);
+    EXPECT_GE(sunFirst, kSaturday - 2);
+    EXPECT_LT(sunLast, kSaturday + 2.1);
+    // Sunrise 05:25 and sunset 21:01 local (CDT) at Minneapolis on this day.
+    const auto sun = [&](int kind, Moment after) {
+        return std::find_if(l.begin(), l.end(),
+                            [&](const SkyEvent& e) {
+                                return e.Body == 0 && e.Kind == kind && e.Time > after;
+                            })
+            ->Time;
+    };
+    EXPECT_NEAR(sun(kRise, kSaturday - 0.5), EncodeDateTime(2024, 6, 15, 5, 25), 1.5 / 1440);
+    EXPECT_NEAR(sun(kSet, kSaturday), EncodeDateTime(2024, 6, 15, 21, 1, 30), 1.5 / 1440);
+}
+
+TEST(SkyEvents, TimesAreShiftedToTheLocalClock) {
+    // The same instant in UT seen from UT and from TimeZone -6 with daylight time: every
+    // event lies five hours earlier on the local clock.
+    const EventList ut = ComputeSkyEvents(EncodeDateTime(2024, 6, 15, 18, 0), Site(44.98, -93.27));
+    const EventList cdt = ComputeSkyEvents(EncodeDateTime(2024, 6, 15, 13, 0), kMinneapolis);
+    ASSERT_EQ(ut.size(), cdt.size());
+    for (size_t i = 0; i < ut.size(); ++i) {
+        EXPECT_EQ(ut[i].Body, cdt[i].Body);
+        EXPECT_NEAR(ut[i].Time - cdt[i].Time, 5.0 / 24, 1e-9);
+    }
+}
+
+TEST(SkyEvents, LogLines) {
+    const Moment tue = EncodeDateTime(2024, 6, 18, 14, 5);
+    const EventList l = {
+        {1, kSet, 0}, {1, kRise, tue}, {0, kZenith, tue + 0.5}, {6, kNadir, tue + 1}};
+    EXPECT_EQ(
+        EventLogLines(l, tue - 1, kUs),
+        QStringList({"Event >> Tuesday 14:05 Moon Rise", "Event >> Wednesday 02:05 Sun Zenith",
+                     "Event >> Wednesday 14:05 Saturn Nadir"}));
+    // An event exactly at the present is not ahead of it.
+    EXPECT_EQ(EventLogLines(l, tue, kUs).size(), 2);
+    EXPECT_TRUE(EventLogLines(l, tue + 1, kUs).isEmpty());
+}
+
+TEST(SkyEvents, CollectsOncePerCalendarDay) {
+    const Moment kSaturday = Saturday();
+    SkyEventState state;
+    QStringList log;
+    // A moment ten days ahead of the present logs every event.
+    EXPECT_TRUE(CollectSkyEvents(state, kSaturday, kMinneapolis, kSaturday - 10, &log));
+    EXPECT_EQ(state.events.size(), 40u);
+    EXPECT_EQ(state.LastEventMoment, kSaturday);
+    EXPECT_EQ(log.size(), 40);
+    // Another time of the same day, even at another site, computes nothing new.
+    const EventList before = state.events;
+    EXPECT_FALSE(CollectSkyEvents(state, kSaturday + 0.3, Site(10, 10), kSaturday - 10, &log));
+    EXPECT_EQ(state.LastEventMoment, kSaturday);
+    EXPECT_EQ(state.events.size(), before.size());
+    EXPECT_EQ(state.events.front().Time, before.front().Time);
+    EXPECT_EQ(log.size(), 40);
+    // A past day fills the list and logs nothing.
+    EXPECT_TRUE(CollectSkyEvents(state, kSaturday - 3, kMinneapolis, kSaturday, &log));
+    EXPECT_EQ(state.events.size(), 40u);
+    EXPECT_EQ(log.size(), 40);
+}
+
+TEST(SkyEvents, OsloMoonSetJustAfterMidnight) {
+    // The Moon sets at 00:05:44 UT on 2024-06-21; the fast search alone answers a day late.
+    const Observer oslo = Site(59.91, 10.75);
+    const double start = eph::JulDay(2024, 6, 21, 0);
+    const auto set = FirstRiseTransAfter(start, 1, kSet, oslo);
+    ASSERT_TRUE(set);
+    EXPECT_NEAR(*set, eph::JulDay(2024, 6, 21, 5 / 60.0 + 44 / 3600.0), 1.0 / 1440);
+    const auto slow = eph::RiseTrans(start, 1, kSet | 32768, oslo);
+    ASSERT_TRUE(slow);
+    EXPECT_NEAR(*set, *slow, 10.0 / 86400);
+}
+
+TEST(SkyEvents, NoSetSkippedOverAYearAt60Degrees) {
+    const std::pair<double, int> rows[] = {{60, 0}, {60, 1}, {-60, 1}};
+    for (const auto& [lat, body] : rows) {
+        const Observer o = Site(lat, 10.75);
+        // Chain the sets through 2024: a skipped set would leave a gap of two days. A search
+        // from three minutes before a set must find that very set.
+        double jd = eph::JulDay(2024, 1, 1, 0);
+        const double end = eph::JulDay(2025, 1, 1, 0);
+        int count = 0;
+        while (jd < end) {
+            const auto next = FirstRiseTransAfter(jd, body, kSet, o);
+            ASSERT_TRUE(next) << lat << " " << body;
+            ASSERT_GE(*next, jd);
+            EXPECT_LT(*next - jd, 1.5) << lat << " " << body << " " << jd;
+            EXPECT_NEAR(*FirstRiseTransAfter(*next - 3.0 / 1440, body, kSet, o), *next, 1.0 / 1440)
+                << lat << " " << body << " " << *next;
+            jd = *next + 1.0 / 1440;
+            ++count;
+        }
+        EXPECT_GT(count, 340);
+    }
+}

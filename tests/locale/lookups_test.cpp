@@ -1,0 +1,104 @@
+// Both lookups end to end against a local server: URL, download, file, completion.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "locale/lookups.h"
+#include "net/gate.h"
+#include "net/services.h"
+#include "support/http_server.h"
+
+using namespace hx;
+using hx::test::HttpAnswer;
+
+namespace {
+
+const QByteArray kForexml =
+    "<?xml version=\"1.0\"?>\n<forexml><observation city=\"St. Paul\" longname=\"Saint Paul\" "
+    "latitude=\"44.95\" longitude=\"-93.09\" timezone=\"-6\" daylight_saving=\"0\" "
+    "temp.F=\"70\" pressure.mb=\"1013\"/><almanac sunrise=\"7:01 AM\" sunset=\"4:32 PM\"/>"
+    "</forexml>";
+
+// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+class Lookups : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        old_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        weather_ = server_.BaseUrl();
+        gazetteer_ = server_.BaseUrl() + "/";
+    }
+    void TearDown() override { QDir::setCurrent(old_); }
+
+    QString old_;
+    QTemporaryDir dir_;
+    test::HttpServer server_;
+    QString weather_, gazetteer_;  // the service addresses
+    net::HttpDownloader downloader_{{600, 1 << 16, 5}};
+};
+
+}  // namespace
+
+TEST_F(Lookups, WeatherLookupSendsTheEncodedQuery) {
+    server_.Route("/forexml.cgi", HttpAnswer::Ok(kForexml, "text/xml"));
+    QByteArray answer;
+    const QString query = "St. Paul & Co";
+    const WeatherOutcome out =
+        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, query), query, &answer);
+    EXPECT_EQ(server_.Requests(), QStringList{"/forexml.cgi?St.%20Paul%20%26%20Co"});
+    EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
+    EXPECT_EQ(answer, kForexml);
+    EXPECT_EQ(out.placeCaption, "Saint Paul");
+    EXPECT_EQ(out.fields.Edit3, "95");
+    EXPECT_EQ(out.fields.CheckBox2, true);
+    EXPECT_EQ(out.recentEntry, query);
+}
+
+TEST_F(Lookups, WeatherFailuresRaiseBeforeAnythingChanges) {
+    const std::pair<const char*, HttpAnswer> rows[] = {
+        {"silent server", HttpAnswer::Silent()},
+        {"error status", HttpAnswer::Status(503)},
+        {"oversized", HttpAnswer::Oversized(1 << 17, false)},
+        {"not xml", HttpAnswer::Ok("<html>maintenance</html>")},
+        {"no observation", HttpAnswer::Ok("<forexml><almanac/></forexml>")},
+    };
+    for (const auto& [name, answer] : rows) {
+        SCOPED_TRACE(name);
+        server_.Route("/forexml.cgi", answer);
+        EXPECT_THROW(RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "1"), "1"), Error);
+    }
+}
+
+TEST_F(Lookups, GazetteerPageWithBareLineFeeds) {
+    server_.Route("/cgi-bin/gazetteer-tbl",
+                  HttpAnswer::Ok("<html>\nLocation: 44.998 N, 93.253 W<br>\nBrowse Tiger Map\n"
+                                 "PO Name: MINNEAPOLIS (MN)\n</html>\n",
+                                 "text/html"));
+    QString page;
+    const GazetteerOutcome out =
+        RunGazetteerLookup(downloader_, net::GazetteerUrl(gazetteer_, "55413"), "55413", &page);
+    EXPECT_EQ(server_.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
+    EXPECT_TRUE(page.contains("<br>\r\nBrowse Tiger"));
+    ASSERT_TRUE(out.found);
+    EXPECT_EQ(out.fields.Edit3, "998 ");
+    EXPECT_EQ(out.placeCaption, "MINNEAPOLIS (MN)");
+}
+
+TEST_F(Lookups, DisabledAtStartUpSendsNoRequest) {
+    server_.Route("/forexml.cgi", HttpAnswer::Ok(kForexml));
+    OptionsModel options;
+    options.SetChecked("Disabled1", true);
+    const auto lookup = [&] {
+        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "55413"), "55413");
+    };
+    const auto tick = [&] {
+        if (net::RefreshTickLooksUp(options)) lookup();
+    };
+    EXPECT_EQ(net::RunStartupLookups(options, lookup, tick), std::nullopt);
+    EXPECT_TRUE(server_.Requests().isEmpty());
+    options.SetChecked("Disabled1", false);
+    EXPECT_EQ(net::RunStartupLookups(options, lookup, tick), std::nullopt);
+    EXPECT_EQ(server_.Requests().size(), 2);
+}

@@ -1,0 +1,121 @@
+// The lookup window: its components, Find with its error and wait cursor, and its lifetime.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/message_box.h"
+#include "ui/tform2.h"
+
+using namespace hx;
+using namespace hx::ui;
+
+namespace {
+
+template <typename W = QWidget>
+W* Get(QWidget& form, const char* name) {
+    W* w = form.findChild<W*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QStringList MemoLines(QWidget& form) {
+    return Get<QPlainTextEdit>(form, "Memo1")->toPlainText().split('\n');
+}
+
+}  // namespace
+
+TEST(TForm2, ComponentsSizeAndPlace) {
+    QWidget main;
+    TForm2 form(&main);
+    EXPECT_EQ(form.windowTitle(), "Thelemic Date Look up");
+    for (const auto& [name, items, editable, first] :
+         {std::tuple{"ComboBox3", 22, true, "1 - I"},
+          {"ComboBox4", 22, true, "1 - i"},
+          {"ComboBox1", 12, false, "Aries - March 21 - April 20"},
+          {"ComboBox2", 12, false, "Aries"}}) {
+        QComboBox* box = Get<QComboBox>(form, name);
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->count() == items && box->maxVisibleItems() == items &&
+                    box->isEditable() == editable && box->currentText() == first)
+            << name;
+    }
+    for (const auto& [name, text] : {std::pair{"Label6", "Degrees"},
+                                     {"Label4", "Solar Position"},
+                                     {"Label5", "Lunar Position"}})
+        EXPECT_EQ(Get<QLabel>(form, name)->text(), text);
+    EXPECT_TRUE(Get<QLineEdit>(form, "Edit5")->text().isEmpty() && Get<QLineEdit>(form, "Edit6"));
+    EXPECT_TRUE(Get<QPushButton>(form, "Button2")->isDefault());
+    EXPECT_EQ(Get<QPushButton>(form, "Button1")->text(), "Close");
+    QPlainTextEdit* memo = Get<QPlainTextEdit>(form, "Memo1");
+    EXPECT_TRUE(memo->isReadOnly() && memo->focusPolicy() == Qt::NoFocus);
+
+    main.setGeometry(200, 150, 800, 600);
+    main.show();
+    form.show();
+    EXPECT_EQ(form.size(), QSize(525, 180));
+    EXPECT_EQ(Get(form, "Panel3")->width(), 296);
+    EXPECT_LE((form.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
+}
+
+TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
+    MessageBox::SetScripted(true);
+    MessageBox::ClearShown();
+    TForm2 form;
+    form.show();
+    QComboBox* docosade = Get<QComboBox>(form, "ComboBox3");
+    Get<QComboBox>(form, "ComboBox4")->setCurrentIndex(15);
+    docosade->setCurrentIndex(3);
+    QStringList previous;
+    for (int dst : {0, 1}) {  // the daylight flag changes nothing
+        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst});
+        Get<QPushButton>(form, "Button2")->click();
+        ASSERT_EQ(MemoLines(form).size(), 5);
+        EXPECT_TRUE(MemoLines(form)[2].startsWith("Starting with  : 2/29/08 6:00"));
+        EXPECT_TRUE(previous.isEmpty() || previous == MemoLines(form));
+        previous = MemoLines(form);
+    }
+    // Typed text that is no item: Enter runs Find, two lines, the error, no new item.
+    docosade->lineEdit()->selectAll();
+    QTest::keyClicks(docosade->lineEdit(), "4 - X");
+    QTest::keyClick(docosade->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(docosade->count(), 22);
+    EXPECT_EQ(MemoLines(form).size(), 2);
+    ASSERT_EQ(MessageBox::Shown().size(), 1);
+    EXPECT_TRUE(MessageBox::Shown()[0].contains("\"4 - X\""));
+    MessageBox::SetScripted(false);
+
+    std::optional<Qt::CursorShape> during;
+    form.setSearch([&](const lookup::Query&, double) {
+        during = QApplication::overrideCursor()->shape();
+        return lookup::Result{};
+    });
+    Get<QPushButton>(form, "Button2")->click();
+    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(TForm2, InputsAndResultsSurviveBetweenModalShowings) {
+    QWidget main;
+    TForm2 form(&main);
+    QTimer::singleShot(0, &form, [&] {
+        Get<QComboBox>(form, "ComboBox2")->setCurrentIndex(8);
+        Get<QLineEdit>(form, "Edit6")->setText("12");
+        Get<QPushButton>(form, "Button2")->click();
+        Get<QPushButton>(form, "Button1")->click();
+    });
+    EXPECT_EQ(form.exec(), QDialog::Rejected);
+    const QString results = Get<QPlainTextEdit>(form, "Memo1")->toPlainText();
+    QTimer::singleShot(0, &form, [&] { Get<QPushButton>(form, "Button1")->click(); });
+    EXPECT_EQ(form.exec(), QDialog::Rejected);
+    EXPECT_EQ(Get<QComboBox>(form, "ComboBox2")->currentText(), "Sagittarius");
+    EXPECT_EQ(Get<QLineEdit>(form, "Edit6")->text(), "12");
+    EXPECT_FALSE(results.isEmpty());
+    EXPECT_EQ(Get<QPlainTextEdit>(form, "Memo1")->toPlainText(), results);
+}
