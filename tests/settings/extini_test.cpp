@@ -7,6 +7,7 @@
 
 #include "settings/extini.h"
 #include "settings/services.h"
+#include "settings/textfile.h"
 #include "settings/window_settings.h"
 
 using namespace hx;
@@ -226,6 +227,34 @@ TEST(WindowSettings, RefusedWriteLeavesTheFileAndSaysSo) {
             EXPECT_EQ(e.message(), "Unable to write to " + path);
         }
     }
+}
+
+// A directory in place of heliodex.ini, or binary garbage in it, restores the design states;
+// a save over garbage keeps the garbage's lines (they may be someone's) and adds the keys.
+TEST(WindowSettings, UnusableFileRestoresDesignStates) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("heliodex.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("heliodex.ini"));
+    Window w;
+    RestoreWindowComponents(TExtIniF(path), w.All());
+    EXPECT_EQ(w.menu, OptionsModel());
+    EXPECT_EQ(w.Field("Edit12").text(), "10");
+    ASSERT_TRUE(QDir(dir.path()).rmdir("heliodex.ini"));
+
+    QByteArray garbage;
+    for (int i = 0; i < 2048; ++i) garbage += char((i * 7919) % 253 + 1);
+    garbage.replace('[', 'x');  // no section: the window's sections go after the garbage
+    WriteBytes(path, garbage);
+    TExtIniF store(path);
+    Window g;
+    RestoreWindowComponents(store, g.All());
+    SaveWindowComponents(store, g.All());
+    Window again;
+    RestoreWindowComponents(store, again.All());
+    EXPECT_EQ(again.menu, g.menu);
+    EXPECT_EQ(again.Field("Edit11").text(), g.Field("Edit11").text());
+    const QStringList lines = files::SplitLines(files::DecodeText(garbage));
+    EXPECT_EQ(store.Document().lines().mid(0, lines.size()), lines);
 }
 
 TEST(Services, RoundTripAndDefaults) {
