@@ -11,6 +11,8 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelW
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -fsanitize=fuzzer-no-link" >/dev/null
 cmake --build "$build_dir" --target $(cd fuzz && ls *_fuzz.cpp | sed 's/_fuzz.cpp$//; s/^/fuzz_/')
 export QT_QPA_PLATFORM=offscreen
+# Files the targets write go to memory when it can.
+[ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
 status=0

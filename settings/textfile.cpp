@@ -1,6 +1,8 @@
 // Line files: encoding rules on reading, atomic replacement on writing.
 #include "textfile.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -61,7 +63,8 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return out;
 }
 
-QString DecodeText(const QByteArray& bytes) {
+namespace {
+QString DecodeBody(const QByteArray& bytes) {
     if (auto enc = QStringConverter::encodingForData(bytes)) {
         if (*enc != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
             QStringDecoder dec(*enc);
@@ -72,6 +75,17 @@ QString DecodeText(const QByteArray& bytes) {
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
     return DecodeWindows1252(bytes);
+}
+}  // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    // Byte-order marks left over after the first (a file saved with two) are dropped too: kept,
+    // the first line would change meaning once the file is written back and read again.
+    QString text = DecodeBody(bytes);
+    qsizetype marks = 0;
+    while (marks < text.size() && text[marks] == QChar::ByteOrderMark) ++marks;
+    text.remove(0, marks);
+    return text;
 }
 
 QStringList SplitLines(const QString& text) {
@@ -91,7 +105,14 @@ QStringList SplitLines(const QString& text) {
 std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes) {
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = f.read(maxBytes + 1);
+    if (f.size() > maxBytes) return std::nullopt;  // rejected before anything is read
+    // Read in pieces: one read of maxBytes would reserve the whole limit for every small file.
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = f.read(std::min<qint64>(64 << 10, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty()) break;
+        bytes += piece;
+    }
     if (bytes.size() > maxBytes) return std::nullopt;
     return SplitLines(DecodeText(bytes));
 }

@@ -20,7 +20,7 @@ QString ProgramFile(const QString& name);
 bool IsInstalledProgramsDirectory(const QString& dir);
 
 // Text of a file's bytes: a byte-order mark is honoured; bytes that are valid UTF-8 read as
-// UTF-8; anything else reads as Windows-1252.
+// UTF-8; anything else reads as Windows-1252. The text never starts with U+FEFF.
 QString DecodeText(const QByteArray& bytes);
 QString DecodeWindows1252(const QByteArray& bytes);
 

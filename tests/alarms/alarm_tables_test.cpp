@@ -1,10 +1,13 @@
 // The alarm and sound tables and their two files.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "alarms/alarm_tables.h"
+#include "core/error.h"
 #include "settings/textfile.h"
 
 using namespace hx::alarms;
@@ -99,3 +102,39 @@ INSTANTIATE_TEST_SUITE_P(Rows, StateFileTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Files that cannot be used leave the tables as they were, and the good file of the pair
+// still loads: a directory in place of a file, binary garbage, a file far over its 28 lines.
+TEST_F(AlarmFilesTest, UnusableFilesKeepTheTables) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage += char((i * 7919) % 251);
+    const QByteArray sounds = QByteArray("/s/a b.wav\r\n").repeated(28);
+    for (int row = 0; row < 3; ++row) {
+        QTemporaryDir dir;
+        hx::files::SetProgramDirectory(dir.path());
+        const QString list = dir.filePath(kAlarmListFile);
+        if (row == 0) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(kAlarmListFile));
+        } else {
+            QFile f(list);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            if (row == 1) f.write(garbage);
+            if (row == 2) {  // 100 MB: 28 good lines and then nothing but blank lines (sparse)
+                f.write(QByteArray("0\r\n").repeated(28));
+                ASSERT_TRUE(f.resize(100 << 20));
+            }
+        }
+        QFile s(dir.filePath(kAlarmSoundsFile));
+        ASSERT_TRUE(s.open(QIODevice::WriteOnly));
+        s.write(sounds);
+        s.close();
+        AlarmTables t;
+        LoadAlarmTables(t);
+        EXPECT_EQ(t.states, AlarmTables().states) << "row " << row;
+        EXPECT_EQ(t.sounds[27], "/s/a b.wav") << "row " << row;
+        if (row == 0) {  // saving over the directory fails with a message; nothing is replaced
+            EXPECT_THROW(SaveAlarmTables(t), hx::Error);
+            EXPECT_TRUE(QFileInfo(list).isDir());
+        }
+    }
+}

@@ -1,9 +1,11 @@
 // Recent lists: order and uniqueness without regard to case, and zipcodes.txt.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "locale/recent_list.h"
 #include "settings/textfile.h"
 
@@ -53,5 +55,25 @@ TEST(RecentList, FileRoundTrip) {
     EXPECT_EQ(f.readAll(), "\r\n55413\r\nBoston\r\nboston\r\nzurich\r\n");
     f.close();
     EXPECT_EQ(RecentList(LoadRecentEntries()).Entries(), alternate.Entries());
+    files::SetProgramDirectory({});
+}
+
+// zipcodes.txt as a directory reads as no entries and refuses a save with a message; binary
+// garbage reads as entries of one line each.
+TEST(RecentList, UnusableFiles) {
+    QTemporaryDir dir;
+    files::SetProgramDirectory(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("zipcodes.txt"));
+    EXPECT_TRUE(LoadRecentEntries().isEmpty());
+    EXPECT_THROW(SaveRecentEntries({"55413"}), Error);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("zipcodes.txt"));
+
+    QFile f(dir.filePath("zipcodes.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x00\xff\xfe\x80\r\x9f\n\xc3", 8));
+    f.close();
+    const QStringList entries = LoadRecentEntries();
+    EXPECT_EQ(entries.size(), 3);
+    for (const QString& e : entries) EXPECT_FALSE(e.contains('\n') || e.contains('\r'));
     files::SetProgramDirectory({});
 }

@@ -7,6 +7,7 @@
 
 #include "settings/extini.h"
 #include "settings/services.h"
+#include "settings/textfile.h"
 #include "settings/window_settings.h"
 
 using namespace hx;
@@ -188,6 +189,30 @@ TEST(WindowSettings, ReadBackRulesThroughTheWindow) {
     EXPECT_EQ(store.ReadString("Locale", "Edit10", {}), QString::fromUtf8("København"));
 }
 
+// Odd files found by fuzzing: a save followed by a restore gives back what was saved, and a
+// key the window does not own keeps its value.
+TEST(WindowSettings, SaveKeepsWhatAnOddFileMeans) {
+    const QByteArray files[] = {
+        "\xEF\xBB\xBF\xEF\xBB\xBF[Menu]\nClockon1=1\n[Services]\nMakerSite=m.example\n",
+        "Clockon1=1\n[Menu\nLong1=1\n[Services]\nMakerSite=m.example",
+        "[Services]\rMakerSite=m.example\r[Locale]\rEdit12=\"\"5\"\"\r",
+    };
+    for (const QByteArray& bytes : files) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("heliodex.ini");
+        WriteBytes(path, bytes);
+        TExtIniF store(path);
+        Window first;
+        RestoreWindowComponents(store, first.All());
+        SaveWindowComponents(store, first.All());
+        Window second;
+        RestoreWindowComponents(store, second.All());
+        EXPECT_EQ(second.menu.Differences(first.menu), QStringList()) << bytes.toStdString();
+        EXPECT_EQ(second.Field("Edit12").text(), IniValueText(first.Field("Edit12").text()));
+        EXPECT_EQ(store.ReadString("Services", "MakerSite", {}), "m.example");
+    }
+}
+
 TEST(WindowSettings, RefusedWriteLeavesTheFileAndSaysSo) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("heliodex.ini");  // a directory where the file should be
@@ -202,6 +227,34 @@ TEST(WindowSettings, RefusedWriteLeavesTheFileAndSaysSo) {
             EXPECT_EQ(e.message(), "Unable to write to " + path);
         }
     }
+}
+
+// A directory in place of heliodex.ini, or binary garbage in it, restores the design states;
+// a save over garbage keeps the garbage's lines (they may be someone's) and adds the keys.
+TEST(WindowSettings, UnusableFileRestoresDesignStates) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("heliodex.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("heliodex.ini"));
+    Window w;
+    RestoreWindowComponents(TExtIniF(path), w.All());
+    EXPECT_EQ(w.menu, OptionsModel());
+    EXPECT_EQ(w.Field("Edit12").text(), "10");
+    ASSERT_TRUE(QDir(dir.path()).rmdir("heliodex.ini"));
+
+    QByteArray garbage;
+    for (int i = 0; i < 2048; ++i) garbage += char((i * 7919) % 253 + 1);
+    garbage.replace('[', 'x');  // no section: the window's sections go after the garbage
+    WriteBytes(path, garbage);
+    TExtIniF store(path);
+    Window g;
+    RestoreWindowComponents(store, g.All());
+    SaveWindowComponents(store, g.All());
+    Window again;
+    RestoreWindowComponents(store, again.All());
+    EXPECT_EQ(again.menu, g.menu);
+    EXPECT_EQ(again.Field("Edit11").text(), g.Field("Edit11").text());
+    const QStringList lines = files::SplitLines(files::DecodeText(garbage));
+    EXPECT_EQ(store.Document().lines().mid(0, lines.size()), lines);
 }
 
 TEST(Services, RoundTripAndDefaults) {

@@ -34,6 +34,9 @@ TEST(LineFiles, DecodesUtf8Windows1252AndBom) {
                                            6)),
               QString::fromUtf8("a°"));
     EXPECT_EQ(files::DecodeText("\x80\x9F"), QString::fromUtf8("€Ÿ"));
+    // A second mark would otherwise turn into the first one when the text is written back.
+    EXPECT_EQ(files::DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF[Menu]"), "[Menu]");
+    EXPECT_EQ(files::DecodeText("\xEF\xBB\xBF"), "");
 }
 
 TEST(LineFiles, SplitsEveryLineEnding) {
