@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Heliodex and runs every test: the normal build, a brief run
-# of the fuzz targets, the test suite under the sanitizers, and last the normal test suite.
-# Usage: scripts/test.sh [--quick]   (--quick: only the normal build and its tests)
+# Installs what is missing, builds Heliodex and runs every test.
+# Usage: scripts/test.sh [--full]   (--full: first a brief run of the fuzz targets and the test
+# suite under the sanitizers, then the normal test suite)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-quick=0
+full=0
 for arg in "$@"; do
   case "$arg" in
-    --quick) quick=1 ;;
-    *) echo "usage: scripts/test.sh [--quick]" >&2; exit 2 ;;
+    --full) full=1 ;;
+    *) echo "usage: scripts/test.sh [--full]" >&2; exit 2 ;;
   esac
 done
 bash scripts/deps.sh
 bash scripts/build.sh
 build_dir=${HELIODEX_BUILD_DIR:-build}
-if [ "$quick" -eq 0 ]; then
+if [ "$full" -eq 1 ]; then
   # About 80 seconds of fuzzing shared among the targets, at least 5 seconds each.
   targets=$(ls fuzz/*_fuzz.cpp | wc -l)
   per_target=$(( 80 / targets ))
