@@ -32,5 +32,6 @@ int main(int argc, char** argv) {
     // The reverse-lookup window, created after the main window; it lives until exit and is
     // shown by "&Look up Thelemic Date (reverse)".
     hx::ui::TForm2 form2(&form1);
+    form1.SetLookupWindow(&form2);
     return app.exec();
 }

@@ -43,6 +43,7 @@ class VersionCheck;
 namespace hx::ui {
 
 class DaySpinner;
+class TForm2;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -100,7 +101,9 @@ class TForm1 : public QMainWindow {
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
-    void LookupThelemicDatereverse1Click() {}
+    // Shows the lookup window modally with the present site; it lives from start to exit.
+    void LookupThelemicDatereverse1Click();
+    void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
     // The version check (the load of the version file) and the news feed import.
     void XMLDocument1AsyncLoad(int asyncLoadState);
@@ -152,6 +155,7 @@ class TForm1 : public QMainWindow {
     void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
 
     ReportServices services_;
+    TForm2* form2_ = nullptr;
     InternetServices internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
     net::VersionCheck* XMLDocument1 = nullptr;

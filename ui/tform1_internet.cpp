@@ -11,6 +11,7 @@
 #include "net/version_check.h"
 #include "settings/services.h"
 #include "tform1.h"
+#include "tform2.h"
 #include "ui/news_page.h"
 #include "ui/tform3.h"
 #include "ui/tokbottomdlg.h"
@@ -49,6 +50,12 @@ void TForm1::XMLDocument1AfterOpen() {
     TOKBottomDlg dialog(MakerSite(), [this](const QUrl&) { BrowseURL2Execute(); });
     dialog.SetLinkCaption(verdict.linkCaption);
     dialog.exec();
+}
+
+void TForm1::LookupThelemicDatereverse1Click() {
+    if (!form2_) return;
+    form2_->setObserver(observer_);
+    form2_->exec();
 }
 
 void TForm1::About1Click() {

@@ -1,4 +1,5 @@
 // The window as built: named components, pages, menus, status bar, timers.
+#include <QApplication>
 #include <QDateEdit>
 #include <QFontInfo>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "settings/window_settings.h"
+#include "ui/tform2.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -178,4 +180,17 @@ TEST_F(WindowTest, SettingsComponentsInVisitingOrder) {
     for (int i = 0; i < 14; ++i) EXPECT_EQ(WindowSection(components[i]->kind()), "Locale");
     for (int i = 14; i < 65; ++i)
         EXPECT_EQ(components[i]->kind(), ComponentKind::MenuItem) << names[i].toStdString();
+}
+
+TEST_F(WindowTest, ReverseLookupMenuShowsTheLookupWindowModally) {
+    Open();
+    ui::TForm2 lookup(form.get());
+    form->SetLookupWindow(&lookup);
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget();
+        if (shown) shown->close();
+    });
+    form->Action("LookupThelemicDatereverse1")->trigger();
+    EXPECT_EQ(shown, &lookup);
 }
