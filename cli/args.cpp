@@ -13,7 +13,8 @@
 namespace hx::cli {
 
 const QStringList& Commands() {
-    static const QStringList commands = {"thelemic", "positions", "events", "hours", "report", "reverse"};
+    static const QStringList commands = {"thelemic", "positions", "events",
+                                         "hours",    "report",    "reverse"};
     return commands;
 }
 
@@ -69,8 +70,8 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             value = a.mid(eq + 1);
             inlineValue = true;
         }
-        static const QStringList valued = {"--at",  "--lat",      "--lon",    "--tz",    "--dst",
-                                           "--alt", "--pressure", "--temp-f", "--option"};
+        static const QStringList valued = {"--ini", "--at",  "--lat",      "--lon",    "--tz",
+                                           "--dst", "--alt", "--pressure", "--temp-f", "--option"};
         if (!valued.contains(flag))
             return Error{QStringLiteral("unknown option: \"%1\"").arg(flag)};
         if (!inlineValue) {
@@ -79,7 +80,9 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             value = args[++i];
         }
         std::optional<Error> err;
-        if (flag == QLatin1String("--at")) {
+        if (flag == QLatin1String("--ini")) {
+            r.ini = value;
+        } else if (flag == QLatin1String("--at")) {
             if (!ParseMoment(value))
                 return Error{
                     QStringLiteral("bad value for --at: \"%1\" (want YYYY-MM-DD HH:MM[:SS])")

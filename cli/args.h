@@ -13,7 +13,8 @@ namespace hx::cli {
 
 struct Request {
     QString command;
-    std::optional<QString> at;  // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
+    std::optional<QString> ini;  // a heliodex.ini to read the options and the site from
+    std::optional<QString> at;   // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
     std::optional<double> lat, lon, tz, alt, pressure, tempF;
     std::optional<int> dst;
     std::vector<std::pair<QString, bool>> options;  // --option NAME=0|1, in order

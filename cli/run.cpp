@@ -12,23 +12,69 @@
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
 #include "core/thelemic.h"
+#include "locale/site_fields.h"
 #include "report/report.h"
+#include "settings/window_settings.h"
 
 namespace hx::cli {
 
+namespace {
+
+// The "Menu" check marks into the options and the "Locale" fields into a site, as the window
+// restores them at start-up.
+Observer ReadIni(const QString& path, OptionsModel& options) {
+    const TExtIniF store(path);
+    auto menu = MenuComponents(options);
+    std::vector<FieldComponent> fields = LocaleFields();
+    std::vector<PersistentComponent*> visit;
+    for (auto& f : fields) visit.push_back(&f);
+    for (auto& m : menu) visit.push_back(m.get());
+    RestoreWindowComponents(store, visit);
+    auto text = [&](const char* name) {
+        for (const auto& f : fields)
+            if (f.name() == QLatin1String(name)) return f.text();
+        return QString();
+    };
+    auto box = [&](const char* name) {
+        for (const auto& f : fields)
+            if (f.name() == QLatin1String(name)) return f.checked();
+        return false;
+    };
+    SiteFields s;
+    s.latDegrees = text("Edit2");
+    s.latMinutes = text("Edit3");
+    s.north = box("CheckBox1");
+    s.lonDegrees = text("Edit4");
+    s.lonMinutes = text("Edit5");
+    s.west = box("CheckBox2");
+    s.timeZone = text("Edit6");
+    s.daylight = box("CheckBox3");
+    s.pressure = text("Edit7");
+    s.temperatureF = text("Edit8");
+    s.altitude = text("Edit9");
+    return ReadSite(s);
+}
+
+}  // namespace
+
 Context ResolveContext(const Request& r, Moment now) {
     Context c;
+    std::optional<Observer> fromIni;
+    if (r.ini) fromIni = ReadIni(*r.ini, c.options);
     c.moment = r.at ? *ParseMoment(*r.at) : now;
     Observer& o = c.observer;
-    o.Latitude = r.lat.value_or(0);
-    o.Longitude = r.lon.value_or(0);
-    o.Altitude = r.alt.value_or(0);
-    o.Pressure = r.pressure.value_or(0);
-    o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : 0;
+    const Observer base = fromIni.value_or(Observer());
+    o.Latitude = r.lat.value_or(base.Latitude);
+    o.Longitude = r.lon.value_or(base.Longitude);
+    o.Altitude = r.alt.value_or(base.Altitude);
+    o.Pressure = r.pressure.value_or(base.Pressure);
+    o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
     const QDateTime local = ToQDateTime(c.moment);
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    o.TimeZone = r.tz.value_or(zone.standardTimeOffset(local) / 3600.0);
-    o.DaylightTime = r.dst.value_or(zone.isDaylightTime(local) ? 1 : 0);
+    // The site's zone from the file, else the system's; the command line overrides both.
+    o.TimeZone = r.tz.value_or(fromIni ? base.TimeZone : zone.standardTimeOffset(local) / 3600.0);
+    o.DaylightTime =
+        r.dst.value_or(fromIni ? base.DaylightTime : (zone.isDaylightTime(local) ? 1 : 0));
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }

@@ -1,9 +1,11 @@
 // heliodex-cli: argument errors, the date line, the positions object, events and hours.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "cli/run.h"
 #include "core/moon_phase.h"
@@ -115,4 +117,28 @@ TEST(CliSky, EventsHoursAndPhase) {
         EXPECT_TRUE(none.out.isEmpty());
         EXPECT_TRUE(none.err.contains("--lat"));
     }
+}
+
+TEST(CliReport, ReadsOptionsAndSiteFromAnIniFile) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("heliodex.ini");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "[Locale]\r\nEdit3=98\r\nEdit2=44\r\nCheckBox1=1\r\nCheckBox2=1\r\nEdit5=27\r\n"
+        "Edit4=93\r\nEdit6=-6\r\nCheckBox3=1\r\n[Menu]\r\nN21=1\r\nDegrees1=0\r\n");
+    f.close();
+    const Outcome o = cli::Run({"--ini", ini, "--at", "2024-06-15 15:45", "report"}, kNow);
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QStringList lines = o.out.split('\n');
+    EXPECT_EQ(lines[0], "An V x Sol Gemini Luna Libra Dies Saturnii ");  // two lines, no degrees
+    EXPECT_TRUE(lines[1].startsWith("Saturday, June 15, 2024 e.v. 3:45:00 PM"));
+    // The command line overrides the file; no site at all is an error with status 1.
+    EXPECT_EQ(
+        cli::Run({"--ini", ini, "--option", "N11=1", "--at", "2024-06-15 15:45", "thelemic"}, kNow)
+            .out,
+        "An V x Sol Gemini Luna Libra \n");
+    const Outcome none = cli::Run({"--ini", dir.filePath("missing.ini"), "report"}, kNow);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains("no site"));
 }
