@@ -3,6 +3,7 @@
 
 #include "core/ephemeris.h"
 #include "core/thelemic.h"
+#include "report/report.h"
 
 using namespace hx;
 
@@ -28,3 +29,33 @@ static void BM_TwoPositions(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TwoPositions);
+
+// One report on a day whose events are already computed: the per-clock-tick composition.
+static void BM_ReportBuildSameDay(benchmark::State& state) {
+    Observer o;
+    o.Latitude = 44.98;
+    o.Longitude = -93.27;
+    o.TimeZone = -6;
+    o.DaylightTime = 1;
+    const OptionsModel options;
+    SkyEventState events;
+    Moment m = EncodeDateTime(2024, 6, 15, 12, 0);
+    BuildReport(m, o, options, events, m);  // computes the day's events once
+    for (auto _ : state) {
+        m += 10.0 / 86400;
+        benchmark::DoNotOptimize(BuildReport(m, o, options, events, m));
+    }
+}
+BENCHMARK(BM_ReportBuildSameDay);
+
+// The bare ephemeris calls a report makes: two positions and two phase fractions.
+static void BM_ReportEphemerisCalls(benchmark::State& state) {
+    double jd = 2460477.0;
+    for (auto _ : state) {
+        jd += 10.0 / 86400;
+        benchmark::DoNotOptimize(eph::EclipticLongitude(jd, 0) + eph::EclipticLongitude(jd, 1) +
+                                 eph::MoonIlluminatedFraction(jd) +
+                                 eph::MoonIlluminatedFraction(jd + 1));
+    }
+}
+BENCHMARK(BM_ReportEphemerisCalls);
