@@ -151,7 +151,9 @@ class ProgramTest : public ::testing::Test {
 TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
     for (int sig : {SIGTERM, SIGHUP}) {
         SCOPED_TRACE(sig);
-        QFile::remove(dir.filePath("heliodex.ini"));
+        for (const char* name :
+             {"heliodex.ini", "zipcodes.txt", "alarmlist.txt", "alarmsounds.txt"})
+            QFile::remove(dir.filePath(name));
         QProcess p;
         Start(p);
         // The window is up once start-up has run the Locale page's first read.
@@ -163,6 +165,12 @@ TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
         const auto keys = KeysPerSection(dir.filePath("heliodex.ini"));
         EXPECT_EQ(keys.value("Locale"), 14);
         EXPECT_EQ(keys.value("Menu"), 51);
+        for (const char* name : {"alarmlist.txt", "alarmsounds.txt"}) {
+            QFile f(dir.filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+            EXPECT_EQ(f.readAll().count("\r\n"), 28) << name;
+        }
+        EXPECT_TRUE(QFile::exists(dir.filePath("zipcodes.txt")));
     }
 }
 
