@@ -191,6 +191,7 @@ TEST_F(LookupWindow, NoAddressAnswersFromTheOwnCityList) {
     EXPECT_EQ(Text("Edit2"), "44");
     EXPECT_TRUE(Get<QCheckBox>("CheckBox2")->isChecked());
     EXPECT_EQ(Text("Edit6"), "-6");
+    EXPECT_TRUE(Get<QTextEdit>("RichEdit1")->toPlainText().contains("No current weather"));
     Get<QLineEdit>("Edit10")->setText("Kathmandu");
     Get<QPushButton>("Button1")->click();
     EXPECT_EQ(Text("Edit2"), "27");
