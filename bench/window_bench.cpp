@@ -1,0 +1,273 @@
+// The real main window with the program's own services, offscreen: start-up to the first
+// report (in this process and in a fresh one), the resident memory after it, one clock tick
+// of the window, and what wakes the process between two ticks.
+#include "bench/window_bench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "core/ephemeris.h"
+#include "settings/textfile.h"
+#include "ui/message_box.h"
+#include "ui/report_services.h"
+#include "ui/tform1.h"
+
+using namespace hx;
+
+namespace {
+
+// A saved site (Minneapolis), the clock on at the given resolution, Internet functions off.
+QByteArray IniText(int resolutionSeconds) {
+    return QByteArrayLiteral(
+               "[Locale]\r\nEdit11=55414\r\nEdit3=58\r\nEdit2=44\r\n"
+               "CheckBox1=1\r\nCheckBox2=1\r\nEdit5=16\r\nEdit4=93\r\nEdit6=-6\r\n"
+               "CheckBox3=1\r\nEdit12=") +
+           QByteArray::number(resolutionSeconds) +
+           QByteArrayLiteral(
+               "\r\nEdit7=1013\r\nEdit9=256\r\nEdit8=70\r\nEdit10=\r\n"
+               "[Menu]\r\nClockon1=1\r\nDisabled1=1\r\n");
+}
+
+// Start-up errors are recorded instead of waiting for a click.
+void UseProgramDirectory(const QString& dir) {
+    files::SetProgramDirectory(dir);
+    ui::MessageBox::SetScripted(true);
+    ui::MessageBox::ClearShown();
+}
+
+// The window's program directory, with its heliodex.ini, for the length of one benchmark;
+// afterwards the program directory and the ephemeris path are the bench's own again.
+class ProgramDir {
+  public:
+    explicit ProgramDir(int resolutionSeconds) {
+        QFile ini(dir_.filePath("heliodex.ini"));
+        ok_ = dir_.isValid() && ini.open(QIODevice::WriteOnly) &&
+              ini.write(IniText(resolutionSeconds)) > 0;
+        UseProgramDirectory(dir_.path());
+    }
+    ~ProgramDir() {
+        files::SetProgramDirectory({});
+        ui::MessageBox::SetScripted(false);
+        eph::SetEphePath(QCoreApplication::applicationDirPath());
+    }
+    bool ok() const { return ok_; }
+    QString path() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+    bool ok_ = false;
+};
+
+// Opens the window as main() does and lets it paint; null when the start-up did not reach
+// a report or raised a message box.
+std::unique_ptr<ui::TForm1> OpenWindow() {
+    auto form = std::make_unique<ui::TForm1>(ui::DefaultReportServices());
+    form->show();
+    QCoreApplication::processEvents();
+    if (form->TrayText().isEmpty() || !ui::MessageBox::Shown().isEmpty()) return nullptr;
+    return form;
+}
+
+// The first number of a "Key: value" line of a /proc status file; 0 when missing.
+double ProcStatusValue(const QString& path, const QByteArray& key) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).simplified().split(' ').value(0).toDouble();
+    return 0;
+}
+
+double ResidentKb() {
+    return ProcStatusValue("/proc/self/status", "VmRSS");
+}
+
+// Voluntary context switches of every thread of the process: how often it went to sleep.
+struct Switches {
+    double all = 0, main = 0;
+    int threads = 0;
+};
+Switches VoluntarySwitches() {
+    Switches s;
+    s.main = ProcStatusValue("/proc/self/status", "voluntary_ctxt_switches");
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        s.all += ProcStatusValue("/proc/self/task/" + task + "/status", "voluntary_ctxt_switches");
+        ++s.threads;
+    }
+    return s;
+}
+
+// Counts the timer events delivered in the main thread, per receiver.
+class TimerCounter : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer && watched != ignored) {
+            const QString name = watched->objectName().isEmpty()
+                                     ? QString::fromLatin1(watched->metaObject()->className())
+                                     : watched->objectName();
+            ++counts[name];
+            ++timerEvents;
+        }
+        return false;
+    }
+    const QObject* ignored = nullptr;
+    std::map<QString, int> counts;
+    long timerEvents = 0;
+};
+
+}  // namespace
+
+namespace hx::bench {
+
+int RunStartupChild(const QString& programDir, const QElapsedTimer& sinceMain) {
+    UseProgramDirectory(programDir);
+    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    if (!form) {
+        std::printf("failed\n");
+        return 1;
+    }
+    std::printf("%.1f %.0f\n", double(sinceMain.nsecsElapsed()) / 1e6, ResidentKb());
+    std::fflush(stdout);
+    return 0;
+}
+
+}  // namespace hx::bench
+
+// Start-up in this process: construction with its start-up sequence and the first report,
+// then the first paint. Fonts, styles and plug-ins are loaded for the first window only.
+static void BM_WindowStartupInProcess(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dir = std::make_unique<ProgramDir>(10);
+        state.ResumeTiming();
+        std::unique_ptr<ui::TForm1> form = OpenWindow();
+        state.PauseTiming();
+        if (!form) state.SkipWithError("the start-up did not reach a report");
+        form.reset();  // the shutdown saves are not part of the start-up
+        dir.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rss_MB"] = ResidentKb() / 1024;
+}
+BENCHMARK(BM_WindowStartupInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Start-up of a fresh process (this program in its start-up mode), measured from here: from
+// starting the process to its first report painted. in_main_ms is the part after main()
+// began; rss_MB the child's resident memory at that point.
+static void BM_WindowStartupFreshProcess(benchmark::State& state) {
+    ProgramDir dir(10);
+    if (!dir.ok()) state.SkipWithError("no program directory");
+    double rss = 0, inMain = 0;
+    for (auto _ : state) {
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QString::fromLatin1(hx::bench::kStartupChildOption), dir.path()});
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer clock;
+        clock.start();
+        child.start();
+        if (!child.waitForReadyRead(30000)) {
+            state.SkipWithError("the start-up did not finish");
+            break;
+        }
+        const double elapsed = double(clock.nsecsElapsed()) / 1e9;
+        const QList<QByteArray> figures = child.readAllStandardOutput().simplified().split(' ');
+        child.waitForFinished(30000);
+        if (figures.size() != 2) {
+            state.SkipWithError("the start-up did not reach a report");
+            break;
+        }
+        state.SetIterationTime(elapsed);
+        inMain = figures[0].toDouble();
+        rss = figures[1].toDouble();
+    }
+    state.counters["in_main_ms"] = inMain;
+    state.counters["rss_MB"] = rss / 1024;
+}
+BENCHMARK(BM_WindowStartupFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// One tick of the open window as Timer1 runs it (Now, the report applied, td.txt, status
+// bar, alarm check), with the repaint the event loop does after it.
+static void BM_WindowTick(benchmark::State& state) {
+    ProgramDir dir(10);
+    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    if (!form) {
+        state.SkipWithError("the start-up did not reach a report");
+        return;
+    }
+    form->findChild<QTimer*>("Timer1")->stop();  // ticks only from here
+    for (auto _ : state) {
+        form->Button2Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Between two ticks the process should sleep: with the window open and the clock on at the
+// resolution given (seconds), the event loop runs for the time given, and every timer event
+// of the main thread is counted by receiver. The label lists the receivers with their
+// counts; too_fast counts the timers that fired more often than once a resolution.
+static void BM_IdleWakeups(benchmark::State& state) {
+    const int resolution = int(state.range(0));
+    const int seconds = int(state.range(1));
+    ProgramDir dir(resolution);
+    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    if (!form) {
+        state.SkipWithError("the start-up did not reach a report");
+        return;
+    }
+    for (auto _ : state) {
+        TimerCounter counter;
+        QEventLoop loop;
+        QTimer end;
+        end.setSingleShot(true);
+        QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+        counter.ignored = &end;
+        qApp->installEventFilter(&counter);
+        const Switches before = VoluntarySwitches();
+        QElapsedTimer clock;
+        clock.start();
+        end.start(seconds * 1000);
+        loop.exec();
+        const double elapsed = double(clock.nsecsElapsed()) / 1e9;
+        const Switches after = VoluntarySwitches();
+        qApp->removeEventFilter(&counter);
+        state.SetIterationTime(elapsed);
+
+        QString label;
+        int tooFast = 0;
+        for (const auto& [name, n] : counter.counts) {
+            label += QStringLiteral("%1:%2 ").arg(name).arg(n);
+            if (n > seconds / resolution + 1) ++tooFast;
+        }
+        state.SetLabel(label.trimmed().toStdString());
+        state.counters["timer_events_per_s"] = double(counter.timerEvents) / elapsed;
+        state.counters["Timer1_per_s"] = counter.counts["Timer1"] / elapsed;
+        state.counters["wakeups_per_s"] = (after.all - before.all) / elapsed;
+        state.counters["main_wakeups_per_s"] = (after.main - before.main) / elapsed;
+        state.counters["threads"] = after.threads;
+        state.counters["too_fast"] = tooFast;
+    }
+}
+BENCHMARK(BM_IdleWakeups)
+    ->Args({1, 5})
+    ->Args({10, 21})
+    ->ArgNames({"resolution_s", "run_s"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1);
