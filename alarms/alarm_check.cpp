@@ -38,9 +38,17 @@ AlarmCheckResult CheckAlarms(EventList& events, const AlarmTables& tables, Momen
     AlarmCheckResult result;
     if (!IsRepresentable(present)) return result;
     // The present is read once, so every event of one check is compared with the same minute.
-    const QString now = MinuteKey(present, locale);
+    const DateTimeFields at = DecodeDateTime(present);
+    QString now;
     for (SkyEvent& e : events) {
-        if (e.Time == 0 || !IsRepresentable(e.Time) || MinuteKey(e.Time, locale) != now) continue;
+        if (e.Time == 0 || !IsRepresentable(e.Time)) continue;
+        // Keys whose numbers (year, month, hour, minute: fixed widths around the weekday)
+        // differ cannot be equal, so only events of the present's numbers are formatted.
+        const DateTimeFields f = DecodeDateTime(e.Time);
+        if (f.minute != at.minute || f.hour != at.hour || f.month != at.month || f.year != at.year)
+            continue;
+        if (now.isEmpty()) now = MinuteKey(present, locale);
+        if (MinuteKey(e.Time, locale) != now) continue;
         const int slot = SlotOfEvent(e);
         if (slot < 0 || !tables.IsOn(slot)) continue;
 

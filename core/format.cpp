@@ -5,14 +5,36 @@ namespace hx {
 
 namespace {
 
-int CountRun(const QString& p, int i, QChar c) {
+// Lower case for the ASCII letters the tokens are made of; other characters stay as they are
+// (none of them lowers to a token letter).
+char16_t AsciiLower(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 'A' && u <= 'Z' ? char16_t(u + ('a' - 'A')) : u;
+}
+
+int CountRun(QStringView p, int i, char16_t c) {
     int n = 0;
-    while (i + n < p.size() && p[i + n].toLower() == c) ++n;
+    while (i + n < p.size() && AsciiLower(p[i + n]) == c) ++n;
     return n;
 }
 
-QString Pad2(int v) {
-    return QString::number(v).rightJustified(2, '0');
+// Two digits with a leading zero, written in place (the fields are 0 to 99).
+void AppendPad2(QString& out, int v) {
+    if (v < 0 || v > 99) {
+        out += QString::number(v).rightJustified(2, '0');
+        return;
+    }
+    out += QChar(u'0' + v / 10);
+    out += QChar(u'0' + v % 10);
+}
+
+void AppendNumber(QString& out, int v, bool pad) {
+    if (pad)
+        AppendPad2(out, v);
+    else if (v >= 0 && v <= 9)
+        out += QChar(u'0' + v);
+    else
+        out += QString::number(v);
 }
 
 }  // namespace
@@ -34,27 +56,29 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return out.trimmed();
 }
 
-QString FormatDateTime(const QString& p, Moment m, const QLocale& locale) {
+QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) {
+    const QStringView p(pattern);
     const DateTimeFields f = DecodeDateTime(m);
     const QDate date(f.year, f.month, f.day);
     const QTime time(f.hour, f.minute, f.second, f.msec);
-    const bool twelveHour = p.contains(QLatin1String("ampm"), Qt::CaseInsensitive);
+    const bool twelveHour = p.contains(u"ampm", Qt::CaseInsensitive);
     int hour12 = f.hour % 12;
     if (hour12 == 0) hour12 = 12;
     const int hour = twelveHour ? hour12 : f.hour;
 
     QString out;
+    out.reserve(p.size() + 24);
     for (int i = 0; i < p.size();) {
         const QChar c = p[i];
-        const QChar lc = c.toLower();
+        const char16_t lc = AsciiLower(c);
         if (c == '"' || c == '\'') {
-            const int end = p.indexOf(c, i + 1);
-            const int stop = end < 0 ? p.size() : end;
+            const int end = int(p.indexOf(c, i + 1));
+            const int stop = end < 0 ? int(p.size()) : end;
             out += p.mid(i + 1, stop - i - 1);
             i = stop + 1;
             continue;
         }
-        if (p.mid(i, 4).compare(QLatin1String("ampm"), Qt::CaseInsensitive) == 0) {
+        if (lc == 'a' && p.mid(i, 4).compare(u"ampm", Qt::CaseInsensitive) == 0) {
             out += f.hour < 12 ? locale.amText() : locale.pmText();
             i += 4;
             continue;
@@ -69,32 +93,31 @@ QString FormatDateTime(const QString& p, Moment m, const QLocale& locale) {
                 out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
             else if (n == 3)
                 out += locale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
-            else if (n == 2)
-                out += Pad2(f.day);
             else
-                out += QString::number(f.day);
+                AppendNumber(out, f.day, n == 2);
             i += std::min(n, 6);
         } else if (lc == 'm') {
             if (n >= 4)
                 out += locale.monthName(f.month, QLocale::LongFormat);
             else if (n == 3)
                 out += locale.monthName(f.month, QLocale::ShortFormat);
-            else if (n == 2)
-                out += Pad2(f.month);
             else
-                out += QString::number(f.month);
+                AppendNumber(out, f.month, n == 2);
             i += std::min(n, 4);
         } else if (lc == 'y') {
-            out += n >= 3 ? QString::number(f.year).rightJustified(4, '0') : Pad2(f.year % 100);
+            if (n >= 3)
+                out += QString::number(f.year).rightJustified(4, '0');
+            else
+                AppendPad2(out, f.year % 100);
             i += n >= 3 ? std::min(n, 4) : n;
         } else if (lc == 'h') {
-            out += n >= 2 ? Pad2(hour) : QString::number(hour);
+            AppendNumber(out, hour, n >= 2);
             i += std::min(n, 2);
         } else if (lc == 'n') {
-            out += n >= 2 ? Pad2(f.minute) : QString::number(f.minute);
+            AppendNumber(out, f.minute, n >= 2);
             i += std::min(n, 2);
         } else if (lc == 's') {
-            out += n >= 2 ? Pad2(f.second) : QString::number(f.second);
+            AppendNumber(out, f.second, n >= 2);
             i += std::min(n, 2);
         } else if (lc == 't') {
             if (n >= 2)

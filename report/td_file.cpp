@@ -8,7 +8,7 @@ namespace hx {
 
 std::optional<QString> TdFile::Write(const QStringList& headerLines) {
     try {
-        files::WriteLines(path_, headerLines);
+        files::WriteLines(path_, headerLines, files::Sync::Lazy);
         failureShown_ = false;
         return std::nullopt;
     } catch (const Error& e) {

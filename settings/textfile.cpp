@@ -1,7 +1,13 @@
 // Line files: encoding rules on reading, atomic replacement on writing.
 #include "textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,12 +123,54 @@ std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes) {
     return SplitLines(DecodeText(bytes));
 }
 
-void WriteLines(const QString& path, const QStringList& lines) {
+namespace {
+
+// Replaces a regular file, or creates it, through a temporary beside it that takes its name,
+// keeping the old file's permissions and without waiting for the disk. Returns false,
+// leaving no temporary, when anything fails or the path is not a plain file (a link, a
+// directory): the caller then writes the way that reports the reason.
+bool ReplaceWithoutSync(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old;
+    const bool exists = ::lstat(target.constData(), &old) == 0;
+    if (exists ? !S_ISREG(old.st_mode) : errno != ENOENT) return false;
+    const QByteArray temp = target + ".heliodex-new";
+    ::unlink(temp.constData());  // left over from a write that was cut short
+    const int fd =
+        ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = !exists || ::fchmod(fd, old.st_mode & 07777) == 0;
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n < 0 && errno != EINTR)
+            ok = false;
+    }
+    ok = ::close(fd) == 0 && ok;
+    // Over an old file the two names are swapped and the old file removed: as atomic as a
+    // rename, without the rename's wait for the new file's blocks (ext4 allocates them before
+    // a file replaces another). Where swapping is not supported, the rename does it.
+    if (ok && exists &&
+        ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) ==
+            0) {
+        ::unlink(temp.constData());
+        return true;
+    }
+    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    if (!ok) ::unlink(temp.constData());
+    return ok;
+}
+
+}  // namespace
+
+void WriteLines(const QString& path, const QStringList& lines, Sync sync) {
     QByteArray bytes;
     for (const QString& l : lines) {
         bytes += l.toUtf8();
         bytes += "\r\n";
     }
+    if (sync == Sync::Lazy && ReplaceWithoutSync(path, bytes)) return;
     QSaveFile f(path);
     const auto fail = [&](const QString& why) {
         throw Error(QStringLiteral("Cannot create file \"%1\". %2")

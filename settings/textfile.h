@@ -31,8 +31,13 @@ QStringList SplitLines(const QString& text);
 // maxBytes (read without loading more than that).
 std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes = 4 << 20);
 
+// How far WriteLines goes before returning: ToDisk waits until the new file is on the disk;
+// Lazy leaves that to the system, for a file rewritten on every clock tick, whose wait for
+// the disk would cost more than the rest of the tick.
+enum class Sync { ToDisk, Lazy };
+
 // Writes each line followed by CR LF, UTF-8 without a byte-order mark, through a temporary
 // file renamed over the old one. Raises hx::Error «Cannot create file "%s". %s» on failure.
-void WriteLines(const QString& path, const QStringList& lines);
+void WriteLines(const QString& path, const QStringList& lines, Sync sync = Sync::ToDisk);
 
 }  // namespace hx::files

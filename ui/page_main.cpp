@@ -16,6 +16,7 @@ MainPage BuildMainPage() {
     p.outfld = new QPlainTextEdit(p.Panel1);
     p.outfld->setObjectName("outfld");
     p.outfld->setReadOnly(true);
+    p.outfld->setUndoRedoEnabled(false);  // nothing to undo in a view the report rewrites
     p.outfld->setFrameShape(QFrame::NoFrame);
     p.outfld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     p.outfld->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -1,4 +1,6 @@
 // TForm1's handlers: start-up, the clock, the display options, the locale entry, the report.
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -11,6 +13,9 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -296,15 +301,46 @@ void TForm1::BuildReport() {
     ApplyReport(r);
 }
 
+namespace {
+
+// Shows the lines in a plain-text view. When the view holds as many lines, only those that
+// differ are replaced: a tick changes the header's seconds and little else, and laying out
+// the whole report again would cost more than the rest of the tick.
+void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
+    QTextDocument* doc = view->document();
+    const auto breaksLines = [](const QString& l) {
+        return l.contains(u'\n') || l.contains(u'\r') || l.contains(QChar::ParagraphSeparator);
+    };
+    if (lines.isEmpty() || doc->blockCount() != lines.size() ||
+        std::any_of(lines.begin(), lines.end(), breaksLines)) {
+        view->setPlainText(lines.join(u'\n'));
+        return;
+    }
+    QTextCursor cursor(doc);
+    bool editing = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QTextBlock block = doc->findBlockByNumber(i);
+        if (block.text() == lines[i]) continue;
+        if (!editing) cursor.beginEditBlock();
+        editing = true;
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(lines[i]);
+    }
+    if (editing) cursor.endEditBlock();
+}
+
+}  // namespace
+
 void TForm1::ApplyReport(const ReportResult& r) {
     // Events computed for the day are logged even when td.txt cannot be written.
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
-    main_.outfld->clear();
     if (const std::optional<QString> error = services_.writeHeader(r.headerLines)) {
+        main_.outfld->clear();
         MessageBox::Show(this, *error);
         return;
     }
-    main_.outfld->setPlainText(r.lines.join(u'\n'));
+    ShowLines(main_.outfld, r.lines);
     main_.outfld->moveCursor(QTextCursor::Start);
     main_.outfld->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;

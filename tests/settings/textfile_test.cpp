@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "core/error.h"
@@ -80,6 +81,47 @@ TEST(LineFiles, MissingOversizedAndDirectories) {
     } catch (const Error& e) {
         EXPECT_TRUE(e.message().contains("x.txt"));
     }
+}
+
+// The write without waiting for the disk ends the same as the other: bytes, permissions, a
+// link written through, no temporaries, the same failures.
+TEST(LineFiles, LazyWriteEndsLikeTheSyncedOne) {
+    QTemporaryDir dir;
+    for (const files::Sync sync : {files::Sync::ToDisk, files::Sync::Lazy}) {
+        const std::string name = sync == files::Sync::Lazy ? "lazy" : "synced";
+        const QString n = QString::fromStdString(name);
+        const QString path = dir.filePath(n + ".txt");
+        files::WriteLines(path, {"An V x", QString::fromUtf8("Sol 24°")}, sync);
+        EXPECT_EQ(ReadBytes(path), QByteArray("An V x\r\nSol 24\xC2\xB0\r\n")) << name;
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        // A temporary left by an interrupted write is replaced, not kept.
+        if (sync == files::Sync::Lazy) WriteBytes(path + ".heliodex-new", "stale");
+        files::WriteLines(path, {"x"}, sync);
+        EXPECT_EQ(ReadBytes(path), "x\r\n") << name;
+        const QFileDevice::Permissions mode =
+            QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        EXPECT_EQ(mode, QFile::ReadOwner | QFile::WriteOwner) << name;
+
+        const QString target = dir.filePath(n + "-target.txt");
+        const QString link = dir.filePath(n + "-link.txt");
+        WriteBytes(target, "old");
+        ASSERT_TRUE(QFile::link(target, link));
+        files::WriteLines(link, {"y"}, sync);
+        EXPECT_TRUE(QFileInfo(link).isSymLink()) << name;
+        EXPECT_EQ(ReadBytes(link), "y\r\n") << name;
+
+        const QString blocked = dir.filePath(n + "-dir");
+        QDir(dir.path()).mkdir(n + "-dir");
+        try {
+            files::WriteLines(blocked, {"a"}, sync);
+            ADD_FAILURE() << name << ": no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.message(), QString("Cannot create file \"%1\". Is a directory")
+                                       .arg(QDir::toNativeSeparators(blocked)));
+        }
+        EXPECT_THROW(files::WriteLines(dir.filePath("no/such/" + n), {"a"}, sync), Error);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.heliodex-new"}, QDir::Files), QStringList());
 }
 
 TEST(ProgramDirectory, OverrideAndDefault) {

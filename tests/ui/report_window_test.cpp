@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include "cli/run.h"
 #include "core/format.h"
@@ -42,4 +43,32 @@ TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {
     EXPECT_EQ(QString::fromUtf8(td.readAll()), first + "\r\n");
     EXPECT_TRUE(form->TrayText().startsWith(first + "\r\n"));
     EXPECT_TRUE(Get<QPlainTextEdit>("log")->toPlainText().startsWith("Event >> "));
+}
+
+// Reports after one another, each shown whole whatever changed from the one before (the view
+// replaces only differing lines when it can); a failed td.txt leaves the view empty.
+TEST_F(WindowTest, TheViewShowsEachReportWhole) {
+    Open();
+    EnterMinneapolis();
+    auto* view = Get<QPlainTextEdit>("outfld");
+    const QList<QStringList> reports = {
+        {"An V x 10:00:01", "", "Sun Set 08:51 PM"},
+        {"An V x 10:00:11", "", "Sun Set 08:51 PM"},
+        {"An V x 10:00:11", "", "Sun Rise 05:27 AM"},
+        {"An V x 10:00:21"},
+        {"An V x", "two", "", "four"},
+        {"one\ntwo", "three"},
+        {"", "", ""},
+        {"An V x 10:00:31", "", "Sun Set 08:51 PM"},
+    };
+    for (const QStringList& lines : reports) {
+        calls->result.lines = lines;
+        form->Button2Click();
+        EXPECT_EQ(view->toPlainText(), lines.join('\n'));
+        EXPECT_EQ(view->textCursor().position(), 0);
+        EXPECT_FALSE(view->document()->isUndoAvailable());  // no history grows tick by tick
+    }
+    calls->headerError = "Cannot create file \"td.txt\". Permission denied";
+    form->Button2Click();
+    EXPECT_TRUE(view->toPlainText().isEmpty());
 }
