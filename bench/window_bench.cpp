@@ -93,20 +93,29 @@ double ResidentKb() {
     return ProcStatusValue("/proc/self/status", "VmRSS");
 }
 
-// Voluntary context switches of every thread of the process: how often it went to sleep.
+// Voluntary context switches per thread of the process (and of the main thread): how often
+// each went to sleep.
 struct Switches {
-    double all = 0, main = 0;
-    int threads = 0;
+    std::map<QString, double> perThread;
+    double main = 0;
 };
 Switches VoluntarySwitches() {
     Switches s;
     s.main = ProcStatusValue("/proc/self/status", "voluntary_ctxt_switches");
-    for (const QString& task :
-         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        s.all += ProcStatusValue("/proc/self/task/" + task + "/status", "voluntary_ctxt_switches");
-        ++s.threads;
-    }
+    for (const QString& task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        s.perThread[task] =
+            ProcStatusValue("/proc/self/task/" + task + "/status", "voluntary_ctxt_switches");
     return s;
+}
+// The switches from one reading to the next, over the threads alive at the second; a thread
+// that ended in between is not counted.
+double SwitchesBetween(const Switches& before, const Switches& after) {
+    double sum = 0;
+    for (const auto& [task, n] : after.perThread) {
+        const auto old = before.perThread.find(task);
+        sum += n - (old == before.perThread.end() ? 0 : old->second);
+    }
+    return sum;
 }
 
 // Counts the timer events delivered in the main thread, per receiver.
@@ -126,6 +135,20 @@ class TimerCounter : public QObject {
     std::map<QString, int> counts;
     long timerEvents = 0;
 };
+
+// Runs the event loop for the seconds given; *end is the timer that ends it.
+void RunEventLoop(int seconds, const QObject** end = nullptr) {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (end) *end = &timer;
+    timer.start(seconds * 1000);
+    loop.exec();
+}
+
+// Long enough for the start-up's last work and the caret's blinking to stop.
+constexpr int kSettleSeconds = 11;
 
 }  // namespace
 
@@ -218,32 +241,35 @@ static void BM_WindowTick(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Between two ticks the process should sleep: with the window open and the clock on at the
-// resolution given (seconds), the event loop runs for the time given, and every timer event
-// of the main thread is counted by receiver. The label lists the receivers with their
-// counts; too_fast counts the timers that fired more often than once a resolution.
+// Between two ticks the process should sleep: with the window open, the clock on at the
+// resolution given (seconds) and the window left alone for a while, the event loop runs for
+// the time given and every timer event of the main thread is counted by receiver, with the
+// window shown or closed to the notification area. The label lists the receivers with their
+// counts and the widget with the keyboard focus; too_fast counts the timers that fired more
+// often than once a resolution; wakeups_per_s counts the sleeps of every thread.
 static void BM_IdleWakeups(benchmark::State& state) {
     const int resolution = int(state.range(0));
     const int seconds = int(state.range(1));
+    const bool shown = state.range(2) != 0;
     ProgramDir dir(resolution);
     const std::unique_ptr<ui::TForm1> form = OpenWindow();
     if (!form) {
         state.SkipWithError("the start-up did not reach a report");
         return;
     }
+    if (!shown) form->hide();  // closed to the notification area
+    RunEventLoop(kSettleSeconds);
+    const QWidget* focus = QApplication::focusWidget();
+    const QString focusName = !focus                          ? QStringLiteral("none")
+                              : focus->objectName().isEmpty() ? focus->metaObject()->className()
+                                                              : focus->objectName();
     for (auto _ : state) {
         TimerCounter counter;
-        QEventLoop loop;
-        QTimer end;
-        end.setSingleShot(true);
-        QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
-        counter.ignored = &end;
         qApp->installEventFilter(&counter);
         const Switches before = VoluntarySwitches();
         QElapsedTimer clock;
         clock.start();
-        end.start(seconds * 1000);
-        loop.exec();
+        RunEventLoop(seconds, &counter.ignored);
         const double elapsed = double(clock.nsecsElapsed()) / 1e9;
         const Switches after = VoluntarySwitches();
         qApp->removeEventFilter(&counter);
@@ -255,19 +281,20 @@ static void BM_IdleWakeups(benchmark::State& state) {
             label += QStringLiteral("%1:%2 ").arg(name).arg(n);
             if (n > seconds / resolution + 1) ++tooFast;
         }
-        state.SetLabel(label.trimmed().toStdString());
+        state.SetLabel((label + QStringLiteral("focus:") + focusName).toStdString());
         state.counters["timer_events_per_s"] = double(counter.timerEvents) / elapsed;
         state.counters["Timer1_per_s"] = counter.counts["Timer1"] / elapsed;
-        state.counters["wakeups_per_s"] = (after.all - before.all) / elapsed;
+        state.counters["wakeups_per_s"] = SwitchesBetween(before, after) / elapsed;
         state.counters["main_wakeups_per_s"] = (after.main - before.main) / elapsed;
-        state.counters["threads"] = after.threads;
+        state.counters["threads"] = double(after.perThread.size());
         state.counters["too_fast"] = tooFast;
     }
 }
 BENCHMARK(BM_IdleWakeups)
-    ->Args({1, 5})
-    ->Args({10, 21})
-    ->ArgNames({"resolution_s", "run_s"})
+    ->Args({1, 5, 1})
+    ->Args({10, 20, 1})
+    ->Args({1, 5, 0})
+    ->ArgNames({"resolution_s", "run_s", "shown"})
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1);

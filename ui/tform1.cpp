@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "caret_blink.h"
 #include "core/format.h"
 #include "day_spinner.h"
 #include "icons.h"
@@ -169,6 +170,7 @@ void TForm1::BuildTimersAndTray() {
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(3600000);
     connect(Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
+    caretBlink_ = new CaretBlinkTimeout(10000, this);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
         TrayIcon1->setObjectName("TrayIcon1");

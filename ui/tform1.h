@@ -42,6 +42,7 @@ class VersionCheck;
 
 namespace hx::ui {
 
+class CaretBlinkTimeout;
 class DaySpinner;
 class TForm2;
 
@@ -196,7 +197,8 @@ class TForm1 : public QMainWindow {
     MenuActions menus_;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
-    QSystemTrayIcon* TrayIcon1 = nullptr;  // only where the desktop has a notification area
+    CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
+    QSystemTrayIcon* TrayIcon1 = nullptr;      // only where the desktop has a notification area
 
     // --- Tray, clipboard and closing (tform1_tray.cpp) ---
   public:
