@@ -165,6 +165,10 @@ void TForm1::Button2Click() {
     CheckAlarms();
 }
 
+void TForm1::Timer1Timer() {
+    Guarded([this] { Button2Click(); });
+}
+
 void TForm1::DateTimePicker1Change() {
     BuildReport();
 }
