@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "settings/textfile.h"
+#include "ui/icons.h"
 #include "ui/report_services.h"
 #include "window_fixture.h"
 
@@ -41,6 +42,20 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 }
 
 class TrayTest : public WindowTest {};
+
+TEST_F(TrayTest, TheWindowShowsTheApplicationIconBeforeAndAfterTheFirstReport) {
+    const QIcon app = ui::ApplicationIcon();
+    ASSERT_FALSE(app.isNull());
+    EXPECT_FALSE(app.pixmap(32).toImage().isNull());
+    Open();  // no heliodex.ini: no site, no report yet
+    EXPECT_EQ(calls->count, 0);
+    EXPECT_EQ(form->windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+    EnterMinneapolis();
+    Click("Now1");
+    EXPECT_GT(calls->count, 0);
+    // The Moon goes to the picture and the tray; the window keeps the program's own icon.
+    EXPECT_EQ(form->windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+}
 
 TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
     const std::function<void(ui::TForm1&)> ways[] = {
