@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config ccache
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm  # fuzz targets: libFuzzer and sanitizer runtimes, llvm-symbolizer
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libswe-dev swe-basic-data
   libgweather-4-dev libgweather-4-common

@@ -9,12 +9,13 @@ export CCACHE_BASEDIR=$PWD
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DHELIODEX_FUZZ=ON -DHELIODEX_TESTS=OFF -DHELIODEX_BENCH=OFF -DHELIODEX_WERROR=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -fsanitize=fuzzer-no-link" >/dev/null
-cmake --build "$build_dir" --target $(cd fuzz && ls *_fuzz.cpp | sed 's/_fuzz.cpp$//; s/^/fuzz_/')
+cmake --build "$build_dir" -j2 --target $(cd fuzz && ls *_fuzz.cpp | sed 's/_fuzz.cpp$//; s/^/fuzz_/')
 export QT_QPA_PLATFORM=offscreen
 # Files the targets write go to memory when it can.
 [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1
 status=0
 for src in fuzz/*_fuzz.cpp; do
   name=$(basename "$src" _fuzz.cpp)

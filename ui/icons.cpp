@@ -1,6 +1,7 @@
 // Icons from the program's drawn artwork; the lightning glyph is drawn here.
 #include "icons.h"
 
+#include <QFile>
 #include <QPainter>
 
 #include "core/artwork.h"
@@ -48,6 +49,17 @@ QIcon LightningGlyph() {
     const QPointF bolt[] = {{9, 1}, {3, 9}, {7.5, 9}, {6, 15}, {13, 6}, {8.5, 6}, {10.5, 1}};
     g.drawPolygon(bolt, 7);
     return QIcon(p);
+}
+
+QIcon ApplicationIcon() {
+    const QIcon themed = QIcon::fromTheme(QStringLiteral("heliodex"));
+    if (!themed.isNull()) return themed;
+    QIcon built;
+    for (int size : {16, 32, 64, 256}) {
+        const QString png = QStringLiteral(":/appicon/heliodex-%1.png").arg(size);
+        if (QFile::exists(png)) built.addFile(png, QSize(size, size));
+    }
+    return built;
 }
 
 }  // namespace hx::ui

@@ -14,4 +14,8 @@ QIcon PlanetIcon(int body);                          // PlanetImageList, 0..6
 QIcon OnOffIcon(int state);                          // OnOff: 0 on, 1 off
 QIcon LightningGlyph();                              // SpeedButton1
 
+// The application icon: the icon theme's "heliodex" where the package installed it, else the
+// copy compiled into the program; null only in a build made without rsvg-convert.
+QIcon ApplicationIcon();
+
 }  // namespace hx::ui

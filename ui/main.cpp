@@ -9,6 +9,9 @@
 #include "unix_signals.h"
 
 int main(int argc, char** argv) {
+    // Before any thread exists: a termination signal during start-up is held until the
+    // handlers below are in place, then ends the program with the shutdown saves.
+    hx::ui::BlockTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName("heliodex");
     QApplication::setApplicationDisplayName("Heliodex");

@@ -165,7 +165,7 @@ void TForm1::BuildTimersAndTray() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(int(timer1Interval_));
-    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Button2Click(); }); });
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(3600000);

@@ -68,6 +68,7 @@ class TForm1 : public QMainWindow {
     // Handlers, named after the component and event they serve.
     void FormCreate();
     void Button2Click();  // Now: SpeedButton1, Now1, Timer1
+    void Timer1Timer();   // one tick of Timer1: the Now command, an error shown in a box
     void DateTimePicker1Change();
     void UpDown1Click(int days);
     void Edit12Change();

@@ -170,6 +170,10 @@ void TForm1::Button2Click() {
     CheckAlarms();
 }
 
+void TForm1::Timer1Timer() {
+    Guarded([this] { Button2Click(); });
+}
+
 void TForm1::DateTimePicker1Change() {
     BuildReport();
 }
@@ -216,7 +220,9 @@ void TForm1::OptionClicked(const QString& item) {
     SyncMenu();
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
-    if (c.showBalloon && TrayIcon1) TrayIcon1->showMessage("Heliodex", trayText_);
+    // The icon shows the balloon text it holds: TrayText since the last tray click, or the
+    // closing hint since the last close request.
+    if (c.showBalloon) ShowBalloon(balloonText_);
 }
 
 void TForm1::Long2Click(const QString& item) {

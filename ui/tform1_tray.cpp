@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 
 #include "core/ephemeris.h"
+#include "icons.h"
 #include "message_box.h"
 #include "report/td_file.h"
 #include "settings/services.h"
@@ -33,16 +34,6 @@ int SaveRank(const QString& file) {
     return i < 0 ? int(order.size()) : int(i);
 }
 
-// The application icon: from the icon theme where the package installed it, else beside an
-// installed prefix; nullopt when neither is there.
-QIcon ApplicationIcon() {
-    const QIcon themed = QIcon::fromTheme(QStringLiteral("heliodex"));
-    if (!themed.isNull()) return themed;
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/icons/hicolor/scalable/apps/heliodex.svg");
-    if (QFile::exists(installed)) return QIcon(installed);
-    return {};
-}
 }  // namespace
 
 void TForm1::BuildTrayBehaviour() {

@@ -7,6 +7,11 @@ class QSocketNotifier;
 
 namespace hx::ui {
 
+// Holds SIGTERM, SIGINT and SIGHUP back from the calling thread and the threads it starts
+// later; call it first in main, so a signal during start-up waits for UnixSignals.
+void BlockTerminationSignals();
+
+// Installs the handlers, then lets a held-back signal through.
 class UnixSignals : public QObject {
     Q_OBJECT
   public:

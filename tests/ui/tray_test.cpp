@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "settings/textfile.h"
+#include "ui/icons.h"
 #include "ui/report_services.h"
 #include "window_fixture.h"
 
@@ -41,6 +42,20 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 }
 
 class TrayTest : public WindowTest {};
+
+TEST_F(TrayTest, TheWindowShowsTheApplicationIconBeforeAndAfterTheFirstReport) {
+    const QIcon app = ui::ApplicationIcon();
+    ASSERT_FALSE(app.isNull());
+    EXPECT_FALSE(app.pixmap(32).toImage().isNull());
+    Open();  // no heliodex.ini: no site, no report yet
+    EXPECT_EQ(calls->count, 0);
+    EXPECT_EQ(form->windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+    EnterMinneapolis();
+    Click("Now1");
+    EXPECT_GT(calls->count, 0);
+    // The Moon goes to the picture and the tray; the window keeps the program's own icon.
+    EXPECT_EQ(form->windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+}
 
 TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
     const std::function<void(ui::TForm1&)> ways[] = {
@@ -149,19 +164,20 @@ class ProgramTest : public ::testing::Test {
 };
 
 TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
-    for (int sig : {SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(sig);
+    // Once the window is up, and during start-up: the lock is taken before the window is built.
+    const std::pair<int, int> cases[] = {{SIGTERM, 1500}, {SIGHUP, 1500}, {SIGTERM, 0}};
+    for (const auto& [sig, waitMs] : cases) {
+        SCOPED_TRACE(testing::Message() << "signal " << sig << " after " << waitMs << " ms");
         for (const char* name :
-             {"heliodex.ini", "zipcodes.txt", "alarmlist.txt", "alarmsounds.txt"})
+             {"heliodex.ini", "zipcodes.txt", "alarmlist.txt", "alarmsounds.txt", "heliodex.lock"})
             QFile::remove(dir.filePath(name));
         QProcess p;
         Start(p);
-        // The window is up once start-up has run the Locale page's first read.
         ASSERT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("heliodex.lock")); }, 5000));
-        QThread::msleep(1500);
+        QThread::msleep(waitMs);
         ::kill(pid_t(p.processId()), sig);
         ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << p.readAllStandardError().toStdString();
         const auto keys = KeysPerSection(dir.filePath("heliodex.ini"));
         EXPECT_EQ(keys.value("Locale"), 14);
         EXPECT_EQ(keys.value("Menu"), 51);

@@ -1,0 +1,221 @@
+// The soak run: the real window with the real report, driven tick by tick through simulated
+// days with a moving injected clock, alarms on, across both daylight-time changes of 2024 in
+// Chicago. Fast by default; HELIODEX_SOAK=full runs 30 days (scripts/soak.sh).
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <set>
+
+#include <QDateEdit>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimeZone>
+
+#include "alarms/alarm_tables.h"
+#include "core/names.h"
+#include "ui/report_services.h"
+#include "window_fixture.h"
+
+namespace hx::test {
+namespace {
+
+constexpr qint64 kTickSeconds = 10;  // the default clock resolution
+
+// Resident memory of this process in kB.
+qint64 ResidentKb() {
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// An alarm, as the log names it, in the minute it is due.
+struct Due {
+    QString name;  // «Sun Rise»
+    QString minute;
+    bool operator<(const Due& o) const {
+        return name != o.name ? name < o.name : minute < o.minute;
+    }
+};
+
+QString AlarmName(int body, int flag) {
+    return QString::fromLatin1(BodyNames[body]) + u' ' + QString::fromLatin1(EventName(flag));
+}
+
+class Soak : public WindowTest {
+  protected:
+    // The minute of a moment, with its date (the alarm check's key leaves out the day of the
+    // month, which is enough within one event list but not across weeks).
+    static QString Minute(Moment m) { return ToQDateTime(m).toString(u"yyyy-MM-dd hh:mm"); }
+
+    void OpenRealWindow() {
+        ui::ReportServices s = ui::DefaultReportServices();
+        const ui::ReportServices faked = Services();
+        s.soundPlayer = faked.soundPlayer;  // records instead of playing
+        s.weatherSource = faked.weatherSource;
+        s.compose = [this, real = s.compose](Moment q, const Observer& obs,
+                                             const OptionsModel& options, SkyEventState& events,
+                                             Moment present) {
+            ReportResult r = real(q, obs, options, events, present);
+            if (r.eventsRecomputed) {
+                ++recomputed[ToQDateTime(q).date()];
+                // The alarms of the new list, by minute.
+                current.clear();
+                for (const SkyEvent& e : events.events)
+                    if (e.Time != 0) current.insert({Minute(e.Time), AlarmName(e.Body, e.Kind)});
+            }
+            return r;
+        };
+        form = std::make_unique<ui::TForm1>(std::move(s));
+    }
+
+    QDateTime Clock() const { return QDateTime::fromSecsSinceEpoch(utc, zone); }
+
+    void Tick() {
+        utc += kTickSeconds;
+        form->Timer1Timer();
+        // Every alarm of the current list whose minute has a tick is due.
+        const QString minute = Minute(FromQDateTime(Clock()));
+        for (auto [it, end] = current.equal_range(minute); it != end; ++it)
+            expected.insert({it->second, minute});
+        ReadNewLogLines(minute);
+        QCoreApplication::processEvents();
+    }
+
+    // Alarm lines («Sun Rise 06:45 AM») logged since the last look, with the present minute.
+    void ReadNewLogLines(const QString& minute) {
+        QTextDocument* doc = Get<QPlainTextEdit>("log")->document();
+        for (; logBlocks < doc->blockCount(); ++logBlocks) {
+            const QString line = doc->findBlockByNumber(logBlocks).text();
+            for (int body = 0; body < kBodyCount; ++body)
+                for (int flag : AlarmEventFlags)
+                    if (line.startsWith(AlarmName(body, flag) + u' '))
+                        ++fired[{AlarmName(body, flag), minute}];
+        }
+    }
+
+    // The window on the real report with a site, the clock on and every alarm on, each with a
+    // sound that exists; the clock at five seconds past midnight of `first`.
+    void Prepare(QDate first) {
+        QFile bell(dir.filePath("bell.wav"));
+        ASSERT_TRUE(bell.open(QIODevice::WriteOnly));
+        bell.close();
+        files::WriteLines(dir.filePath(alarms::kAlarmListFile),
+                          QStringList(alarms::kSlotCount, "0"));
+        files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile),
+                          QStringList(alarms::kSlotCount, bell.fileName()));
+        utc = QDateTime(first, QTime(0, 0, 5), zone).toSecsSinceEpoch();
+        SetClock([this] { return Clock(); });
+        OpenRealWindow();
+        EnterMinneapolis();
+        Get<QPushButton>("Button4")->click();
+        Click("Clockon1");
+        ASSERT_TRUE(form->Timer1Enabled());
+        ASSERT_EQ(form->Timer1Interval(), kTickSeconds * 1000);
+        ui::MessageBox::ClearShown();
+        logBlocks = Get<QPlainTextEdit>("log")->document()->blockCount();
+    }
+
+    void TickUntil(const QDateTime& until) {
+        while (utc + kTickSeconds <= until.toSecsSinceEpoch()) Tick();
+    }
+
+    // Each due alarm fired once, in its minute, and sounded; nothing else fired.
+    void ExpectEachDueAlarmFiredOnce(size_t atLeast) {
+        std::cout << "[ soak ] " << expected.size() << " alarms due, " << fired.size()
+                  << " fired\n";
+        EXPECT_GE(expected.size(), atLeast);
+        for (const Due& d : expected)
+            EXPECT_EQ(fired[d], 1) << d.name.toStdString() << " at " << d.minute.toStdString();
+        for (const auto& [d, count] : fired)
+            EXPECT_TRUE(expected.count(d))
+                << d.name.toStdString() << " at " << d.minute.toStdString();
+        EXPECT_EQ(player->calls.count("play"), qsizetype(expected.size()));
+        EXPECT_TRUE(ui::MessageBox::Shown().isEmpty())
+            << ui::MessageBox::Shown().join('\n').toStdString();
+    }
+
+    // Runs `days` local calendar days from midnight of `first`, one tick per resolution step.
+    void RunDays(QDate first, int days) {
+        const qint64 end = QDateTime(first.addDays(days), QTime(0, 0), zone).toSecsSinceEpoch();
+        utc = QDateTime(first, QTime(0, 0, 5), zone).toSecsSinceEpoch();
+        while (utc + kTickSeconds < end) {
+            Tick();
+            ++ticks;
+            if (rssAfterFirstDay < 0 && Clock().date() != first) rssAfterFirstDay = ResidentKb();
+        }
+        for (QDate d = first; d < first.addDays(days); d = d.addDays(1)) daysRun.insert(d);
+    }
+
+    const QTimeZone zone{"America/Chicago"};
+    qint64 utc = 0;
+    long ticks = 0;
+    int logBlocks = 0;
+    qint64 rssAfterFirstDay = -1;
+    std::map<QDate, int> recomputed;
+    std::set<QDate> daysRun;
+    std::multimap<QString, QString> current;  // the current list's alarms: minute, name
+    std::set<Due> expected;
+    std::map<Due, int> fired;
+};
+
+TEST_F(Soak, DaysOfTicksAcrossBothDaylightChanges) {
+    ASSERT_TRUE(zone.isValid());
+    const bool full = qgetenv("HELIODEX_SOAK") == "full";
+    const int daysPerStretch = full ? 15 : 2;
+    // Each stretch ends the day after its change (10 March and 3 November 2024).
+    const QDate spring = QDate(2024, 3, 11).addDays(-daysPerStretch);
+    const QDate autumn = QDate(2024, 11, 4).addDays(-daysPerStretch);
+
+    Prepare(spring);
+
+    RunDays(spring, daysPerStretch);
+    RunDays(autumn, daysPerStretch);
+    const qint64 rssAtEnd = ResidentKb();
+
+    std::cout << "[ soak ] " << ticks << " ticks over " << daysRun.size() << " days; resident "
+              << rssAfterFirstDay << " kB after the first day, " << rssAtEnd << " kB at the end\n";
+    EXPECT_GT(ticks, daysPerStretch * 2 * 8600L);
+
+    // The event list is computed once per calendar day, start-up's day included.
+    for (const QDate& d : daysRun) EXPECT_EQ(recomputed[d], 1) << d.toString().toStdString();
+    EXPECT_EQ(recomputed.size(), daysRun.size());
+
+    ExpectEachDueAlarmFiredOnce(size_t(daysPerStretch * 2 * 20));
+    // Memory settles after the first day.
+    ASSERT_GT(rssAfterFirstDay, 0);
+    EXPECT_LT(rssAtEnd, rssAfterFirstDay * 105 / 100);
+}
+
+TEST_F(Soak, TheClockJumpsBackAnHourAndForwardADay) {
+    const QDate day(2024, 6, 15);
+    Prepare(day);
+    TickUntil(QDateTime(day, QTime(12, 0), zone));
+    const size_t firedBefore = fired.size();
+    ASSERT_GT(firedBefore, 5u);
+
+    // Back an hour: the same day's list stays, and nothing of the hour fires again.
+    utc -= 3600;
+    Tick();
+    EXPECT_EQ(Get<QTimeEdit>("DateTimePicker2")->time().hour(), 11);
+    TickUntil(QDateTime(day, QTime(12, 30), zone));
+    EXPECT_EQ(recomputed[day], 1);
+
+    // Forward a day: the next day's list is computed once, and its alarms from then on fire.
+    utc += 86400;
+    Tick();
+    EXPECT_EQ(Get<QDateEdit>("DateTimePicker1")->date(), day.addDays(1));
+    TickUntil(QDateTime(day.addDays(2), QTime(0, 0, 30), zone));
+    EXPECT_EQ(recomputed[day.addDays(1)], 1);
+    EXPECT_EQ(recomputed[day.addDays(2)], 1);
+    EXPECT_EQ(recomputed.size(), 3u);
+    EXPECT_GT(fired.size(), firedBefore);
+    ExpectEachDueAlarmFiredOnce(firedBefore);
+}
+
+}  // namespace
+}  // namespace hx::test
