@@ -186,9 +186,12 @@ TEST_F(Soak, DaysOfTicksAcrossBothDaylightChanges) {
     EXPECT_EQ(recomputed.size(), daysRun.size());
 
     ExpectEachDueAlarmFiredOnce(size_t(daysPerStretch * 2 * 20));
-    // Memory settles after the first day.
+    // Memory settles after the first day. Under AddressSanitizer its quarantine and
+    // bookkeeping grow on their own, so there only the ticking itself is checked.
     ASSERT_GT(rssAfterFirstDay, 0);
+#ifndef __SANITIZE_ADDRESS__
     EXPECT_LT(rssAtEnd, rssAfterFirstDay * 105 / 100);
+#endif
 }
 
 TEST_F(Soak, TheClockJumpsBackAnHourAndForwardADay) {
