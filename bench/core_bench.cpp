@@ -4,15 +4,12 @@
 #include "core/ephemeris.h"
 #include "core/thelemic.h"
 #include "report/report.h"
+#include "sites.h"
 
 using namespace hx;
 
 static void BM_ThelemicDateText(benchmark::State& state) {
-    Observer o;
-    o.Latitude = 44.98;
-    o.Longitude = -93.27;
-    o.TimeZone = -6;
-    o.DaylightTime = 1;
+    const Observer o = bench::Minneapolis();
     Moment m = EncodeDateTime(2024, 6, 15, 15, 45);
     for (auto _ : state) {
         benchmark::DoNotOptimize(ThelemicDateText(m, o, ThelemicStyle{}));
@@ -32,11 +29,7 @@ BENCHMARK(BM_TwoPositions);
 
 // One report on a day whose events are already computed: the per-clock-tick composition.
 static void BM_ReportBuildSameDay(benchmark::State& state) {
-    Observer o;
-    o.Latitude = 44.98;
-    o.Longitude = -93.27;
-    o.TimeZone = -6;
-    o.DaylightTime = 1;
+    const Observer o = bench::Minneapolis();
     const OptionsModel options;
     SkyEventState events;
     Moment m = EncodeDateTime(2024, 6, 15, 12, 0);

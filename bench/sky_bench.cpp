@@ -3,21 +3,11 @@
 
 #include "core/moon_phase.h"
 #include "core/sky_events.h"
+#include "sites.h"
 
 using namespace hx;
 
-namespace {
-Observer Site(double lat, double lon, double tz, int dst) {
-    Observer o;
-    o.Latitude = lat;
-    o.Longitude = lon;
-    o.TimeZone = tz;
-    o.DaylightTime = dst;
-    o.Pressure = 1013.25;
-    o.Temperature = 15;
-    return o;
-}
-}  // namespace
+using bench::Site;
 
 // One recomputation per iteration, a day apart: the daily cost of the list. Minneapolis
 // uses the library's fast rise/set method, Oslo (beyond 50 degrees) its slow one.

@@ -7,19 +7,11 @@
 #include "alarms/alarm_check.h"
 #include "report/report.h"
 #include "report/td_file.h"
+#include "sites.h"
 
 using namespace hx;
 
 namespace {
-
-Observer Minneapolis() {
-    Observer o;
-    o.Latitude = 44.98;
-    o.Longitude = -93.27;
-    o.TimeZone = -6;
-    o.DaylightTime = 1;
-    return o;
-}
 
 // A player that plays nothing: on an ordinary tick no alarm fires.
 class SilentPlayer : public alarms::SoundPlayer {
@@ -50,7 +42,7 @@ struct TickFixture {
     }
     QTemporaryDir dir;
     TdFile td;
-    const Observer obs = Minneapolis();
+    const Observer obs = bench::Minneapolis();
     const OptionsModel options;
     const Moment day = EncodeDateTime(2024, 6, 15, 0, 0);
     SkyEventState events;

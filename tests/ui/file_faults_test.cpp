@@ -7,7 +7,6 @@
 #include "settings/extini.h"
 #include "support/http_server.h"
 #include "support/unprivileged.h"
-#include "ui/report_services.h"
 #include "window_fixture.h"
 
 namespace hx::test {
@@ -35,13 +34,7 @@ void SetWritable(const QDir& dir, bool writable) {
 
 class FileFaults : public WindowTest {
   protected:
-    void OpenReal() {
-        ui::ReportServices s = ui::DefaultReportServices();
-        const ui::ReportServices faked = Services();
-        s.soundPlayer = faked.soundPlayer;
-        s.weatherSource = faked.weatherSource;
-        form = std::make_unique<ui::TForm1>(std::move(s));
-    }
+    void OpenReal() { form = std::make_unique<ui::TForm1>(RealServices()); }
 };
 
 TEST_F(FileFaults, AReadOnlyProgramDirectoryKeepsItsFilesAndTheClockRuns) {

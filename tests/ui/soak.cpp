@@ -15,7 +15,6 @@
 
 #include "alarms/alarm_tables.h"
 #include "core/names.h"
-#include "ui/report_services.h"
 #include "window_fixture.h"
 
 namespace hx::test {
@@ -53,10 +52,7 @@ class Soak : public WindowTest {
     static QString Minute(Moment m) { return ToQDateTime(m).toString(u"yyyy-MM-dd hh:mm"); }
 
     void OpenRealWindow() {
-        ui::ReportServices s = ui::DefaultReportServices();
-        const ui::ReportServices faked = Services();
-        s.soundPlayer = faked.soundPlayer;  // records instead of playing
-        s.weatherSource = faked.weatherSource;
+        ui::ReportServices s = RealServices();
         s.compose = [this, real = s.compose](Moment q, const Observer& obs,
                                              const OptionsModel& options, SkyEventState& events,
                                              Moment present) {

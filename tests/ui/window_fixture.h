@@ -20,6 +20,7 @@
 #include "settings/textfile.h"
 #include "tests/support/recording_player.h"
 #include "ui/message_box.h"
+#include "ui/report_services.h"
 #include "ui/tform1.h"
 
 namespace hx::test {
@@ -84,6 +85,15 @@ class WindowTest : public ::testing::Test {
     }
 
     void Open() { form = std::make_unique<ui::TForm1>(Services()); }
+
+    // The program's own composition and td.txt, with the recording player and no weather.
+    ui::ReportServices RealServices() {
+        ui::ReportServices s = ui::DefaultReportServices();
+        const ui::ReportServices faked = Services();
+        s.soundPlayer = faked.soundPlayer;
+        s.weatherSource = faked.weatherSource;
+        return s;
+    }
 
     template <typename T>
     T* Get(const char* name) {
