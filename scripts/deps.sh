@@ -12,6 +12,10 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   xvfb xauth fonts-dejavu-core imagemagick xdotool
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  libgeonames-dev libical-dev                 # offline world gazetteer, iCalendar export
+  python3-icalendar                           # a second, independent iCalendar parser for the checks
+  dbus-daemon dbus-bin                        # private session buses for the notification tests
+  openbox trayer                              # a real notification area for screenshots and tray tests
 )
 
 missing=()
