@@ -154,7 +154,6 @@ class TForm1 : public QMainWindow {
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
-    void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
 
     ReportServices services_;
     TForm2* form2_ = nullptr;

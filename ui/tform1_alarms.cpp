@@ -45,8 +45,4 @@ void TForm1::CheckAlarms() {
     if (!r.error.isEmpty()) MessageBox::Show(this, r.error);
 }
 
-void TForm1::SaveAlarmTables() {
-    alarms::SaveAlarmTables(alarmTables_);
-}
-
 }  // namespace hx::ui
