@@ -1,9 +1,12 @@
 // The alarm check: minute keys, slot matching, log lines and playback.
 #include "alarm_check.h"
 
+#include <cmath>
+
 #include <QFileInfo>
 
 #include "core/format.h"
+#include "core/planetary_hours.h"
 
 namespace hx::alarms {
 
@@ -32,19 +35,32 @@ AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables
     for (size_t i = from; i < events.size(); ++i) {
         SkyEvent& e = events[i];
         if (e.Time == 0 || !IsRepresentable(e.Time)) continue;
+        const int slot = SlotOfEvent(e);
+        if (slot < 0) continue;
+        // The alarm is due in the minute of the event's time plus its lead time.
+        const int offset = tables.offsets[slot];
+        const Moment due = e.Time + offset / 1440.0;
+        if (!IsRepresentable(due)) continue;
         // Keys whose numbers (year, month, hour, minute: fixed widths around the weekday)
         // differ cannot be equal, so only events of the present's numbers are formatted.
-        const DateTimeFields f = DecodeDateTime(e.Time);
+        const DateTimeFields f = DecodeDateTime(due);
         if (f.minute != at.minute || f.hour != at.hour || f.month != at.month || f.year != at.year)
             continue;
         if (now.isEmpty()) now = MinuteKey(present, locale);
-        if (MinuteKey(e.Time, locale) != now) continue;
-        const int slot = SlotOfEvent(e);
-        if (slot < 0 || !tables.IsOn(slot)) continue;
+        if (MinuteKey(due, locale) != now || !tables.IsOn(slot)) continue;
 
-        step.logLines << QString::fromLatin1(BodyNames[e.Body]) + ' ' +
-                             QString::fromLatin1(AlarmEventNames[slot % kEventCount]) +
-                             FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+        const QString name = QString::fromLatin1(BodyNames[e.Body]) + ' ' +
+                             QString::fromLatin1(AlarmEventNames[slot % kEventCount]);
+        const QString eventTime = FormatDateTime(QStringLiteral("hh:nn ampm"), e.Time, locale);
+        if (offset < 0)
+            step.logLines
+                << QStringLiteral("%1 in %2 min (%3)").arg(name).arg(-offset).arg(eventTime);
+        else if (offset > 0)
+            step.logLines
+                << QStringLiteral("%1 %2 min ago (%3)").arg(name).arg(offset).arg(eventTime);
+        else
+            step.logLines << name + FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+        step.fired << slot;
         e.Time = 0;
 
         const QString& sound = tables.sounds[slot];
@@ -54,6 +70,29 @@ AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables
         return step;
     }
     step.next = events.size();
+    return step;
+}
+
+QString HourAlarmName(int body) {
+    return QStringLiteral("Hour of ") + QString::fromLatin1(BodyNames[body]);
+}
+
+AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables, Moment present,
+                               Moment& lastFired, const QLocale& locale) {
+    AlarmCheckStep step;
+    if (!IsRepresentable(present)) return step;
+    const QString now = MinuteKey(present, locale);
+    for (const HourStart& h : PlanetaryHourStarts(computed)) {
+        if (h.at <= lastFired || h.body < 0 || std::abs(h.at - present) > 1.0) continue;
+        if (MinuteKey(h.at, locale) != now) continue;
+        lastFired = h.at;
+        if (!tables.IsHourOn(h.body)) continue;
+        step.logLines << HourAlarmName(h.body) +
+                             FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+        step.fired << kSlotCount + h.body;
+        const QString& sound = tables.hourSounds[h.body];
+        if (!sound.isEmpty() && QFileInfo(sound).isFile()) step.sound = sound;
+    }
     return step;
 }
 

@@ -1,6 +1,8 @@
 // Alarm and sound tables: parsing, formatting and the two files.
 #include "alarm_tables.h"
 
+#include <cstdlib>
+
 #include "settings/textfile.h"
 
 namespace hx::alarms {
@@ -10,10 +12,32 @@ namespace {
 constexpr qint64 kMaxStateFileBytes = 64 << 10;
 // 28 paths of up to 4096 bytes each, with room to spare.
 constexpr qint64 kMaxSoundFileBytes = 1 << 20;
-// The lines without the empty ones after the 28th (an editor's stray line end).
-QStringList WithoutTrailingEmpty(QStringList lines) {
-    while (lines.size() > kSlotCount && lines.back().trimmed().isEmpty()) lines.removeLast();
+// The lines without the empty ones after the last expected (an editor's stray line end).
+QStringList WithoutTrailingEmpty(QStringList lines, int count = kSlotCount) {
+    while (lines.size() > count && lines.back().trimmed().isEmpty()) lines.removeLast();
     return lines;
+}
+
+// Reads a file of count lines through apply; a file of another length is kept (keep set).
+template <typename Apply>
+void LoadTable(const char* name, qint64 maxBytes, int count, bool& keep, Apply apply) {
+    auto lines = files::ReadLines(files::ProgramFile(name), maxBytes);
+    if (!lines) return;
+    const QStringList taken = WithoutTrailingEmpty(*lines, count);
+    keep = taken.size() != count;
+    if (!keep)
+        for (int i = 0; i < count; ++i) apply(i, taken[i]);
+}
+
+int NumberOr(const QString& line, int fallback) {
+    bool ok = false;
+    const int value = line.trimmed().toInt(&ok, 10);
+    return ok ? value : fallback;
+}
+
+// A path with a line break in it would split its file, so it is written as no sound.
+QString OneLine(const QString& s) {
+    return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) ? QString() : s;
 }
 }  // namespace
 
@@ -45,8 +69,7 @@ QStringList SoundLines(const AlarmTables& tables) {
     QStringList lines;
     // A path with a line break in it would split the file into more than 28 lines and lose
     // every slot at the next start, so such a path is written as no sound.
-    for (const QString& s : tables.sounds)
-        lines << (s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) ? QString() : s);
+    for (const QString& s : tables.sounds) lines << OneLine(s);
     return lines;
 }
 
@@ -56,6 +79,33 @@ void LoadAlarmTables(AlarmTables& tables) {
         tables.keepStateFile = !ApplyStateLines(tables, *lines);
     if (auto lines = files::ReadLines(files::ProgramFile(kAlarmSoundsFile), kMaxSoundFileBytes))
         tables.keepSoundFile = !ApplySoundLines(tables, *lines);
+    LoadTable(kAlarmOffsetsFile, kMaxStateFileBytes, kSlotCount, tables.keepOffsetFile,
+              [&](int i, const QString& l) {
+                  const int v = NumberOr(l, 0);
+                  tables.offsets[i] = std::abs(v) <= kMaxOffset ? v : 0;
+              });
+    LoadTable(kHourAlarmsFile, kMaxStateFileBytes, kHourSlotCount, tables.keepHourStateFile,
+              [&](int i, const QString& l) { tables.hourStates[i] = NumberOr(l, kAlarmOff); });
+    LoadTable(kHourSoundsFile, kMaxSoundFileBytes, kHourSlotCount, tables.keepHourSoundFile,
+              [&](int i, const QString& l) { tables.hourSounds[i] = l; });
+}
+
+void SaveOffsetTable(const AlarmTables& tables) {
+    QStringList lines;
+    for (const int o : tables.offsets) lines << QString::number(o);
+    if (!tables.keepOffsetFile) files::WriteLines(files::ProgramFile(kAlarmOffsetsFile), lines);
+}
+
+void SaveHourStateTable(const AlarmTables& tables) {
+    QStringList lines;
+    for (const int s : tables.hourStates) lines << QString::number(s);
+    if (!tables.keepHourStateFile) files::WriteLines(files::ProgramFile(kHourAlarmsFile), lines);
+}
+
+void SaveHourSoundTable(const AlarmTables& tables) {
+    QStringList lines;
+    for (const QString& s : tables.hourSounds) lines << OneLine(s);
+    if (!tables.keepHourSoundFile) files::WriteLines(files::ProgramFile(kHourSoundsFile), lines);
 }
 
 void SaveSoundTable(const AlarmTables& tables) {
@@ -71,6 +121,9 @@ void SaveStateTable(const AlarmTables& tables) {
 void SaveAlarmTables(const AlarmTables& tables) {
     SaveSoundTable(tables);
     SaveStateTable(tables);
+    SaveOffsetTable(tables);
+    SaveHourStateTable(tables);
+    SaveHourSoundTable(tables);
 }
 
 }  // namespace hx::alarms

@@ -1,6 +1,7 @@
 // The 28 alarm slots: on/off state and sound file of each body's rise, zenith, set and nadir.
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include <QString>
@@ -16,6 +17,14 @@ inline constexpr int kAlarmOff = 1;
 
 inline constexpr const char* kAlarmListFile = "alarmlist.txt";
 inline constexpr const char* kAlarmSoundsFile = "alarmsounds.txt";
+inline constexpr const char* kAlarmOffsetsFile = "alarmoffsets.txt";
+inline constexpr const char* kHourAlarmsFile = "houralarms.txt";
+inline constexpr const char* kHourSoundsFile = "hoursounds.txt";
+
+// Lead times in minutes: negative fires before the event, positive after it.
+inline constexpr int kMaxOffset = 720;
+// The planetary-hour alarms, one per body in body order (Sun ... Saturn).
+inline constexpr int kHourSlotCount = kBodyCount;
 
 // Slot number of a body (0 Sun ... 6 Saturn) and an item (0 Rise, 1 Zenith, 2 Set, 3 Nadir).
 constexpr int SlotOf(int body, int item) {
@@ -28,12 +37,24 @@ struct AlarmTables {
     // The sound file path per slot; empty for no sound.
     std::array<QString, kSlotCount> sounds;
 
+    // The lead time per slot in minutes, -720 to 720; 0 fires at the event's minute.
+    std::array<int, kSlotCount> offsets{};
+    // The planetary-hour alarms by body: image index (0 on) and sound path.
+    std::array<int, kHourSlotCount> hourStates;
+    std::array<QString, kHourSlotCount> hourSounds;
+
     // Set when the table's file exists but was not taken (not 28 lines): the file then holds
     // what the user last saved, and is kept until the user changes this table.
     bool keepStateFile = false;
     bool keepSoundFile = false;
+    bool keepOffsetFile = false;
+    bool keepHourStateFile = false;
+    bool keepHourSoundFile = false;
 
-    AlarmTables() { states.fill(kAlarmOff); }
+    AlarmTables() {
+        states.fill(kAlarmOff);
+        hourStates.fill(kAlarmOff);
+    }
 
     bool IsOn(int slot) const { return states[slot] == kAlarmOn; }
     // 0 becomes 1; anything else becomes 0.
@@ -44,6 +65,19 @@ struct AlarmTables {
     void SetSound(int slot, const QString& path) {
         sounds[slot] = path;
         keepSoundFile = false;
+    }
+    void SetOffset(int slot, int minutes) {
+        offsets[slot] = std::clamp(minutes, -kMaxOffset, kMaxOffset);
+        keepOffsetFile = false;
+    }
+    bool IsHourOn(int body) const { return hourStates[body] == kAlarmOn; }
+    void ToggleHour(int body) {
+        hourStates[body] = hourStates[body] == kAlarmOn ? kAlarmOff : kAlarmOn;
+        keepHourStateFile = false;
+    }
+    void SetHourSound(int body, const QString& path) {
+        hourSounds[body] = path;
+        keepHourSoundFile = false;
     }
 };
 
@@ -65,5 +99,11 @@ void LoadAlarmTables(AlarmTables& tables);
 void SaveAlarmTables(const AlarmTables& tables);
 void SaveSoundTable(const AlarmTables& tables);  // alarmsounds.txt alone
 void SaveStateTable(const AlarmTables& tables);  // alarmlist.txt alone
+// alarmoffsets.txt (28 lines), houralarms.txt and hoursounds.txt (7 lines each), with the same
+// rules: a missing file or a bad line reads as 0 (off for the hour alarms), a file of the
+// wrong length is kept until its table changes.
+void SaveOffsetTable(const AlarmTables& tables);
+void SaveHourStateTable(const AlarmTables& tables);
+void SaveHourSoundTable(const AlarmTables& tables);
 
 }  // namespace hx::alarms

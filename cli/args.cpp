@@ -13,8 +13,8 @@
 namespace hx::cli {
 
 const QStringList& Commands() {
-    static const QStringList commands = {"thelemic", "positions", "events",
-                                         "hours",    "report",    "reverse"};
+    static const QStringList commands = {"thelemic", "positions", "events", "hours",
+                                         "report",   "reverse",   "alarms"};
     return commands;
 }
 

@@ -1,10 +1,14 @@
 // heliodex-cli's commands.
 #include "run.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include "alarms/alarm_plan.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
 #include "core/moon_phase.h"
@@ -14,6 +18,7 @@
 #include "core/thelemic.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
+#include "settings/textfile.h"
 #include "settings/window_settings.h"
 
 namespace hx::cli {
@@ -137,6 +142,50 @@ Outcome Report(const Context& c, Moment now) {
     return {0, out, {}};
 }
 
+// The alarm plan of the alarm files in --dir (default: the program directory), for --days
+// days (default 1) from the --at day on, as text lines or a JSON array.
+Outcome Alarms(const Request& r, Context c) {
+    QCommandLineParser p;
+    p.addOptions({{"dir", "", "DIR"}, {"days", "", "N", "1"}, {"format", "", "FORMAT", "text"}});
+    if (!p.parse(QStringList{"alarms"} + r.rest))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(p.errorText())};
+    bool ok = false;
+    const int days = p.value("days").toInt(&ok);
+    if (!ok || days < 1 || days > 366)
+        return {
+            2,
+            {},
+            QStringLiteral("heliodex-cli: bad value for --days: \"%1\"\n").arg(p.value("days"))};
+    const QString format = p.value("format");
+    if (format != QLatin1String("text") && format != QLatin1String("json"))
+        return {
+            2, {}, QStringLiteral("heliodex-cli: bad value for --format: \"%1\"\n").arg(format)};
+    const QString dir = p.isSet("dir") ? p.value("dir") : files::ProgramDirectory();
+    const QString oldDir = files::ProgramDirectory();
+    files::SetProgramDirectory(dir);
+    alarms::AlarmTables tables;
+    alarms::LoadAlarmTables(tables);
+    // The site of the directory's settings unless given otherwise.
+    if (!r.ini && !r.lat && QFileInfo::exists(files::ProgramFile("heliodex.ini"))) {
+        Request withIni = r;
+        withIni.ini = files::ProgramFile("heliodex.ini");
+        c = ResolveContext(withIni, c.moment);
+    }
+    files::SetProgramDirectory(oldDir);
+    if (!c.observer.HasSite()) return NoSite();
+    QString out;
+    QJsonArray list;
+    for (const alarms::PlannedFiring& f : alarms::AlarmPlan(c.moment, days, c.observer, tables)) {
+        const QString when = ToQDateTime(f.at).toString(u"yyyy-MM-dd HH:mm");
+        out += QStringLiteral("%1  %2  %3  %4\n").arg(when, f.what).arg(f.offset).arg(f.sound);
+        list.append(QJsonObject{
+            {"time", when}, {"what", f.what}, {"offset", f.offset}, {"sound", f.sound}});
+    }
+    if (format == QLatin1String("json"))
+        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+    return {0, out, {}};
+}
+
 }  // namespace
 
 Outcome Run(const QStringList& args, Moment now) {
@@ -151,6 +200,7 @@ Outcome Run(const QStringList& args, Moment now) {
     if (r.command == QLatin1String("events")) return Events(c);
     if (r.command == QLatin1String("hours")) return Hours(c);
     if (r.command == QLatin1String("reverse")) return Reverse(r, c);
+    if (r.command == QLatin1String("alarms")) return Alarms(r, c);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 

@@ -61,6 +61,23 @@ HourBounds FindHourBounds(Moment q, const EventList& events) {
     return b;
 }
 
+std::vector<HourStart> PlanetaryHourStarts(const EventList& events) {
+    std::vector<HourStart> starts;
+    const SkyEvent* last = nullptr;
+    for (const SkyEvent& e : events) {
+        if (e.Body != 0 || (e.Kind != kRise && e.Kind != kSet) || e.Time == 0) continue;
+        if (last && last->Kind != e.Kind && e.Time - last->Time <= 1.0) {
+            const bool isDay = last->Kind == kRise;
+            const double hourLength = (e.Time - last->Time) / 12;
+            const int first = FirstRulerPosition(DayOfWeek(last->Time), isDay);
+            for (int k = 0; k < 12; ++k)
+                starts.push_back({last->Time + k * hourLength, RulerBody(RulerName(first + k))});
+        }
+        last = &e;
+    }
+    return starts;
+}
+
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QLocale& locale) {
     PlanetaryHoursSection s;
     s.lines << QString();

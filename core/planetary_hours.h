@@ -1,6 +1,8 @@
 // The planetary hours of the current day or night, and the tray icon choice.
 #pragma once
 
+#include <vector>
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,15 @@ int FirstRulerPosition(int dayOfWeek, bool isDay);
 QString RulerName(int position);
 // Body number of a seven-character ruler name; -1 for any other text.
 int RulerBody(const QString& name);
+
+// The start of one planetary hour and the body that rules it.
+struct HourStart {
+    Moment at = 0;
+    int body = -1;
+};
+// Every planetary hour over the list: twelve for each day (a Sun rise to the next set) and
+// night (a set to the next rise) whose bounds both have a time and lie at most a day apart.
+std::vector<HourStart> PlanetaryHourStarts(const EventList& events);
 
 // What the tray shows after a report.
 struct TrayChoice {

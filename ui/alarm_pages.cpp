@@ -3,9 +3,13 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,6 +55,31 @@ CategoryButtons::CategoryButtons(QWidget* parent) : QTreeWidget(parent) {
             new QTreeWidgetItem(cat, {QString::fromLatin1(AlarmEventNames[i])});
         cat->setExpanded(c == 0);
     }
+    auto* hours = new QTreeWidgetItem(this, {QStringLiteral("Planetary Hours")});
+    hours->setBackground(0, caption);
+    QFont bold = hours->font(0);
+    bold.setBold(true);
+    hours->setFont(0, bold);
+    for (int b = 0; b < alarms::kHourSlotCount; ++b)
+        new QTreeWidgetItem(hours, {QString::fromLatin1(BodyNames[b])});
+}
+
+bool CategoryButtons::CurrentButton(int& category, int& item) const {
+    QTreeWidgetItem* it = currentItem();
+    QTreeWidgetItem* cat = it ? it->parent() : nullptr;
+    if (!cat) return false;
+    category = indexOfTopLevelItem(cat);
+    item = cat->indexOfChild(it);
+    return true;
+}
+
+void CategoryButtons::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && currentItem()) {
+        emit itemClicked(currentItem(), 0);  // as a click on the selected button
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 QTreeWidgetItem* CategoryButtons::Button(int category, int item) const {
@@ -62,15 +91,44 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     : QWidget(parent), CategoryButtons1(new CategoryButtons(this)), tables_(tables) {
     setObjectName(QStringLiteral("TabSheet8"));
     CategoryButtons1->setObjectName(QStringLiteral("CategoryButtons1"));
+    LeadTime->setObjectName(QStringLiteral("LeadTime"));
+    LeadTime->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
+    LeadTime->setSuffix(QStringLiteral(" min"));
+    LeadTime->setToolTip(QStringLiteral("Minutes from the event: negative is before it"));
+    LeadTime->setEnabled(false);
+    auto* lead = new QHBoxLayout;
+    lead->addWidget(new QLabel(QStringLiteral("Lead time:"), this));
+    lead->addWidget(LeadTime);
+    lead->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CategoryButtons1);
+    layout->addLayout(lead);
     CategoryButtons1->OnButtonClick(
         [this](int c, int i) { CategoryButtons1Categories0Items0Click(c, i); });
+    // The lead time shown and set is the selected event item's.
+    connect(CategoryButtons1, &QTreeWidget::currentItemChanged, this, [this] {
+        int c = 0, i = 0;
+        const bool slot = CategoryButtons1->CurrentButton(c, i) && c < kBodyCount;
+        const QSignalBlocker quiet(LeadTime);
+        LeadTime->setEnabled(slot);
+        LeadTime->setValue(slot ? tables_.offsets[alarms::SlotOf(c, i)] : 0);
+    });
+    connect(LeadTime, &QSpinBox::valueChanged, this, [this](int minutes) {
+        int c = 0, i = 0;
+        if (CategoryButtons1->CurrentButton(c, i) && c < kBodyCount)
+            tables_.SetOffset(alarms::SlotOf(c, i), minutes);
+    });
     Refresh();
 }
 
 void AlarmsPage::CategoryButtons1Categories0Items0Click(int category, int item) {
+    if (category == kBodyCount) {
+        tables_.ToggleHour(item);
+        CategoryButtons1->Button(category, item)
+            ->setIcon(0, OnOffIcon(tables_.IsHourOn(item) ? 0 : 1));
+        return;
+    }
     const int slot = alarms::SlotOf(category, item);
     tables_.Toggle(slot);
     CategoryButtons1->Button(category, item)->setIcon(0, OnOffIcon(tables_.IsOn(slot) ? 0 : 1));
@@ -81,6 +139,8 @@ void AlarmsPage::Refresh() {
         for (int i = 0; i < kEventCount; ++i)
             CategoryButtons1->Button(c, i)->setIcon(
                 0, OnOffIcon(tables_.IsOn(alarms::SlotOf(c, i)) ? 0 : 1));
+    for (int b = 0; b < alarms::kHourSlotCount; ++b)
+        CategoryButtons1->Button(kBodyCount, b)->setIcon(0, OnOffIcon(tables_.IsHourOn(b) ? 0 : 1));
 }
 
 MediaPlayerStrip::MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent)
@@ -114,6 +174,8 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
       Panel4(new QWidget(this)),
       MediaPlayer1(new MediaPlayerStrip(player, Panel4)),
       BitBtn1(new QPushButton(QStringLiteral("MP3"), Panel4)),
+      TestSound(new QPushButton(QStringLiteral("Test"), Panel4)),
+      ClearSound(new QPushButton(QStringLiteral("Clear"), Panel4)),
       tables_(tables),
       player_(player) {
     setObjectName(QStringLiteral("TabSheet9"));
@@ -126,7 +188,13 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
     auto* strip = new QHBoxLayout(Panel4);
     strip->addWidget(MediaPlayer1);
     strip->addWidget(BitBtn1);
+    strip->addWidget(TestSound);
+    strip->addWidget(ClearSound);
     strip->addStretch();
+    TestSound->setObjectName(QStringLiteral("TestSound"));
+    TestSound->setToolTip(QStringLiteral("Plays the selected item's sound"));
+    ClearSound->setObjectName(QStringLiteral("ClearSound"));
+    ClearSound->setToolTip(QStringLiteral("Removes the selected item's sound"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CategoryButtons2);
@@ -135,9 +203,16 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i)
             CategoryButtons2->Button(c, i)->setIcon(0, PlanetIcon(c));
+    for (int b = 0; b < alarms::kHourSlotCount; ++b)
+        CategoryButtons2->Button(kBodyCount, b)->setIcon(0, PlanetIcon(b));
     CategoryButtons2->OnButtonClick(
         [this](int c, int i) { CategoryButtons2Categories0Items0Click(c, i); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(TestSound, &QPushButton::clicked, this, [this] { TestSoundClick(); });
+    connect(ClearSound, &QPushButton::clicked, this, [this] {
+        int c = 0, i = 0;
+        if (CategoryButtons2->CurrentButton(c, i)) SetSound(c, i, QString());
+    });
     Refresh();
 }
 
@@ -155,15 +230,47 @@ void SoundsPage::BitBtn1Click() {
 }
 
 void SoundsPage::CategoryButtons2Categories0Items0Click(int category, int item) {
-    const int slot = alarms::SlotOf(category, item);
-    tables_.SetSound(slot, player_.FileName());
-    CategoryButtons2->Button(category, item)->setToolTip(0, tables_.sounds[slot]);
+    // With no file chosen yet there is nothing to assign: the slot keeps its sound (Clear
+    // removes it).
+    if (player_.FileName().isEmpty()) return;
+    SetSound(category, item, player_.FileName());
+}
+
+QString SoundsPage::SoundOf(int category, int item) const {
+    return category == kBodyCount ? tables_.hourSounds[item]
+                                  : tables_.sounds[alarms::SlotOf(category, item)];
+}
+
+void SoundsPage::SetSound(int category, int item, const QString& path) {
+    if (category == kBodyCount)
+        tables_.SetHourSound(item, path);
+    else
+        tables_.SetSound(alarms::SlotOf(category, item), path);
+    CategoryButtons2->Button(category, item)->setToolTip(0, path);
+}
+
+void SoundsPage::TestSoundClick() {
+    int c = 0, i = 0;
+    if (!CategoryButtons2->CurrentButton(c, i)) return;
+    const QString sound = SoundOf(c, i);
+    if (sound.isEmpty()) return;
+    if (!QFileInfo(sound).isFile()) {
+        MessageBox::Show(this, QStringLiteral("File does not exist."));
+        return;
+    }
+    player_.Close();
+    player_.SetFileName(sound);
+    player_.Open([page = QPointer<SoundsPage>(this), this](const alarms::OpenOutcome& o) {
+        if (!page) return;
+        if (o.ready) player_.Play();
+        if (!o.error.isEmpty()) MessageBox::Show(page, o.error);
+    });
 }
 
 void SoundsPage::Refresh() {
-    for (int c = 0; c < kBodyCount; ++c)
-        for (int i = 0; i < kEventCount; ++i)
-            CategoryButtons2->Button(c, i)->setToolTip(0, tables_.sounds[alarms::SlotOf(c, i)]);
+    for (int c = 0; c <= kBodyCount; ++c)
+        for (int i = 0; i < CategoryButtons2->topLevelItem(c)->childCount(); ++i)
+            CategoryButtons2->Button(c, i)->setToolTip(0, SoundOf(c, i));
 }
 
 }  // namespace hx::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -9,17 +10,22 @@
 #include "alarms/sound_player.h"
 #include "open_file_dialog.h"
 
+class QKeyEvent;
 class QPushButton;
 class QToolButton;
 
 namespace hx::ui {
 
 // Seven collapsible categories "Sun" … "Saturn" of four buttons "Rise", "Zenith", "Set",
-// "Nadir"; "Sun" starts expanded. A click on a button reports its category and item.
+// "Nadir", and an eighth, "Planetary Hours", of seven buttons "Sun" … "Saturn"; "Sun" starts
+// expanded. A click on a button, or Space or Enter on the selected one, reports its category
+// and item.
 class CategoryButtons : public QTreeWidget {
   public:
     explicit CategoryButtons(QWidget* parent = nullptr);
     QTreeWidgetItem* Button(int category, int item) const;
+    // The selected button's category and item; false when none (or a category) is selected.
+    bool CurrentButton(int& category, int& item) const;
     // Runs f(category, item) for every click on a button; a click on a category opens or
     // closes it.
     template <typename F>
@@ -31,9 +37,13 @@ class CategoryButtons : public QTreeWidget {
                 it->setExpanded(!it->isExpanded());
         });
     }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
-// TabSheet8: CategoryButtons1 with pictures from OnOff; a click toggles the slot's alarm.
+// TabSheet8: CategoryButtons1 with pictures from OnOff; a click toggles the slot's alarm (or
+// the planetary hour's). LeadTime below sets the selected event item's lead time.
 class AlarmsPage : public QWidget {
   public:
     explicit AlarmsPage(alarms::AlarmTables& tables, QWidget* parent = nullptr);
@@ -43,6 +53,7 @@ class AlarmsPage : public QWidget {
     void Refresh();
 
     CategoryButtons* CategoryButtons1;
+    QSpinBox* LeadTime = new QSpinBox(this);
 
   private:
     alarms::AlarmTables& tables_;
@@ -64,8 +75,10 @@ class SoundsPage : public QWidget {
 
     // Chooses a sound file and opens it in the player; errors go to a message box.
     void BitBtn1Click();
-    // Sets the slot's sound to the player's file name (empty clears it).
+    // Sets the slot's sound to the player's file name; with none chosen the slot is kept.
     void CategoryButtons2Categories0Items0Click(int category, int item);
+    // "Test": plays the selected item's sound.
+    void TestSoundClick();
     // Shows the table's paths (after loading).
     void Refresh();
 
@@ -73,9 +86,13 @@ class SoundsPage : public QWidget {
     QWidget* Panel4;
     MediaPlayerStrip* MediaPlayer1;
     QPushButton* BitBtn1;
+    QPushButton* TestSound;
+    QPushButton* ClearSound;  // empties the selected item's sound
     OpenFileDialog OpenDialog1{QStringLiteral("Sound Files|*.mp3;*.wav"), QStringLiteral("sounds")};
 
   private:
+    QString SoundOf(int category, int item) const;
+    void SetSound(int category, int item, const QString& path);
     alarms::AlarmTables& tables_;
     alarms::MediaControls& player_;
 };

@@ -7,7 +7,9 @@
 #include <QMainWindow>
 
 #include "alarm_pages.h"
+#include "alarms/alarm_check.h"
 #include "alarms/alarm_tables.h"
+#include "alarms/desktop_notifier.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "locale/gazetteer_lookup.h"
@@ -155,6 +157,7 @@ class TForm1 : public QMainWindow {
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
     void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
+    void CheckHourAlarms(Moment present);  // after the events: the planetary hours' alarms
 
     ReportServices services_;
     TForm2* form2_ = nullptr;
@@ -192,7 +195,10 @@ class TForm1 : public QMainWindow {
     alarms::AlarmTables alarmTables_;
     std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
     bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
-    quint64 eventsGeneration_ = 0;                        // counts replacements of events_.events
+    std::unique_ptr<alarms::DesktopNotifier> notifier_;   // a notification per fired alarm
+    void LogFirings(const alarms::AlarmCheckStep& step);
+    Moment lastHourFired_ = 0;      // the start of the last planetary hour the check passed
+    quint64 eventsGeneration_ = 0;  // counts replacements of events_.events
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

@@ -14,6 +14,15 @@ void TForm1::BuildAlarmPages() {
         services_.soundPlayer ? services_.soundPlayer() : std::make_unique<alarms::QtSoundPlayer>();
     alarms_ = new AlarmsPage(alarmTables_);
     sounds_ = new SoundsPage(alarmTables_, *MediaPlayer1);
+    notifier_ = std::make_unique<alarms::DesktopNotifier>();
+}
+
+// The log lines of fired alarms, each also as a desktop notification (where a server runs).
+void TForm1::LogFirings(const alarms::AlarmCheckStep& step) {
+    for (qsizetype i = 0; i < step.logLines.size(); ++i) {
+        log_.log->appendPlainText(step.logLines[i]);
+        notifier_->Notify(step.fired.value(i, -1), step.logLines[i]);
+    }
 }
 
 void TForm1::CategoryButtons1Categories0Items0Click(int category, int item) {
@@ -46,8 +55,11 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
     if (generation != eventsGeneration_ || shutdownDone_) return;
     const alarms::AlarmCheckStep step =
         alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present);
-    for (const QString& line : step.logLines) log_.log->appendPlainText(line);
-    if (step.sound.isEmpty()) return;
+    LogFirings(step);
+    if (step.sound.isEmpty()) {
+        CheckHourAlarms(present);
+        return;
+    }
     alarmCheckRunning_ = true;
     MediaPlayer1->Close();
     MediaPlayer1->SetFileName(step.sound);
@@ -59,6 +71,20 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
         }
         MediaPlayer1->Play();
         ContinueAlarmCheck(present, next, generation);
+    });
+}
+
+void TForm1::CheckHourAlarms(Moment present) {
+    const EventList& hours = events_.computed.empty() ? events_.events : events_.computed;
+    const alarms::AlarmCheckStep step =
+        alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_);
+    LogFirings(step);
+    if (step.sound.isEmpty()) return;
+    MediaPlayer1->Close();
+    MediaPlayer1->SetFileName(step.sound);
+    MediaPlayer1->Open([this](const alarms::OpenOutcome& o) {
+        if (o.ready) MediaPlayer1->Play();
+        if (!o.error.isEmpty()) MessageBox::Show(this, o.error);
     });
 }
 

@@ -121,6 +121,12 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
         {QStringLiteral("alarmsounds.txt"), [this] { alarms::SaveSoundTable(alarmTables_); }});
     steps.push_back(
         {QStringLiteral("alarmlist.txt"), [this] { alarms::SaveStateTable(alarmTables_); }});
+    steps.push_back(
+        {QStringLiteral("alarmoffsets.txt"), [this] { alarms::SaveOffsetTable(alarmTables_); }});
+    steps.push_back(
+        {QStringLiteral("houralarms.txt"), [this] { alarms::SaveHourStateTable(alarmTables_); }});
+    steps.push_back(
+        {QStringLiteral("hoursounds.txt"), [this] { alarms::SaveHourSoundTable(alarmTables_); }});
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);

@@ -61,6 +61,23 @@ TEST_F(AlarmFilesTest, SaveAndLoadKeepStatesAndPathsWithBlanks) {
     EXPECT_TRUE(back.IsOn(SlotOf(6, 3)));
 }
 
+TEST_F(AlarmFilesTest, LeadTimesAndHourAlarmsFollowTheSameFileRules) {
+    Write(kAlarmOffsetsFile,
+          QByteArray("-15\r\nabc\r\n721\r\n10\r\n") + QByteArray("0\r\n").repeated(24));
+    Write(kHourAlarmsFile, "0\r\n1\r\n");  // not 7 lines: kept, all off
+    AlarmTables t;
+    LoadAlarmTables(t);
+    EXPECT_EQ((std::array{t.offsets[0], t.offsets[1], t.offsets[2], t.offsets[3]}),
+              (std::array{-15, 0, 0, 10}));
+    EXPECT_FALSE(t.IsHourOn(0));
+    SaveAlarmTables(t);
+    EXPECT_EQ(Read(kHourAlarmsFile), "0\r\n1\r\n");
+    EXPECT_EQ(Read(kHourSoundsFile), QByteArray("\r\n").repeated(7));
+    t.ToggleHour(6);
+    SaveAlarmTables(t);
+    EXPECT_EQ(Read(kHourAlarmsFile), QByteArray("1\r\n").repeated(6) + "0\r\n");
+}
+
 // 28 lines: slot 0 as given, slots 10 and 27 "0", the rest "1".
 QByteArray States(const QByteArray& first, const QByteArray& eol = "\r\n") {
     QByteArray out;

@@ -73,7 +73,10 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     const QString wav = f.fileName();
 
     tables_.sounds[3] = "/old.wav";
-    page.CategoryButtons2Categories0Items0Click(0, 3);  // nothing chosen yet: clears
+    page.CategoryButtons2Categories0Items0Click(0, 3);  // nothing chosen yet: kept
+    EXPECT_EQ(tables_.sounds[3], "/old.wav");
+    page.CategoryButtons2->setCurrentItem(page.CategoryButtons2->Button(0, 3));
+    QTest::mouseClick(page.ClearSound, Qt::LeftButton);  // only the explicit clear empties it
     EXPECT_EQ(tables_.sounds[3], "");
 
     OpenFileDialog::SetNextFileNames({QString(), dir_.filePath("gone.mp3"), wav});
@@ -92,6 +95,12 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     page.CategoryButtons2Categories0Items0Click(4, 2);  // the player kept the name
     EXPECT_EQ(tables_.sounds[alarms::SlotOf(4, 2)], wav);
     EXPECT_EQ(page.CategoryButtons2->Button(4, 2)->toolTip(0), wav);
+
+    player_.failOn.clear();
+    player_.calls.clear();
+    page.CategoryButtons2->setCurrentItem(page.CategoryButtons2->Button(4, 2));
+    QTest::mouseClick(page.TestSound, Qt::LeftButton);
+    EXPECT_EQ(player_.calls, (QStringList{"close", "set " + wav, "open", "play"}));
 }
 
 TEST_F(AlarmPagesTest, PlayerStripButtonsReachThePlayer) {

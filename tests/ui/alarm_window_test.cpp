@@ -4,6 +4,7 @@
 
 #include <QDateEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -49,6 +50,29 @@ class AlarmWindowTest : public WindowTest {
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(it).center());
     }
 };
+
+// The keys toggle the selected item, a lead time and a planetary-hour alarm are set, and a
+// sound item clicked before any file was chosen keeps its sound through Exit.
+TEST_F(AlarmWindowTest, KeysLeadTimesAndHourAlarmsReachTheFiles) {
+    files::WriteLines(dir.filePath("alarmsounds.txt"), QStringList(28, "/s/bell.wav"));
+    Open();
+    ClickButton("CategoryButtons2", 0, 0);
+    auto* tree = Get<QTreeWidget>("CategoryButtons1");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(1));  // Sun Zenith
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(tree, key);  // on, off, on
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    Get<QSpinBox>("LeadTime")->setValue(-15);
+    tree->topLevelItem(7)->setExpanded(true);
+    ClickButton("CategoryButtons1", 7, 5);  // the hour of Jupiter
+    Click("Exit2");
+    EXPECT_EQ(files::ReadLines(dir.filePath("alarmsounds.txt"))->value(0), "/s/bell.wav");
+    EXPECT_EQ(files::ReadLines(dir.filePath("alarmlist.txt"))->mid(0, 2), QStringList({"1", "0"}));
+    EXPECT_EQ(files::ReadLines(dir.filePath("alarmoffsets.txt"))->mid(0, 2),
+              QStringList({"-15", "0"}));
+    EXPECT_EQ(files::ReadLines(dir.filePath("houralarms.txt")),
+              QStringList({"1", "1", "1", "1", "1", "0", "1"}));
+}
 
 TEST_F(AlarmWindowTest, SunRiseAlarmFiresInItsMinuteAndTheTablesAreSaved) {
     QFile f(dir.filePath("bell.wav"));

@@ -132,8 +132,10 @@ TEST_F(WindowTest, PagesInTabOrderWithNewsHidden) {
 
     for (const char* list : {"CategoryButtons1", "CategoryButtons2"}) {
         auto* t = Get<QTreeWidget>(list);
-        ASSERT_EQ(t->topLevelItemCount(), 7);
+        ASSERT_EQ(t->topLevelItemCount(), 8);
         EXPECT_EQ(t->topLevelItem(6)->text(0), "Saturn");
+        EXPECT_EQ(t->topLevelItem(7)->text(0), "Planetary Hours");
+        EXPECT_EQ(t->topLevelItem(7)->childCount(), 7);
         for (int b = 0; b < 7; ++b) {
             EXPECT_EQ(t->topLevelItem(b)->childCount(), 4);
             EXPECT_EQ(t->topLevelItem(b)->isExpanded(), b == 0);

@@ -3,6 +3,7 @@
 // Chicago. Fast by default; HELIODEX_SOAK=full runs 30 days (scripts/soak.sh).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <set>
@@ -14,7 +15,9 @@
 #include <QTimeZone>
 
 #include "alarms/alarm_tables.h"
+#include "cli/run.h"
 #include "core/names.h"
+#include "core/planetary_hours.h"
 #include "window_fixture.h"
 
 namespace hx::test {
@@ -63,6 +66,7 @@ class Soak : public WindowTest {
                 current.clear();
                 for (const SkyEvent& e : events.events)
                     if (e.Time != 0) current.insert({Minute(e.Time), AlarmName(e.Body, e.Kind)});
+                lists.push_back(events.events);
             }
             return r;
         };
@@ -87,6 +91,7 @@ class Soak : public WindowTest {
         QTextDocument* doc = Get<QPlainTextEdit>("log")->document();
         for (; logBlocks < doc->blockCount(); ++logBlocks) {
             const QString line = doc->findBlockByNumber(logBlocks).text();
+            logged.push_back({line, minute});
             for (int body = 0; body < kBodyCount; ++body)
                 for (int flag : AlarmEventFlags)
                     if (line.startsWith(AlarmName(body, flag) + u' '))
@@ -96,12 +101,11 @@ class Soak : public WindowTest {
 
     // The window on the real report with a site, the clock on and every alarm on, each with a
     // sound that exists; the clock at five seconds past midnight of `first`.
-    void Prepare(QDate first) {
+    void Prepare(QDate first, const QStringList& states = QStringList(alarms::kSlotCount, "0")) {
         QFile bell(dir.filePath("bell.wav"));
         ASSERT_TRUE(bell.open(QIODevice::WriteOnly));
         bell.close();
-        files::WriteLines(dir.filePath(alarms::kAlarmListFile),
-                          QStringList(alarms::kSlotCount, "0"));
+        files::WriteLines(dir.filePath(alarms::kAlarmListFile), states);
         files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile),
                           QStringList(alarms::kSlotCount, bell.fileName()));
         utc = QDateTime(first, QTime(0, 0, 5), zone).toSecsSinceEpoch();
@@ -157,7 +161,53 @@ class Soak : public WindowTest {
     std::multimap<QString, QString> current;  // the current list's alarms: minute, name
     std::set<Due> expected;
     std::map<Due, int> fired;
+    std::vector<std::pair<QString, QString>> logged;  // every log line, with its minute
+    std::vector<EventList> lists;                     // each event list as computed
 };
+
+// A day with lead times on Sun Rise (-15) and Moon Set (+10) and the hour of Jupiter on,
+// nothing else: each fires in its own minute only.
+TEST_F(Soak, LeadTimesAndTheHourOfJupiterFireInTheirMinutes) {
+    const QDate day(2024, 6, 15);
+    QStringList states(alarms::kSlotCount, "1"), offsets(alarms::kSlotCount, "0");
+    states[alarms::SlotOf(0, 0)] = states[alarms::SlotOf(1, 2)] = "0";
+    offsets[alarms::SlotOf(0, 0)] = "-15";
+    offsets[alarms::SlotOf(1, 2)] = "10";
+    files::WriteLines(dir.filePath(alarms::kAlarmOffsetsFile), offsets);
+    files::WriteLines(dir.filePath(alarms::kHourAlarmsFile), {"1", "1", "1", "1", "1", "0", "1"});
+    Prepare(day, states);
+    TickUntil(QDateTime(day.addDays(1), QTime(0, 0), zone));
+    ASSERT_FALSE(lists.empty());
+    const EventList& list = lists.back();
+    std::multiset<QString> want, got;
+    for (const SkyEvent& e : list) {
+        if (e.Body == 0 && e.Kind == kRise) want.insert("Sun Rise@" + Minute(e.Time - 15 / 1440.0));
+        if (e.Body == 1 && e.Kind == kSet) want.insert("Moon Set@" + Minute(e.Time + 10 / 1440.0));
+    }
+    int jupiterHours = 0;
+    for (const HourStart& h : PlanetaryHourStarts(list))
+        if (h.body == 5 && ToQDateTime(h.at).date() == day) {
+            want.insert("Hour of Jupiter@" + Minute(h.at));
+            ++jupiterHours;
+        }
+    // Only the day's own minutes are ticked: the list also holds the days around it.
+    std::erase_if(want, [&](const QString& w) { return !w.contains(day.toString(Qt::ISODate)); });
+    for (const auto& [line, minute] : logged)
+        if (line.startsWith("Sun ") || line.startsWith("Moon ") || line.startsWith("Hour of"))
+            got.insert(line.section(' ', 0, line.startsWith("Hour of") ? 2 : 1) + '@' + minute);
+    EXPECT_EQ(got, want);
+    EXPECT_GT(jupiterHours, 1);
+    // The command line's plan for the day lists exactly these.
+    Click("Exit2");
+    const cli::Outcome plan =
+        cli::Run({"--at", "2024-06-15 00:00", "alarms", "--dir", dir.path(), "--days", "1"}, 0);
+    std::multiset<QString> planned;
+    for (const QString& l : plan.out.split('\n', Qt::SkipEmptyParts))
+        planned.insert(l.section("  ", 1, 1) + '@' + l.section("  ", 0, 0));
+    EXPECT_EQ(planned, got) << plan.out.toStdString() << plan.err.toStdString();
+    EXPECT_TRUE(std::any_of(got.begin(), got.end(),
+                            [](const QString& g) { return g.startsWith("Moon Set@"); }));
+}
 
 TEST_F(Soak, DaysOfTicksAcrossBothDaylightChanges) {
     ASSERT_TRUE(zone.isValid());

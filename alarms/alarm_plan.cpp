@@ -1,0 +1,43 @@
+// The alarm plan from the event lists of the days ahead.
+#include "alarm_plan.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "alarm_check.h"
+#include "core/names.h"
+#include "core/planetary_hours.h"
+#include "core/sky_events.h"
+
+namespace hx::alarms {
+
+std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site,
+                                     const AlarmTables& tables) {
+    std::vector<PlannedFiring> plan;
+    for (int d = 0; d < days; ++d) {
+        const double dayStart = std::floor(from) + d;
+        const auto inDay = [&](Moment m) { return std::floor(m) == dayStart; };
+        const EventList events = ComputeSkyEvents(dayStart, site);
+        for (const SkyEvent& e : events) {
+            if (e.Time == 0) continue;
+            for (int item = 0; item < kEventCount; ++item) {
+                const int slot = SlotOf(e.Body, item);
+                if (e.Kind != AlarmEventFlags[item] || !tables.IsOn(slot)) continue;
+                const Moment at = e.Time + tables.offsets[slot] / 1440.0;
+                if (!inDay(at)) continue;
+                plan.push_back({at,
+                                QString::fromLatin1(BodyNames[e.Body]) + ' ' +
+                                    QString::fromLatin1(AlarmEventNames[item]),
+                                tables.offsets[slot], tables.sounds[slot]});
+            }
+        }
+        for (const HourStart& h : PlanetaryHourStarts(events))
+            if (h.body >= 0 && inDay(h.at) && tables.IsHourOn(h.body))
+                plan.push_back({h.at, HourAlarmName(h.body), 0, tables.hourSounds[h.body]});
+    }
+    std::stable_sort(plan.begin(), plan.end(),
+                     [](const PlannedFiring& a, const PlannedFiring& b) { return a.at < b.at; });
+    return plan;
+}
+
+}  // namespace hx::alarms
