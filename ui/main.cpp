@@ -1,12 +1,12 @@
 // Heliodex: the application, its main window, the lookup window and the event loop.
 #include <QApplication>
 
-#include "report_services.h"
 #include "settings/textfile.h"
 #include "single_instance.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "unix_signals.h"
+#include "window_services.h"
 
 int main(int argc, char** argv) {
     // Before any thread exists: a termination signal during start-up is held until the
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         instance.notifyPrimary();
         return 0;
     }
-    hx::ui::TForm1 form1(hx::ui::DefaultReportServices());  // runs the start-up sequence
+    hx::ui::TForm1 form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
                      [&form1] { form1.Restore1Click(); });
