@@ -115,7 +115,7 @@ class AlarmSoundsTest : public AlarmWindowTest {
         files::WriteLines(dir.filePath(alarms::kAlarmListFile), states);
         files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile), sounds);
         SetClockTo(At(23, 59, 0));
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
             ReportResult r = inner(q, o, opt, ev, present);
