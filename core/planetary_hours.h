@@ -13,8 +13,9 @@ struct PlanetaryHoursSection {
     QStringList lines;   // the report's lines, starting with its empty line
     bool valid = false;  // false when a sunrise or sunset bound is missing
     bool isDay = false;
-    QString currentRuler;  // seven-character name, e.g. "Saturn "
-    int rulerBody = -1;    // body number of the current ruler
+    QString currentRuler;   // seven-character name, e.g. "Saturn "
+    int rulerBody = -1;     // body number of the current ruler
+    Moment currentEnd = 0;  // when the current hour ends
 };
 
 // The line shown in place of the hours when a sunrise or sunset bound is missing.
@@ -22,11 +23,12 @@ inline constexpr const char* kNoPlanetaryHoursText =
     "No sunrise or sunset here today, so no planetary hours";
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events,
-                                     const QLocale& locale = QLocale::system());
+                                     const QLocale& locale = QLocale::system(), bool listed = true);
 // The same from the list as computed, so that a fired sunrise or sunset alarm (which zeroes
 // that event's Time in state.events) does not take the bound away.
+// listed = false leaves the lines out: only the current hour is wanted.
 PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state,
-                                     const QLocale& locale = QLocale::system());
+                                     const QLocale& locale = QLocale::system(), bool listed = true);
 
 // The last Sun rise or set before q (start, with its flag as mark) and the first after q
 // (end); 0 where none. Events without a time are never bounds.

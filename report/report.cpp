@@ -57,6 +57,21 @@ QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
 
 }  // namespace
 
+QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
+                    const QLocale& locale) {
+    QStringList tip;
+    for (const QString& l : lines)
+        if (!l.isEmpty()) {
+            tip << l;
+            break;
+        }
+    if (hours.valid)
+        tip << QStringLiteral("Hour of %1 until %2")
+                   .arg(hours.currentRuler.trimmed(),
+                        FormatDateTime(QStringLiteral("t"), hours.currentEnd, locale));
+    return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
+}
+
 ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
                          SkyEventState& events, Moment present, const QLocale& locale) {
     ReportResult r;
@@ -85,9 +100,12 @@ ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& opti
         }
     }
 
-    if (options.Checked("PlanetaryHours1")) {
+    // The hours are worked out for the tray's tooltip even when the report leaves them out.
+    const bool hours = options.Checked("PlanetaryHours1");
+    const PlanetaryHoursSection section = PlanetaryHours(q, events, locale, hours);
+    r.toolTip = TrayToolTip(r.lines, section, locale);
+    if (hours) {
         r.hoursShown = true;
-        const PlanetaryHoursSection section = PlanetaryHours(q, events, locale);
         r.lines << section.lines;
         r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
                             options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);

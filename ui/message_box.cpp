@@ -22,7 +22,7 @@ void MessageBox::Show(QWidget* parent, const QString& text) {
         S().shown << text;
         return;
     }
-    QMessageBox::information(parent, QApplication::applicationName(), text);
+    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
 }
 
 bool MessageBox::Ask(QWidget* parent, const QString& text) {
@@ -30,7 +30,7 @@ bool MessageBox::Ask(QWidget* parent, const QString& text) {
         S().shown << text;
         return S().answers.isEmpty() ? false : S().answers.takeFirst();
     }
-    return QMessageBox::question(parent, QApplication::applicationName(), text,
+    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -13,7 +13,7 @@ namespace hx::ui {
 
 class MessageBox {
   public:
-    // An error or notice with an OK button, titled with the application name.
+    // An error or notice with an OK button, titled with the display name "Heliodex".
     static void Show(QWidget* parent, const QString& text);
     // A Yes/No question with the question icon; true for Yes.
     static bool Ask(QWidget* parent, const QString& text);

@@ -23,6 +23,7 @@
 #include "day_spinner.h"
 #include "icons.h"
 #include "report/clock.h"
+#include "tray_area.h"
 
 namespace hx::ui {
 
@@ -158,7 +159,21 @@ void TForm1::BuildStatusBar() {
     }
     statusPanels_[0]->setFixedWidth(widths[0]);
     statusBar()->addWidget(statusPanels_[0]);
-    statusBar()->addWidget(statusPanels_[1], 1);
+    statusBar()->addWidget(statusPanels_[1]);
+    // Messages get a panel of their own, so the time and the site stay in sight.
+    statusMessage_ = new QLabel;
+    statusMessage_->setObjectName("StatusBar1Message");
+    statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(statusMessage_, 1);
+    statusMessageTimer_ = new QTimer(this);
+    statusMessageTimer_->setSingleShot(true);
+    connect(statusMessageTimer_, &QTimer::timeout, statusMessage_, &QLabel::clear);
+}
+
+void TForm1::ShowStatusMessage(const QString& text, int ms) {
+    statusMessage_->setText(text);
+    statusMessage_->setToolTip(text);  // the whole text where the panel is too narrow
+    statusMessageTimer_->start(ms);
 }
 
 void TForm1::BuildTimersAndTray() {
@@ -171,17 +186,21 @@ void TForm1::BuildTimersAndTray() {
     Timer2->setInterval(3600000);
     connect(Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
     caretBlink_ = new CaretBlinkTimeout(10000, this);
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
-        TrayIcon1->setObjectName("TrayIcon1");
-        TrayIcon1->setToolTip("Heliodex");
-        TrayIcon1->setContextMenu(menus_.PopupMenu1);
-        connect(TrayIcon1, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason why) {
-                    if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
-                });
-        TrayIcon1->show();
-    }
+    // The icon exists from the start and is shown once the desktop has a notification area,
+    // which a panel started after the program provides later.
+    TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
+    TrayIcon1->setObjectName("TrayIcon1");
+    TrayIcon1->setToolTip("Heliodex");
+    TrayIcon1->setContextMenu(menus_.PopupMenu1);
+    connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
+            });
+    auto* area = new TrayArea(this);
+    connect(area, &TrayArea::Changed, this, [this](bool available) {
+        if (available) TrayIcon1->show();
+    });
+    if (area->Available()) TrayIcon1->show();
 }
 
 QString TForm1::StatusText(int panel) const {

@@ -44,6 +44,7 @@ namespace hx::ui {
 
 class CaretBlinkTimeout;
 class DaySpinner;
+struct WindowPlace;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -63,6 +64,8 @@ class TForm1 : public QMainWindow {
     const QString& TrayText() const { return trayText_; }
     const TrayChoice& TrayIconChoice() const { return trayChoice_; }
     QString StatusText(int panel) const;
+    // A message in the status bar's message panel for ms milliseconds.
+    void ShowStatusMessage(const QString& text, int ms);
     QAction* Action(const QString& name) const { return menus_.byName.value(name); }
 
     // Handlers, named after the component and event they serve.
@@ -86,6 +89,7 @@ class TForm1 : public QMainWindow {
     void BitBtn1Click();
     void FormCloseQuery(bool& canClose);
     void DatetoClipboard1Click();
+    void Copy1Click();  // Edit -> Copy: the report view's selection, or the whole report
     void Restore1Click();
     void TrayIcon1Click();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
@@ -138,7 +142,11 @@ class TForm1 : public QMainWindow {
     Moment PickerMoment() const;
     SiteFields CurrentSiteFields() const;
 
-    void RestoreSettings();    // start-up step 2: heliodex.ini into menus, fields and boxes
+    void RestoreSettings();     // start-up step 2: heliodex.ini into menus, fields and boxes
+    void RestoreWindowPlace();  // with step 2: the "Window" section's geometry and page
+    void SelectStartPage();     // step 6: the saved page, else Main
+    WindowPlace CurrentWindowPlace() const;
+    QString savedPage_;
     void StartVersionCheck();  // step 3: background load of the version file
     void DownloadNewsFeed();   // with step 3: the feed into oto-usgl.xml, then its import
     QString MakerSite() const;
@@ -195,11 +203,13 @@ class TForm1 : public QMainWindow {
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
+    QLabel* statusMessage_ = nullptr;
+    QTimer* statusMessageTimer_ = nullptr;
     MenuActions menus_;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
-    QSystemTrayIcon* TrayIcon1 = nullptr;      // only where the desktop has a notification area
+    QSystemTrayIcon* TrayIcon1 = nullptr;      // shown while the desktop has a notification area
 
     // --- Tray, clipboard and closing (tform1_tray.cpp) ---
   public:

@@ -45,6 +45,7 @@ void TForm1::FormCreate() {
         [this] { exitRequested_ = false; },
         [this] {
             RestoreSettings();
+            RestoreWindowPlace();
             LoadServiceAddresses();
         },
         [this] {
@@ -55,7 +56,7 @@ void TForm1::FormCreate() {
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] { LoadRecentLocations(); },
-        [this] { PageControl1->setCurrentWidget(main_.page); },
+        [this] { SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
         [this] {
             events_ = SkyEventState{};
@@ -220,9 +221,8 @@ void TForm1::OptionClicked(const QString& item) {
     SyncMenu();
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
-    // The icon shows the balloon text it holds: TrayText since the last tray click, or the
-    // closing hint since the last close request.
-    if (c.showBalloon) ShowBalloon(balloonText_);
+    // The balloon shows the report just built, never an older text.
+    if (c.showBalloon) ShowBalloon(trayText_);
 }
 
 void TForm1::Long2Click(const QString& item) {
@@ -339,25 +339,23 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 }  // namespace
 
 void TForm1::ApplyReport(const ReportResult& r) {
-    // Events computed for the day are logged even when td.txt cannot be written.
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
-    if (const std::optional<QString> error = services_.writeHeader(r.headerLines)) {
-        main_.outfld->clear();
-        MessageBox::Show(this, *error);
-        return;
-    }
+    // A td.txt that cannot be written costs only the file: the report is shown everywhere
+    // and the failure said once (until a write succeeds again), after the report is up.
+    const std::optional<QString> headerError = services_.writeHeader(r.headerLines);
     ShowLines(main_.outfld, r.lines);
     main_.outfld->moveCursor(QTextCursor::Start);
     main_.outfld->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
+    TrayIcon1->setToolTip(r.toolTip);
     Image1->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;
-        if (TrayIcon1)
-            TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
-                                   ? PlanetIcon(r.tray.index)
-                                   : MoonIcon(r.tray.index, r.tray.mirrored));
+        TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
+                               ? PlanetIcon(r.tray.index)
+                               : MoonIcon(r.tray.index, r.tray.mirrored));
     }
+    if (headerError) MessageBox::Show(this, *headerError);
 }
 
 }  // namespace hx::ui

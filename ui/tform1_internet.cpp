@@ -79,15 +79,15 @@ void TForm1::DownloadNewsFeed() {
     try {
         internet_.download(url, QString::fromLatin1(net::otousgl::kFeedFile));
     } catch (const Error& e) {
-        AppendLines(news_.RichEdit2,
-                    {QStringLiteral("The news feed could not be read: %1").arg(e.message())});
+        ShowFeedLines(news_.RichEdit2,
+                      {QStringLiteral("The news feed could not be read: %1").arg(e.message())});
         return;
     }
     DownLoadURL3AfterDownload();
 }
 
 void TForm1::DownLoadURL3AfterDownload() {
-    AppendLines(news_.RichEdit2, net::otousgl::ImportNewsFeed().lines);
+    ShowFeedLines(news_.RichEdit2, net::otousgl::ImportNewsFeed().lines);
 }
 
 }  // namespace hx::ui

@@ -113,7 +113,7 @@ void TForm1::LookupClick(bool userStarted) {
                                 ToQDateTime(PickerMoment()).date(), source, &answer);
     } catch (const UnknownPlaceError& e) {
         if (userStarted) throw;
-        statusBar()->showMessage(e.message(), 60000);  // a timed lookup shows no box
+        ShowStatusMessage(e.message(), 60000);  // a timed lookup shows no box
         return;
     }
     DownLoadURL2AfterDownload(outcome, answer);

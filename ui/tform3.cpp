@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include "net/maker_site.h"
 #include "ui/click_label.h"
@@ -14,7 +16,7 @@
 namespace hx::ui {
 
 namespace {
-constexpr int kWidth = 329, kHeight = 190, kLinkHeight = 17;
+constexpr int kWidth = 329;  // the design width; wider when the text needs it
 }
 
 QStringList TForm3::Lines() {
@@ -36,11 +38,9 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
     setWindowTitle(QStringLiteral("About Heliodex"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, kWidth, kHeight);
     Panel1->setAutoFillBackground(true);
     QPalette pp = Panel1->palette();
     pp.setColor(QPalette::Window, pp.color(QPalette::Inactive, QPalette::Highlight).lighter(160));
@@ -48,7 +48,6 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
 
     Memo1 = new QTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(0, 0, kWidth, kHeight - kLinkHeight);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,14 +67,11 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
 
     Button1 = new QPushButton(QStringLiteral("Close"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry((kWidth - 75) / 2, kHeight - kLinkHeight - 33, 75, 25);
     Button1->setDefault(true);
-    Button1->raise();
     connect(Button1, &QPushButton::clicked, this, &TForm3::Memo1Click);
 
     StaticText1 = new ClickLabel(Panel1);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setGeometry(0, kHeight - kLinkHeight, kWidth, kLinkHeight);
     StaticText1->setAlignment(Qt::AlignCenter);
     StaticText1->setText(QStringLiteral("Visit the Heliodex home page"));
     if (homePage_.isEmpty()) {
@@ -86,6 +82,23 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
         StaticText1->setToolTip(homePage_.toString());
     }
     connect(StaticText1, &ClickLabel::clicked, this, &TForm3::StaticText1Click);
+
+    // The box takes the size of its contents, whatever the fonts and the scale: the text
+    // whole, the button under it, the link along the bottom.
+    QTextDocument* doc = Memo1->document();
+    doc->setTextWidth(-1);
+    const QSize text = doc->size().toSize() + QSize(1, 1);
+    Memo1->setFixedSize(qMax(kWidth, text.width()), text.height());
+    auto* column = new QVBoxLayout(Panel1);
+    column->setContentsMargins(0, 0, 0, 2);
+    column->setSpacing(4);
+    column->addWidget(Memo1);
+    column->addWidget(Button1, 0, Qt::AlignHCenter);
+    column->addWidget(StaticText1);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(Panel1);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {

@@ -1,0 +1,143 @@
+// The window as a desktop citizen: its place and page kept, the autostart entry, the status
+// bar's message panel and the About box's size.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "ui/autostart.h"
+#include "ui/tform3.h"
+#include "ui/window_place.h"
+#include "window_fixture.h"
+
+namespace hx::test {
+namespace {
+
+class DesktopTest : public WindowTest {};
+
+TEST_F(DesktopTest, GeometryAndPageComeBackAfterARestart) {
+    Open();
+    EnterMinneapolis();
+    Get<QPushButton>("Button4")->click();
+    form->show();
+    const QRect placed(10, 20, 780, 560);  // within the 800 x 600 offscreen screen
+    form->setGeometry(placed);
+    Get<QTabWidget>("PageControl1")->setCurrentWidget(Get<QWidget>("TabSheet8"));
+    Click("Exit2");
+    form.reset();
+    Open();
+    EXPECT_EQ(form->geometry(), placed);
+    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet8");
+    // A section that cannot be read leaves the design size and the Main page.
+    const QString broken[] = {"Left=x\r\nTop=0\r\nWidth=640\r\nHeight=470\r\nPage=TabSheet8",
+                              "Left=0\r\nTop=0\r\nWidth=3\r\nHeight=470\r\nPage=Nowhere"};
+    for (const QString& section : broken) {
+        form.reset();
+        TExtIniF ini(dir.filePath("heliodex.ini"));
+        ini.Modify([&](IniDocument& doc) {
+            for (const QString& line : section.split("\r\n"))
+                doc.Set("Window", line.section('=', 0, 0), line.section('=', 1));
+        });
+        Open();
+        EXPECT_EQ(form->size(), QSize(715, 510)) << section.toStdString();
+        EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    }
+}
+
+TEST(WindowPlace, ASavedPlaceIsFittedToTheScreens) {
+    const QList<QRect> screens = {QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 600)};
+    const struct {
+        QRect saved, placed;
+    } rows[] = {
+        {{100, 80, 715, 510}, {100, 80, 715, 510}},     // on the first screen
+        {{1100, 50, 715, 510}, {1100, 50, 715, 510}},   // on the second
+        {{3000, 2000, 715, 510}, {0, 0, 715, 510}},     // a screen since unplugged
+        {{1030, 10, 1200, 900}, {1030, 10, 800, 600}},  // larger than its screen
+    };
+    for (const auto& row : rows) EXPECT_EQ(ui::PlaceOnScreens(row.saved, screens), row.placed);
+}
+
+// The entry is valid for desktop-file-validate whatever the path holds, and goes again.
+TEST(Autostart, EntryWrittenValidAndRemoved) {
+    QTemporaryDir config;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString entry = config.filePath("autostart/heliodex.desktop");
+    ASSERT_EQ(ui::AutostartEntryPath(), entry);
+    const struct {
+        QString executable, exec;
+    } rows[] = {
+        {"/usr/bin/heliodex", "Exec=\"/usr/bin/heliodex\""},
+        {"/home/a b/100% \"$x\"/he`l\\io",
+         "Exec=\"/home/a b/100%% \\\\\"\\\\$x\\\\\"/he\\\\`l\\\\\\\\io\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.executable.toStdString());
+        EXPECT_FALSE(ui::AutostartEnabled());
+        ui::SetAutostart(true, row.executable);
+        EXPECT_TRUE(ui::AutostartEnabled());
+        QFile f(entry);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(QString::fromUtf8(f.readAll()).split('\n').contains(row.exec));
+        QProcess validate;
+        validate.start("desktop-file-validate", {entry});
+        ASSERT_TRUE(validate.waitForFinished(10000));
+        EXPECT_EQ(validate.exitCode(), 0);
+        EXPECT_EQ(validate.readAll(), "");
+        ui::SetAutostart(false, row.executable);
+        EXPECT_FALSE(QFile::exists(entry));
+    }
+    EXPECT_THROW(ui::SetAutostart(true, "/a\nb"), Error);
+    EXPECT_FALSE(QFile::exists(entry));
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+// A status message has a panel of its own: the time and the site stay where they are.
+TEST_F(DesktopTest, StatusMessagesKeepClearOfTheTimeAndSitePanels) {
+    Open();  // the start-up weather lookup finds no place "55413" and says so
+    form->show();
+    auto* message = Get<QLabel>("StatusBar1Message");
+    EXPECT_TRUE(message->text().startsWith("No place named")) << message->text().toStdString();
+    for (const char* name : {"StatusBar1Panel0", "StatusBar1Panel1"}) {
+        auto* panel = Get<QLabel>(name);
+        EXPECT_TRUE(panel->isVisible()) << name;
+        EXPECT_FALSE(panel->geometry().intersects(message->geometry())) << name;
+    }
+}
+
+// The About box fits its text, button and link at any font, none over another.
+TEST(AboutBox, SizedToItsContents) {
+    const QFont oldFont = QApplication::font();
+    for (int pixels : {9, 13, 24, 40}) {
+        SCOPED_TRACE(pixels);
+        QFont f = oldFont;
+        f.setPixelSize(pixels);
+        QApplication::setFont(f);
+        ui::TForm3 box(QString(), [](const QUrl&) {});
+        box.show();
+        auto* memo = box.findChild<QTextEdit*>("Memo1");
+        auto* close = box.findChild<QPushButton*>("Button1");
+        auto* link = box.findChild<QLabel*>("StaticText1");
+        EXPECT_LE(memo->document()->size().height(), memo->viewport()->height());
+        EXPECT_LE(memo->document()->idealWidth(), memo->viewport()->width());
+        const auto inBox = [&](QWidget* w) { return QRect(w->mapTo(&box, QPoint()), w->size()); };
+        EXPECT_GE(inBox(close).top(), inBox(memo).bottom());
+        EXPECT_GE(inBox(link).top(), inBox(close).bottom());
+        EXPECT_GE(close->width(), close->sizeHint().width());
+        EXPECT_GE(link->height(), link->sizeHint().height());
+        EXPECT_TRUE(box.rect().contains(inBox(link)));
+        EXPECT_GE(box.width(), 130);
+    }
+    QApplication::setFont(oldFont);
+}
+
+}  // namespace
+}  // namespace hx::test
