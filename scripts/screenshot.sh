@@ -42,7 +42,8 @@ start_copy() {  # dir, extra environment...
   shift
   mkdir -p "$dir"
   cp "$build_dir/ui/heliodex" "$dir/"
-  (cd "$dir" && exec env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$@" ./heliodex) &
+  (cd "$dir" && exec env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 \
+    "$@" ./heliodex 2>/dev/null) &
   pids+=($!)
 }
 
@@ -101,10 +102,10 @@ icon_x=$((X + WIDTH - 13))
 icon_y=$((Y + HEIGHT / 2))
 xdotool mousemove "$icon_x" "$icon_y"
 sleep 2.5
-import -window root -crop 560x120+464+0 "$work/tooltip.png"
+import -window root -crop 824x110+200+0 "$work/tooltip.png"
 xdotool click 3
 sleep 1
-import -window root -crop 560x220+464+0 "$work/menu.png"
+import -window root -crop 824x200+200+0 "$work/menu.png"
 xdotool key Escape
 montage "$work/tooltip.png" "$work/menu.png" -tile 1x -geometry +0+4 docs/tray.png
 

@@ -4,11 +4,14 @@
 #include <QEvent>
 #include <QFrame>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <memory>
 
 #include "net/maker_site.h"
 #include "ui/click_label.h"
@@ -85,10 +88,7 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
 
     // The box takes the size of its contents, whatever the fonts and the scale: the text
     // whole, the button under it, the link along the bottom.
-    QTextDocument* doc = Memo1->document();
-    doc->setTextWidth(-1);
-    const QSize text = doc->size().toSize() + QSize(1, 1);
-    Memo1->setFixedSize(qMax(kWidth, text.width()), text.height());
+    FitText();
     auto* column = new QVBoxLayout(Panel1);
     column->setContentsMargins(0, 0, 0, 2);
     column->setSpacing(4);
@@ -99,6 +99,21 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(Panel1);
     whole->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm3::FitText() {
+    // Measured on a copy of the text: the view's own document follows the view's width.
+    const std::unique_ptr<QTextDocument> doc(Memo1->document()->clone());
+    doc->setDefaultFont(Memo1->font());
+    doc->setTextWidth(-1);
+    const int width = qMax(kWidth, qCeil(doc->idealWidth()) + 2);
+    doc->setTextWidth(width);
+    Memo1->setFixedSize(width, qCeil(doc->size().height()) + 2);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    FitText();  // again with the fonts of the screen the box is shown on
+    QDialog::showEvent(event);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {

@@ -127,6 +127,7 @@ TEST(AboutBox, SizedToItsContents) {
         auto* close = box.findChild<QPushButton*>("Button1");
         auto* link = box.findChild<QLabel*>("StaticText1");
         EXPECT_LE(memo->document()->size().height(), memo->viewport()->height());
+        EXPECT_LE(memo->viewport()->height(), memo->document()->size().height() + 8);
         EXPECT_LE(memo->document()->idealWidth(), memo->viewport()->width());
         const auto inBox = [&](QWidget* w) { return QRect(w->mapTo(&box, QPoint()), w->size()); };
         EXPECT_GE(inBox(close).top(), inBox(memo).bottom());
