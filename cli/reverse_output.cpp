@@ -28,8 +28,9 @@ QString SiteIso(double jdUt, const lookup::SiteClock& clock) {
 
 QString ReverseJson(const lookup::Result& result, const lookup::SiteClock& clock) {
     QJsonObject o;
+    o["command"] = "reverse";
     o["lines"] = QJsonArray::fromStringList(result.lines);
-    if (!result.error.isEmpty()) o["error"] = result.error;
+    o["error"] = result.error.isEmpty() ? QJsonValue() : QJsonValue(result.error);
     auto moment = [&](const char* key, const std::optional<double>& jd) {
         if (jd) o[QLatin1String(key)] = SiteIso(*jd, clock);
     };
