@@ -90,6 +90,8 @@ class TForm1 : public QMainWindow {
     void FormCloseQuery(bool& canClose);
     void DatetoClipboard1Click();
     void Copy1Click();  // Edit -> Copy: the report view's selection, or the whole report
+    // Options -> "Start with the Desktop": adds or removes the autostart entry.
+    void StartwiththeDesktop1Click();
     void Restore1Click();
     void TrayIcon1Click();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
@@ -142,9 +144,10 @@ class TForm1 : public QMainWindow {
     Moment PickerMoment() const;
     SiteFields CurrentSiteFields() const;
 
-    void RestoreSettings();     // start-up step 2: heliodex.ini into menus, fields and boxes
-    void RestoreWindowPlace();  // with step 2: the "Window" section's geometry and page
-    void SelectStartPage();     // step 6: the saved page, else Main
+    void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
+    void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
+    void SelectStartPage();       // step 6: the saved page, else Main
+    void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
     WindowPlace CurrentWindowPlace() const;
     QString savedPage_;
     void StartVersionCheck();  // step 3: background load of the version file

@@ -115,6 +115,7 @@ void TForm1::OnMenuClick(const QString& name) {
         [](TForm1& f, const QString&) { f.Restore1Click(); },
         [](TForm1& f, const QString&) { f.LookupThelemicDatereverse1Click(); },
         [](TForm1& f, const QString&) { f.About1Click(); },
+        [](TForm1& f, const QString&) { f.Copy1Click(); },
     };
     const int i = OptionsModel::IndexOf(name);
     if (i < 0) return;

@@ -1,8 +1,12 @@
 // TForm1's place on the desktop: its geometry and page kept from one run to the next.
+#include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
 
+#include "autostart.h"
 #include "tform1.h"
 #include "window_place.h"
 
@@ -34,6 +38,25 @@ WindowPlace TForm1::CurrentWindowPlace() const {
     p.maximized = windowState() & Qt::WindowMaximized;
     p.page = PageControl1->currentWidget()->objectName();
     return p;
+}
+
+void TForm1::BuildDesktopCommands() {
+    QAction* item = menus_.StartwiththeDesktop1;
+    if (!item) return;
+    item->setChecked(AutostartEnabled());
+    // The mark says whether the entry is there each time the menu opens.
+    connect(menus_.byName.value(QStringLiteral("Options1"))->menu(), &QMenu::aboutToShow, item,
+            [item] { item->setChecked(AutostartEnabled()); });
+    connect(item, &QAction::triggered, this,
+            [this] { Guarded([this] { StartwiththeDesktop1Click(); }); });
+}
+
+void TForm1::StartwiththeDesktop1Click() {
+    QAction* item = menus_.StartwiththeDesktop1;
+    const bool wanted = !AutostartEnabled();
+    item->setChecked(AutostartEnabled());  // until the entry is written or removed
+    SetAutostart(wanted, QCoreApplication::applicationFilePath());
+    item->setChecked(AutostartEnabled());
 }
 
 }  // namespace hx::ui

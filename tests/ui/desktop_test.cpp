@@ -1,13 +1,19 @@
 // The window as a desktop citizen: its place and page kept, the autostart entry, the status
 // bar's message panel and the About box's size.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyleOptionMenuItem>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "ui/autostart.h"
@@ -94,6 +100,105 @@ TEST(Autostart, EntryWrittenValidAndRemoved) {
     }
     EXPECT_THROW(ui::SetAutostart(true, "/a\nb"), Error);
     EXPECT_FALSE(QFile::exists(entry));
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+// Radio groups draw radio marks, other checkable items check boxes, as the menu paints them.
+class MarkRecorder : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
+            if (element == CE_MenuItem && !item->text.isEmpty())
+                marks[item->text.section('\t', 0, 0)] = item->checkType;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QMap<QString, QStyleOptionMenuItem::CheckType> marks;
+};
+
+TEST_F(DesktopTest, RadioGroupsShowRadioMarks) {
+    Open();
+    using T = QStyleOptionMenuItem::CheckType;
+    const struct {
+        const char* submenu;
+        const char* item;
+        T mark;
+    } rows[] = {{"Date1", "&Long", T::Exclusive},
+                {"Lines1", "&3", T::Exclusive},
+                {"Year1", "i&v 10", T::Exclusive},
+                {"Year1", "&No space", T::NonExclusive},
+                {"Extras1", "&Solar events", T::NonExclusive},
+                {"askbar1", "Moon Phase", T::Exclusive}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.item);
+        QMenu* menu = form->Action(row.submenu)->menu();
+        ASSERT_NE(menu, nullptr);
+        MarkRecorder style;
+        menu->setStyle(&style);
+        menu->grab();
+        ASSERT_TRUE(style.marks.contains(row.item)) << style.marks.keys().join(", ").toStdString();
+        EXPECT_EQ(style.marks[row.item], row.mark);
+        menu->setStyle(nullptr);
+    }
+    // Clicking a radio item moves the mark within its group only.
+    Click("N31");
+    EXPECT_TRUE(form->Action("N31")->isChecked());
+    EXPECT_FALSE(form->Action("N11")->isChecked());
+    EXPECT_TRUE(form->Action("Long1")->isChecked());
+}
+
+TEST_F(DesktopTest, CopyTakesTheSelectionOrTheWholeReportWithLineFeeds) {
+    Open();
+    EnterMinneapolis();
+    calls->result.lines = {"An V x Sol 24 Gemini", "", "Impending Solar Events", "Sun Set"};
+    Click("Now1");
+    auto* view = Get<QPlainTextEdit>("outfld");
+    const struct {
+        int from, to;
+        const char* copied;
+    } rows[] = {{0, 0, "An V x Sol 24 Gemini\n\nImpending Solar Events\nSun Set"},
+                {3, 31, "V x Sol 24 Gemini\n\nImpending"},
+                {22, 26, "Impe"}};
+    for (const auto& row : rows) {
+        QTextCursor c(view->document());
+        c.setPosition(row.from);
+        c.setPosition(row.to, QTextCursor::KeepAnchor);
+        view->setTextCursor(c);
+        Click("Copy1");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.copied) << row.from;
+    }
+    // Date to Clipboard from the Edit menu: td.txt's lines.
+    form = std::make_unique<ui::TForm1>(RealServices());
+    EnterMinneapolis();
+    QGuiApplication::clipboard()->clear();
+    Click("DatetoClipboard2");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("An "));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("\n"));
+}
+
+TEST_F(DesktopTest, StartWithTheDesktopAddsAndRemovesTheEntry) {
+    QTemporaryDir config;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    Open();
+    auto* item = Get<QAction>("StartwiththeDesktop1");
+    EXPECT_FALSE(item->isChecked());
+    Click("StartwiththeDesktop1");
+    EXPECT_TRUE(item->isChecked());
+    QFile entry(config.filePath("autostart/heliodex.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains(
+        "Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
+    entry.close();
+    form.reset();
+    Open();  // the mark shows the entry that is there
+    EXPECT_TRUE(Get<QAction>("StartwiththeDesktop1")->isChecked());
+    Click("StartwiththeDesktop1");
+    EXPECT_FALSE(Get<QAction>("StartwiththeDesktop1")->isChecked());
+    EXPECT_FALSE(entry.exists());
     if (oldConfig.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else
