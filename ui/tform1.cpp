@@ -42,6 +42,7 @@ TForm1::TForm1(ReportServices services, InternetServices internet, QWidget* pare
     column->addWidget(PageControl1, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
+    AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();

@@ -72,6 +72,11 @@ TEST(CliArgs, OptionsStandEitherSideOfTheCommand) {
         EXPECT_EQ(o.status, 0) << args << o.err.toStdString();
         EXPECT_EQ(o.out, line) << args;
     }
+    EXPECT_EQ(cli::Run({"thelemic", "--at", "2024-06-15 15:45", "--lat", "44.98", "--lon", "-93.27",
+                        "--tz", "-6", "--dst", "1"},
+                       kNow)
+                  .out,
+              line);
 }
 
 TEST(CliArgs, HelpAndVersion) {
