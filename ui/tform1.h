@@ -165,6 +165,7 @@ class TForm1 : public QMainWindow {
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
+    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
     void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
 
     ReportServices services_;
@@ -203,7 +204,8 @@ class TForm1 : public QMainWindow {
     LogPage log_;
     alarms::AlarmTables alarmTables_;
     std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
-    bool checkingAlarms_ = false;
+    bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
+    quint64 eventsGeneration_ = 0;                        // counts replacements of events_.events
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

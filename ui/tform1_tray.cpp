@@ -129,9 +129,11 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
 void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
+    if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
         MessageBox::Show(this, *failed);
     events_ = SkyEventState{};  // the event list goes with the window
+    ++eventsGeneration_;
 }
 
 }  // namespace hx::ui
