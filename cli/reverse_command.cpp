@@ -3,12 +3,9 @@
 
 #include <cmath>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include <string_view>
 
+#include "cli/reverse_output.h"
 #include "core/names.h"
 
 namespace hx::cli {
@@ -75,17 +72,10 @@ Outcome Reverse(const Request& r, const Context& c) {
     const auto parsed = ParseReverse(r);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
-    const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), c.observer.TimeZone);
-    QString out;
-    if (r.format == Format::Json) {
-        QJsonObject o;
-        o["command"] = "reverse";
-        o["lines"] = QJsonArray::fromStringList(res.lines);
-        o["error"] = res.error.isEmpty() ? QJsonValue() : QJsonValue(res.error);
-        out = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-    } else {
-        for (const QString& line : res.lines) out += line + '\n';
-    }
+    lookup::SiteClock clock;
+    clock.timeZone = c.observer.TimeZone;
+    const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
+    const QString out = r.format == Format::Json ? ReverseJson(res, clock) : ReverseText(res);
     if (!res.error.isEmpty()) return {2, out, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
     return {0, out, {}};
 }
