@@ -22,7 +22,10 @@ void MessageBox::Show(QWidget* parent, const QString& text) {
         S().shown << text;
         return;
     }
-    QMessageBox::information(parent, QApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);  // texts carry file names, URLs and service answers
+    box.exec();
 }
 
 bool MessageBox::Ask(QWidget* parent, const QString& text) {
@@ -30,8 +33,10 @@ bool MessageBox::Ask(QWidget* parent, const QString& text) {
         S().shown << text;
         return S().answers.isEmpty() ? false : S().answers.takeFirst();
     }
-    return QMessageBox::question(parent, QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBox::SetScripted(bool scripted) {

@@ -21,6 +21,8 @@ class QWidget;
 
 namespace hx::ui {
 
+class ClosedBrowser;
+
 // TabSheet1 "Main": the report view.
 struct MainPage {
     QWidget* page = nullptr;
@@ -40,7 +42,7 @@ struct LookupPage {
     QLabel* recentLabel = nullptr;
     QListWidget* recent = nullptr;
     QToolButton* clear = nullptr;
-    QTextBrowser* browser = nullptr;
+    ClosedBrowser* browser = nullptr;  // shows answers, loads nothing they name
 };
 struct LookupNames {
     const char* page;
@@ -95,7 +97,8 @@ LogPage BuildLogPage();
 
 // TabSheet8 "Alarms" and TabSheet9 "Sounds": see alarm_pages.h.
 
-// A label with the given object name and text, optionally bold.
+// A label with the given object name and text, optionally bold; it shows its text as plain
+// text, whatever a lookup puts there.
 QLabel* NamedLabel(const char* name, const QString& text, bool bold = false);
 
 }  // namespace hx::ui

@@ -152,6 +152,7 @@ void TForm1::BuildStatusBar() {
     const int widths[2] = {80, 50};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel;
+        statusPanels_[i]->setTextFormat(Qt::PlainText);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusPanels_[i]->setMinimumWidth(widths[i]);
