@@ -7,7 +7,7 @@
 
 namespace hx {
 
-// Downloads into locale.xml (current directory), loads it and completes; raises hx::Error
+// Downloads into locale.xml (program directory), loads it and completes; raises hx::Error
 // for a failed download or a document that is refused. `answer` receives the document text.
 WeatherOutcome RunWeatherLookup(net::Downloader& downloader, const QString& url,
                                 const QString& query, QByteArray* answer = nullptr);

@@ -10,6 +10,7 @@
 #include "net/services.h"
 #include "net/version_check.h"
 #include "settings/services.h"
+#include "settings/textfile.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "ui/news_page.h"
@@ -17,6 +18,12 @@
 #include "ui/tokbottomdlg.h"
 
 namespace hx::ui {
+
+namespace {
+QString FeedFile() {
+    return files::ProgramFile(QString::fromLatin1(net::otousgl::kFeedFile));
+}
+}  // namespace
 
 QString TForm1::MakerSite() const {
     return addresses_.makerSite;
@@ -77,7 +84,7 @@ void TForm1::DownloadNewsFeed() {
     const QString url = net::BaseAddress(NewsFeed());
     if (url.isEmpty() || !internet_.download) return;
     try {
-        internet_.download(url, QString::fromLatin1(net::otousgl::kFeedFile));
+        internet_.download(url, FeedFile());
     } catch (const Error& e) {
         AppendLines(news_.RichEdit2,
                     {QStringLiteral("The news feed could not be read: %1").arg(e.message())});
@@ -87,7 +94,7 @@ void TForm1::DownloadNewsFeed() {
 }
 
 void TForm1::DownLoadURL3AfterDownload() {
-    AppendLines(news_.RichEdit2, net::otousgl::ImportNewsFeed().lines);
+    AppendLines(news_.RichEdit2, net::otousgl::ImportNewsFeed(FeedFile()).lines);
 }
 
 }  // namespace hx::ui

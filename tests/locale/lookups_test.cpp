@@ -8,6 +8,7 @@
 #include "locale/lookups.h"
 #include "net/gate.h"
 #include "net/services.h"
+#include "settings/textfile.h"
 #include "support/http_server.h"
 
 using namespace hx;
@@ -21,18 +22,16 @@ const QByteArray kForexml =
     "temp.F=\"70\" pressure.mb=\"1013\"/><almanac sunrise=\"7:01 AM\" sunset=\"4:32 PM\"/>"
     "</forexml>";
 
-// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+// Runs with a temporary program directory, where the lookups put locale.xml and locale.html.
 class Lookups : public ::testing::Test {
   protected:
     void SetUp() override {
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        files::SetProgramDirectory(dir_.path());
         weather_ = server_.BaseUrl();
         gazetteer_ = server_.BaseUrl() + "/";
     }
-    void TearDown() override { QDir::setCurrent(old_); }
+    void TearDown() override { files::SetProgramDirectory({}); }
 
-    QString old_;
     QTemporaryDir dir_;
     test::HttpServer server_;
     QString weather_, gazetteer_;  // the service addresses

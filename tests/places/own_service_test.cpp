@@ -8,6 +8,7 @@
 #include "locale/own_service.h"
 #include "locale/place_documents.h"
 #include "net/download.h"
+#include "settings/textfile.h"
 
 using namespace hx;
 
@@ -31,15 +32,11 @@ places::WeatherValues SomeWeather() {
     return v;
 }
 
-// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+// Runs with a temporary program directory, where the lookups put locale.xml and locale.html.
 class OwnService : public ::testing::Test {
   protected:
-    void SetUp() override {
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-    }
-    void TearDown() override { QDir::setCurrent(old_); }
-    QString old_;
+    void SetUp() override { files::SetProgramDirectory(dir_.path()); }
+    void TearDown() override { files::SetProgramDirectory({}); }
     QTemporaryDir dir_;
 };
 
