@@ -51,6 +51,7 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
     }
     if (const QString also = places::AlsoFoundLine(search.others); !also.isEmpty())
         outcome.report << also;
+    outcome.resultPage = places::ResultPage(place, reportDate, outcome.report);
     return outcome;
 }
 
@@ -60,7 +61,11 @@ GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer) {
     Known(search, query, QStringLiteral("gazetteer"));
     const QString page = ReadGazetteerPage(GazetteerPageFile());
     if (answer) *answer = page;
-    return CompleteGazetteerLookup(page, query);
+    GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);
+    const QString also = places::AlsoFoundLine(search.others);
+    outcome.resultPage = places::ResultPage(*search.place, QDate(),
+                                            also.isEmpty() ? QStringList() : QStringList{also});
+    return outcome;
 }
 
 WeatherOutcome WeatherLookup(const QString& weatherService, net::Downloader& downloader,

@@ -6,11 +6,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
+#include "closed_browser.h"
 #include "locale/lookups.h"
 #include "locale/own_service.h"
 #include "message_box.h"
@@ -46,10 +46,11 @@ void ShowEntries(QListWidget* box, const RecentList& list) {
 }  // namespace
 
 void TForm1::ConnectLookups() {
-    for (QTextBrowser* view : {lookUp_.browser, alternate_.browser}) {
-        view->setOpenLinks(false);
-        view->setOpenExternalLinks(true);
-    }
+    // A click on an http or https link in an answer opens the user's browser, nothing else.
+    for (ClosedBrowser* view : {lookUp_.browser, alternate_.browser})
+        view->SetOpenUrl([this](const QUrl& url) {
+            if (internet_.openUrl) internet_.openUrl(url);
+        });
     connect(lookUp_.fetch, &QPushButton::clicked, this,
             [this] { Guarded([this] { LookupClick(); }); });
     connect(alternate_.fetch, &QPushButton::clicked, this,
@@ -120,12 +121,14 @@ void TForm1::LookupClick(bool userStarted) {
 }
 
 void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer) {
-    lookUp_.browser->setPlainText(QString::fromUtf8(answer));
+    if (outcome.resultPage.isEmpty())
+        lookUp_.browser->ShowText(QString::fromUtf8(answer));
+    else
+        lookUp_.browser->ShowPage(outcome.resultPage);
     if (recent2_.Add(outcome.recentEntry)) ShowEntries(lookUp_.recent, recent2_);
     ApplyFieldTexts(outcome.fields);
     lookUp_.cityName->setText(outcome.placeCaption);
-    weather_.RichEdit1->clear();
-    for (const QString& line : outcome.report) weather_.RichEdit1->append(line);
+    weather_.RichEdit1->setPlainText(outcome.report.join(u'\n'));
     Edit2Change();
 }
 
@@ -143,7 +146,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page) {
-    alternate_.browser->setHtml(page);
+    alternate_.browser->ShowPage(outcome.resultPage.isEmpty() ? page : outcome.resultPage);
     if (outcome.found) {
         if (recent1_.Add(outcome.recentEntry)) ShowEntries(alternate_.recent, recent1_);
         ApplyFieldTexts(outcome.fields);
