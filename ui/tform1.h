@@ -154,7 +154,7 @@ class TForm1 : public QMainWindow {
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
-    void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
+    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
 
     ReportServices services_;
     TForm2* form2_ = nullptr;
@@ -191,7 +191,8 @@ class TForm1 : public QMainWindow {
     LogPage log_;
     alarms::AlarmTables alarmTables_;
     std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
-    bool checkingAlarms_ = false;
+    bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
+    quint64 eventsGeneration_ = 0;                        // counts replacements of events_.events
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

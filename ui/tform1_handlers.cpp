@@ -59,6 +59,7 @@ void TForm1::FormCreate() {
         [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
         [this] {
             events_ = SkyEventState{};
+            ++eventsGeneration_;
             LoadAlarmTables();
         },
         [this] {
@@ -300,6 +301,7 @@ void TForm1::BuildReport() {
         return;
     }
     const ReportResult r = services_.compose(PickerMoment(), observer_, options_, events_, Now());
+    if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();
         return;
