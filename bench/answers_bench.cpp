@@ -9,7 +9,7 @@
 
 #include "settings/textfile.h"
 #include "ui/message_box.h"
-#include "ui/report_services.h"
+#include "ui/window_services.h"
 #include "ui/tform1.h"
 
 using namespace hx;
@@ -47,7 +47,7 @@ void RunLookups(benchmark::State& state, const QByteArray& answer) {
         !ini.write("[Services]\r\nWeatherService=http://127.0.0.1:9\r\n[Menu]\r\nClockon1=0\r\n"))
         state.SkipWithError("cannot write heliodex.ini");
     ini.close();
-    ui::ReportServices services = ui::DefaultReportServices();
+    ui::WindowServices services = ui::DefaultWindowServices();
     services.downloader = std::make_shared<FixedAnswer>(answer);
     services.weatherSource = [](const places::Place&) {
         return std::optional<places::WeatherValues>();

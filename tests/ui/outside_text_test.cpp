@@ -30,7 +30,7 @@ class OutsideText : public test::WindowTest {
             ini.WriteString("Services", key, server.BaseUrl());
         ini.WriteString("Menu", "Clockon1", "1");
         ini.WriteString("Locale", "Edit12", "1");
-        ui::InternetServices internet;
+        ui::InternetAccess internet;
         internet.download = [this](const QString&, const QString& file) {
             QFile out(file);
             if (out.open(QIODevice::WriteOnly)) out.write(feed);
