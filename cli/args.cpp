@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/datetime.h"
+#include "core/zone.h"
 #include "report/options_model.h"
 
 namespace hx::cli {
@@ -70,8 +71,9 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             value = a.mid(eq + 1);
             inlineValue = true;
         }
-        static const QStringList valued = {"--ini", "--at",  "--lat",      "--lon",    "--tz",
-                                           "--dst", "--alt", "--pressure", "--temp-f", "--option"};
+        static const QStringList valued = {"--ini",    "--at",     "--lat", "--lon",
+                                           "--tz",     "--dst",    "--alt", "--pressure",
+                                           "--temp-f", "--option", "--zone"};
         if (!valued.contains(flag))
             return Error{QStringLiteral("unknown option: \"%1\"").arg(flag)};
         if (!inlineValue) {
@@ -105,6 +107,10 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
                 return Error{
                     QStringLiteral("bad value for --dst: \"%1\" (want 0 or 1)").arg(value)};
             r.dst = value.toInt();
+        } else if (flag == QLatin1String("--zone")) {
+            if (!IsKnownZone(value))
+                return Error{QStringLiteral("unknown time zone for --zone: \"%1\"").arg(value)};
+            r.zone = value;
         } else if (flag == QLatin1String("--option")) {
             const int e = value.indexOf('=');
             const QString name = e < 0 ? value : value.left(e);
@@ -118,6 +124,8 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
         }
         if (err) return *err;
     }
+    if (r.zone && (r.tz || r.dst))
+        return Error{QStringLiteral("give either --zone or --tz and --dst")};
     if (r.command.isEmpty())
         return Error{QStringLiteral("no command given (one of: %1)").arg(Commands().join(", "))};
     return r;

@@ -17,6 +17,7 @@ struct Request {
     std::optional<QString> at;   // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
     std::optional<double> lat, lon, tz, alt, pressure, tempF;
     std::optional<int> dst;
+    std::optional<QString> zone;                    // an IANA zone id, instead of --tz and --dst
     std::vector<std::pair<QString, bool>> options;  // --option NAME=0|1, in order
     QStringList rest;                               // arguments after the command
 };

@@ -7,11 +7,13 @@
 
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
+#include "core/error.h"
 #include "core/moon_phase.h"
 #include "core/names.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
 #include "settings/window_settings.h"
@@ -52,16 +54,16 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
     s.pressure = text("Edit7");
     s.temperatureF = text("Edit8");
     s.altitude = text("Edit9");
+    s.zone = store.ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {});
     return ReadSite(s);
 }
 
 }  // namespace
 
-Context ResolveContext(const Request& r, Moment now) {
+Context ResolveContext(const Request& r, Moment nowUtc) {
     Context c;
     std::optional<Observer> fromIni;
     if (r.ini) fromIni = ReadIni(*r.ini, c.options);
-    c.moment = r.at ? *ParseMoment(*r.at) : now;
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
     o.Latitude = r.lat.value_or(base.Latitude);
@@ -69,12 +71,19 @@ Context ResolveContext(const Request& r, Moment now) {
     o.Altitude = r.alt.value_or(base.Altitude);
     o.Pressure = r.pressure.value_or(base.Pressure);
     o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
-    const QDateTime local = ToQDateTime(c.moment);
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    // The site's zone from the file, else the system's; the command line overrides both.
-    o.TimeZone = r.tz.value_or(fromIni ? base.TimeZone : zone.standardTimeOffset(local) / 3600.0);
-    o.DaylightTime =
-        r.dst.value_or(fromIni ? base.DaylightTime : (zone.isDaylightTime(local) ? 1 : 0));
+    // The site's clock: --zone, else --tz/--dst over the file's fields, else the file's zone,
+    // else the system's.
+    if (r.zone) {
+        o.Zone = *r.zone;
+    } else if (r.tz || r.dst || fromIni) {
+        o.TimeZone = r.tz.value_or(base.TimeZone);
+        o.DaylightTime = r.dst.value_or(base.DaylightTime);
+        if (!r.tz && !r.dst) o.Zone = base.Zone;
+    } else {
+        o.Zone = QString::fromLatin1(QTimeZone::systemTimeZoneId());
+    }
+    c.moment = r.at ? *ParseMoment(*r.at) : nowUtc + ClockOffsetAtInstant(o, nowUtc) / 24.0;
+    o = AtReading(o, c.moment);
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }
@@ -82,7 +91,7 @@ Context ResolveContext(const Request& r, Moment now) {
 namespace {
 
 QString LocalIso(Moment m) {
-    return ToQDateTime(m).toString(Qt::ISODate);
+    return ToQDateTime(m).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
 Outcome Thelemic(const Context& c) {
@@ -132,19 +141,14 @@ Outcome Report(const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
     const ReportResult r = BuildReport(c.moment, c.observer, c.options, events, now);
+    if (!r.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(r.error)};
     QString out;
     for (const QString& l : r.lines) out += l + '\n';
     return {0, out, {}};
 }
 
-}  // namespace
-
-Outcome Run(const QStringList& args, Moment now) {
-    const auto parsed = ParseArgs(args);
-    if (const Error* e = std::get_if<Error>(&parsed))
-        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
-    const Request& r = std::get<Request>(parsed);
-    const Context c = ResolveContext(r, now);
+Outcome RunCommand(const Request& r, const Context& c, Moment nowUtc) {
+    const Moment now = nowUtc + ClockOffsetAtInstant(c.observer, nowUtc) / 24.0;
     if (r.command == QLatin1String("thelemic")) return Thelemic(c);
     if (r.command == QLatin1String("positions")) return Positions(c);
     if (r.command == QLatin1String("report")) return Report(c, now);
@@ -152,6 +156,23 @@ Outcome Run(const QStringList& args, Moment now) {
     if (r.command == QLatin1String("hours")) return Hours(c);
     if (r.command == QLatin1String("reverse")) return Reverse(r, c);
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
+}
+
+}  // namespace
+
+Outcome Run(const QStringList& args, Moment nowUtc) {
+    const auto parsed = ParseArgs(args);
+    if (const Error* e = std::get_if<Error>(&parsed))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
+    const Request& r = std::get<Request>(parsed);
+    const Context c = ResolveContext(r, nowUtc);
+    if (const std::optional<QString> bad = SiteRangeError(c.observer))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(*bad)};
+    try {
+        return RunCommand(r, c, nowUtc);
+    } catch (const hx::Error& e) {
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e.message())};
+    }
 }
 
 }  // namespace hx::cli

@@ -24,11 +24,12 @@ struct Context {
     OptionsModel options;
 };
 
-// Resolves the site, moment and options: unset --tz and --dst follow the system's time
-// zone at that moment; --temp-f is converted to Celsius.
-Context ResolveContext(const Request& r, Moment now);
+// Resolves the site, moment and options. The site's clock is --zone's, else --tz and --dst,
+// else the file's, else the system's zone; without --at the moment is the present instant
+// `nowUtc` (a UTC reading) on that clock; --temp-f is converted to Celsius.
+Context ResolveContext(const Request& r, Moment nowUtc);
 
-// Runs the command line (arguments after the program name) at the present `now`.
-Outcome Run(const QStringList& args, Moment now);
+// Runs the command line (arguments after the program name) at the present instant `nowUtc`.
+Outcome Run(const QStringList& args, Moment nowUtc);
 
 }  // namespace hx::cli
