@@ -42,6 +42,8 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
     if (answer) *answer = document;
     WeatherOutcome outcome =
         CompleteWeatherLookup(LoadWeatherDocument(WeatherDocumentFile()), query);
+    // The place's zone, so daylight time follows it from now on.
+    if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     if (weather && !weather->now.source.isEmpty())
         outcome.report << QStringLiteral("Weather data: ") + weather->now.source;
     if (!weather) {

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "caret_blink.h"
+#include "core/clock.h"
 #include "core/format.h"
 #include "day_spinner.h"
 #include "icons.h"
@@ -65,7 +67,7 @@ void TForm1::BuildTopStrip() {
     DateTimePicker1->setObjectName("DateTimePicker1");
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setMinimumDate(QDate(1904, 3, 20));
-    DateTimePicker1->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    DateTimePicker1->setDisplayFormat(ShortDateFormatWideYear(QLocale::system()));
     UpDown1 = new DaySpinner;
     UpDown1->setObjectName("UpDown1");
     DateTimePicker2 = new QTimeEdit;
@@ -138,6 +140,15 @@ void TForm1::BuildPages() {
         e->installEventFilter(this);
     for (QCheckBox* c : {locale_.CheckBox1, locale_.CheckBox2, locale_.CheckBox3})
         connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { Edit2Change(); }); });
+    // A picked zone sets the boxes; typing into them or clicking daylight returns to manual.
+    connect(locale_.ZoneBox, &QComboBox::currentIndexChanged, this, [this] {
+        Guarded([this] {
+            Edit2Change();
+            ShowZoneOffset(NowUtc());
+        });
+    });
+    connect(locale_.Edit6, &QLineEdit::textEdited, this, [this] { SetZone({}); });
+    connect(locale_.CheckBox3, &QCheckBox::clicked, this, [this] { SetZone({}); });
     connect(locale_.radioItems, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) Guarded([this] { Edit2Change(); });
     });

@@ -137,6 +137,9 @@ class TForm1 : public QMainWindow {
     void SetPickers(Moment m);
     Moment PickerMoment() const;
     SiteFields CurrentSiteFields() const;
+    // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
+    void ShowZoneOffset(Moment utc);
+    void SetZone(const QString& id);  // selects the zone in ZoneBox ("" for manual)
 
     void RestoreSettings();    // start-up step 2: heliodex.ini into menus, fields and boxes
     void StartVersionCheck();  // step 3: background load of the version file
@@ -164,6 +167,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
+    bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;

@@ -39,7 +39,7 @@ void TForm1::CheckAlarms() {
     if (checkingAlarms_) return;
     checkingAlarms_ = true;
     const alarms::AlarmCheckResult r =
-        alarms::CheckAlarms(events_.events, alarmTables_, Now(), *MediaPlayer1);
+        alarms::CheckAlarms(events_.events, alarmTables_, SiteNow(observer_), *MediaPlayer1);
     checkingAlarms_ = false;
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
     if (!r.error.isEmpty()) MessageBox::Show(this, r.error);

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "core/clock.h"
 #include "core/ephemeris.h"
 #include "core/error.h"
+#include "core/zone.h"
 #include "icons.h"
 #include "message_box.h"
 #include "report/clock.h"
@@ -163,10 +165,12 @@ void TForm1::SetTimer1Interval(quint32 interval) {
 }
 
 void TForm1::Button2Click() {
-    SetPickers(Now());
+    ShowZoneOffset(NowUtc());
+    SetPickers(SiteNow(observer_));
+    pickersAtPresent_ = true;
     BuildReport();
     if (!timer1Enabled_) return;
-    statusPanels_[0]->setText(StatusTimeText(Now(), timer1Interval_));
+    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), timer1Interval_));
     CheckAlarms();
 }
 
@@ -175,6 +179,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::DateTimePicker1Change() {
+    pickersAtPresent_ = false;
     BuildReport();
 }
 
@@ -185,6 +190,7 @@ void TForm1::UpDown1Click(int days) {
         return;
     }
     const QSignalBlocker block(DateTimePicker1);
+    pickersAtPresent_ = false;
     DateTimePicker1->setDate(ToQDateTime(*stepped).date());
     BuildReport();
 }
@@ -258,6 +264,7 @@ SiteFields TForm1::CurrentSiteFields() const {
     f.west = locale_.CheckBox2->isChecked();
     f.timeZone = locale_.Edit6->text();
     f.daylight = locale_.CheckBox3->isChecked();
+    f.zone = locale_.ZoneBox->currentData().toString();
     f.format = locale_.radioItems->checkedId() == 0 ? 0 : 1;
     f.pressure = weather_.Edit7->text();
     f.temperatureF = weather_.Edit8->text();
@@ -268,8 +275,26 @@ SiteFields TForm1::CurrentSiteFields() const {
 void TForm1::Edit2Change() {
     const SiteFields f = CurrentSiteFields();
     observer_ = ReadSite(f);
-    statusPanels_[1]->setText(SiteSummary(f));
+    const std::optional<QString> bad = SiteRangeError(observer_);
+    statusPanels_[1]->setText(bad ? *bad : SiteSummary(f));
     statusPanels_[1]->repaint();
+}
+
+void TForm1::ShowZoneOffset(Moment utc) {
+    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(observer_.Zone, utc);
+    if (!o || (o->TimeZone == observer_.TimeZone && o->DaylightTime == observer_.DaylightTime))
+        return;
+    {
+        const QSignalBlocker b1(locale_.Edit6), b2(locale_.CheckBox3);
+        locale_.Edit6->setText(QString::number(o->TimeZone));
+        locale_.CheckBox3->setChecked(o->DaylightTime != 0);
+    }
+    Edit2Change();
+}
+
+void TForm1::SetZone(const QString& id) {
+    const int i = id.isEmpty() ? 0 : locale_.ZoneBox->findData(id);
+    locale_.ZoneBox->setCurrentIndex(i < 0 ? 0 : i);
 }
 
 void TForm1::Locale1Click() {
@@ -282,8 +307,15 @@ void TForm1::Button4Click() {
         MessageBox::Show(this, kMinutesWarning);
         locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
     }
+    Edit2Change();
+    if (const std::optional<QString> bad = SiteRangeError(observer_)) {
+        MessageBox::Show(this, *bad);  // the page stays open for the correction
+        return;
+    }
     PageControl1->setCurrentWidget(main_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    // Pickers that showed the present show the present of the site as it now is.
+    if (pickersAtPresent_) SetPickers(SiteNow(observer_));
     BuildReport();
 }
 
@@ -299,7 +331,8 @@ void TForm1::BuildReport() {
         ShowSiteMissing();
         return;
     }
-    const ReportResult r = services_.compose(PickerMoment(), observer_, options_, events_, Now());
+    const ReportResult r =
+        services_.compose(PickerMoment(), observer_, options_, events_, SiteNow(observer_));
     if (r.siteMissing) {
         ShowSiteMissing();
         return;
@@ -341,6 +374,10 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 void TForm1::ApplyReport(const ReportResult& r) {
     // Events computed for the day are logged even when td.txt cannot be written.
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
+    if (!r.error.isEmpty()) {
+        ShowLines(main_.outfld, r.lines);
+        return;
+    }
     if (const std::optional<QString> error = services_.writeHeader(r.headerLines)) {
         main_.outfld->clear();
         MessageBox::Show(this, *error);

@@ -84,6 +84,11 @@ void TForm1::ApplyFieldTexts(const LocaleFieldTexts& f) {
         {f.CheckBox3, locale_.CheckBox3}};
     for (const auto& [state, box] : boxes)
         if (state) box->setChecked(*state);
+    // A place with its zone keeps it; a time zone typed in by a lookup without one is manual.
+    if (f.Zone)
+        SetZone(*f.Zone);
+    else if (f.Edit6 || f.CheckBox3)
+        SetZone({});
 }
 
 bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) {

@@ -113,6 +113,8 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          for (const auto& c : components) visit.push_back(c.get());
                          SaveWindowComponents(*store_, visit);
                          SaveServices(*store_, addresses_);
+                         store_->WriteString(QStringLiteral("Site"), QStringLiteral("Zone"),
+                                             observer_.Zone);
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});

@@ -74,10 +74,10 @@ TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
     docosade->setCurrentIndex(3);
     QStringList previous;
     for (int dst : {0, 1}) {  // the daylight flag changes nothing
-        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst});
+        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst, {}});
         Get<QPushButton>(form, "Button2")->click();
         ASSERT_EQ(MemoLines(form).size(), 5);
-        EXPECT_TRUE(MemoLines(form)[2].startsWith("Starting with  : 2/29/08 6:00"));
+        EXPECT_TRUE(MemoLines(form)[2].startsWith("Starting with  : 2/29/2008 6:00"));
         EXPECT_TRUE(previous.isEmpty() || previous == MemoLines(form));
         previous = MemoLines(form);
     }
