@@ -1,11 +1,8 @@
 // The alarm check: minute keys, slot matching, log lines and playback.
 #include "alarm_check.h"
 
-#include <exception>
-
 #include <QFileInfo>
 
-#include "core/error.h"
 #include "core/format.h"
 
 namespace hx::alarms {
@@ -19,28 +16,21 @@ int SlotOfEvent(const SkyEvent& e) {
     return -1;
 }
 
-// Errors while closing or starting playback do not matter to the alarm.
-template <typename F>
-void Quietly(F&& f) {
-    try {
-        f();
-    } catch (const std::exception&) {
-    }
-}
 }  // namespace
 
 QString MinuteKey(Moment m, const QLocale& locale) {
     return FormatDateTime(QStringLiteral("yyyymmdddhhnn"), m, locale);
 }
 
-AlarmCheckResult CheckAlarms(EventList& events, const AlarmTables& tables, Moment present,
-                             SoundPlayer& player, const QLocale& locale) {
-    AlarmCheckResult result;
-    if (!IsRepresentable(present)) return result;
+AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables& tables,
+                               Moment present, const QLocale& locale) {
+    AlarmCheckStep step;
+    if (!IsRepresentable(present)) return step;
     // The present is read once, so every event of one check is compared with the same minute.
     const DateTimeFields at = DecodeDateTime(present);
     QString now;
-    for (SkyEvent& e : events) {
+    for (size_t i = from; i < events.size(); ++i) {
+        SkyEvent& e = events[i];
         if (e.Time == 0 || !IsRepresentable(e.Time)) continue;
         // Keys whose numbers (year, month, hour, minute: fixed widths around the weekday)
         // differ cannot be equal, so only events of the present's numbers are formatted.
@@ -52,24 +42,19 @@ AlarmCheckResult CheckAlarms(EventList& events, const AlarmTables& tables, Momen
         const int slot = SlotOfEvent(e);
         if (slot < 0 || !tables.IsOn(slot)) continue;
 
-        result.logLines << QString::fromLatin1(BodyNames[e.Body]) + ' ' +
-                               QString::fromLatin1(AlarmEventNames[slot % kEventCount]) +
-                               FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+        step.logLines << QString::fromLatin1(BodyNames[e.Body]) + ' ' +
+                             QString::fromLatin1(AlarmEventNames[slot % kEventCount]) +
+                             FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
         e.Time = 0;
 
         const QString& sound = tables.sounds[slot];
         if (sound.isEmpty() || !QFileInfo(sound).isFile()) continue;
-        Quietly([&] { player.Close(); });
-        player.SetFileName(sound);
-        try {
-            player.Open();
-        } catch (const Error& err) {
-            result.error = err.message();
-            return result;
-        }
-        Quietly([&] { player.Play(); });
+        step.sound = sound;
+        step.next = i + 1;
+        return step;
     }
-    return result;
+    step.next = events.size();
+    return step;
 }
 
 }  // namespace hx::alarms

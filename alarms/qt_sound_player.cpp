@@ -1,9 +1,8 @@
-// QMediaPlayer behind the SoundPlayer interface; opening waits for the file to load.
+// QMediaPlayer behind the SoundPlayer interface; opening reports when the file has loaded.
 #include "qt_sound_player.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -31,6 +30,8 @@ QtSoundPlayer::QtSoundPlayer(int openTimeoutMs)
 }
 
 QtSoundPlayer::~QtSoundPlayer() {
+    watch_.reset();  // a pending opening is dropped with the player
+    pending_ = nullptr;
     player_->stop();
 }
 
@@ -38,7 +39,15 @@ bool QtSoundPlayer::HasAudioOutput() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
+void QtSoundPlayer::Finish(const OpenOutcome& outcome) {
+    watch_.reset();
+    OpenDone done = std::move(pending_);
+    pending_ = nullptr;
+    if (done) done(outcome);
+}
+
 void QtSoundPlayer::Close() {
+    Finish({});
     player_->stop();
     player_->setSource(QUrl());
 }
@@ -47,37 +56,50 @@ void QtSoundPlayer::SetFileName(const QString& path) {
     fileName_ = path;
 }
 
-void QtSoundPlayer::Open() {
-    const auto fail = [&](const QString& why) {
-        throw Error(QStringLiteral("Cannot open \"%1\". %2").arg(fileName_, why));
+void QtSoundPlayer::Open(OpenDone done) {
+    Finish({});
+    pending_ = std::move(done);
+    watch_ = std::make_unique<QObject>();
+    QObject* watch = watch_.get();
+    const auto failLater = [this, watch](const QString& why) {
+        const QString text = QStringLiteral("Cannot open \"%1\". %2").arg(fileName_, why);
+        QTimer::singleShot(0, watch, [this, text] { Finish({false, text}); });
     };
-    if (fileName_.isEmpty()) fail(QStringLiteral("No file name given."));
-    if (!QFileInfo(fileName_).isFile()) fail(QStringLiteral("The file does not exist."));
+    if (fileName_.isEmpty()) return failLater(QStringLiteral("No file name given."));
+    if (!QFileInfo(fileName_).isFile())
+        return failLater(QStringLiteral("The file does not exist."));
 
     player_->stop();
     const QUrl url = QUrl::fromLocalFile(QFileInfo(fileName_).absoluteFilePath());
     if (player_->source() == url) player_->setSource(QUrl());  // reload from the start
 
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &loop,
-                     [&](QMediaPlayer::MediaStatus s) {
-                         if (Settled(s)) loop.quit();
+    // The first of loaded, failed or timed out settles the opening; the outcome is reported
+    // from the event loop, after Open has returned.
+    const auto settle = [this, watch, failLater] {
+        if (watch->property("settled").toBool()) return;
+        watch->setProperty("settled", true);
+        QObject::disconnect(player_.get(), nullptr, watch, nullptr);
+        if (player_->error() != QMediaPlayer::NoError) return failLater(player_->errorString());
+        if (player_->mediaStatus() == QMediaPlayer::InvalidMedia)
+            return failLater(QStringLiteral("The file is not a sound the player can play."));
+        if (!Settled(player_->mediaStatus()))
+            return failLater(QStringLiteral("The file took too long to open."));
+        QTimer::singleShot(0, watch, [this] { Finish({true, {}}); });
+    };
+    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, watch,
+                     [settle](QMediaPlayer::MediaStatus s) {
+                         if (Settled(s)) settle();
                      });
-    QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
+    QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, watch, settle);
     player_->setSource(url);
-    if (!Settled(player_->mediaStatus()) && player_->error() == QMediaPlayer::NoError) {
-        timeout.start(openTimeoutMs_);
-        // Clicks wait until the file is open, so the dialog's button cannot start a second open.
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (Settled(player_->mediaStatus()) || player_->error() != QMediaPlayer::NoError) {
+        settle();
+        return;
     }
-
-    if (player_->error() != QMediaPlayer::NoError) fail(player_->errorString());
-    if (player_->mediaStatus() == QMediaPlayer::InvalidMedia)
-        fail(QStringLiteral("The file is not a sound the player can play."));
-    if (!Settled(player_->mediaStatus())) fail(QStringLiteral("The file took too long to open."));
+    auto* timeout = new QTimer(watch);
+    timeout->setSingleShot(true);
+    QObject::connect(timeout, &QTimer::timeout, watch, settle);
+    timeout->start(openTimeoutMs_);
 }
 
 void QtSoundPlayer::Play() {

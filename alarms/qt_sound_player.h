@@ -7,19 +7,20 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QObject;
 
 namespace hx::alarms {
 
 class QtSoundPlayer : public MediaControls {
   public:
-    // openTimeoutMs bounds the wait for a file to load.
+    // openTimeoutMs bounds the time a file may take to load.
     explicit QtSoundPlayer(int openTimeoutMs = 5000);
     ~QtSoundPlayer() override;
 
     void Close() override;
     void SetFileName(const QString& path) override;
     QString FileName() const override { return fileName_; }
-    void Open() override;
+    void Open(OpenDone done) override;
     void Play() override;
     void Pause() override;
     void Stop() override;
@@ -31,10 +32,15 @@ class QtSoundPlayer : public MediaControls {
     QMediaPlayer* mediaPlayer() const { return player_.get(); }
 
   private:
+    // Ends the pending opening: its watcher goes, then done runs with the outcome.
+    void Finish(const OpenOutcome& outcome);
+
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;
     QString fileName_;
     int openTimeoutMs_;
+    OpenDone pending_;
+    std::unique_ptr<QObject> watch_;  // the pending opening's connections and timer
 };
 
 }  // namespace hx::alarms

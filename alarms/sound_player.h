@@ -1,9 +1,19 @@
 // The sound player the alarms and the Sounds page share, behind an interface tests replace.
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 namespace hx::alarms {
+
+// How an opening ended: ready to play, or failed with the reason. Neither means a Close or
+// another Open came first.
+struct OpenOutcome {
+    bool ready = false;
+    QString error;
+};
+using OpenDone = std::function<void(const OpenOutcome&)>;
 
 class SoundPlayer {
   public:
@@ -14,8 +24,10 @@ class SoundPlayer {
     virtual void SetFileName(const QString& path) = 0;
     // The last file name given; empty until one is given.
     virtual QString FileName() const = 0;
-    // Opens the file named and waits until it is ready. Raises hx::Error when it cannot.
-    virtual void Open() = 0;
+    // Starts opening the file named and returns; done runs once the file is ready or has
+    // failed. A Close or another Open before that runs the pending done with neither; a
+    // player destroyed meanwhile drops it.
+    virtual void Open(OpenDone done) = 0;
     // Starts playing the open file and returns at once.
     virtual void Play() = 0;
 };

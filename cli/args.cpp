@@ -9,7 +9,7 @@
 
 #include "core/datetime.h"
 #include "core/zone.h"
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 namespace hx::cli {
 

@@ -8,7 +8,7 @@
 #include "locale/gweather_glue.h"
 #include "locale/lookups.h"
 #include "locale/place_documents.h"
-#include "net/services.h"
+#include "net/service_urls.h"
 
 namespace hx {
 

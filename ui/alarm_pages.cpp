@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLinearGradient>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -143,18 +144,19 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
 void SoundsPage::BitBtn1Click() {
     const QString name = OpenDialog1.Execute(this);
     if (name.isEmpty()) return;
-    try {
-        if (!QFileInfo(name).isFile()) throw Error(QStringLiteral("File does not exist."));
-        player_.SetFileName(name);
-        player_.Open();
-    } catch (const Error& e) {
-        MessageBox::Show(this, e.message());
+    if (!QFileInfo(name).isFile()) {
+        MessageBox::Show(this, QStringLiteral("File does not exist."));
+        return;
     }
+    player_.SetFileName(name);
+    player_.Open([page = QPointer<SoundsPage>(this)](const alarms::OpenOutcome& o) {
+        if (page && !o.error.isEmpty()) MessageBox::Show(page, o.error);
+    });
 }
 
 void SoundsPage::CategoryButtons2Categories0Items0Click(int category, int item) {
     const int slot = alarms::SlotOf(category, item);
-    tables_.sounds[slot] = player_.FileName();
+    tables_.SetSound(slot, player_.FileName());
     CategoryButtons2->Button(category, item)->setToolTip(0, tables_.sounds[slot]);
 }
 

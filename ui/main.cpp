@@ -1,12 +1,15 @@
 // Heliodex: the application, its main window, the lookup window and the event loop.
-#include <QApplication>
+#include <cstdio>
 
-#include "report_services.h"
+#include <QApplication>
+#include <QDir>
+
 #include "settings/textfile.h"
 #include "single_instance.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "unix_signals.h"
+#include "window_services.h"
 
 int main(int argc, char** argv) {
     // Before any thread exists: a termination signal during start-up is held until the
@@ -17,12 +20,23 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Heliodex");
     // One clock per program directory: a second start shows the running one and ends, so
     // two processes never overwrite each other's files at exit.
-    hx::ui::SingleInstance instance(hx::files::ProgramDirectory());
+    const QString programDir = hx::files::ProgramDirectory();
+    hx::ui::SingleInstance instance(programDir);
+    if (!instance.lockProblem().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(instance.lockProblem()));
+        return 1;
+    }
     if (!instance.isPrimary()) {
-        instance.notifyPrimary();
+        const QString dir = QDir::toNativeSeparators(programDir);
+        if (instance.notifyPrimary())
+            std::fprintf(stderr, "Heliodex is already running for %s; its window is shown.\n",
+                         qPrintable(dir));
+        else
+            std::fprintf(stderr, "Heliodex is already running for %s, but did not answer.\n",
+                         qPrintable(dir));
         return 0;
     }
-    hx::ui::TForm1 form1(hx::ui::DefaultReportServices());  // runs the start-up sequence
+    hx::ui::TForm1 form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
                      [&form1] { form1.Restore1Click(); });

@@ -15,16 +15,16 @@
 #include "locale/site_fields.h"
 #include "locale/weather_lookup.h"
 #include "main_menu.h"
+#include "menu/options_model.h"
 #include "net/download.h"
 #include "pages.h"
-#include "report/options_model.h"
 #include "report/report.h"
 #include "report/shutdown.h"
-#include "report_services.h"
 #include "settings/component.h"
 #include "settings/extini.h"
-#include "settings/services.h"
-#include "ui/internet_services.h"
+#include "settings/service_addresses.h"
+#include "ui/internet_access.h"
+#include "window_services.h"
 
 class QCloseEvent;
 class QDateEdit;
@@ -49,7 +49,7 @@ class TForm2;
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TForm1(ReportServices services, InternetServices internet = DefaultInternetServices(),
+    explicit TForm1(WindowServices services, InternetAccess internet = DefaultInternetAccess(),
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -157,11 +157,11 @@ class TForm1 : public QMainWindow {
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
-    void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
+    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
 
-    ReportServices services_;
+    WindowServices services_;
     TForm2* form2_ = nullptr;
-    InternetServices internet_;
+    InternetAccess internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
     net::VersionCheck* XMLDocument1 = nullptr;
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
@@ -195,7 +195,8 @@ class TForm1 : public QMainWindow {
     LogPage log_;
     alarms::AlarmTables alarmTables_;
     std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
-    bool checkingAlarms_ = false;
+    bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
+    quint64 eventsGeneration_ = 0;                        // counts replacements of events_.events
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

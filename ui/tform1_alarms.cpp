@@ -4,7 +4,6 @@
 #include "alarms/alarm_check.h"
 #include "alarms/qt_sound_player.h"
 #include "core/clock.h"
-#include "core/error.h"
 #include "message_box.h"
 #include "tform1.h"
 
@@ -34,19 +33,33 @@ void TForm1::LoadAlarmTables() {
 }
 
 void TForm1::CheckAlarms() {
-    // Opening a sound waits in an event loop where Timer1 may tick again; that tick skips
-    // the check rather than start a second one.
-    if (checkingAlarms_) return;
-    checkingAlarms_ = true;
-    const alarms::AlarmCheckResult r =
-        alarms::CheckAlarms(events_.events, alarmTables_, SiteNow(observer_), *MediaPlayer1);
-    checkingAlarms_ = false;
-    for (const QString& line : r.logLines) log_.log->appendPlainText(line);
-    if (!r.error.isEmpty()) MessageBox::Show(this, r.error);
+    // A check whose sound is still opening goes on by itself; this tick starts no second one.
+    if (alarmCheckRunning_) return;
+    ContinueAlarmCheck(SiteNow(observer_), 0, eventsGeneration_);
 }
 
-void TForm1::SaveAlarmTables() {
-    alarms::SaveAlarmTables(alarmTables_);
+// Fires from index from on, opens the sound of the first event that has one, and goes on in
+// that opening's completion. Only the present, an index and the list's generation cross the
+// wait: when the list was replaced meanwhile (a new day, Exit), the check ends.
+void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation) {
+    alarmCheckRunning_ = false;
+    if (generation != eventsGeneration_ || shutdownDone_) return;
+    const alarms::AlarmCheckStep step =
+        alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present);
+    for (const QString& line : step.logLines) log_.log->appendPlainText(line);
+    if (step.sound.isEmpty()) return;
+    alarmCheckRunning_ = true;
+    MediaPlayer1->Close();
+    MediaPlayer1->SetFileName(step.sound);
+    MediaPlayer1->Open([this, present, next = step.next, generation](const alarms::OpenOutcome& o) {
+        if (!o.ready) {
+            alarmCheckRunning_ = false;
+            if (!o.error.isEmpty()) MessageBox::Show(this, o.error);
+            return;
+        }
+        MediaPlayer1->Play();
+        ContinueAlarmCheck(present, next, generation);
+    });
 }
 
 }  // namespace hx::ui

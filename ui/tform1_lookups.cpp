@@ -15,7 +15,7 @@
 #include "locale/own_service.h"
 #include "message_box.h"
 #include "net/gate.h"
-#include "net/services.h"
+#include "net/service_urls.h"
 #include "settings/extini.h"
 #include "settings/textfile.h"
 #include "tform1.h"

@@ -16,7 +16,7 @@
 #include "icons.h"
 #include "message_box.h"
 #include "report/td_file.h"
-#include "settings/services.h"
+#include "settings/service_addresses.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "tform1.h"
@@ -118,8 +118,11 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
+    // One step per file, so the message names exactly the files that were not saved.
     steps.push_back(
-        {QStringLiteral("alarmsounds.txt, alarmlist.txt"), [this] { SaveAlarmTables(); }});
+        {QStringLiteral("alarmsounds.txt"), [this] { alarms::SaveSoundTable(alarmTables_); }});
+    steps.push_back(
+        {QStringLiteral("alarmlist.txt"), [this] { alarms::SaveStateTable(alarmTables_); }});
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);
@@ -131,9 +134,11 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
 void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
+    if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
         MessageBox::Show(this, *failed);
     events_ = SkyEventState{};  // the event list goes with the window
+    ++eventsGeneration_;
 }
 
 }  // namespace hx::ui

@@ -1,22 +1,38 @@
-// A sound player that records its calls; Open raises for the file names in failOn.
+// A sound player that records its calls. Open reports at once (failing for the file names in
+// failOn) unless holdOpen is set; then the opening stays pending until FinishOpen.
 #pragma once
 
 #include <QStringList>
 
 #include "alarms/sound_player.h"
-#include "core/error.h"
 
 namespace hx::test {
 
 class RecordingPlayer : public alarms::MediaControls {
   public:
-    void Close() override { calls << "close"; }
+    void Close() override {
+        calls << "close";
+        Supersede();
+    }
     void SetFileName(const QString& p) override { calls << "set " + (name = p); }
     QString FileName() const override { return name; }
-    void Open() override {
+    void Open(alarms::OpenDone done) override {
         calls << "open";
-        if (failOn.contains(name)) throw Error("Cannot open " + name);
+        Supersede();
+        pending = std::move(done);
+        if (!holdOpen) FinishOpen();
     }
+    // Ends the pending opening as failOn says.
+    void FinishOpen() {
+        alarms::OpenDone done = std::move(pending);
+        pending = nullptr;
+        if (!done) return;
+        if (failOn.contains(name))
+            done({false, "Cannot open " + name});
+        else
+            done({true, {}});
+    }
+    bool Opening() const { return bool(pending); }
     void Play() override { calls << "play"; }
     void Pause() override { calls << "pause"; }
     void Stop() override { calls << "stop"; }
@@ -25,6 +41,15 @@ class RecordingPlayer : public alarms::MediaControls {
 
     QString name;
     QStringList calls, failOn;
+    bool holdOpen = false;
+    alarms::OpenDone pending;
+
+  private:
+    void Supersede() {
+        alarms::OpenDone done = std::move(pending);
+        pending = nullptr;
+        if (done) done({});
+    }
 };
 
 }  // namespace hx::test

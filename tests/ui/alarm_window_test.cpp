@@ -1,4 +1,7 @@
 // Alarms in the window: the tables at start-up and shutdown, and a Sun Rise alarm end to end.
+#include <csignal>
+#include <functional>
+
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -8,6 +11,7 @@
 #include "alarms/alarm_tables.h"
 #include "ui/icons.h"
 #include "ui/open_file_dialog.h"
+#include "ui/unix_signals.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -26,7 +30,7 @@ class AlarmWindowTest : public WindowTest {
   protected:
     // The window with a site, whose report finds the day's Sun Rise at 06:45:20.
     void OpenWithSunRise() {
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
             if (ev.events.empty()) ev.events = {{0, kRise, FromQDateTime(At(6, 45, 20))}};
@@ -91,6 +95,108 @@ TEST_F(AlarmWindowTest, StartUpLoadsTheTablesAndABadLineDoesNotStopIt) {
               "/my sounds/set.mp3");
     // The sequence went on to its last step, Now, which set the pickers to the present.
     EXPECT_EQ(Get<QDateEdit>("DateTimePicker1")->date(), QDate(2024, 6, 15));
+}
+
+// Two alarms with sounds in one minute, in a window whose report makes a fresh list (the same
+// two events, one day later) when the day changes, as the real composition does.
+class AlarmSoundsTest : public AlarmWindowTest {
+  protected:
+    void SetUp() override {
+        AlarmWindowTest::SetUp();
+        for (QString* s : {&a, &b}) {
+            QFile f(dir.filePath(s == &a ? "a.wav" : "b.wav"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            *s = f.fileName();
+        }
+        QStringList states(28, "1"), sounds(28, "");
+        states[0] = states[4] = "0";  // Sun Rise, Moon Rise
+        sounds[0] = a;
+        sounds[4] = b;
+        files::WriteLines(dir.filePath(alarms::kAlarmListFile), states);
+        files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile), sounds);
+        SetClockTo(At(23, 59, 0));
+        ui::WindowServices s = Services();
+        s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
+                                        SkyEventState& ev, Moment present) {
+            ReportResult r = inner(q, o, opt, ev, present);
+            if (ev.events.empty() || DatePart(present) != DatePart(ev.LastEventMoment)) {
+                const Moment day = DatePart(present) - DatePart(FromQDateTime(At(0, 0, 0)));
+                const Moment t = FromQDateTime(At(23, 59, 20)) + day;
+                ev.events = {{0, kRise, t}, {1, kRise, t}};
+                ev.LastEventMoment = present;
+                r.eventsRecomputed = true;
+            }
+            return r;
+        };
+        form = std::make_unique<ui::TForm1>(std::move(s));
+        EnterMinneapolis();
+        Get<QPushButton>("Button4")->click();
+        Get<QLineEdit>("Edit12")->setText("0");  // no ticks but the ones made here
+    }
+    void Tick() { form->Timer1Timer(); }
+    QString Log() { return Get<QPlainTextEdit>("log")->toPlainText(); }
+    QString a, b;
+};
+
+TEST_F(AlarmSoundsTest, SoundsOfOneMinuteOpenInTurnAndAFailureLeavesTheRestForTheNextTick) {
+    Click("Clockon1");  // ticks the first time
+    EXPECT_EQ(player->calls, (QStringList{"close", "set " + a, "open", "play", "close", "set " + b,
+                                          "open", "play"}));
+    EXPECT_TRUE(Log().endsWith("Sun Rise 11:59 PM\nMoon Rise 11:59 PM"));
+
+    SetClockTo(At(23, 59, 0).addDays(1));  // a new day's list, with a's sound failing
+    player->calls.clear();
+    player->failOn = {a};
+    Tick();
+    EXPECT_EQ(player->calls, (QStringList{"close", "set " + a, "open"}));
+    EXPECT_EQ(ui::MessageBox::Shown().last(), "Cannot open " + a);
+    EXPECT_EQ(Log().count("Moon Rise"), 1);
+    Tick();  // the Moon's alarm, left for the next tick
+    EXPECT_EQ(Log().count("Moon Rise"), 2);
+    EXPECT_EQ(player->calls.count("play"), 1);
+    EXPECT_EQ(ui::MessageBox::Shown().count("Cannot open " + a), 1);
+}
+
+// The ways a window can be interrupted while its alarm's sound opens.
+TEST_F(AlarmSoundsTest, ExitSignalOrNewDayWhileASoundOpensDropsTheCheckAndSavesEverything) {
+    const struct {
+        const char* name;
+        std::function<void()> interrupt;
+        int plays;
+    } ways[] = {
+        {"Exit", [this] { Click("Exit1"); }, 0},
+        {"SIGTERM",
+         [this] {
+             ui::UnixSignals termination;
+             QObject::connect(&termination, &ui::UnixSignals::terminationRequested, form.get(),
+                              [this] { form->Button3Click(); });
+             ::raise(SIGTERM);
+             EXPECT_TRUE(QTest::qWaitFor([&] { return form->ShutdownDone(); }, 5000));
+         },
+         0},
+        {"midnight",
+         [this] {
+             SetClockTo(At(0, 0, 5).addDays(1));
+             Tick();
+         },
+         1},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        if (!form) SetUp();
+        player->holdOpen = true;
+        Click("Clockon1");
+        ASSERT_TRUE(player->Opening());
+        way.interrupt();
+        player->FinishOpen();  // a late completion, if the opening is still there
+        EXPECT_EQ(player->calls.count("play"), way.plays);
+        EXPECT_EQ(Log().count("Moon Rise"), 0);  // the old list's second alarm is not reached
+        form.reset();
+        for (const char* file :
+             {"heliodex.ini", alarms::kAlarmListFile, alarms::kAlarmSoundsFile, "zipcodes.txt"})
+            EXPECT_TRUE(QFile::exists(dir.filePath(file))) << file;
+        QFile::remove(dir.filePath("heliodex.ini"));
+    }
 }
 
 }  // namespace

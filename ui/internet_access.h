@@ -11,7 +11,7 @@ class QNetworkAccessManager;
 
 namespace hx::ui {
 
-struct InternetServices {
+struct InternetAccess {
     // The version check's background load; null: the window makes its own.
     QNetworkAccessManager* network = nullptr;
     // Synchronous download of a URL into a file; raises hx::Error on failure.
@@ -20,6 +20,6 @@ struct InternetServices {
 };
 
 // The program's own: Qt Network, the HTTP download layer and the desktop's browser.
-InternetServices DefaultInternetServices();
+InternetAccess DefaultInternetAccess();
 
 }  // namespace hx::ui

@@ -1,5 +1,5 @@
-// The window's Internet services as the program uses them.
-#include "internet_services.h"
+// The window's Internet access as the program uses them.
+#include "internet_access.h"
 
 #include <memory>
 
@@ -7,8 +7,8 @@
 
 namespace hx::ui {
 
-InternetServices DefaultInternetServices() {
-    InternetServices s;
+InternetAccess DefaultInternetAccess() {
+    InternetAccess s;
     auto downloader = std::make_shared<net::HttpDownloader>();
     s.download = [downloader](const QString& url, const QString& file) {
         downloader->Download(url, file);
