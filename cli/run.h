@@ -24,10 +24,10 @@ struct Context {
     OptionsModel options;
 };
 
-// Resolves the site, moment and options. The site's clock is --zone's, else --tz and --dst,
-// else the file's, else the system's zone; without --at the moment is the present instant
-// `nowUtc` (a UTC reading) on that clock; --temp-f is converted to Celsius.
-Context ResolveContext(const Request& r, Moment nowUtc);
+// Resolves the site, moment and options: unset --tz and --dst follow --zone (or the
+// system's time zone) at that moment; --temp-f is converted to Celsius. An unknown --zone
+// is an error.
+std::variant<Context, Error> ResolveContext(const Request& r, Moment now);
 
 // Runs the command line (arguments after the program name) at the present instant `nowUtc`.
 Outcome Run(const QStringList& args, Moment nowUtc);

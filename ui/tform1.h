@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "alarm_pages.h"
 #include "alarms/alarm_tables.h"
@@ -36,6 +37,10 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
+namespace hx::cal {
+class ExportJob;
+}
+
 namespace hx::net {
 class VersionCheck;
 }
@@ -44,6 +49,7 @@ namespace hx::ui {
 
 class CaretBlinkTimeout;
 class DaySpinner;
+struct ExportChoice;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -107,6 +113,7 @@ class TForm1 : public QMainWindow {
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
+    void ExportCalendar1Click();  // File → Export Calendar…
     // The version check (the load of the version file) and the news feed import.
     void XMLDocument1AsyncLoad(int asyncLoadState);
     void XMLDocument1AfterOpen();
@@ -136,6 +143,10 @@ class TForm1 : public QMainWindow {
     void SetTimer1Interval(quint32 interval);
     void SetPickers(Moment m);
     Moment PickerMoment() const;
+    void StartCalendarExport(const ExportChoice& choice);
+    // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
+    // stays out of the menu model and the settings file.
+    void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
     // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
     void ShowZoneOffset(Moment utc);
@@ -168,6 +179,7 @@ class TForm1 : public QMainWindow {
     OptionsModel options_;
     Observer observer_;
     bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
+    QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;

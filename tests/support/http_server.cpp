@@ -48,6 +48,12 @@ HttpAnswer HttpAnswer::Oversized(qint64 bytes, bool withLength) {
     return a;
 }
 
+HttpAnswer HttpAnswer::Endless() {
+    HttpAnswer a;
+    a.kind = Kind::Endless;
+    return a;
+}
+
 HttpServer::HttpServer() : server_(std::make_unique<QTcpServer>()) {
     server_->listen(QHostAddress::LocalHost, 0);
     QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
@@ -96,6 +102,15 @@ void HttpServer::Serve(QTcpSocket* socket) {
         setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &noLinger,
                    sizeof noLinger);
         socket->abort();
+        return;
+    }
+    if (answer.kind == HttpAnswer::Kind::Endless) {
+        socket->write("HTTP/1.1 200 Answer\r\nContent-Type: text/plain\r\n\r\n");
+        auto* more = new QTimer(socket);  // goes with the connection
+        QObject::connect(more, &QTimer::timeout, socket, [socket] {
+            if (socket->bytesToWrite() < (1 << 16)) socket->write(QByteArray(1 << 14, 'x'));
+        });
+        more->start(1);
         return;
     }
     if (answer.delayMs > 0)

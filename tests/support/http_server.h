@@ -21,6 +21,7 @@ struct HttpAnswer {
         Normal,       // status line, headers, body
         NeverAnswer,  // reads the request and keeps the connection open without a word
         Reset,        // closes the connection as soon as the request arrived
+        Endless,      // status 200 and a body without length that never ends
     };
     Kind kind = Kind::Normal;
     int status = 200;
@@ -36,6 +37,7 @@ struct HttpAnswer {
     static HttpAnswer Silent();
     static HttpAnswer Reset();
     static HttpAnswer Oversized(qint64 bytes, bool withLength);
+    static HttpAnswer Endless();
 };
 
 class HttpServer {
