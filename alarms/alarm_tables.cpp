@@ -10,9 +10,15 @@ namespace {
 constexpr qint64 kMaxStateFileBytes = 64 << 10;
 // 28 paths of up to 4096 bytes each, with room to spare.
 constexpr qint64 kMaxSoundFileBytes = 1 << 20;
+// The lines without the empty ones after the 28th (an editor's stray line end).
+QStringList WithoutTrailingEmpty(QStringList lines) {
+    while (lines.size() > kSlotCount && lines.back().trimmed().isEmpty()) lines.removeLast();
+    return lines;
+}
 }  // namespace
 
-bool ApplyStateLines(AlarmTables& tables, const QStringList& lines) {
+bool ApplyStateLines(AlarmTables& tables, const QStringList& fileLines) {
+    const QStringList lines = WithoutTrailingEmpty(fileLines);
     if (lines.size() != kSlotCount) return false;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         bool ok = false;
@@ -22,7 +28,8 @@ bool ApplyStateLines(AlarmTables& tables, const QStringList& lines) {
     return true;
 }
 
-bool ApplySoundLines(AlarmTables& tables, const QStringList& lines) {
+bool ApplySoundLines(AlarmTables& tables, const QStringList& fileLines) {
+    const QStringList lines = WithoutTrailingEmpty(fileLines);
     if (lines.size() != kSlotCount) return false;
     for (int slot = 0; slot < kSlotCount; ++slot) tables.sounds[slot] = lines[slot];
     return true;
@@ -44,15 +51,26 @@ QStringList SoundLines(const AlarmTables& tables) {
 }
 
 void LoadAlarmTables(AlarmTables& tables) {
+    // A file that could not be read at all is kept by WriteLines itself.
     if (auto lines = files::ReadLines(files::ProgramFile(kAlarmListFile), kMaxStateFileBytes))
-        ApplyStateLines(tables, *lines);
+        tables.keepStateFile = !ApplyStateLines(tables, *lines);
     if (auto lines = files::ReadLines(files::ProgramFile(kAlarmSoundsFile), kMaxSoundFileBytes))
-        ApplySoundLines(tables, *lines);
+        tables.keepSoundFile = !ApplySoundLines(tables, *lines);
+}
+
+void SaveSoundTable(const AlarmTables& tables) {
+    if (!tables.keepSoundFile)
+        files::WriteLines(files::ProgramFile(kAlarmSoundsFile), SoundLines(tables));
+}
+
+void SaveStateTable(const AlarmTables& tables) {
+    if (!tables.keepStateFile)
+        files::WriteLines(files::ProgramFile(kAlarmListFile), StateLines(tables));
 }
 
 void SaveAlarmTables(const AlarmTables& tables) {
-    files::WriteLines(files::ProgramFile(kAlarmSoundsFile), SoundLines(tables));
-    files::WriteLines(files::ProgramFile(kAlarmListFile), StateLines(tables));
+    SaveSoundTable(tables);
+    SaveStateTable(tables);
 }
 
 }  // namespace hx::alarms

@@ -28,15 +28,28 @@ struct AlarmTables {
     // The sound file path per slot; empty for no sound.
     std::array<QString, kSlotCount> sounds;
 
+    // Set when the table's file exists but was not taken (not 28 lines): the file then holds
+    // what the user last saved, and is kept until the user changes this table.
+    bool keepStateFile = false;
+    bool keepSoundFile = false;
+
     AlarmTables() { states.fill(kAlarmOff); }
 
     bool IsOn(int slot) const { return states[slot] == kAlarmOn; }
     // 0 becomes 1; anything else becomes 0.
-    void Toggle(int slot) { states[slot] = states[slot] == kAlarmOn ? kAlarmOff : kAlarmOn; }
+    void Toggle(int slot) {
+        states[slot] = states[slot] == kAlarmOn ? kAlarmOff : kAlarmOn;
+        keepStateFile = false;
+    }
+    void SetSound(int slot, const QString& path) {
+        sounds[slot] = path;
+        keepSoundFile = false;
+    }
 };
 
-// Applies a file's lines to a table when there are exactly 28 of them; returns whether it did.
-// A state line that is not a whole number counts as off.
+// Applies a file's lines to a table when there are exactly 28 of them, not counting empty
+// lines after the 28th; returns whether it did. A state line that is not a whole number
+// counts as off.
 bool ApplyStateLines(AlarmTables& tables, const QStringList& lines);
 bool ApplySoundLines(AlarmTables& tables, const QStringList& lines);
 
@@ -48,6 +61,9 @@ QStringList SoundLines(const AlarmTables& tables);
 void LoadAlarmTables(AlarmTables& tables);
 
 // Writes alarmsounds.txt and then alarmlist.txt, replacing both. Raises hx::Error on failure.
+// A table whose file was kept at loading and that was not changed since is not written.
 void SaveAlarmTables(const AlarmTables& tables);
+void SaveSoundTable(const AlarmTables& tables);  // alarmsounds.txt alone
+void SaveStateTable(const AlarmTables& tables);  // alarmlist.txt alone
 
 }  // namespace hx::alarms

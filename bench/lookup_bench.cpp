@@ -1,4 +1,4 @@
-// Costs of the reverse lookup's search: its worst case and a typical Find.
+// Costs of the reverse lookup's search with the year's spans: its worst cases and a typical Find.
 #include <benchmark/benchmark.h>
 
 #include "lookup/reverse_lookup.h"
@@ -18,17 +18,53 @@ lookup::Query Typical() {
     return q;
 }
 
+// The boxes' items for the era year opening in a common year (1927 to 2410).
+lookup::Query InYear(lookup::Query q, int year) {
+    const int era = year - 1904;
+    const int docosade = (era - 1) / 22;
+    q.docosade = lookup::DocosadeItems()[docosade - 1];
+    q.year = lookup::YearItems()[era - 22 * docosade - 1];
+    return q;
+}
+
+// Signs and degrees that send both refinements to their bounds, followed by the search of the
+// rest of the year and the spans: the lunar sign costing the most longitudes in that year.
+lookup::Query HeaviestWithSpans(int year) {
+    lookup::Query q = InYear(Typical(), year);
+    q.sunDegree = "29";
+    q.moonDegree = "1";
+    int most = -1;
+    lookup::Query heaviest = q;
+    for (int moon = 0; moon < 12; ++moon) {
+        q.moonSign = moon;
+        int calls = 0;
+        const lookup::LongitudeFn counting = [&](double jd, int body) {
+            ++calls;
+            return lookup::EphemerisLongitude()(jd, body);
+        };
+        lookup::Find(q, -6, counting);
+        if (calls > most) most = calls, heaviest = q;
+    }
+    return heaviest;
+}
+
 }  // namespace
 
 // Signs without a selection match nothing, so every scan runs to its bound:
 // 1,001 + 1,001 + 15,001 + 15,001 positions.
 static void BM_ReverseLookupWorstCase(benchmark::State& state) {
-    lookup::Query q = Typical();
+    lookup::Query q = InYear(Typical(), int(state.range(0)));
     q.sunSign = -1;
     q.moonSign = -1;
     for (auto _ : state) benchmark::DoNotOptimize(lookup::Find(q, -6));
 }
-BENCHMARK(BM_ReverseLookupWorstCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReverseLookupWorstCase)->Arg(2024)->Arg(2405)->Unit(benchmark::kMillisecond);
+
+static void BM_ReverseLookupWorstCaseWithSpans(benchmark::State& state) {
+    const lookup::Query q = HeaviestWithSpans(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(lookup::Find(q, -6));
+}
+BENCHMARK(BM_ReverseLookupWorstCaseWithSpans)->Arg(2024)->Arg(2405)->Unit(benchmark::kMillisecond);
 
 static void BM_ReverseLookupTypical(benchmark::State& state) {
     const lookup::Query q = Typical();

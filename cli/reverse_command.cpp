@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "cli/reverse_output.h"
 #include "core/names.h"
 
 namespace hx::cli {
@@ -11,7 +12,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: reverse --docosade D --year N --sun SIGN [--sun-degree d] --moon SIGN "
-    "[--moon-degree d]";
+    "[--moon-degree d] [--format text|json]";
 
 // A docosade or year given as its number 1..22 becomes its item; other text is passed on
 // as if typed into the box, so the lookup reports what matches no item.
@@ -37,8 +38,9 @@ std::optional<int> ParseSign(const QString& text) {
 }
 
 std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
-                                                std::optional<double>& timeZone) {
+                                                std::optional<double>& timeZone, bool& json) {
     lookup::Query q;
+    json = false;
     bool docosade = false, year = false, sun = false, moon = false;
     for (int i = 0; i < rest.size(); ++i) {
         QString flag = rest[i], value;
@@ -48,7 +50,7 @@ std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
             flag = flag.left(eq);
         } else {
             static const QStringList known = {"--docosade",   "--year",        "--sun", "--moon",
-                                              "--sun-degree", "--moon-degree", "--tz"};
+                                              "--sun-degree", "--moon-degree", "--tz",  "--format"};
             if (!known.contains(flag))
                 return Error{QStringLiteral("unknown argument: \"%1\" (%2)").arg(flag, kUsage)};
             if (i + 1 >= rest.size())
@@ -81,6 +83,10 @@ std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
             const double tz = value.trimmed().toDouble(&ok);
             if (!ok || !std::isfinite(tz)) return badValue("hours, such as -6 or 5.5");
             timeZone = tz;
+        } else if (flag == QLatin1String("--format")) {
+            if (value != QLatin1String("text") && value != QLatin1String("json"))
+                return badValue("text or json");
+            json = value == QLatin1String("json");
         } else {
             return Error{QStringLiteral("unknown argument: \"%1\" (%2)").arg(flag, kUsage)};
         }
@@ -93,13 +99,14 @@ std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
 
 Outcome Reverse(const Request& r, const Context& c) {
     std::optional<double> tz;
-    const auto parsed = ParseReverse(r.rest, tz);
+    bool json = false;
+    const auto parsed = ParseReverse(r.rest, tz, json);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
-    const lookup::Result res =
-        lookup::Find(std::get<lookup::Query>(parsed), tz.value_or(c.observer.TimeZone));
-    QString out;
-    for (const QString& line : res.lines) out += line + '\n';
+    lookup::SiteClock clock;
+    clock.timeZone = tz.value_or(c.observer.TimeZone);
+    const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
+    const QString out = json ? ReverseJson(res, clock) : ReverseText(res);
     if (!res.error.isEmpty()) return {2, out, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
     return {0, out, {}};
 }

@@ -12,9 +12,10 @@ namespace hx::cli {
 // A sign given by index 0..11 or by English name in any letter case; nullopt otherwise.
 std::optional<int> ParseSign(const QString& text);
 
-// Reads the command's own options from the request's remaining arguments.
+// Reads the command's own options from the request's remaining arguments; `json` is set by
+// --format json (text by default).
 std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
-                                                std::optional<double>& timeZone);
+                                                std::optional<double>& timeZone, bool& json);
 
 // Runs the lookup with the context's time zone (or a --tz given after the command).
 Outcome Reverse(const Request& r, const Context& c);

@@ -1,11 +1,13 @@
 // The reverse date lookup: a forward scan of the ephemeris in fixed steps.
 #include "reverse_lookup.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/ephemeris.h"
 #include "core/format.h"
 #include "core/roman.h"
+#include "core/thelemic.h"
 
 namespace hx::lookup {
 
@@ -39,8 +41,9 @@ int SignOrNone(int index) {
     return index >= 0 && index < 12 ? index : -1;
 }
 
-QString Shown(const QString& pattern, double jd, double timeZone, const QLocale& locale) {
-    const Moment m = ShownMoment(jd, timeZone);
+QString Shown(const QString& pattern, double jd, const SiteClock& clock, const QLocale& locale) {
+    // Whole seconds: the spans are refined to a tenth of one.
+    const Moment m = std::round(ShownMoment(jd, clock) * 86400.0) / 86400.0;
     if (!IsRepresentable(m)) return QStringLiteral("(date out of range)");
     return FormatDateTime(pattern, m, locale);
 }
@@ -114,14 +117,45 @@ Moment ShownMoment(double jdUt, double timeZone) {
     return jdUt - kEpochJulianDay + timeZone / 24.0;
 }
 
+Moment ShownMoment(double jdUt, const SiteClock& clock) {
+    return ShownMoment(jdUt, clock.OffsetAt(jdUt));
+}
+
 QString TimeZoneText(double timeZone) {
     return QString::number(timeZone);
 }
 
+namespace {
+
+// The section listing every span of the era year in which both bodies hold their places.
+void WriteMatches(Result& r, int year, const Place& sun, const Place& moon,
+                  const LongitudeFn& longitude, const SiteClock& clock, const QLocale& locale) {
+    r.spans = MatchSpans(year, sun, moon, longitude);
+    r.matches << QString()
+              << QStringLiteral("All matches in An ") +
+                     ThelemicYearText(r.eraYear, ThelemicStyle{}).trimmed();
+    for (const Span& s : r.spans)
+        r.matches << QStringLiteral("From ") + Shown("ddddd tt", s.fromJd, clock, locale) +
+                         QStringLiteral(" to ") + Shown("ddddd tt", s.toJd, clock, locale);
+    if (r.spans.empty()) r.matches << QStringLiteral("No match in this year");
+}
+
+}  // namespace
+
 Result Find(const Query& q, double timeZone, const LongitudeFn& longitude, const QLocale& locale) {
+    SiteClock clock;
+    clock.timeZone = timeZone;
+    return Find(q, clock, longitude, locale);
+}
+
+Result Find(const Query& q, const SiteClock& clock, const LongitudeFn& longitude,
+            const QLocale& locale) {
     Result r;
-    r.lines << QStringLiteral("Using your current Time Zone: ") + TimeZoneText(timeZone)
-            << QStringLiteral("You will have to manually adjust result for daylight time");
+    r.lines << QStringLiteral("Using your current Time Zone: ") +
+                   (clock.zone.isEmpty() ? TimeZoneText(clock.timeZone) : clock.zone);
+    // A known zone carries its daylight time into every time shown.
+    if (clock.zone.isEmpty())
+        r.lines << QStringLiteral("You will have to manually adjust result for daylight time");
 
     const int docosade = ItemIndexOf(DocosadeItems(), q.docosade);
     if (docosade < 0) {
@@ -135,29 +169,34 @@ Result Find(const Query& q, double timeZone, const LongitudeFn& longitude, const
                       .arg(q.year);
         return r;
     }
-    const int Y =
-        1904 + 22 * LeadingNumber(DocosadeItems()[docosade]) + LeadingNumber(YearItems()[year]);
+    r.eraYear = 22 * LeadingNumber(DocosadeItems()[docosade]) + LeadingNumber(YearItems()[year]);
+    const int Y = 1904 + r.eraYear;
     const int S = SignOrNone(q.sunSign);
     const int L = SignOrNone(q.moonSign);
     const int dS = DegreeOf(q.sunDegree);
     const int dL = DegreeOf(q.moonDegree);
     int M = S + 3;
     if (M > 12) M -= 12;
+    // The era year runs from the Aries ingress of Y to that of Y + 1: Aquarius and Pisces
+    // fall in January and February of Y + 1.
+    const int startYear = S == 10 || S == 11 ? Y + 1 : Y;
 
-    const double jd0 = eph::JulDay(Y, M, 1, 0.0);
-    r.lines << QStringLiteral("Starting with  ") + Shown("\":\" ddddd t", jd0, timeZone, locale);
+    const double jd0 = eph::JulDay(startYear, M, 1, 0.0);
+    r.lines << QStringLiteral("Starting with  ") + Shown("\":\" ddddd t", jd0, clock, locale);
 
     // The steps are added one at a time, so positions carry the sums' rounding.
     double jd = jd0;
     for (int k = 0; k < kSunScanPositions; ++k) {
         const SignDegree sun = ToSignDegree(longitude(jd, kSun));
         if (sun.sign == S) {
-            r.lines << Shown("\"Sun Sign found \" ddddd t", jd, timeZone, locale) +
+            r.lines << Shown("\"Sun Sign found \" ddddd t", jd, clock, locale) +
                            DegreeAndName(sun.degree, S);
+            r.sunFound = jd;
             break;
         }
         jd += kSunScanStep;
     }
+    if (!r.sunFound) r.lines << QStringLiteral("No match found for the Sun Sign in this year");
 
     if (dS > 0) {
         for (int k = 0; k < kSunDegreePositions; ++k) {
@@ -170,27 +209,48 @@ Result Find(const Query& q, double timeZone, const LongitudeFn& longitude, const
     jd = std::trunc(jd);
     for (int k = 0; k < kMoonScanPositions; ++k) {
         jd += kMoonScanStep;
+        // Positions before the Sun line may precede the Sun's ingress, in another sign or
+        // even the era year before: they are passed over.
+        if (r.sunFound && jd < *r.sunFound) continue;
         const SignDegree moon = ToSignDegree(longitude(jd, kMoon));
         if (moon.sign == L) {
-            r.lines << Shown("\"Lunar Sign found \"ddddd t", jd, timeZone, locale) +
+            r.lines << Shown("\"Lunar Sign found \"ddddd t", jd, clock, locale) +
                            DegreeAndName(moon.degree, L);
+            r.moonFound = jd;
             break;
         }
     }
+    if (!r.moonFound) r.lines << QStringLiteral("No match found for the Lunar Sign in this year");
 
     if (dL > 0) {
+        // The first position with the Moon at its degree and the Sun in its sign; one with
+        // the Sun out of its sign does not end the scan.
         for (int k = 0; k < kMoonDegreePositions; ++k) {
             const SignDegree moon = ToSignDegree(longitude(jd, kMoon));
-            if (moon.sign == L && moon.degree == dL) {
-                if (ToSignDegree(longitude(jd, kSun)).sign == S)
-                    r.lines << QStringLiteral(" ") + Shown("dddddd t", jd, timeZone, locale);
-                else
-                    r.lines << QStringLiteral("No exact match on Lunar Sign");
+            if (moon.sign == L && moon.degree == dL &&
+                ToSignDegree(longitude(jd, kSun)).sign == S) {
+                r.exactFound = jd;
                 break;
             }
             jd += kDegreeStep;
         }
+        // The Moon's scan may have started past the degree, which it then reaches only after
+        // the scan's span: the first later match of the era year answers.
+        if (!r.exactFound && r.moonFound) {
+            for (const Span& s : MatchSpans(Y, {S, 0}, {L, dL}, longitude)) {
+                if (s.toJd <= *r.moonFound) continue;
+                r.exactFound = std::max(s.fromJd, *r.moonFound);
+                break;
+            }
+        }
+        if (r.exactFound)
+            r.lines << QStringLiteral(" ") + Shown("dddddd t", *r.exactFound, clock, locale);
+        else if (r.moonFound)
+            r.lines << (dL < 30 ? QStringLiteral("No exact match on Lunar Sign")
+                                : QStringLiteral("No match found for the Lunar Sign in this year"));
     }
+
+    WriteMatches(r, Y, {S, dS}, {L, dL}, longitude, clock, locale);
     return r;
 }
 

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include "core/datetime.h"
+#include "lookup/match_spans.h"
 
 namespace hx::lookup {
 
@@ -37,20 +40,41 @@ struct Query {
 struct Result {
     QStringList lines;
     QString error;  // set when a year box matches no item; the lines then stop after two
+    // The section below the lines: a blank line, its heading, one line per span.
+    QStringList matches;
+    std::vector<Span> spans;
+    int eraYear = 0;
+    // Instants (UT) of the Sun line, the Moon line and the exact match, when written.
+    std::optional<double> sunFound, moonFound, exactFound;
+
+    QStringList AllLines() const { return lines + matches; }
 };
 
-// Geocentric ecliptic longitude of body 0 (Sun) or 1 (Moon) at a Julian day (UT).
-using LongitudeFn = std::function<double(double jdUt, int body)>;
+// The site's clock for the times shown: the hours added to UT at an instant.
+struct SiteClock {
+    double timeZone = 0;                        // the observer's TimeZone, named in the first line
+    std::function<double(double jdUt)> offset;  // empty: timeZone at every instant
+    QString zone;  // the site's zone when known; its offset then includes daylight time
+
+    double OffsetAt(double jdUt) const { return offset ? offset(jdUt) : timeZone; }
+};
+
 // The ephemeris' own longitudes.
 const LongitudeFn& EphemerisLongitude();
 
 // The moment shown for a Julian day (UT): shifted by the time zone alone, never by daylight
 // time.
 Moment ShownMoment(double jdUt, double timeZone);
+// The moment on the site's clock for a Julian day (UT).
+Moment ShownMoment(double jdUt, const SiteClock& clock);
 // The time zone as typed, in hours: "-6", "5.5".
 QString TimeZoneText(double timeZone);
 
-// Runs the search for the inputs and the observer's time zone and returns the lines to show.
+// Runs the search for the inputs and the site's clock and returns the lines to show.
+Result Find(const Query& query, const SiteClock& clock,
+            const LongitudeFn& longitude = EphemerisLongitude(),
+            const QLocale& locale = QLocale::system());
+// The same with the observer's time zone alone.
 Result Find(const Query& query, double timeZone,
             const LongitudeFn& longitude = EphemerisLongitude(),
             const QLocale& locale = QLocale::system());

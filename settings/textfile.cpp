@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -25,6 +26,20 @@ namespace {
 QString& Override() {
     static QString dir;
     return dir;
+}
+
+// Absolute, cleaned paths of files found but not read during this run.
+QSet<QString>& Unreadable() {
+    static QSet<QString> paths;
+    return paths;
+}
+QString Key(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+ByteWriter& Writer() {
+    static ByteWriter writer;
+    return writer;
 }
 
 // Windows-1252 0x80..0x9F; the rest of the code page is Latin-1.
@@ -40,11 +55,33 @@ void SetProgramDirectory(const QString& dir) {
 
 QString ProgramDirectory() {
     if (!Override().isEmpty()) return Override();
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    static const QString resolved =
+        ResolveProgramDirectory(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return resolved;
+}
+
+const QStringList& UserFileNames() {
+    static const QStringList names = {"heliodex.ini",    "zipcodes.txt",     "alarmlist.txt",
+                                      "alarmsounds.txt", "alarmoffsets.txt", "houralarms.txt",
+                                      "hoursounds.txt"};
+    return names;
+}
+
+QString ResolveProgramDirectory(const QString& exeDir, const QString& dataDir) {
     if (QFileInfo(exeDir).isWritable() && !IsInstalledProgramsDirectory(exeDir)) return exeDir;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return data;
+    QDir().mkpath(dataDir);
+    const QDir from(exeDir), to(dataDir);
+    if (QDir::cleanPath(from.absolutePath()) == QDir::cleanPath(to.absolutePath())) return dataDir;
+    for (const QString& name : UserFileNames()) {
+        // A copy the data directory already has is the newer one: it was saved there.
+        if (!QFileInfo(from.filePath(name)).isFile() || QFileInfo::exists(to.filePath(name)))
+            continue;
+        if (QFile::copy(from.filePath(name), to.filePath(name)))
+            QFile::setPermissions(to.filePath(name), QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ReadGroup | QFile::ReadOther);
+    }
+    return dataDir;
 }
 
 bool IsInstalledProgramsDirectory(const QString& dir) {
@@ -70,17 +107,35 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 }
 
 namespace {
-QString DecodeBody(const QByteArray& bytes) {
+QString DecodeLine(QByteArrayView line) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(line);
+    if (!utf8.hasError()) return text;
+    return DecodeWindows1252(line.toByteArray());
+}
+
+QString DecodeBody(QByteArrayView bytes) {
     if (auto enc = QStringConverter::encodingForData(bytes)) {
-        if (*enc != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
+        if (*enc != QStringConverter::Utf8) {
             QStringDecoder dec(*enc);
             return dec.decode(bytes);
         }
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return DecodeWindows1252(bytes);
+    // Leading UTF-8 marks go before the lines are decided, so the first line is judged on
+    // its own bytes.
+    while (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        out += DecodeLine(bytes.sliced(start, end - start));
+        for (; end < bytes.size() && (bytes[end] == '\r' || bytes[end] == '\n'); ++end)
+            out += QLatin1Char(bytes[end]);
+        start = end;
+    }
+    return out;
 }
 }  // namespace
 
@@ -109,18 +164,34 @@ QStringList SplitLines(const QString& text) {
 }
 
 std::optional<QStringList> ReadLines(const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return std::nullopt;
+    const auto unread = [&] {
+        Unreadable().insert(Key(path));
+        return std::nullopt;
+    };
     QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (f.size() > maxBytes) return std::nullopt;  // rejected before anything is read
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) return unread();
+    if (f.size() > maxBytes) return unread();  // rejected before anything is read
     // Read in pieces: one read of maxBytes would reserve the whole limit for every small file.
     QByteArray bytes;
     while (bytes.size() <= maxBytes) {
         const QByteArray piece = f.read(std::min<qint64>(64 << 10, maxBytes + 1 - bytes.size()));
+        if (f.error() != QFileDevice::NoError) return unread();
         if (piece.isEmpty()) break;
         bytes += piece;
     }
-    if (bytes.size() > maxBytes) return std::nullopt;
+    if (bytes.size() > maxBytes) return unread();
+    Unreadable().remove(Key(path));  // read whole now: what is written next is based on it
     return SplitLines(DecodeText(bytes));
+}
+
+bool WasUnreadable(const QString& path) {
+    return Unreadable().contains(Key(path));
+}
+
+void SetByteWriter(ByteWriter writer) {
+    Writer() = std::move(writer);
 }
 
 namespace {
@@ -170,15 +241,23 @@ void WriteLines(const QString& path, const QStringList& lines, Sync sync) {
         bytes += l.toUtf8();
         bytes += "\r\n";
     }
-    if (sync == Sync::Lazy && ReplaceWithoutSync(path, bytes)) return;
-    QSaveFile f(path);
     const auto fail = [&](const QString& why) {
         throw Error(QStringLiteral("Cannot create file \"%1\". %2")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), why));
     };
+    // What could not be read was never seen, so writing over it would lose it. Once the file
+    // is gone there is nothing left to lose.
+    if (WasUnreadable(path) && QFileInfo(path).exists())
+        fail(QStringLiteral("The file could not be read, so it is left as it was."));
+    if (sync == Sync::Lazy && !Writer() && ReplaceWithoutSync(path, bytes)) return;
+    QSaveFile f(path);
     if (QFileInfo(path).isDir()) fail(QStringLiteral("Is a directory"));
     if (!f.open(QIODevice::WriteOnly)) fail(f.errorString());
-    if (f.write(bytes) != bytes.size()) fail(f.errorString());
+    // The save file's own buffer hides a failed write until commit, which then replaces the
+    // old file anyway: each write and the flush are checked first. Leaving without commit
+    // removes the new file and keeps the old one.
+    const bool written = Writer() ? Writer()(f, bytes) : f.write(bytes) == bytes.size();
+    if (!written || !f.flush()) fail(f.errorString());
     if (!f.commit()) fail(f.errorString());
 }
 

@@ -156,7 +156,7 @@ void SoundsPage::BitBtn1Click() {
 
 void SoundsPage::CategoryButtons2Categories0Items0Click(int category, int item) {
     const int slot = alarms::SlotOf(category, item);
-    tables_.sounds[slot] = player_.FileName();
+    tables_.SetSound(slot, player_.FileName());
     CategoryButtons2->Button(category, item)->setToolTip(0, tables_.sounds[slot]);
 }
 

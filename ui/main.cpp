@@ -1,5 +1,8 @@
 // Heliodex: the application, its main window, the lookup window and the event loop.
+#include <cstdio>
+
 #include <QApplication>
+#include <QDir>
 
 #include "report_services.h"
 #include "settings/textfile.h"
@@ -17,9 +20,20 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Heliodex");
     // One clock per program directory: a second start shows the running one and ends, so
     // two processes never overwrite each other's files at exit.
-    hx::ui::SingleInstance instance(hx::files::ProgramDirectory());
+    const QString programDir = hx::files::ProgramDirectory();
+    hx::ui::SingleInstance instance(programDir);
+    if (!instance.lockProblem().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(instance.lockProblem()));
+        return 1;
+    }
     if (!instance.isPrimary()) {
-        instance.notifyPrimary();
+        const QString dir = QDir::toNativeSeparators(programDir);
+        if (instance.notifyPrimary())
+            std::fprintf(stderr, "Heliodex is already running for %s; its window is shown.\n",
+                         qPrintable(dir));
+        else
+            std::fprintf(stderr, "Heliodex is already running for %s, but did not answer.\n",
+                         qPrintable(dir));
         return 0;
     }
     hx::ui::TForm1 form1(hx::ui::DefaultReportServices());  // runs the start-up sequence

@@ -3,10 +3,30 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 
 namespace hx::ui {
+
+namespace {
+// Why the lock file cannot be made: a probe file beside it is written to learn the reason.
+QString LockProblem(const QString& programDir) {
+    const QString path = QDir(programDir).filePath("heliodex.lock");
+    QFile probe(path + ".probe");
+    QString why = QStringLiteral("The directory cannot be written.");
+    if (probe.open(QIODevice::WriteOnly)) {
+        if (probe.write(QByteArray(64, '\n')) != 64 || !probe.flush())
+            why = probe.errorString() + '.';
+        probe.close();
+        probe.remove();
+    } else {
+        why = probe.errorString() + '.';
+    }
+    return QStringLiteral("Heliodex cannot start: the lock file \"%1\" cannot be written. %2")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+}  // namespace
 
 QString SingleInstance::serverNameFor(const QString& programDir) {
     const QByteArray key = QDir(programDir).canonicalPath().toUtf8();
@@ -22,7 +42,17 @@ SingleInstance::SingleInstance(const QString& programDir, QObject* parent)
     // A lock whose process has died counts as stale at once.
     lock_->setStaleLockTime(0);
     primary_ = lock_->tryLock(100);
-    if (!primary_) return;
+    // The lock names a live process, but no instance of this directory listens: the number
+    // was given to another process (another directory's Heliodex, say). It is stale.
+    if (!primary_ && lock_->error() == QLockFile::LockFailedError &&
+        !instanceAnswers(programDir, 500)) {
+        lock_->removeStaleLockFile();
+        primary_ = lock_->tryLock(100);
+    }
+    if (!primary_) {
+        if (lock_->error() != QLockFile::LockFailedError) problem_ = LockProblem(programDir);
+        return;
+    }
     const QString name = serverNameFor(programDir);
     QLocalServer::removeServer(name);
     server_ = new QLocalServer(this);
@@ -42,6 +72,12 @@ SingleInstance::SingleInstance(const QString& programDir, QObject* parent)
 SingleInstance::~SingleInstance() {
     if (server_) server_->close();
     if (primary_) lock_->unlock();
+}
+
+bool SingleInstance::instanceAnswers(const QString& programDir, int timeoutMs) {
+    QLocalSocket s;
+    s.connectToServer(serverNameFor(programDir));
+    return s.waitForConnected(timeoutMs);
 }
 
 bool SingleInstance::notifyPrimary(int timeoutMs) const {

@@ -173,7 +173,6 @@ class TForm1 : public QMainWindow {
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
     void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
-    void SaveAlarmTables();  // shutdown: alarmsounds.txt and alarmlist.txt
 
     ReportServices services_;
     TForm2* form2_ = nullptr;

@@ -62,8 +62,4 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
     });
 }
 
-void TForm1::SaveAlarmTables() {
-    alarms::SaveAlarmTables(alarmTables_);
-}
-
 }  // namespace hx::ui

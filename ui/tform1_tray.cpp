@@ -116,8 +116,11 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
+    // One step per file, so the message names exactly the files that were not saved.
     steps.push_back(
-        {QStringLiteral("alarmsounds.txt, alarmlist.txt"), [this] { SaveAlarmTables(); }});
+        {QStringLiteral("alarmsounds.txt"), [this] { alarms::SaveSoundTable(alarmTables_); }});
+    steps.push_back(
+        {QStringLiteral("alarmlist.txt"), [this] { alarms::SaveStateTable(alarmTables_); }});
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);

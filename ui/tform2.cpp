@@ -45,8 +45,9 @@ struct WaitCursor {
 }  // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : QDialog(parent),
-      search_([](const lookup::Query& q, double tz) { return lookup::Find(q, tz); }) {
+    : QDialog(parent), search_([](const lookup::Query& q, const lookup::SiteClock& clock) {
+          return lookup::Find(q, clock);
+      }) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Thelemic Date Look up"));
 
@@ -125,8 +126,11 @@ void TForm2::Button2Click() {
     {
         const WaitCursor wait;
         Memo1->clear();
-        result = search_(CurrentQuery(), observer_.TimeZone);
-        Memo1->setPlainText(result.lines.join('\n'));
+        lookup::SiteClock clock;
+        clock.timeZone = observer_.TimeZone;
+        result = search_(CurrentQuery(), clock);
+        // The search's lines, then every span of the year; the memo scrolls.
+        Memo1->setPlainText(result.AllLines().join('\n'));
     }
     if (!result.error.isEmpty()) MessageBox::Show(this, result.error);
 }

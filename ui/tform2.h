@@ -21,7 +21,7 @@ class TForm2 : public QDialog {
     Q_OBJECT
 
   public:
-    using SearchFn = std::function<lookup::Result(const lookup::Query&, double timeZone)>;
+    using SearchFn = std::function<lookup::Result(const lookup::Query&, const lookup::SiteClock&)>;
 
     explicit TForm2(QWidget* parent = nullptr);
 

@@ -83,6 +83,13 @@ TEST_P(StateFileTest, Loads) {
     LoadAlarmTables(t);
     if (GetParam().slot0 < 0) {
         EXPECT_EQ(t.states, AlarmTables().states);
+        // The file not taken is kept until the table changes (an unread one even then).
+        const bool unread = hx::files::WasUnreadable(dir_.filePath(kAlarmListFile));
+        EXPECT_NO_THROW(if (!unread) SaveStateTable(t));
+        EXPECT_EQ(Read(kAlarmListFile), GetParam().content);
+        t.Toggle(0);
+        if (!unread) SaveStateTable(t);
+        EXPECT_EQ(Read(kAlarmListFile).startsWith("0\r\n1\r\n1\r\n"), !unread);
         return;
     }
     EXPECT_EQ(t.states[0], GetParam().slot0);
@@ -95,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, StateFileTest,
                                            StateRow{"NoFinalLineEnd", States("0").chopped(2), 0},
                                            StateRow{"OtherIntegerKept", States("5"), 5},
                                            StateRow{"NotANumberCountsAsOff", States("on"), 1},
-                                           StateRow{"TwentyNineLines", States("0") + "\r\n", -1},
+                                           StateRow{"TwentyNineLines", States("0") + "1\r\n", -1},
+                                           StateRow{"AnEmptyLineAfter", States("0") + "\r\n", 0},
                                            StateRow{"TwentySevenLines", States("0").mid(3), -1},
                                            StateRow{"FarTooLarge", States(QByteArray(200000, '0')),
                                                     -1}),

@@ -38,6 +38,30 @@ TEST(LineFiles, DecodesUtf8Windows1252AndBom) {
     // A second mark would otherwise turn into the first one when the text is written back.
     EXPECT_EQ(files::DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF[Menu]"), "[Menu]");
     EXPECT_EQ(files::DecodeText("\xEF\xBB\xBF"), "");
+    // Each line decides for itself.
+    EXPECT_EQ(files::DecodeText("\xEF\xBB\xBFK\xF6ln\r\nZ\xC3\xBCrich\n\x80"),
+              QString::fromUtf8("Köln\r\nZürich\n€"));
+}
+
+// A write that fails part-way, as on a full disk, and a file that was there but not read:
+// the old file stays whole and the error says so.
+TEST(LineFiles, FailedOrUnreadFilesAreNotReplaced) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zipcodes.txt");
+    const QByteArray old = "55413\r\nZ\xC3\xBCrich\r\n";
+    WriteBytes(path, old);
+    files::SetByteWriter([](QIODevice& f, const QByteArray& b) { return f.write(b.left(2)) < 0; });
+    EXPECT_THROW(files::WriteLines(path, {"55413", "a longer new list"}), Error);
+    files::SetByteWriter({});
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"zipcodes.txt"}));
+    EXPECT_FALSE(files::ReadLines(path, 4));  // over the limit: not read
+    for (const files::Sync sync : {files::Sync::ToDisk, files::Sync::Lazy})
+        EXPECT_THROW(files::WriteLines(path, {}, sync), Error);
+    EXPECT_EQ(ReadBytes(path), old);
+    QFile::remove(path);  // gone: nothing left to lose
+    files::WriteLines(path, {"x"});
+    EXPECT_EQ(ReadBytes(path), "x\r\n");
 }
 
 TEST(LineFiles, SplitsEveryLineEnding) {

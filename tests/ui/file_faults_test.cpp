@@ -1,7 +1,13 @@
 // The window on a program directory it may not write, and on servers that misbehave: it
 // keeps running, says what went wrong, and loses nothing it had saved.
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +79,108 @@ TEST_F(FileFaults, AReadOnlyProgramDirectoryKeepsItsFilesAndTheClockRuns) {
     form.reset();
     EXPECT_EQ(Snapshot(program), saved);
     SetWritable(program, true);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+void Put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST_F(FileFaults, AReadOnlyProgramDirectoryGoesOnInTheDataDirectory) {
+    if (RunningAsRoot()) return RerunCurrentTestUnprivileged();
+    OpenReal();
+    EnterMinneapolis();
+    Get<QPushButton>("Button4")->click();
+    form->CategoryButtons1Categories0Items0Click(0, 0);  // Sun Rise on
+    Click("Exit2");
+    form.reset();
+    const QMap<QString, QByteArray> saved = Snapshot(QDir(dir.path()));
+    SetWritable(QDir(dir.path()), false);
+    QTemporaryDir data;
+    files::SetProgramDirectory(files::ResolveProgramDirectory(dir.path(), data.path()));
+    EXPECT_EQ(files::ProgramDirectory(), data.path());
+    OpenReal();
+    EXPECT_TRUE(form->observer().HasSite());
+    Click("Exit2");  // saved in the data directory as it was read: the alarm still on
+    form.reset();
+    EXPECT_EQ(ui::MessageBox::Shown(), QStringList());
+    for (const char* name : {"heliodex.ini", "zipcodes.txt", "alarmlist.txt", "alarmsounds.txt"})
+        EXPECT_EQ(Bytes(data.filePath(name)), saved[name]) << name;
+    SetWritable(QDir(dir.path()), true);
+}
+
+// An unreadable file, a 29-line alarm list and a sound list with one Windows-1252 line.
+TEST_F(FileFaults, FilesNotTakenAreKeptAndOldLinesKeepTheirMeaning) {
+    if (RunningAsRoot()) return RerunCurrentTestUnprivileged();
+    const QByteArray zip = "55413\r\nZ\xC3\xBCrich\r\n", list = QByteArray("0\r\n").repeated(29);
+    const QByteArray sounds = "/s/K\xF6ln.wav\r\n/s/Z\xC3\xBCrich.wav\r\n" + QByteArray(27, '\n');
+    Put(dir.filePath("zipcodes.txt"), zip);
+    QFile::setPermissions(dir.filePath("zipcodes.txt"), QFile::WriteOwner);
+    Put(dir.filePath("alarmlist.txt"), list);
+    Put(dir.filePath("alarmsounds.txt"), sounds);
+    OpenReal();
+    Click("Exit2");
+    form.reset();
+    const QString message = ui::MessageBox::Shown().join('\n');
+    EXPECT_TRUE(message.contains("zipcodes.txt")) << message.toStdString();
+    EXPECT_FALSE(message.contains("alarm")) << message.toStdString();
+    QFile::setPermissions(dir.filePath("zipcodes.txt"), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(Bytes(dir.filePath("zipcodes.txt")), zip);
+    EXPECT_EQ(Bytes(dir.filePath("alarmlist.txt")), list);
+    EXPECT_EQ(Bytes(dir.filePath("alarmsounds.txt")),
+              "/s/K\xC3\xB6ln.wav\r\n/s/Z\xC3\xBCrich.wav\r\n" + QByteArray("\r\n").repeated(26));
+}
+
+// The same two sessions on a roomy disk and on a small one that the first session filled
+// up to one free page: each file on the small disk is its old or its new version, whole.
+TEST_F(FileFaults, OnAFullDiskEveryFileIsWholeAndTheFailedOnesAreNamed) {
+    if (!RunningAsRoot()) GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir disk;
+    if (::mount("tmpfs", QFile::encodeName(disk.path()), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
+    const auto unmount =
+        qScopeGuard([&] { ::umount2(QFile::encodeName(disk.path()), MNT_DETACH); });
+    QStringList zipcodes;  // two pages
+    for (int i = 0; i < 600; ++i) zipcodes << QString::number(10000 + i);
+    QMap<QString, QByteArray> expected, old;
+    for (const QString& where : {dir.path(), disk.path()}) {
+        files::SetProgramDirectory(where);
+        files::WriteLines(files::ProgramFile("zipcodes.txt"), zipcodes);
+        OpenReal();
+        EnterMinneapolis();
+        Get<QPushButton>("Button4")->click();
+        Click("Exit2");
+        form.reset();
+        if (where == disk.path()) {
+            old = Snapshot(QDir(where));
+            QFile fill(disk.filePath("fill"));
+            ASSERT_TRUE(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (fill.write(QByteArray(4096, 'x')) == 4096) {
+            }
+            ASSERT_TRUE(fill.resize(fill.size() / 4096 * 4096 - 4096));
+        }
+        ui::MessageBox::ClearShown();
+        OpenReal();
+        form->CategoryButtons1Categories0Items0Click(0, 0);
+        Type("Edit4", "94");
+        Click("Exit2");
+        form.reset();
+        if (where == dir.path()) expected = Snapshot(QDir(where));
+    }
+    const QString message = ui::MessageBox::Shown().join('\n');
+    const QMap<QString, QByteArray> now = Snapshot(QDir(disk.path()));
+    int failed = 0;
+    for (const char* name : {"heliodex.ini", "zipcodes.txt", "alarmlist.txt", "alarmsounds.txt"}) {
+        const bool named = message.contains(name);
+        failed += named;
+        EXPECT_EQ(now[name], named ? old[name] : expected[name]) << name;
+    }
+    EXPECT_GT(failed, 0) << message.toStdString();
 }
 
 struct ServerFault {

@@ -13,6 +13,7 @@
 #include "settings/textfile.h"
 #include "ui/icons.h"
 #include "ui/report_services.h"
+#include "ui/single_instance.h"
 #include "window_fixture.h"
 
 namespace hx::test {
@@ -151,12 +152,12 @@ class ProgramTest : public ::testing::Test {
         binary = dir.filePath("heliodex");
         ASSERT_TRUE(QFile::copy(built, binary));
     }
-    void Start(QProcess& p) {
+    void Start(QProcess& p, const QString& program = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
-        p.start(binary, {});
+        p.start(program.isEmpty() ? binary : program, {});
         ASSERT_TRUE(p.waitForStarted(5000));
     }
     bool Running(QProcess& p) { return p.state() == QProcess::Running; }
@@ -223,6 +224,7 @@ TEST_F(ProgramTest, SecondStartEndsAndAStaleLockDoesNotBlock) {
     Start(second);
     EXPECT_TRUE(second.waitForFinished(2000));
     EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().contains("already running"));
     EXPECT_TRUE(Running(first));
     // A crash leaves the lock behind; it must not stop the next start.
     first.kill();
@@ -233,6 +235,26 @@ TEST_F(ProgramTest, SecondStartEndsAndAStaleLockDoesNotBlock) {
     EXPECT_FALSE(third.waitForFinished(1500));
     ::kill(pid_t(third.processId()), SIGTERM);
     EXPECT_TRUE(third.waitForFinished(10000));
+}
+
+// The lock names a process that runs, but it is another directory's Heliodex (its number was
+// reused after a crash): the new start takes the lock over and becomes the instance.
+TEST_F(ProgramTest, ALockOfAnotherDirectorysInstanceIsTakenOver) {
+    QTemporaryDir other;
+    ASSERT_TRUE(QFile::copy(binary, other.filePath("heliodex")));
+    QProcess first, second;
+    Start(first, other.filePath("heliodex"));
+    ASSERT_TRUE(
+        WaitFor([&] { return ui::SingleInstance::instanceAnswers(other.path(), 100); }, 9000));
+    ASSERT_TRUE(QFile::copy(other.filePath("heliodex.lock"), dir.filePath("heliodex.lock")));
+    Start(second);
+    EXPECT_TRUE(WaitFor([&] { return ui::SingleInstance::instanceAnswers(dir.path(), 100); }, 9000))
+        << second.readAllStandardError().toStdString();
+    EXPECT_TRUE(Running(second));
+    for (QProcess* p : {&first, &second}) {
+        ::kill(pid_t(p->processId()), SIGTERM);
+        EXPECT_TRUE(p->waitForFinished(10000));
+    }
 }
 
 }  // namespace
