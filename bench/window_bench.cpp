@@ -23,8 +23,8 @@
 #include "core/ephemeris.h"
 #include "settings/textfile.h"
 #include "ui/message_box.h"
-#include "ui/report_services.h"
 #include "ui/tform1.h"
+#include "ui/window_services.h"
 
 using namespace hx;
 
@@ -99,7 +99,7 @@ class ProgramDir {
 // Opens the window as main() does and lets it paint; null when the start-up did not reach
 // a report or raised a message box.
 std::unique_ptr<ui::TForm1> OpenWindow() {
-    auto form = std::make_unique<ui::TForm1>(ui::DefaultReportServices());
+    auto form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices());
     form->show();
     QCoreApplication::processEvents();
     if (form->TrayText().isEmpty() || !ui::MessageBox::Shown().isEmpty()) return nullptr;

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "core/datetime.h"
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 namespace hx::cli {
 

@@ -7,7 +7,7 @@
 #include "cli/args.h"
 #include "core/datetime.h"
 #include "core/observer.h"
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 namespace hx::cli {
 

@@ -1,7 +1,7 @@
 // Addresses on the maker's web site.
 #include "maker_site.h"
 
-#include "net/services.h"
+#include "net/service_urls.h"
 
 namespace hx::net {
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 namespace hx {
 

@@ -8,7 +8,7 @@
 #include "core/moon_phase.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 namespace hx {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "report/options_model.h"
+#include "menu/options_model.h"
 #include "settings/component.h"
 #include "settings/extini.h"
 

@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QDir>
 
-#include "report_services.h"
 #include "settings/textfile.h"
 #include "single_instance.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "unix_signals.h"
+#include "window_services.h"
 
 int main(int argc, char** argv) {
     // Before any thread exists: a termination signal during start-up is held until the
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
                          qPrintable(dir));
         return 0;
     }
-    hx::ui::TForm1 form1(hx::ui::DefaultReportServices());  // runs the start-up sequence
+    hx::ui::TForm1 form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
                      [&form1] { form1.Restore1Click(); });

@@ -10,9 +10,9 @@ namespace hx::ui {
 
 namespace {
 bool CanCarryMark(const MenuItemDef& d) {
-    const QString h = QString::fromLatin1(d.handler);
-    return d.radio || d.checked || h == u"Long2Click" || h == u"Moonphase1Click" ||
-           h == u"Clockon1Click" || h == u"Refresh1Click" || h == u"Disabled1Click";
+    using C = MenuCommand;
+    return d.radio || d.checked || d.command == C::DisplayOption || d.command == C::MoonPicture ||
+           d.command == C::Clock || d.command == C::Refresh || d.command == C::InternetSwitch;
 }
 }  // namespace
 

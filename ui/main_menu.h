@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QString>
 
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 class QAction;
 class QMenu;

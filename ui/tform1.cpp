@@ -27,7 +27,7 @@
 
 namespace hx::ui {
 
-TForm1::TForm1(ReportServices services, InternetServices internet, QWidget* parent)
+TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
     setObjectName("Form1");
     setWindowTitle("Heliodex");

@@ -18,16 +18,16 @@
 #include "locale/site_fields.h"
 #include "locale/weather_lookup.h"
 #include "main_menu.h"
+#include "menu/options_model.h"
 #include "net/download.h"
 #include "pages.h"
-#include "report/options_model.h"
 #include "report/report.h"
 #include "report/shutdown.h"
-#include "report_services.h"
 #include "settings/component.h"
 #include "settings/extini.h"
-#include "settings/services.h"
-#include "ui/internet_services.h"
+#include "settings/service_addresses.h"
+#include "ui/internet_access.h"
+#include "window_services.h"
 
 class QCloseEvent;
 class QDateEdit;
@@ -52,7 +52,7 @@ class TForm2;
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TForm1(ReportServices services, InternetServices internet = DefaultInternetServices(),
+    explicit TForm1(WindowServices services, InternetAccess internet = DefaultInternetAccess(),
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -174,9 +174,9 @@ class TForm1 : public QMainWindow {
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
     void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
 
-    ReportServices services_;
+    WindowServices services_;
     TForm2* form2_ = nullptr;
-    InternetServices internet_;
+    InternetAccess internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
     net::VersionCheck* XMLDocument1 = nullptr;
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown

@@ -1,5 +1,6 @@
 // TForm1's handlers: start-up, the clock, the display options, the locale entry, the report.
 #include <algorithm>
+#include <array>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -106,42 +107,33 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::OnMenuClick(const QString& name) {
+    // The handler of each menu command, in the order of MenuCommand.
+    using Handler = void (*)(TForm1&, const QString& item);
+    static constexpr std::array<Handler, std::size_t(MenuCommand::Count)> handlers = {
+        [](TForm1&, const QString&) {},                              // None
+        [](TForm1& f, const QString& item) { f.Long2Click(item); },  // DisplayOption
+        [](TForm1& f, const QString&) { f.Moonphase1Click(); },
+        [](TForm1& f, const QString&) { f.PlanetaryHours2Click(); },
+        [](TForm1& f, const QString&) { f.MoonPhase2Click(); },
+        [](TForm1& f, const QString& item) {  // Clock
+            f.options_.Invert(item);  // the item toggles its own mark before its handler runs
+            f.SyncMenu();
+            f.Clockon1Click();
+        },
+        [](TForm1& f, const QString&) { f.Button2Click(); },
+        [](TForm1& f, const QString&) { f.Button3Click(); },
+        [](TForm1& f, const QString&) { f.Locale1Click(); },
+        [](TForm1& f, const QString&) { f.Refresh1Click(); },
+        [](TForm1& f, const QString&) { f.Disabled1Click(); },
+        [](TForm1& f, const QString&) { f.DatetoClipboard1Click(); },
+        [](TForm1& f, const QString&) { f.Restore1Click(); },
+        [](TForm1& f, const QString&) { f.LookupThelemicDatereverse1Click(); },
+        [](TForm1& f, const QString&) { f.About1Click(); },
+    };
     const int i = OptionsModel::IndexOf(name);
     if (i < 0) return;
-    const QString handler = QString::fromLatin1(MenuItems()[i].handler);
-    Guarded([&] {
-        if (handler == u"Long2Click") {
-            Long2Click(name);
-        } else if (handler == u"Moonphase1Click") {
-            Moonphase1Click();
-        } else if (handler == u"PlanetaryHours2Click") {
-            PlanetaryHours2Click();
-        } else if (handler == u"MoonPhase2Click") {
-            MoonPhase2Click();
-        } else if (handler == u"Clockon1Click") {
-            options_.Invert(name);  // the item toggles its own mark before its handler runs
-            SyncMenu();
-            Clockon1Click();
-        } else if (handler == u"Button2Click") {
-            Button2Click();
-        } else if (handler == u"Button3Click") {
-            Button3Click();
-        } else if (handler == u"Locale1Click") {
-            Locale1Click();
-        } else if (handler == u"Refresh1Click") {
-            Refresh1Click();
-        } else if (handler == u"Disabled1Click") {
-            Disabled1Click();
-        } else if (handler == u"DatetoClipboard1Click") {
-            DatetoClipboard1Click();
-        } else if (handler == u"Restore1Click") {
-            Restore1Click();
-        } else if (handler == u"LookupThelemicDatereverse1Click") {
-            LookupThelemicDatereverse1Click();
-        } else if (handler == u"About1Click") {
-            About1Click();
-        }
-    });
+    const Handler handler = handlers[std::size_t(MenuItems()[i].command)];
+    Guarded([&] { handler(*this, name); });
     SyncMenu();  // Qt toggles a checkable action itself; the model has the last word
 }
 

@@ -17,7 +17,7 @@
 #include "locale/own_service.h"
 #include "message_box.h"
 #include "net/gate.h"
-#include "net/services.h"
+#include "net/service_urls.h"
 #include "net/version_check.h"
 #include "report/clock.h"
 #include "settings/extini.h"

@@ -16,7 +16,7 @@
 #include "icons.h"
 #include "message_box.h"
 #include "report/td_file.h"
-#include "settings/services.h"
+#include "settings/service_addresses.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "tform1.h"

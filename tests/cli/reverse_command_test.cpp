@@ -37,15 +37,13 @@ bool LineHolds(double jd, At at, const Asked& a, const Want& w) {
     const double minutes = (jd - kEpochJulianDay) * 1440 + a.tz * 60;
     const DateTimeFields f = DecodeDateTime(
         (at == At::MinuteAfter ? std::ceil(minutes - 1e-6) : std::floor(minutes + 1e-6)) / 1440);
-    const QString text = at == At::Instant
-                             ? ThelemicDateText(f.year, f.month, eph::EclipticLongitude(jd, 0),
-                                                eph::EclipticLongitude(jd, 1), ThelemicStyle{})
-                             : Run({"--tz", QString::number(a.tz), "--dst", "0", "--at",
-                                    QString::asprintf("%04d-%02d-%02d %02d:%02d", f.year, f.month,
-                                                      f.day, f.hour, f.minute),
-                                    "thelemic"},
-                                   0)
-                                   .out;
+    const QString local =
+        QString::asprintf("%04d-%02d-%02d %02d:%02d", f.year, f.month, f.day, f.hour, f.minute);
+    const QString text =
+        at != At::Instant
+            ? Run({"--tz", QString::number(a.tz), "--dst", "0", "--at", local, "thelemic"}, 0).out
+            : ThelemicDateText(f.year, f.month, eph::EclipticLongitude(jd, 0),
+                               eph::EclipticLongitude(jd, 1), ThelemicStyle{});
     static const QRegularExpression re(
         QString::fromUtf8("^An (.*) Sol (\\d+)° (\\w+) Luna (\\d+)° (\\w+) \n?$"));
     const auto m = re.match(text);
@@ -60,18 +58,18 @@ bool LineHolds(double jd, At at, const Asked& a, const Want& w) {
 }  // namespace
 
 TEST(CliReverse, EveryMomentShownHoldsTheAskedYearSignsAndDegrees) {
+    // clang-format off
     const Asked rows[] = {
-        {1, 1, 0, 0, 0, 0, 0},        {1, 1, 11, 5, 0, 29, 5.75},  {1, 1, 10, 9, 3, 0, -6},
-        {22, 22, 10, 4, 0, 0, 12.75}, {22, 22, 11, 11, 29, 0, -6}, {22, 22, 0, 7, 0, 15, 5.75},
-        {5, 10, 10, 4, 0, 0, -6},     {2, 2, 6, 10, 0, 29, 12.75}, {4, 16, 0, 3, 0, 12, -6},
-        {3, 7, 1, 1, 0, 0, 9},        {3, 7, 2, 8, 15, 0, -3.5},   {6, 1, 3, 6, 0, 1, 1},
-        {7, 13, 4, 2, 1, 0, -10},     {8, 20, 5, 0, 0, 29, 5.5},   {9, 4, 6, 11, 12, 12, 14},
-        {10, 9, 7, 3, 0, 0, -12},     {11, 11, 8, 9, 0, 7, 0},     {12, 2, 9, 10, 20, 0, 5.75},
-        {13, 5, 10, 1, 0, 0, 12.75},  {14, 18, 11, 6, 0, 0, -8},   {15, 3, 0, 4, 10, 0, 3},
-        {16, 14, 1, 5, 0, 22, -5},    {17, 6, 2, 2, 0, 0, 10},     {18, 21, 3, 7, 29, 0, -7},
-        {19, 8, 4, 11, 0, 3, 2},      {20, 12, 5, 8, 0, 0, -9.5},  {21, 15, 6, 0, 5, 0, 8},
-        {5, 10, 7, 4, 0, 29, -6},     {4, 17, 8, 1, 0, 0, 4.5},    {2, 19, 9, 3, 0, 16, -2},
-        {6, 22, 10, 10, 0, 0, 11},    {7, 1, 11, 0, 0, 10, -4},    {22, 21, 11, 2, 0, 0, 12.75}};
+        {1, 1, 0, 0, 0, 0, 0},        {1, 1, 11, 5, 0, 29, 5.75},  {1, 1, 10, 9, 3, 0, -6},      {22, 22, 10, 4, 0, 0, 12.75},
+        {22, 22, 11, 11, 29, 0, -6},  {22, 22, 0, 7, 0, 15, 5.75}, {5, 10, 10, 4, 0, 0, -6},     {2, 2, 6, 10, 0, 29, 12.75},
+        {4, 16, 0, 3, 0, 12, -6},     {3, 7, 1, 1, 0, 0, 9},       {3, 7, 2, 8, 15, 0, -3.5},    {6, 1, 3, 6, 0, 1, 1},
+        {7, 13, 4, 2, 1, 0, -10},     {8, 20, 5, 0, 0, 29, 5.5},   {9, 4, 6, 11, 12, 12, 14},    {10, 9, 7, 3, 0, 0, -12},
+        {11, 11, 8, 9, 0, 7, 0},      {12, 2, 9, 10, 20, 0, 5.75}, {13, 5, 10, 1, 0, 0, 12.75},  {14, 18, 11, 6, 0, 0, -8},
+        {15, 3, 0, 4, 10, 0, 3},      {16, 14, 1, 5, 0, 22, -5},   {17, 6, 2, 2, 0, 0, 10},      {18, 21, 3, 7, 29, 0, -7},
+        {19, 8, 4, 11, 0, 3, 2},      {20, 12, 5, 8, 0, 0, -9.5},  {21, 15, 6, 0, 5, 0, 8},      {5, 10, 7, 4, 0, 29, -6},
+        {4, 17, 8, 1, 0, 0, 4.5},     {2, 19, 9, 3, 0, 16, -2},    {6, 22, 10, 10, 0, 0, 11},    {7, 1, 11, 0, 0, 10, -4},
+        {22, 21, 11, 2, 0, 0, 12.75}};
+    // clang-format on
     int spans = 0;
     for (const Asked& a : rows) {
         // A degree of 0 asks for no degree.

@@ -11,7 +11,7 @@
 #include "locale/lookups.h"
 #include "net/download.h"
 #include "net/gate.h"
-#include "net/services.h"
+#include "net/service_urls.h"
 #include "support/http_server.h"
 
 using namespace hx;

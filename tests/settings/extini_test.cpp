@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "settings/extini.h"
-#include "settings/services.h"
+#include "settings/service_addresses.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 

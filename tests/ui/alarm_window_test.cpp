@@ -30,7 +30,7 @@ class AlarmWindowTest : public WindowTest {
   protected:
     // The window with a site, whose report finds the day's Sun Rise at 06:45:20.
     void OpenWithSunRise() {
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
             if (ev.events.empty()) ev.events = {{0, kRise, FromQDateTime(At(6, 45, 20))}};
@@ -115,7 +115,7 @@ class AlarmSoundsTest : public AlarmWindowTest {
         files::WriteLines(dir.filePath(alarms::kAlarmListFile), states);
         files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile), sounds);
         SetClockTo(At(23, 59, 0));
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
             ReportResult r = inner(q, o, opt, ev, present);

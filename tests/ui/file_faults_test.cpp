@@ -202,7 +202,7 @@ TEST_F(FileFaults, ServersThatFailLeaveTheWindowWorking) {
         server.Route("/forexml.cgi", fault.answer);
         TExtIniF(files::ProgramFile("heliodex.ini"))
             .WriteString("Services", "WeatherService", server.BaseUrl());
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
         form = std::make_unique<ui::TForm1>(std::move(s));
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));  // start-up's

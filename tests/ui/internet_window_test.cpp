@@ -26,7 +26,7 @@ class InternetWindowTest : public test::WindowTest {
         f.write(ini);
         f.close();
         QDir::setCurrent(dir.path());
-        ui::InternetServices internet;
+        ui::InternetAccess internet;
         internet.network = &network;
         internet.download = [this](const QString& url, const QString& file, QObject*,
                                    net::DownloadDone done) {

@@ -38,9 +38,9 @@ class JobsWindow : public test::WindowTest {
     }
     // The window with short download limits; the feed through a downloader of its own.
     void OpenWithServer() {
-        ui::ReportServices s = Services();
+        ui::WindowServices s = Services();
         s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
-        ui::InternetServices internet = ui::DefaultInternetServices();
+        ui::InternetAccess internet = ui::DefaultInternetAccess();
         internet.openUrl = [](const QUrl&) {};
         form = std::make_unique<ui::TForm1>(std::move(s), internet);
         form->show();
@@ -107,7 +107,7 @@ TEST_F(JobsWindow, ALateLookupFillsTheMissingSiteAndTheClockRunsAgain) {
     SetClock([&] {
         return QDateTime(QDate(2024, 6, 15), QTime(15, 45, 10)).addMSecs(running.elapsed());
     });
-    ui::ReportServices s = RealServices();
+    ui::WindowServices s = RealServices();
     s.downloader = std::make_shared<net::HttpDownloader>();
     form = std::make_unique<ui::TForm1>(std::move(s));
     auto* pages = Get<QTabWidget>("PageControl1");

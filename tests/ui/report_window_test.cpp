@@ -14,7 +14,7 @@ using hx::test::WindowTest;
 
 class RealReportTest : public WindowTest {
   protected:
-    void OpenReal() { form = std::make_unique<ui::TForm1>(ui::DefaultReportServices()); }
+    void OpenReal() { form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices()); }
 };
 
 TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {

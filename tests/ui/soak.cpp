@@ -52,7 +52,7 @@ class Soak : public WindowTest {
     static QString Minute(Moment m) { return ToQDateTime(m).toString(u"yyyy-MM-dd hh:mm"); }
 
     void OpenRealWindow() {
-        ui::ReportServices s = RealServices();
+        ui::WindowServices s = RealServices();
         s.compose = [this, real = s.compose](Moment q, const Observer& obs,
                                              const OptionsModel& options, SkyEventState& events,
                                              Moment present) {

@@ -12,8 +12,8 @@
 
 #include "settings/textfile.h"
 #include "ui/icons.h"
-#include "ui/report_services.h"
 #include "ui/single_instance.h"
+#include "ui/window_services.h"
 #include "window_fixture.h"
 
 namespace hx::test {
@@ -128,7 +128,7 @@ TEST_F(TrayTest, UnwritableSettingsFileDoesNotStopTheOtherSaves) {
 }
 
 TEST_F(TrayTest, DateToClipboardPutsTheChosenNumberOfLines) {
-    form = std::make_unique<ui::TForm1>(ui::DefaultReportServices());
+    form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices());
     EnterMinneapolis();
     for (const auto& [item, lines] : {std::pair{"N31", 3}, {"N21", 2}, {"N11", 1}}) {
         SCOPED_TRACE(item);

@@ -20,8 +20,8 @@
 #include "settings/textfile.h"
 #include "tests/support/recording_player.h"
 #include "ui/message_box.h"
-#include "ui/report_services.h"
 #include "ui/tform1.h"
+#include "ui/window_services.h"
 
 namespace hx::test {
 
@@ -57,8 +57,8 @@ class WindowTest : public ::testing::Test {
         files::SetProgramDirectory({});
     }
 
-    ui::ReportServices Services() {
-        ui::ReportServices s;
+    ui::WindowServices Services() {
+        ui::WindowServices s;
         auto c = calls;
         s.compose = [c](Moment q, const Observer& obs, const OptionsModel& options, SkyEventState&,
                         Moment) {
@@ -87,9 +87,9 @@ class WindowTest : public ::testing::Test {
     void Open() { form = std::make_unique<ui::TForm1>(Services()); }
 
     // The program's own composition and td.txt, with the recording player and no weather.
-    ui::ReportServices RealServices() {
-        ui::ReportServices s = ui::DefaultReportServices();
-        const ui::ReportServices faked = Services();
+    ui::WindowServices RealServices() {
+        ui::WindowServices s = ui::DefaultWindowServices();
+        const ui::WindowServices faked = Services();
         s.soundPlayer = faked.soundPlayer;
         s.weatherSource = faked.weatherSource;
         return s;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/thelemic.h"
-#include "report/options_model.h"
+#include "menu/options_model.h"
 
 using namespace hx;
 

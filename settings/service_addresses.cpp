@@ -1,5 +1,5 @@
 // The "Services" section of the settings file.
-#include "services.h"
+#include "service_addresses.h"
 
 namespace hx {
 

@@ -1,5 +1,5 @@
-// The report composition and td.txt as the running program uses them.
-#include "report_services.h"
+// The window's outside parts as the running program uses them.
+#include "window_services.h"
 
 #include <memory>
 
@@ -9,8 +9,8 @@
 
 namespace hx::ui {
 
-ReportServices DefaultReportServices() {
-    ReportServices s;
+WindowServices DefaultWindowServices() {
+    WindowServices s;
     s.compose = [](Moment q, const Observer& obs, const OptionsModel& options,
                    SkyEventState& events,
                    Moment present) { return BuildReport(q, obs, options, events, present); };

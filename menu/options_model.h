@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "core/thelemic.h"
+#include "menu/menu_command.h"
 
 namespace hx {
 
@@ -16,8 +17,8 @@ struct MenuItemDef {
     const char* parent;  // "" for the menu bar; "PopupMenu1" for the tray menu
     int group;
     bool radio;
-    bool checked;         // the design check mark
-    const char* handler;  // "" for no command
+    bool checked;  // the design check mark
+    MenuCommand command;
 };
 
 // Every item of the main menu in menu order, then the three of the tray menu.

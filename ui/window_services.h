@@ -1,4 +1,5 @@
-// What the window's report needs from outside: the composition and the td.txt writer.
+// What the main window takes from outside, so tests can replace it: the report composition,
+// the td.txt writer, the lookups' downloads and weather, and the sound player.
 #pragma once
 
 #include <functional>
@@ -14,7 +15,7 @@
 
 namespace hx::ui {
 
-struct ReportServices {
+struct WindowServices {
     std::function<ReportResult(Moment q, const Observer& obs, const OptionsModel& options,
                                SkyEventState& events, Moment present)>
         compose;
@@ -30,6 +31,6 @@ struct ReportServices {
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.
-ReportServices DefaultReportServices();
+WindowServices DefaultWindowServices();
 
 }  // namespace hx::ui

@@ -1,7 +1,7 @@
 // Lookup URLs with their encoded query, and the texts naming the hosts.
 #include <gtest/gtest.h>
 
-#include "net/services.h"
+#include "net/service_urls.h"
 
 using namespace hx::net;
 

@@ -1,5 +1,5 @@
 // Service addresses: URL building with an encoded query, host captions.
-#include "services.h"
+#include "service_urls.h"
 
 #include <QUrl>
 

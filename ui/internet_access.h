@@ -12,7 +12,7 @@ class QNetworkAccessManager;
 
 namespace hx::ui {
 
-struct InternetServices {
+struct InternetAccess {
     // The version check's background load; null: the window makes its own.
     QNetworkAccessManager* network = nullptr;
     // The news feed's download: starts fetching a URL into a file and returns; done runs when
@@ -26,6 +26,6 @@ struct InternetServices {
 };
 
 // The program's own: Qt Network, the HTTP download layer and the desktop's browser.
-InternetServices DefaultInternetServices();
+InternetAccess DefaultInternetAccess();
 
 }  // namespace hx::ui

@@ -1,12 +1,12 @@
-// The window's Internet services as the program uses them.
-#include "internet_services.h"
+// The window's Internet access as the program uses them.
+#include "internet_access.h"
 
 #include <memory>
 
 namespace hx::ui {
 
-InternetServices DefaultInternetServices() {
-    InternetServices s;
+InternetAccess DefaultInternetAccess() {
+    InternetAccess s;
     auto downloader = std::make_shared<net::HttpDownloader>();
     s.download = [downloader](const QString& url, const QString& file, QObject* context,
                               net::DownloadDone done) {
