@@ -1,6 +1,8 @@
 // The date-time scale: encoding, decoding, weekdays and QDateTime round trips.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/datetime.h"
 
 using namespace hx;
@@ -51,4 +53,20 @@ TEST(DateTimeScale, Representable) {
     EXPECT_FALSE(IsRepresentable(EncodeDateTime(9999, 12, 31) + 1.0));
     EXPECT_FALSE(IsRepresentable(EncodeDateTime(1, 1, 1) - 1.0));
     EXPECT_FALSE(IsRepresentable(std::nan("")));
+}
+
+// Before 1899-12-30 the day number is negative while the time of day still runs forward from
+// midnight: each moment decodes to the fields it was made of, not to the next day.
+TEST(DateTimeScale, MomentsBeforeTheEpochDecodeToTheirOwnDay) {
+    const DateTimeFields rows[] = {{1850, 6, 15, 0, 0, 0, 0},
+                                   {1850, 6, 15, 12, 0, 0, 0},
+                                   {1850, 6, 15, 23, 59, 59, 999},
+                                   {1899, 12, 29, 18, 0, 0, 0},
+                                   {1, 1, 1, 6, 30, 0, 0}};
+    for (const DateTimeFields& r : rows) {
+        const DateTimeFields f = DecodeDateTime(EncodeDateTime(r));
+        EXPECT_EQ(std::tie(f.year, f.month, f.day, f.hour, f.minute, f.second, f.msec),
+                  std::tie(r.year, r.month, r.day, r.hour, r.minute, r.second, r.msec))
+            << r.year << "-" << r.month << "-" << r.day << " " << r.hour;
+    }
 }

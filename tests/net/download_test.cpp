@@ -167,3 +167,22 @@ TEST_F(Download, AnEndlessChunkedAnswerEndsAtTheCap) {
     EXPECT_LT(ResidentMb(), 100);
 #endif
 }
+
+// A final redirect status is no answer, and an endless answer is cut off at the size cap
+// rather than read until the time limit.
+TEST_F(Download, RedirectStatusesAndEndlessAnswersFail) {
+    const FailureRow rows[] = {
+        {"moved, no new address", HttpAnswer::Status(302, "elsewhere"), "HTTP status 302"},
+        {"not modified", HttpAnswer::Status(304), "HTTP status 304"},
+        {"endless", HttpAnswer::Endless(), "larger than 1000"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteFile(Target(), "old");
+        server_.Route("/x", row.answer);
+        EXPECT_FALSE(Fetch(Url("/x")).ok);
+        EXPECT_TRUE(downloader_.LastFailure().contains(row.reasonPart))
+            << downloader_.LastFailure().toStdString();
+        EXPECT_EQ(ReadFile(Target()), "old");
+    }
+}

@@ -231,3 +231,31 @@ TEST(ShutdownSaves, EveryStepRunsAndFailuresAreNamedTogether) {
     EXPECT_FALSE(message->contains("zipcodes.txt"));
     EXPECT_FALSE(RunSaveSteps({{"a", [] {}}}));
 }
+
+TEST(TdFileTest, FailureAfterASuccessfulWriteIsShownAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("td.txt");
+    TdFile td(path);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));
+    EXPECT_TRUE(td.Write({"x"}));
+    ASSERT_TRUE(QDir(dir.path()).rmdir("td.txt"));
+    EXPECT_FALSE(td.Write({"x"}));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));
+    EXPECT_TRUE(td.Write({"x"}));
+}
+
+// South of the equator the tray shows the Moon mirrored.
+TEST(ReportTest, TrayMoonMirroredSouthOfTheEquator) {
+    for (const auto& [latitude, mirrored] : {std::pair{44.98, false}, std::pair{-33.87, true}}) {
+        Observer obs;
+        obs.Latitude = latitude;
+        obs.Longitude = 151.21;
+        obs.TimeZone = 10;
+        SkyEventState events;
+        const Moment q = EncodeDateTime(2024, 6, 15, 12);
+        const ReportResult r = BuildReport(q, obs, OptionsModel(), events, q);
+        EXPECT_EQ(r.tray.list, TrayChoice::List::Moon) << latitude;
+        EXPECT_EQ(r.tray.mirrored, mirrored) << latitude;
+    }
+}

@@ -10,6 +10,7 @@
 
 #include <csignal>
 
+#include "core/artwork.h"
 #include "settings/textfile.h"
 #include "ui/icons.h"
 #include "ui/single_instance.h"
@@ -258,4 +259,18 @@ TEST_F(ProgramTest, ALockOfAnotherDirectorysInstanceIsTakenOver) {
 }
 
 }  // namespace
+}  // namespace hx::test
+
+namespace hx::test {
+
+TEST_F(TrayTest, ExitSavesTheServiceAddressesAndTheMirroredMoonIsTheSouthernOne) {
+    QFile::remove(files::ProgramFile("heliodex.ini"));
+    Open();
+    Click("Exit1");
+    EXPECT_EQ(KeysPerSection(files::ProgramFile("heliodex.ini")).value("Services"), 4);
+    const QImage south = MoonIconList(true)[5];
+    EXPECT_EQ(ui::MoonIcon(5, true).pixmap(south.size()).toImage().convertToFormat(south.format()),
+              south);
+}
+
 }  // namespace hx::test
