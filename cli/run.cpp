@@ -1,10 +1,16 @@
 // heliodex-cli's commands.
 #include "run.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include "calendar/icalendar.h"
+#include "calendar/sky_calendar.h"
+#include "cli/formats.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
 #include "core/moon_phase.h"
@@ -57,7 +63,7 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
 
 }  // namespace
 
-Context ResolveContext(const Request& r, Moment now) {
+std::variant<Context, Error> ResolveContext(const Request& r, Moment now) {
     Context c;
     std::optional<Observer> fromIni;
     if (r.ini) fromIni = ReadIni(*r.ini, c.options);
@@ -69,31 +75,50 @@ Context ResolveContext(const Request& r, Moment now) {
     o.Altitude = r.alt.value_or(base.Altitude);
     o.Pressure = r.pressure.value_or(base.Pressure);
     o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
-    const QDateTime local = ToQDateTime(c.moment);
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    // The site's zone from the file, else the system's; the command line overrides both.
-    o.TimeZone = r.tz.value_or(fromIni ? base.TimeZone : zone.standardTimeOffset(local) / 3600.0);
+    QTimeZone zone = QTimeZone::systemTimeZone();
+    if (r.zone) {
+        zone = QTimeZone(r.zone->toUtf8());
+        if (!zone.isValid()) return Error{QStringLiteral("unknown time zone: \"%1\"").arg(*r.zone)};
+    }
+    // The moment is a clock reading in that zone.
+    const QDateTime local(ToQDateTime(c.moment).date(), ToQDateTime(c.moment).time(), zone);
+    // --zone, else the file's site, else the system's zone; --tz and --dst override them.
+    const bool fromZone = r.zone || !fromIni;
+    o.TimeZone = r.tz.value_or(fromZone ? zone.standardTimeOffset(local) / 3600.0 : base.TimeZone);
     o.DaylightTime =
-        r.dst.value_or(fromIni ? base.DaylightTime : (zone.isDaylightTime(local) ? 1 : 0));
+        r.dst.value_or(fromZone ? (zone.isDaylightTime(local) ? 1 : 0) : base.DaylightTime);
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }
 
 namespace {
 
-QString LocalIso(Moment m) {
-    return ToQDateTime(m).toString(Qt::ISODate);
+QString Document(QJsonObject o, const char* command, const Context& c) {
+    o["command"] = QLatin1String(command);
+    o["moment"] = IsoTime(c.moment, c.observer.ClockOffsetHours());
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
-Outcome Thelemic(const Context& c) {
-    return {0, ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options)) + '\n', {}};
+QJsonObject SiteJson(const Context& c, const Request& r) {
+    QJsonObject o;
+    o["site"] = QJsonObject{{"latitude", c.observer.Latitude},
+                            {"longitude", c.observer.Longitude},
+                            {"utc_offset_hours", c.observer.ClockOffsetHours()}};
+    o["days"] = r.days ? QJsonValue(*r.days) : QJsonValue();
+    return o;
 }
 
-Outcome Positions(const Context& c) {
+Outcome Thelemic(const Request& r, const Context& c) {
+    const QString line = ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options));
+    if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
+    return {0, line + '\n', {}};
+}
+
+Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.observer);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = LocalIso(c.moment);
+    o["moment"] = ToQDateTime(c.moment).toString(Qt::ISODate);
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
@@ -101,6 +126,9 @@ Outcome Positions(const Context& c) {
     o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
     o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
     o["moon_phase_index"] = phase.index;
+    // The plain form is the object as it has always been printed; the JSON document adds
+    // the command and writes the moment with its offset.
+    if (r.format == Format::Json) return {0, Document(o, "positions", c), {}};
     return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
 }
 
@@ -108,50 +136,108 @@ Outcome NoSite() {
     return {1, {}, QStringLiteral("heliodex-cli: no site: give --lat and --lon\n")};
 }
 
-// The day's 40 events in list order: local time (or "-"), body, event.
-Outcome Events(const Context& c) {
+QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
+                 Moment now) {
+    const QDateTime stamp = ToQDateTime(now).toUTC();  // the machine's own clock
+    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp));
+}
+
+// Without --days the moment's list as the window has it (40 events, "-" for an event
+// without a time); with it every event of those calendar days.
+Outcome Events(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
-    QString out;
-    for (const SkyEvent& e : ComputeSkyEvents(c.moment, c.observer)) {
-        const QString when =
-            e.Time == 0 ? QStringLiteral("-") : ToQDateTime(e.Time).toString("yyyy-MM-dd HH:mm:ss");
-        out += when + ' ' + QLatin1String(BodyNames[e.Body]) + ' ' +
-               QLatin1String(EventName(e.Kind)) + '\n';
+    const EventList events =
+        r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, true, false).events
+               : ComputeSkyEvents(c.moment, c.observer);
+    if (r.format == Format::Ics) return {0, Calendar(events, {}, c, now), {}};
+    if (r.format == Format::Json) {
+        QJsonObject o = SiteJson(c, r);
+        o["events"] = EventsJson(events, c.observer.ClockOffsetHours());
+        return {0, Document(o, "events", c), {}};
     }
-    return {0, out, {}};
+    return {0, EventsText(events), {}};
 }
 
-// The planetary-hours section as the report shows it.
-Outcome Hours(const Context& c) {
+// Without --days the current day's or night's hours as the report shows them; with it the
+// day and night hours of those calendar days.
+Outcome Hours(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
-    const EventList events = ComputeSkyEvents(c.moment, c.observer);
-    return {0, PlanetaryHours(c.moment, events).lines.join('\n') + '\n', {}};
+    EventList dayList;
+    if (!r.days) dayList = ComputeSkyEvents(c.moment, c.observer);
+    if (r.format == Format::Text && !r.days)
+        return {0, PlanetaryHours(c.moment, dayList).lines.join('\n') + '\n', {}};
+    const cal::HourList hours =
+        r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
+               : cal::HoursAround(c.moment, dayList);
+    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, now), {}};
+    if (r.format == Format::Json) {
+        QJsonObject o = SiteJson(c, r);
+        o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
+        return {0, Document(o, "hours", c), {}};
+    }
+    return {0, HoursText(hours), {}};
 }
 
-Outcome Report(const Context& c, Moment now) {
+Outcome Report(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
-    const ReportResult r = BuildReport(c.moment, c.observer, c.options, events, now);
+    const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
+    if (r.format == Format::Json)
+        return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
     QString out;
-    for (const QString& l : r.lines) out += l + '\n';
+    for (const QString& l : rep.lines) out += l + '\n';
     return {0, out, {}};
+}
+
+// Why a --ini file cannot be read; empty when it can.
+QString IniProblem(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.exists()) return QStringLiteral("no such file");
+    if (fi.isDir()) return QStringLiteral("a directory");
+    if (!fi.isFile()) return QStringLiteral("not a regular file");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return f.errorString();
+    return {};
+}
+
+Outcome Dispatch(const QStringList& args, Moment now) {
+    const auto parsed = ParseArgs(args);
+    if (const Error* e = std::get_if<Error>(&parsed))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
+    const Request& r = std::get<Request>(parsed);
+    if (r.help) return {0, UsageText(r.command), {}};
+    if (r.version) return {0, QStringLiteral("heliodex-cli " HELIODEX_VERSION "\n"), {}};
+    if (r.ini) {
+        const QString problem = IniProblem(*r.ini);
+        if (!problem.isEmpty())
+            return {2,
+                    {},
+                    QStringLiteral("heliodex-cli: cannot read --ini \"%1\": %2\n")
+                        .arg(*r.ini, problem)};
+    }
+    const auto c = ResolveContext(r, now);
+    if (const Error* e = std::get_if<Error>(&c))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
+    const Context& ctx = std::get<Context>(c);
+    if (r.command == u"thelemic") return Thelemic(r, ctx);
+    if (r.command == u"positions") return Positions(r, ctx);
+    if (r.command == u"report") return Report(r, ctx, now);
+    if (r.command == u"events") return Events(r, ctx, now);
+    if (r.command == u"hours") return Hours(r, ctx, now);
+    if (r.command == u"reverse") return Reverse(r, ctx);
+    return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 
 }  // namespace
 
 Outcome Run(const QStringList& args, Moment now) {
-    const auto parsed = ParseArgs(args);
-    if (const Error* e = std::get_if<Error>(&parsed))
-        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
-    const Request& r = std::get<Request>(parsed);
-    const Context c = ResolveContext(r, now);
-    if (r.command == QLatin1String("thelemic")) return Thelemic(c);
-    if (r.command == QLatin1String("positions")) return Positions(c);
-    if (r.command == QLatin1String("report")) return Report(c, now);
-    if (r.command == QLatin1String("events")) return Events(c);
-    if (r.command == QLatin1String("hours")) return Hours(c);
-    if (r.command == QLatin1String("reverse")) return Reverse(r, c);
-    return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
+    Outcome o = Dispatch(args, now);
+    // Error lines echo arguments: nothing in them may break the line or reach the terminal.
+    if (!o.err.isEmpty()) {
+        const bool ended = o.err.endsWith('\n');
+        o.err = EscapeControls(ended ? o.err.chopped(1) : o.err) + (ended ? "\n" : "");
+    }
+    return o;
 }
 
 }  // namespace hx::cli

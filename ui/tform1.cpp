@@ -43,6 +43,7 @@ TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent
     column->addWidget(PageControl1, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
+    AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();

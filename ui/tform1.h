@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -39,6 +40,10 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
+namespace hx::cal {
+class ExportJob;
+}
+
 namespace hx::net {
 class VersionCheck;
 }
@@ -47,6 +52,7 @@ namespace hx::ui {
 
 class CaretBlinkTimeout;
 class DaySpinner;
+struct ExportChoice;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -114,6 +120,7 @@ class TForm1 : public QMainWindow {
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
+    void ExportCalendar1Click();  // File → Export Calendar…
     // The version check (the load of the version file) and the news feed import.
     void XMLDocument1AsyncLoad(int asyncLoadState);
     void XMLDocument1AfterOpen();
@@ -144,6 +151,10 @@ class TForm1 : public QMainWindow {
     void SetTimer1Interval(quint32 interval);
     void SetPickers(Moment m);
     Moment PickerMoment() const;
+    void StartCalendarExport(const ExportChoice& choice);
+    // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
+    // stays out of the menu model and the settings file.
+    void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
 
     void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
@@ -182,6 +193,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
+    QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
