@@ -121,7 +121,7 @@ Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.observer);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = ToQDateTime(c.moment).toString(Qt::ISODate);
+    o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();

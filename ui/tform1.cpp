@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QNetworkAccessManager>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -171,6 +172,20 @@ void TForm1::BuildStatusBar() {
     statusPanels_[0]->setFixedWidth(widths[0]);
     statusBar()->addWidget(statusPanels_[0]);
     statusBar()->addWidget(statusPanels_[1], 1);
+    // The running job's text and its Cancel button; Esc cancels too.
+    pendingLabel_ = new QLabel;
+    pendingLabel_->setObjectName("StatusBar1Pending");
+    pendingLabel_->setTextFormat(Qt::PlainText);
+    cancel_ = new QToolButton;
+    cancel_->setObjectName("StatusBar1Cancel");
+    cancel_->setText("Cancel");
+    cancel_->setAutoRaise(true);
+    cancel_->hide();
+    statusBar()->addPermanentWidget(pendingLabel_);
+    statusBar()->addPermanentWidget(cancel_);
+    connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, [this] { CancelJob(); });
 }
 
 void TForm1::BuildTimersAndTray() {

@@ -54,7 +54,7 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
     MediaPlayer1->Open([this, present, next = step.next, generation](const alarms::OpenOutcome& o) {
         if (!o.ready) {
             alarmCheckRunning_ = false;
-            if (!o.error.isEmpty()) MessageBox::Show(this, o.error);
+            if (!o.error.isEmpty()) ShowClockError(o.error);
             return;
         }
         MediaPlayer1->Play();

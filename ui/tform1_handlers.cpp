@@ -52,9 +52,8 @@ void TForm1::FormCreate() {
         },
         [this] {
             PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
-            if (options_.Checked("Disabled1")) return;
-            StartVersionCheck();
-            DownloadNewsFeed();
+            // The version check and the feed run as jobs after the first report.
+            startupInternet_ = !options_.Checked("Disabled1");
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] { LoadRecentLocations(); },
@@ -72,7 +71,7 @@ void TForm1::FormCreate() {
             else
                 Timer2->stop();
         },
-        [this] { RunStartupLookups(); },
+        [this] { startupLookups_ = true; },  // queued: they run once the window shows
         [this] { Edit2Change(); },
         [this] { Edit12Change(); },
         [this] { Button2Click(); },
@@ -82,9 +81,25 @@ void TForm1::FormCreate() {
             step();
         } catch (const Error& e) {
             MessageBox::Show(this, e.message());
-            return;
+            break;
         }
     }
+    // The window shows before any network work: the queued jobs start from the event loop.
+    QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
+}
+
+void TForm1::StartStartupJobs() {
+    if (shutdownDone_) return;
+    if (startupLookups_) RunStartupLookups();
+    if (startupInternet_) {
+        jobs_.Add([this](JobQueue::Finished finished) { StartVersionCheck(std::move(finished)); });
+        DownloadNewsFeed();
+    }
+    jobs_.Add([this](JobQueue::Finished finished) {
+        startupJobsEnded_ = true;
+        finished();
+        ShowNewVersionWhenFree();
+    });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -168,7 +183,20 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Timer1Timer() {
-    Guarded([this] { Button2Click(); });
+    try {
+        Button2Click();
+    } catch (const Error& e) {
+        ShowClockError(e.message());
+    }
+}
+
+// A tick while the clock's last error box is still open shows no second one.
+void TForm1::ShowClockError(const QString& text) {
+    if (clockErrorOpen_) return;
+    QMessageBox* box = MessageBox::Show(this, text);
+    if (!box) return;
+    clockErrorOpen_ = true;
+    connect(box, &QObject::destroyed, this, [this] { clockErrorOpen_ = false; });
 }
 
 void TForm1::DateTimePicker1Change() {
@@ -199,6 +227,7 @@ void TForm1::Edit12Change() {
 
 void TForm1::Clockon1Click() {
     const bool on = options_.Checked("Clockon1");
+    clockPausedForSite_ = false;
     if (on) MessageBox::Show(this, kClockOnMessage);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Switch, on));
     if (options_.Checked("Refresh1")) {
@@ -291,6 +320,7 @@ void TForm1::SetZone(const QString& id) {
 }
 
 void TForm1::Locale1Click() {
+    clockPausedForSite_ = false;
     PageControl1->setCurrentWidget(locale_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked("Clockon1")));
 }
@@ -300,6 +330,7 @@ void TForm1::Button4Click() {
         MessageBox::Show(this, kMinutesWarning);
         locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
     }
+    clockPausedForSite_ = false;
     Edit2Change();
     if (const std::optional<QString> bad = SiteRangeError(observer_)) {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
@@ -315,6 +346,7 @@ void TForm1::Button4Click() {
 // --- The report ------------------------------------------------------------------------
 
 void TForm1::ShowSiteMissing() {
+    clockPausedForSite_ = true;
     PageControl1->setCurrentWidget(locale_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked("Clockon1")));
 }

@@ -135,6 +135,8 @@ void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
     if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
+    jobs_.Clear();                            // waiting jobs never start
+    CancelJob();                              // the running download ends, unreported
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
         MessageBox::Show(this, *failed);
     events_ = SkyEventState{};  // the event list goes with the window

@@ -75,6 +75,8 @@ TEST(SiteZone, OffsetAtReadingAcrossTheChanges) {
     }
     EXPECT_FALSE(ZoneOffsetAtReading("Mars/Olympus", 45000));
     EXPECT_FALSE(ZoneOffsetAtInstant("", 45000));
+}
+
 // Before 1899-12-30 the day number is negative while the time of day still runs forward from
 // midnight: each moment decodes to the fields it was made of, not to the next day.
 TEST(DateTimeScale, MomentsBeforeTheEpochDecodeToTheirOwnDay) {
