@@ -17,15 +17,23 @@ Script& S() {
 }
 }  // namespace
 
-void MessageBox::Show(QWidget* parent, const QString& text) {
+QMessageBox* MessageBox::Show(QWidget* parent, const QString& text) {
     if (S().on) {
         S().shown << text;
-        return;
+        return nullptr;
     }
-    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);  // texts carry file names, URLs and service answers
-    box.exec();
+    // Opened, not run: the caller's handler returns and the event loop goes on (timers,
+    // signals, the end of the session) while the box is up.
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(), text,
+                                QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
+bool MessageBox::Scripted() {
+    return S().on;
 }
 
 bool MessageBox::Ask(QWidget* parent, const QString& text) {

@@ -5,6 +5,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -68,6 +69,7 @@ struct LocalePage {
     QLineEdit *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr,
               *Edit6 = nullptr, *Edit12 = nullptr;
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
+    QComboBox* ZoneBox = nullptr;  // "Manual" (item 0, no zone id), then the IANA zone ids
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* radioItems = nullptr;  // ids 0 and 1 are the group's items
     QPushButton* Button4 = nullptr;
