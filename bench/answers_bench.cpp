@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,11 +21,13 @@ namespace {
 class FixedAnswer : public net::Downloader {
   public:
     explicit FixedAnswer(QByteArray answer) : answer_(std::move(answer)) {}
-    void Download(const QString&, const QString& file) override {
+    void Download(const QString&, const QString& file, QObject*, net::DownloadDone done) override {
         QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(answer_) != answer_.size())
-            throw Error(QStringLiteral("cannot write %1").arg(file));
+        const bool ok = out.open(QIODevice::WriteOnly) && out.write(answer_) == answer_.size();
+        out.close();
+        done({ok, ok ? QString() : QStringLiteral("cannot write %1").arg(file), {}});
     }
+    void Abort() override {}
     bool Busy() const override { return false; }
 
   private:
@@ -55,7 +58,12 @@ void RunLookups(benchmark::State& state, const QByteArray& answer) {
     {
         ui::TForm1 form(std::move(services));
         ui::MessageBox::ClearShown();
-        for (auto _ : state) form.LookupClick();
+        // Each lookup runs as a job; the loop waits for it to end.
+        while (!form.JobsIdle()) QCoreApplication::processEvents();
+        for (auto _ : state) {
+            form.LookupClick();
+            while (!form.JobsIdle()) QCoreApplication::processEvents();
+        }
         if (!ui::MessageBox::Shown().isEmpty())
             state.SkipWithError(ui::MessageBox::Shown().front().toStdString().c_str());
         state.counters["answer_bytes"] = double(answer.size());

@@ -31,12 +31,18 @@ class OutsideText : public test::WindowTest {
         ini.WriteString("Menu", "Clockon1", "1");
         ini.WriteString("Locale", "Edit12", "1");
         ui::InternetAccess internet;
-        internet.download = [this](const QString&, const QString& file) {
-            QFile out(file);
-            if (out.open(QIODevice::WriteOnly)) out.write(feed);
+        internet.download = [this](const QString&, const QString& file, QObject*,
+                                   net::DownloadDone done) {
+            {
+                QFile out(file);
+                if (out.open(QIODevice::WriteOnly)) out.write(feed);
+            }
+            done({true, {}, {}});
         };
         internet.openUrl = [this](const QUrl& u) { opened << u; };
         form = std::make_unique<ui::TForm1>(Services(), internet);
+        // The start-up lookups and the feed run as jobs after the window opens.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     }
     // True when a report follows within 2 s.
     bool Ticks() {
@@ -79,6 +85,7 @@ TEST_F(OutsideText, HostileAnswersShowLiterallyAndOpenNoFile) {
             Xml(hostile) + "</description></item></rdf:RDF>";
         OpenWithServices();  // looks up the weather and reads the feed
         Get<QPushButton>("Button1")->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
         EXPECT_EQ(Get<QLabel>("Label16")->text(), hostile);
         EXPECT_EQ(Get<QLabel>("Label13")->text(), hostile + " (MN)");
         for (const char* label : {"Label16", "Label13"})
