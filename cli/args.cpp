@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/datetime.h"
+#include "core/zone.h"
 #include "menu/options_model.h"
 
 namespace hx::cli {
@@ -297,6 +298,10 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
         r.own.insert(name, p.value(name));
     }
     if (auto e = ReadCommon(p, r)) return *e;
+    if (r.zone && !IsKnownZone(*r.zone))
+        return Error{QStringLiteral("unknown time zone for --zone: \"%1\"").arg(*r.zone)};
+    if (r.zone && (r.tz || r.dst))
+        return Error{QStringLiteral("give either --zone or --tz and --dst")};
     if (r.own.contains("days")) {
         const QString v = r.own.value("days");
         bool ok = false;

@@ -36,6 +36,8 @@ std::optional<int> ParseSign(const QString& text) {
     if (i >= 0) return i;
     for (int s = 0; s < int(SignNames.size()); ++s)
         if (t.compare(QLatin1String(SignNames[s]), Qt::CaseInsensitive) == 0) return s;
+    // The spelling earlier versions printed.
+    if (t.compare(QLatin1String("Saggitarius"), Qt::CaseInsensitive) == 0) return 8;
     return std::nullopt;
 }
 

@@ -13,11 +13,13 @@
 #include "cli/formats.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
+#include "core/error.h"
 #include "core/moon_phase.h"
 #include "core/names.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
 #include "settings/window_settings.h"
@@ -58,16 +60,16 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
     s.pressure = text("Edit7");
     s.temperatureF = text("Edit8");
     s.altitude = text("Edit9");
+    s.zone = store.ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {});
     return ReadSite(s);
 }
 
 }  // namespace
 
-std::variant<Context, Error> ResolveContext(const Request& r, Moment now) {
+std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     Context c;
     std::optional<Observer> fromIni;
     if (r.ini) fromIni = ReadIni(*r.ini, c.options);
-    c.moment = r.at ? *ParseMoment(*r.at) : now;
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
     o.Latitude = r.lat.value_or(base.Latitude);
@@ -75,18 +77,19 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment now) {
     o.Altitude = r.alt.value_or(base.Altitude);
     o.Pressure = r.pressure.value_or(base.Pressure);
     o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
-    QTimeZone zone = QTimeZone::systemTimeZone();
+    // The site's clock: --zone, else --tz/--dst over the file's fields, else the file's zone,
+    // else the system's.
     if (r.zone) {
-        zone = QTimeZone(r.zone->toUtf8());
-        if (!zone.isValid()) return Error{QStringLiteral("unknown time zone: \"%1\"").arg(*r.zone)};
+        o.Zone = *r.zone;
+    } else if (r.tz || r.dst || fromIni) {
+        o.TimeZone = r.tz.value_or(base.TimeZone);
+        o.DaylightTime = r.dst.value_or(base.DaylightTime);
+        if (!r.tz && !r.dst) o.Zone = base.Zone;
+    } else {
+        o.Zone = QString::fromLatin1(QTimeZone::systemTimeZoneId());
     }
-    // The moment is a clock reading in that zone.
-    const QDateTime local(ToQDateTime(c.moment).date(), ToQDateTime(c.moment).time(), zone);
-    // --zone, else the file's site, else the system's zone; --tz and --dst override them.
-    const bool fromZone = r.zone || !fromIni;
-    o.TimeZone = r.tz.value_or(fromZone ? zone.standardTimeOffset(local) / 3600.0 : base.TimeZone);
-    o.DaylightTime =
-        r.dst.value_or(fromZone ? (zone.isDaylightTime(local) ? 1 : 0) : base.DaylightTime);
+    c.moment = r.at ? *ParseMoment(*r.at) : nowUtc + ClockOffsetAtInstant(o, nowUtc) / 24.0;
+    o = AtReading(o, c.moment);
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }
@@ -118,7 +121,7 @@ Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.observer);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = ToQDateTime(c.moment).toString(Qt::ISODate);
+    o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
@@ -137,19 +140,19 @@ Outcome NoSite() {
 }
 
 QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
-                 Moment now) {
-    const QDateTime stamp = ToQDateTime(now).toUTC();  // the machine's own clock
+                 Moment nowUtc) {
+    const QDateTime stamp = ToQDateTime(nowUtc);  // the present instant, in UTC
     return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp));
 }
 
 // Without --days the moment's list as the window has it (40 events, "-" for an event
 // without a time); with it every event of those calendar days.
-Outcome Events(const Request& r, const Context& c, Moment now) {
+Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     const EventList events =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, true, false).events
                : ComputeSkyEvents(c.moment, c.observer);
-    if (r.format == Format::Ics) return {0, Calendar(events, {}, c, now), {}};
+    if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
     if (r.format == Format::Json) {
         QJsonObject o = SiteJson(c, r);
         o["events"] = EventsJson(events, c.observer.ClockOffsetHours());
@@ -160,7 +163,7 @@ Outcome Events(const Request& r, const Context& c, Moment now) {
 
 // Without --days the current day's or night's hours as the report shows them; with it the
 // day and night hours of those calendar days.
-Outcome Hours(const Request& r, const Context& c, Moment now) {
+Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     EventList dayList;
     if (!r.days) dayList = ComputeSkyEvents(c.moment, c.observer);
@@ -169,7 +172,7 @@ Outcome Hours(const Request& r, const Context& c, Moment now) {
     const cal::HourList hours =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
                : cal::HoursAround(c.moment, dayList);
-    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, now), {}};
+    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), {}};
     if (r.format == Format::Json) {
         QJsonObject o = SiteJson(c, r);
         o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
@@ -182,6 +185,7 @@ Outcome Report(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
     const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
+    if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
     if (r.format == Format::Json)
         return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
     QString out;
@@ -200,7 +204,8 @@ QString IniProblem(const QString& path) {
     return {};
 }
 
-Outcome Dispatch(const QStringList& args, Moment now) {
+// Runs one command; `nowUtc` is the present instant as a UTC reading.
+Outcome Dispatch(const QStringList& args, Moment nowUtc) {
     const auto parsed = ParseArgs(args);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
@@ -215,23 +220,31 @@ Outcome Dispatch(const QStringList& args, Moment now) {
                     QStringLiteral("heliodex-cli: cannot read --ini \"%1\": %2\n")
                         .arg(*r.ini, problem)};
     }
-    const auto c = ResolveContext(r, now);
+    const auto c = ResolveContext(r, nowUtc);
     if (const Error* e = std::get_if<Error>(&c))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
     const Context& ctx = std::get<Context>(c);
-    if (r.command == u"thelemic") return Thelemic(r, ctx);
-    if (r.command == u"positions") return Positions(r, ctx);
-    if (r.command == u"report") return Report(r, ctx, now);
-    if (r.command == u"events") return Events(r, ctx, now);
-    if (r.command == u"hours") return Hours(r, ctx, now);
-    if (r.command == u"reverse") return Reverse(r, ctx);
+    if (const std::optional<QString> bad = SiteRangeError(ctx.observer))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(*bad)};
+    // The present on the site's clock.
+    const Moment now = nowUtc + ClockOffsetAtInstant(ctx.observer, nowUtc) / 24.0;
+    try {
+        if (r.command == u"thelemic") return Thelemic(r, ctx);
+        if (r.command == u"positions") return Positions(r, ctx);
+        if (r.command == u"report") return Report(r, ctx, now);
+        if (r.command == u"events") return Events(r, ctx, nowUtc);
+        if (r.command == u"hours") return Hours(r, ctx, nowUtc);
+        if (r.command == u"reverse") return Reverse(r, ctx);
+    } catch (const hx::Error& e) {
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e.message())};
+    }
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
 }
 
 }  // namespace
 
-Outcome Run(const QStringList& args, Moment now) {
-    Outcome o = Dispatch(args, now);
+Outcome Run(const QStringList& args, Moment nowUtc) {
+    Outcome o = Dispatch(args, nowUtc);
     // Error lines echo arguments: nothing in them may break the line or reach the terminal.
     if (!o.err.isEmpty()) {
         const bool ended = o.err.endsWith('\n');

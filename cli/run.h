@@ -29,7 +29,7 @@ struct Context {
 // is an error.
 std::variant<Context, Error> ResolveContext(const Request& r, Moment now);
 
-// Runs the command line (arguments after the program name) at the present `now`.
-Outcome Run(const QStringList& args, Moment now);
+// Runs the command line (arguments after the program name) at the present instant `nowUtc`.
+Outcome Run(const QStringList& args, Moment nowUtc);
 
 }  // namespace hx::cli

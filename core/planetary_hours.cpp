@@ -119,8 +119,8 @@ TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
                       int moonPhaseIndex, bool southern) {
     TrayChoice t;
-    if (!section.valid) return t;  // no hours today: the tray keeps what it shows
-    if (planetaryHours2) {
+    // No hours (a polar day or night): no planet to show, but the Moon still has its phase.
+    if (planetaryHours2 && section.valid) {
         t.list = TrayChoice::List::Planets;
         t.index = section.rulerBody;
         t.trayTextSuffix = QStringLiteral("Planetary hour of ") + section.currentRuler;

@@ -57,8 +57,9 @@ struct TrayChoice {
     bool mirrored = false;   // Moon icon seen from south of the equator: flip left to right
 };
 
-// Nothing changes when the section has no hours; otherwise planet icons with the suffix
-// under PlanetaryHours2, then Moon icons (index - 1) under MoonPhase2.
+// Planet icons with the suffix under PlanetaryHours2 when the section has hours, then Moon
+// icons (index - 1) under MoonPhase2 whether it has hours or not (a polar site); otherwise
+// nothing changes.
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
                       int moonPhaseIndex);
 // The same, with the Moon icon mirrored for a southern site.

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/error.h"
 #include "core/format.h"
 #include "core/names.h"
 #include "core/roman.h"
@@ -72,13 +73,11 @@ QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours
     return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
 }
 
-ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
-                         SkyEventState& events, Moment present, const QLocale& locale) {
+namespace {
+
+ReportResult Compose(Moment q, const Observer& obs, const OptionsModel& options,
+                     SkyEventState& events, Moment present, const QLocale& locale) {
     ReportResult r;
-    if (!obs.HasSite()) {
-        r.siteMissing = true;
-        return r;
-    }
     const QString t = ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
     const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
     const QString e = ThinSpaces(EvPart(q, options, locale));
@@ -111,6 +110,28 @@ ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& opti
                             options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
+    return r;
+}
+
+}  // namespace
+
+ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment present, const QLocale& locale) {
+    ReportResult r;
+    if (!obs.HasSite()) {
+        r.siteMissing = true;
+        return r;
+    }
+    if (const std::optional<QString> bad = SiteRangeError(obs)) {
+        r.error = *bad;
+    } else {
+        try {
+            return Compose(q, obs, options, events, present, locale);
+        } catch (const Error& e) {
+            r.error = e.message();
+        }
+    }
+    r.lines = QStringList{r.error};
     return r;
 }
 

@@ -14,6 +14,8 @@ namespace hx {
 
 struct ReportResult {
     bool siteMissing = false;  // no site: nothing below was computed
+    QString error;             // a site out of range or a date beyond the ephemeris: the only
+                               // line, nothing else computed
     QStringList headerLines;   // also the content of td.txt
     QStringList lines;         // the whole text view, header first
     QString trayText;          // header lines each followed by CR LF, plus the hour suffix

@@ -13,6 +13,7 @@
 #include "core/error.h"
 #include "icons.h"
 #include "message_box.h"
+#include "plain_tooltip.h"
 
 namespace hx::ui {
 
@@ -157,13 +158,14 @@ void SoundsPage::BitBtn1Click() {
 void SoundsPage::CategoryButtons2Categories0Items0Click(int category, int item) {
     const int slot = alarms::SlotOf(category, item);
     tables_.SetSound(slot, player_.FileName());
-    CategoryButtons2->Button(category, item)->setToolTip(0, tables_.sounds[slot]);
+    CategoryButtons2->Button(category, item)->setToolTip(0, PlainToolTip(tables_.sounds[slot]));
 }
 
 void SoundsPage::Refresh() {
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i)
-            CategoryButtons2->Button(c, i)->setToolTip(0, tables_.sounds[alarms::SlotOf(c, i)]);
+            CategoryButtons2->Button(c, i)->setToolTip(
+                0, PlainToolTip(tables_.sounds[alarms::SlotOf(c, i)]));
 }
 
 }  // namespace hx::ui

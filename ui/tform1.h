@@ -7,10 +7,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 #include "alarm_pages.h"
 #include "alarms/alarm_tables.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
+#include "job_queue.h"
 #include "locale/gazetteer_lookup.h"
 #include "locale/recent_list.h"
 #include "locale/site_fields.h"
@@ -115,6 +118,10 @@ class TForm1 : public QMainWindow {
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
+    // The start-up's jobs have ended and no network job runs or waits.
+    bool JobsIdle() const { return startupJobsEnded_ && jobs_.Idle(); }
+    // Esc and the status bar's Cancel: ends the running download.
+    void CancelJob();
     // Shows the lookup window modally with the present site; it lives from start to exit.
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
@@ -140,6 +147,7 @@ class TForm1 : public QMainWindow {
     void OptionClicked(const QString& item);
     void SyncMenu();
     void Guarded(const std::function<void()>& handler);
+    void ShowClockError(const QString& text);
 
     void BuildReport();
     void ApplyReport(const ReportResult& r);
@@ -154,6 +162,9 @@ class TForm1 : public QMainWindow {
     // stays out of the menu model and the settings file.
     void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
+    // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
+    void ShowZoneOffset(Moment utc);
+    void SetZone(const QString& id);  // selects the zone in ZoneBox ("" for manual)
 
     void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
     void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
@@ -161,18 +172,28 @@ class TForm1 : public QMainWindow {
     void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
     WindowPlace CurrentWindowPlace() const;
     QString savedPage_;
-    void StartVersionCheck();  // step 3: background load of the version file
-    void DownloadNewsFeed();   // with step 3: the feed into oto-usgl.xml, then its import
+    void StartVersionCheck(JobQueue::Finished finished);  // the version file's load, as a job
+    void ShowNewVersionWhenFree();
+    void DownloadNewsFeed();  // queues the feed into oto-usgl.xml, then its import
+    void StartStartupJobs();  // after the first report: lookups, version check, feed
     QString MakerSite() const;
     QString NewsFeed() const;
 
     // Start-up steps that later work fills in.
     void LoadRecentLocations();   // step 5: zipcodes.txt into ListBox1 and ListBox2
     void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
-    void RunStartupLookups();     // step 10
+    void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
     void ApplyFieldTexts(const LocaleFieldTexts& texts);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
+    void WeatherJob(bool userStarted, JobQueue::Finished finished);
+    void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
+    void GazetteerJob(JobQueue::Finished finished);
+    void LookupFailed(const net::DownloadResult& r, bool userStarted);
+    void ReportLookupError(const QString& text, bool userStarted);
+    void ResumeAfterSiteFilled();
+    void ShowPending(const QString& text);  // the status bar's job text; busy buttons
+    void RefreshBusy();
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
@@ -186,6 +207,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
+    bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
     QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
     SkyEventState events_;
     QString trayText_;
@@ -194,6 +216,16 @@ class TForm1 : public QMainWindow {
     bool timer1Enabled_ = false;
     quint32 timer1Interval_ = 10000;
     std::shared_ptr<net::Downloader> downloader_;
+    JobQueue jobs_;  // downloads, lookups, the version check: one after another
+    bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
+    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
+    bool versionCheckRunning_ = false;
+    JobQueue::Finished versionCheckDone_;
+    std::optional<QString> newVersionCaption_;  // "New Version!" waits to be shown
+    bool startupInternet_ = false;              // step 3 found Internet functions enabled
+    bool startupLookups_ = false;               // the sequence reached step 10
+    bool startupJobsEnded_ = false;
+    bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;
     RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
     RecentList recent2_;  // ListBox2, the Look up page's
@@ -216,11 +248,14 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
     bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
     quint64 eventsGeneration_ = 0;                        // counts replacements of events_.events
+    bool clockErrorOpen_ = false;                         // the clock's error box is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QLabel* statusMessage_ = nullptr;
     QTimer* statusMessageTimer_ = nullptr;
+    QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure
+    QToolButton* cancel_ = nullptr;
     MenuActions menus_;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -126,6 +126,8 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          SaveWindowComponents(*store_, visit);
                          SaveServices(*store_, addresses_);
                          SaveWindowPlace(*store_, CurrentWindowPlace());
+                         store_->WriteString(QStringLiteral("Site"), QStringLiteral("Zone"),
+                                             observer_.Zone);
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
@@ -146,6 +148,8 @@ void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
     if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
+    jobs_.Clear();                            // waiting jobs never start
+    CancelJob();                              // the running download ends, unreported
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
         MessageBox::Show(this, *failed);
     events_ = SkyEventState{};  // the event list goes with the window

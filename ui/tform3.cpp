@@ -15,6 +15,7 @@
 
 #include "net/maker_site.h"
 #include "ui/click_label.h"
+#include "ui/plain_tooltip.h"
 
 namespace hx::ui {
 
@@ -82,7 +83,7 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
             QStringLiteral("Set MakerSite in the [Services] section of heliodex.ini"));
     } else {
         StaticText1->StyleAsLink();
-        StaticText1->setToolTip(homePage_.toString());
+        StaticText1->setToolTip(PlainToolTip(homePage_.toString()));
     }
     connect(StaticText1, &ClickLabel::clicked, this, &TForm3::StaticText1Click);
 

@@ -34,6 +34,13 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         {{"sing"}, "sing"},
         {{}, "no command"},
         {{"--lat", "nan", "thelemic"}, "--lat"},
+        {{"--lat", "91", "thelemic"}, "Latitude"},
+        {{"--lon", "720", "thelemic"}, "Longitude"},
+        {{"--tz", "1e308", "thelemic"}, "Time zone"},
+        {{"--zone", "Mars/Olympus", "thelemic"}, "Mars/Olympus"},
+        {{"--zone", "UTC", "--tz", "1", "thelemic"}, "--zone"},
+        {{"--at", "3500-01-01 12:00", "thelemic"}, "outside the range"},
+        {{"--at", "3500-01-01 12:00", "--lat", "10", "--lon", "10", "events"}, "outside the range"},
         {{"--bogus"}, "--bogus"},
         {{"thelemic", "extra"}, "extra"},
         {{"--lat"}, "--lat"},
@@ -59,6 +66,41 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         EXPECT_FALSE(o.err.contains(QChar(0x1b)) || o.err.contains(QChar(0x202e)));
         EXPECT_TRUE(o.out.isEmpty());
     }
+}
+
+// Site readings never pass through the machine's zone; --zone gives its offset at the moment.
+TEST(CliZone, MachineZoneGapsAndZoneOffsets) {
+    const QByteArray saved = qgetenv("TZ");
+    const char* site = "--lat 40.71 --lon -60 --tz -5 --dst 0 ";
+    const std::tuple<const char*, QString, const char*> rows[] = {
+        {"America/New_York", QString(site) + "--at 2025-03-09T00:30 events", "Mars Set"},
+        {"Europe/Berlin", QString(site) + "--at 2025-03-30T02:30 positions", "2025-03-30T02:30:00"},
+    };
+    for (const auto& [zone, args, expect] : rows) {
+        qputenv("TZ", zone);
+        tzset();
+        const Outcome o = cli::Run(args.split(' '), kNow);
+        EXPECT_EQ(o.status, 0) << zone;
+        const QStringList lines = o.out.split('\n').filter(QString::fromLatin1(expect));
+        ASSERT_FALSE(lines.isEmpty()) << o.out.toStdString();
+        EXPECT_FALSE(lines[0].startsWith('-')) << lines[0].toStdString();
+    }
+    qputenv("TZ", saved);
+    tzset();
+    const char* chicago = "--lat 41.88 --lon -87.63 ";
+    const std::tuple<const char*, const char*> same[] = {
+        {"--at 2025-07-01T12:00 --zone America/Chicago", "--at 2025-07-01T12:00 --tz -6 --dst 1"},
+        {"--at 2025-01-15T12:00 --zone America/Chicago", "--at 2025-01-15T12:00 --tz -6 --dst 0"},
+        // Without --at, the present instant on the site's clock.
+        {"--zone Asia/Tokyo", "--at 2024-06-16T00:45 --tz 9 --dst 0"},
+    };
+    for (const auto& [a, b] : same)
+        for (const char* cmd : {"events", "thelemic"}) {
+            const Outcome x = cli::Run((QString(chicago) + a + ' ' + cmd).split(' '), kNow);
+            const Outcome y = cli::Run((QString(chicago) + b + ' ' + cmd).split(' '), kNow);
+            EXPECT_EQ(x.status, 0) << x.err.toStdString();
+            EXPECT_EQ(x.out, y.out) << a;
+        }
 }
 
 TEST(CliArgs, OptionsStandEitherSideOfTheCommand) {

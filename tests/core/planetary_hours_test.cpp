@@ -119,8 +119,11 @@ TEST(PlanetaryHours, NoHoursWithoutBothBounds) {
         const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
         EXPECT_FALSE(s.valid);
         EXPECT_EQ(s.lines, QStringList({"", kNoPlanetaryHoursText}));
+        // No planet to show: the planets keep the icon, the Moon display shows the phase.
+        EXPECT_EQ(ChooseTray(s, true, false, 5).list, TrayChoice::List::Unchanged);
         const TrayChoice t = ChooseTray(s, true, true, 5);
-        EXPECT_EQ(t.list, TrayChoice::List::Unchanged);
+        EXPECT_EQ(t.list, TrayChoice::List::Moon);
+        EXPECT_EQ(t.index, 4);
         EXPECT_TRUE(t.trayTextSuffix.isEmpty());
     }
 }

@@ -108,7 +108,7 @@ TEST_F(Fixture, DateAndTimeParts) {
         {2024, {"Roman1"}, "XXIV 3:45:10 PM"},
         {2000, {"Roman1"}, " 3:45:10 PM"},  // no numeral for 00, its blank stays
         {1995, {"Roman1"}, "XCV 3:45:10 PM"},
-        {2024, {"Short1", "Short2"}, "6/15/24 e.v. 3:45 PM"},
+        {2024, {"Short1", "Short2"}, "6/15/2024 e.v. 3:45 PM"},
         {2024, {"Long1"}, "3:45:10 PM"},
         {2024, {"None3", "None2"}, ""},
     };

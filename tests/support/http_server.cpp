@@ -105,12 +105,18 @@ void HttpServer::Serve(QTcpSocket* socket) {
         return;
     }
     if (answer.kind == HttpAnswer::Kind::Endless) {
-        socket->write("HTTP/1.1 200 Answer\r\nContent-Type: text/plain\r\n\r\n");
-        auto* more = new QTimer(socket);  // goes with the connection
-        QObject::connect(more, &QTimer::timeout, socket, [socket] {
-            if (socket->bytesToWrite() < (1 << 16)) socket->write(QByteArray(1 << 14, 'x'));
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+            "Transfer-Encoding: chunked\r\n\r\n");
+        // A 64 KiB chunk whenever the last ones have left, for as long as the client reads.
+        auto* pump = new QTimer(socket);
+        QObject::connect(pump, &QTimer::timeout, socket, [this, socket] {
+            if (socket->bytesToWrite() > (256 << 10)) return;
+            static const QByteArray chunk = "10000\r\n" + QByteArray(64 << 10, 'x') + "\r\n";
+            socket->write(chunk);
+            endlessSent_ += 64 << 10;
         });
-        more->start(1);
+        pump->start(1);
         return;
     }
     if (answer.delayMs > 0)

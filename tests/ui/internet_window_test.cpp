@@ -28,10 +28,14 @@ class InternetWindowTest : public test::WindowTest {
         QDir::setCurrent(dir.path());
         ui::InternetAccess internet;
         internet.network = &network;
-        internet.download = [this](const QString& url, const QString& file) {
+        internet.download = [this](const QString& url, const QString& file, QObject*,
+                                   net::DownloadDone done) {
             downloads << url;
-            QFile out(file);
-            if (out.open(QIODevice::WriteOnly)) out.write(feed);
+            {
+                QFile out(file);
+                if (out.open(QIODevice::WriteOnly)) out.write(feed);
+            }
+            done({true, {}, {}});
         };
         internet.openUrl = [this](const QUrl& u) { opened << u; };
         form = std::make_unique<ui::TForm1>(Services(), internet);
@@ -102,6 +106,7 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
         "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
         "<item><description>Sol in Aries</description></item><item/></rdf:RDF>";
     OpenWith("[Services]\r\nNewsFeed=feeds.example.org/news.rdf\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !downloads.isEmpty() && form->JobsIdle(); }, 5000));
     auto* tabs = Get<QTabWidget>("PageControl1");
     QWidget* news = Get<QWidget>("TabSheet6");
     EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(news)));
@@ -114,6 +119,7 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
     form.reset();
     downloads.clear();
     OpenWith("");
+    QTest::qWait(100);
     tabs = Get<QTabWidget>("PageControl1");
     EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(Get<QWidget>("TabSheet6"))));
     EXPECT_TRUE(downloads.isEmpty());

@@ -1,6 +1,7 @@
 // The tray behaviour, closing and the shutdown saves, in the window and in the real program.
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
@@ -261,6 +262,29 @@ TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
         }
         EXPECT_TRUE(QFile::exists(dir.filePath("zipcodes.txt")));
     }
+}
+
+// A start-up message box stays open without holding the program: SIGTERM still ends it at
+// once, with every file saved.
+TEST_F(ProgramTest, TerminationWhileAStartUpBoxIsOpen) {
+    QFile ini(dir.filePath("heliodex.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Locale]\r\nEdit12=not a number\r\n");
+    ini.close();
+    QProcess p;
+    Start(p);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("heliodex.lock")); }, 5000));
+    QThread::msleep(1500);
+    ASSERT_TRUE(Running(p));
+    QElapsedTimer ending;
+    ending.start();
+    ::kill(pid_t(p.processId()), SIGTERM);
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(ending.elapsed(), 2000);
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(KeysPerSection(dir.filePath("heliodex.ini")).value("Menu"), 51);
+    for (const char* name : {"alarmlist.txt", "alarmsounds.txt", "zipcodes.txt"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
 }
 
 TEST_F(ProgramTest, SecondStartEndsAndAStaleLockDoesNotBlock) {
