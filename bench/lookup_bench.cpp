@@ -71,3 +71,12 @@ static void BM_ReverseLookupTypical(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(lookup::Find(q, -6));
 }
 BENCHMARK(BM_ReverseLookupTypical)->Unit(benchmark::kMillisecond);
+
+// The same search in 2405, past the installed data files (the analytic ephemeris there).
+static void BM_ReverseLookupIn2405(benchmark::State& state) {
+    lookup::Query q = Typical();
+    q.docosade = lookup::DocosadeItems()[21];  // 22
+    q.year = lookup::YearItems()[16];          // 17: from the spring of 2405
+    for (auto _ : state) benchmark::DoNotOptimize(lookup::Find(q, -6));
+}
+BENCHMARK(BM_ReverseLookupIn2405)->Unit(benchmark::kMillisecond);

@@ -13,7 +13,10 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QHostAddress>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -39,6 +42,30 @@ QByteArray IniText(int resolutionSeconds) {
                "[Menu]\r\nClockon1=1\r\nDisabled1=1\r\n");
 }
 
+// Accepts connections on 127.0.0.1 and never answers them.
+class SilentServer {
+  public:
+    SilentServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) s->setParent(&server_);
+        });
+    }
+    QByteArray BaseUrl() const {
+        return "http://127.0.0.1:" + QByteArray::number(server_.serverPort());
+    }
+
+  private:
+    QTcpServer server_;
+};
+
+// IniText with Internet functions on and every service at base.
+QByteArray IniWithServices(int resolutionSeconds, const QByteArray& base) {
+    QByteArray ini = IniText(resolutionSeconds).replace("Disabled1=1", "Disabled1=0");
+    return ini + "[Services]\r\nWeatherService=" + base + "\r\nGazetteerService=" + base +
+           "\r\nMakerSite=" + base + "\r\nNewsFeed=" + base + "/news.rdf\r\n";
+}
+
 // Start-up errors are recorded instead of waiting for a click.
 void UseProgramDirectory(const QString& dir) {
     files::SetProgramDirectory(dir);
@@ -50,10 +77,10 @@ void UseProgramDirectory(const QString& dir) {
 // afterwards the program directory and the ephemeris path are the bench's own again.
 class ProgramDir {
   public:
-    explicit ProgramDir(int resolutionSeconds) {
+    explicit ProgramDir(int resolutionSeconds, const QByteArray& iniText = {}) {
         QFile ini(dir_.filePath("heliodex.ini"));
         ok_ = dir_.isValid() && ini.open(QIODevice::WriteOnly) &&
-              ini.write(IniText(resolutionSeconds)) > 0;
+              ini.write(iniText.isEmpty() ? IniText(resolutionSeconds) : iniText) > 0;
         UseProgramDirectory(dir_.path());
     }
     ~ProgramDir() {
@@ -185,6 +212,24 @@ static void BM_WindowStartupInProcess(benchmark::State& state) {
     state.counters["rss_MB"] = ResidentKb() / 1024;
 }
 BENCHMARK(BM_WindowStartupInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same start-up with Internet functions on and every service at a server that never
+// answers: the first report does not wait for the lookups, the version check or the feed.
+static void BM_WindowStartupSilentServer(benchmark::State& state) {
+    SilentServer server;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dir = std::make_unique<ProgramDir>(10, IniWithServices(10, server.BaseUrl()));
+        state.ResumeTiming();
+        std::unique_ptr<ui::TForm1> form = OpenWindow();
+        state.PauseTiming();
+        if (!form) state.SkipWithError("the start-up did not reach a report");
+        form.reset();  // aborts the jobs still waiting on the server
+        dir.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowStartupSilentServer)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Start-up of a fresh process (this program in its start-up mode), measured from here: from
 // starting the process to its first report painted. in_main_ms is the part after main()

@@ -6,19 +6,27 @@
 #include <variant>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 namespace hx::cli {
 
+enum class Format { Text, Json, Ics };
+
 struct Request {
     QString command;
-    std::optional<QString> ini;  // a heliodex.ini to read the options and the site from
-    std::optional<QString> at;   // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
+    std::optional<QString> ini;   // a heliodex.ini to read the options and the site from
+    std::optional<QString> at;    // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
+    std::optional<QString> zone;  // an IANA time zone name for the site
     std::optional<double> lat, lon, tz, alt, pressure, tempF;
     std::optional<int> dst;
+    std::optional<int> days;  // events and hours: calendar days from the --at day
+    Format format = Format::Text;
     std::vector<std::pair<QString, bool>> options;  // --option NAME=0|1, in order
-    QStringList rest;                               // arguments after the command
+    QHash<QString, QString> own;                    // the command's own options, by name
+    bool help = false;                              // print the usage (of `command`, if set)
+    bool version = false;
 };
 
 struct Error {
@@ -28,10 +36,18 @@ struct Error {
 // The commands the front end knows.
 const QStringList& Commands();
 
-// Parses the arguments after the program name. Never throws.
+// Parses the arguments after the program name; options may stand before or after the
+// command. Never throws.
 std::variant<Request, Error> ParseArgs(const QStringList& args);
+
+// The usage text: the whole program's, or one command's when it names one.
+QString UsageText(const QString& command = {});
 
 // Reads "YYYY-MM-DD HH:MM[:SS]"; nullopt when malformed.
 std::optional<double> ParseMoment(const QString& text);
+
+// Text with control characters written as \xHH or \uHHHH, so that an echoed argument cannot
+// break a line or steer the terminal.
+QString EscapeControls(const QString& text);
 
 }  // namespace hx::cli

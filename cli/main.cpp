@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     hx::eph::SetEphePath(QCoreApplication::applicationDirPath());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    const hx::cli::Outcome o = hx::cli::Run(args, hx::FromQDateTime(QDateTime::currentDateTime()));
+    const hx::cli::Outcome o =
+        hx::cli::Run(args, hx::ReadingAt(QDateTime::currentDateTimeUtc(), 0));
     std::fputs(o.out.toUtf8().constData(), stdout);
     std::fputs(o.err.toUtf8().constData(), stderr);
     hx::eph::Close();

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include <string_view>
+
 #include "cli/reverse_output.h"
 #include "core/names.h"
 
@@ -12,7 +14,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: reverse --docosade D --year N --sun SIGN [--sun-degree d] --moon SIGN "
-    "[--moon-degree d] [--format text|json]";
+    "[--moon-degree d]";
 
 // A docosade or year given as its number 1..22 becomes its item; other text is passed on
 // as if typed into the box, so the lookup reports what matches no item.
@@ -34,79 +36,48 @@ std::optional<int> ParseSign(const QString& text) {
     if (i >= 0) return i;
     for (int s = 0; s < int(SignNames.size()); ++s)
         if (t.compare(QLatin1String(SignNames[s]), Qt::CaseInsensitive) == 0) return s;
+    // The spelling earlier versions printed.
+    if (t.compare(QLatin1String("Saggitarius"), Qt::CaseInsensitive) == 0) return 8;
     return std::nullopt;
 }
 
-std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
-                                                std::optional<double>& timeZone, bool& json) {
+std::variant<lookup::Query, Error> ParseReverse(const Request& r) {
     lookup::Query q;
-    json = false;
-    bool docosade = false, year = false, sun = false, moon = false;
-    for (int i = 0; i < rest.size(); ++i) {
-        QString flag = rest[i], value;
-        const int eq = flag.indexOf('=');
-        if (eq > 0) {
-            value = flag.mid(eq + 1);
-            flag = flag.left(eq);
-        } else {
-            static const QStringList known = {"--docosade",   "--year",        "--sun", "--moon",
-                                              "--sun-degree", "--moon-degree", "--tz",  "--format"};
-            if (!known.contains(flag))
-                return Error{QStringLiteral("unknown argument: \"%1\" (%2)").arg(flag, kUsage)};
-            if (i + 1 >= rest.size())
-                return Error{QStringLiteral("missing value for %1").arg(flag)};
-            value = rest[++i];
-        }
-        auto badValue = [&](const char* want) {
-            return Error{QStringLiteral("bad value for %1: \"%2\" (want %3)")
-                             .arg(flag, value, QLatin1String(want))};
-        };
-        if (flag == QLatin1String("--docosade")) {
-            q.docosade = ItemText(lookup::DocosadeItems(), value);
-            docosade = true;
-        } else if (flag == QLatin1String("--year")) {
-            q.year = ItemText(lookup::YearItems(), value);
-            year = true;
-        } else if (flag == QLatin1String("--sun") || flag == QLatin1String("--moon")) {
-            const auto sign = ParseSign(value);
-            if (!sign) return badValue("a sign 0 to 11 or its name");
-            (flag == QLatin1String("--sun") ? q.sunSign : q.moonSign) = *sign;
-            (flag == QLatin1String("--sun") ? sun : moon) = true;
-        } else if (flag == QLatin1String("--sun-degree") ||
-                   flag == QLatin1String("--moon-degree")) {
-            bool ok = false;
-            value.trimmed().toInt(&ok, 10);
-            if (!ok) return badValue("a whole number");
-            (flag == QLatin1String("--sun-degree") ? q.sunDegree : q.moonDegree) = value;
-        } else if (flag == QLatin1String("--tz")) {
-            bool ok = false;
-            const double tz = value.trimmed().toDouble(&ok);
-            if (!ok || !std::isfinite(tz)) return badValue("hours, such as -6 or 5.5");
-            timeZone = tz;
-        } else if (flag == QLatin1String("--format")) {
-            if (value != QLatin1String("text") && value != QLatin1String("json"))
-                return badValue("text or json");
-            json = value == QLatin1String("json");
-        } else {
-            return Error{QStringLiteral("unknown argument: \"%1\" (%2)").arg(flag, kUsage)};
-        }
+    for (const char* required : {"docosade", "year", "sun", "moon"})
+        if (!r.own.contains(QLatin1String(required)))
+            return Error{QStringLiteral("reverse needs --docosade, --year, --sun and --moon (%1)")
+                             .arg(kUsage)};
+    auto badValue = [](const QString& flag, const QString& value, const char* want) {
+        return Error{QStringLiteral("bad value for --%1: \"%2\" (want %3)")
+                         .arg(flag, value, QLatin1String(want))};
+    };
+    q.docosade = ItemText(lookup::DocosadeItems(), r.own.value("docosade"));
+    q.year = ItemText(lookup::YearItems(), r.own.value("year"));
+    for (const char* flag : {"sun", "moon"}) {
+        const QString value = r.own.value(QLatin1String(flag));
+        const auto sign = ParseSign(value);
+        if (!sign) return badValue(QLatin1String(flag), value, "a sign 0 to 11 or its name");
+        (flag == std::string_view("sun") ? q.sunSign : q.moonSign) = *sign;
     }
-    if (!docosade || !year || !sun || !moon)
-        return Error{
-            QStringLiteral("reverse needs --docosade, --year, --sun and --moon (%1)").arg(kUsage)};
+    for (const char* flag : {"sun-degree", "moon-degree"}) {
+        if (!r.own.contains(QLatin1String(flag))) continue;
+        const QString value = r.own.value(QLatin1String(flag));
+        bool ok = false;
+        value.trimmed().toInt(&ok, 10);
+        if (!ok) return badValue(QLatin1String(flag), value, "a whole number");
+        (flag == std::string_view("sun-degree") ? q.sunDegree : q.moonDegree) = value;
+    }
     return q;
 }
 
 Outcome Reverse(const Request& r, const Context& c) {
-    std::optional<double> tz;
-    bool json = false;
-    const auto parsed = ParseReverse(r.rest, tz, json);
+    const auto parsed = ParseReverse(r);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
     lookup::SiteClock clock;
-    clock.timeZone = tz.value_or(c.observer.TimeZone);
+    clock.timeZone = c.observer.TimeZone;
     const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
-    const QString out = json ? ReverseJson(res, clock) : ReverseText(res);
+    const QString out = r.format == Format::Json ? ReverseJson(res, clock) : ReverseText(res);
     if (!res.error.isEmpty()) return {2, out, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
     return {0, out, {}};
 }

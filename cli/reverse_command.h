@@ -12,12 +12,10 @@ namespace hx::cli {
 // A sign given by index 0..11 or by English name in any letter case; nullopt otherwise.
 std::optional<int> ParseSign(const QString& text);
 
-// Reads the command's own options from the request's remaining arguments; `json` is set by
-// --format json (text by default).
-std::variant<lookup::Query, Error> ParseReverse(const QStringList& rest,
-                                                std::optional<double>& timeZone, bool& json);
+// Reads the command's own options (--docosade, --year, --sun, --moon and the degrees).
+std::variant<lookup::Query, Error> ParseReverse(const Request& r);
 
-// Runs the lookup with the context's time zone (or a --tz given after the command).
+// Runs the lookup with the context's time zone.
 Outcome Reverse(const Request& r, const Context& c);
 
 }  // namespace hx::cli

@@ -1,7 +1,7 @@
 // heliodex-cli's commands.
 #include "run.h"
 
-#include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,13 +9,18 @@
 #include <QTimeZone>
 
 #include "alarms/alarm_plan.h"
+#include "calendar/icalendar.h"
+#include "calendar/sky_calendar.h"
+#include "cli/formats.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
+#include "core/error.h"
 #include "core/moon_phase.h"
 #include "core/names.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
 #include "settings/textfile.h"
@@ -57,16 +62,16 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
     s.pressure = text("Edit7");
     s.temperatureF = text("Edit8");
     s.altitude = text("Edit9");
+    s.zone = store.ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {});
     return ReadSite(s);
 }
 
 }  // namespace
 
-Context ResolveContext(const Request& r, Moment now) {
+std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     Context c;
     std::optional<Observer> fromIni;
     if (r.ini) fromIni = ReadIni(*r.ini, c.options);
-    c.moment = r.at ? *ParseMoment(*r.at) : now;
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
     o.Latitude = r.lat.value_or(base.Latitude);
@@ -74,31 +79,51 @@ Context ResolveContext(const Request& r, Moment now) {
     o.Altitude = r.alt.value_or(base.Altitude);
     o.Pressure = r.pressure.value_or(base.Pressure);
     o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
-    const QDateTime local = ToQDateTime(c.moment);
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    // The site's zone from the file, else the system's; the command line overrides both.
-    o.TimeZone = r.tz.value_or(fromIni ? base.TimeZone : zone.standardTimeOffset(local) / 3600.0);
-    o.DaylightTime =
-        r.dst.value_or(fromIni ? base.DaylightTime : (zone.isDaylightTime(local) ? 1 : 0));
+    // The site's clock: --zone, else --tz/--dst over the file's fields, else the file's zone,
+    // else the system's.
+    if (r.zone) {
+        o.Zone = *r.zone;
+    } else if (r.tz || r.dst || fromIni) {
+        o.TimeZone = r.tz.value_or(base.TimeZone);
+        o.DaylightTime = r.dst.value_or(base.DaylightTime);
+        if (!r.tz && !r.dst) o.Zone = base.Zone;
+    } else {
+        o.Zone = QString::fromLatin1(QTimeZone::systemTimeZoneId());
+    }
+    c.moment = r.at ? *ParseMoment(*r.at) : nowUtc + ClockOffsetAtInstant(o, nowUtc) / 24.0;
+    o = AtReading(o, c.moment);
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }
 
 namespace {
 
-QString LocalIso(Moment m) {
-    return ToQDateTime(m).toString(Qt::ISODate);
+QString Document(QJsonObject o, const char* command, const Context& c) {
+    o["command"] = QLatin1String(command);
+    o["moment"] = IsoTime(c.moment, c.observer.ClockOffsetHours());
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
-Outcome Thelemic(const Context& c) {
-    return {0, ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options)) + '\n', {}};
+QJsonObject SiteJson(const Context& c, const Request& r) {
+    QJsonObject o;
+    o["site"] = QJsonObject{{"latitude", c.observer.Latitude},
+                            {"longitude", c.observer.Longitude},
+                            {"utc_offset_hours", c.observer.ClockOffsetHours()}};
+    o["days"] = r.days ? QJsonValue(*r.days) : QJsonValue();
+    return o;
 }
 
-Outcome Positions(const Context& c) {
+Outcome Thelemic(const Request& r, const Context& c) {
+    const QString line = ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options));
+    if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
+    return {0, line + '\n', {}};
+}
+
+Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.observer);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = LocalIso(c.moment);
+    o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
@@ -106,6 +131,9 @@ Outcome Positions(const Context& c) {
     o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
     o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
     o["moon_phase_index"] = phase.index;
+    // The plain form is the object as it has always been printed; the JSON document adds
+    // the command and writes the moment with its offset.
+    if (r.format == Format::Json) return {0, Document(o, "positions", c), {}};
     return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
 }
 
@@ -113,54 +141,65 @@ Outcome NoSite() {
     return {1, {}, QStringLiteral("heliodex-cli: no site: give --lat and --lon\n")};
 }
 
-// The day's 40 events in list order: local time (or "-"), body, event.
-Outcome Events(const Context& c) {
+QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
+                 Moment nowUtc) {
+    const QDateTime stamp = ToQDateTime(nowUtc);  // the present instant, in UTC
+    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp));
+}
+
+// Without --days the moment's list as the window has it (40 events, "-" for an event
+// without a time); with it every event of those calendar days.
+Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
-    QString out;
-    for (const SkyEvent& e : ComputeSkyEvents(c.moment, c.observer)) {
-        const QString when =
-            e.Time == 0 ? QStringLiteral("-") : ToQDateTime(e.Time).toString("yyyy-MM-dd HH:mm:ss");
-        out += when + ' ' + QLatin1String(BodyNames[e.Body]) + ' ' +
-               QLatin1String(EventName(e.Kind)) + '\n';
+    const EventList events =
+        r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, true, false).events
+               : ComputeSkyEvents(c.moment, c.observer);
+    if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
+    if (r.format == Format::Json) {
+        QJsonObject o = SiteJson(c, r);
+        o["events"] = EventsJson(events, c.observer.ClockOffsetHours());
+        return {0, Document(o, "events", c), {}};
     }
-    return {0, out, {}};
+    return {0, EventsText(events), {}};
 }
 
-// The planetary-hours section as the report shows it.
-Outcome Hours(const Context& c) {
+// Without --days the current day's or night's hours as the report shows them; with it the
+// day and night hours of those calendar days.
+Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
-    const EventList events = ComputeSkyEvents(c.moment, c.observer);
-    return {0, PlanetaryHours(c.moment, events).lines.join('\n') + '\n', {}};
+    EventList dayList;
+    if (!r.days) dayList = ComputeSkyEvents(c.moment, c.observer);
+    if (r.format == Format::Text && !r.days)
+        return {0, PlanetaryHours(c.moment, dayList).lines.join('\n') + '\n', {}};
+    const cal::HourList hours =
+        r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
+               : cal::HoursAround(c.moment, dayList);
+    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), {}};
+    if (r.format == Format::Json) {
+        QJsonObject o = SiteJson(c, r);
+        o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
+        return {0, Document(o, "hours", c), {}};
+    }
+    return {0, HoursText(hours), {}};
 }
 
-Outcome Report(const Context& c, Moment now) {
+Outcome Report(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
-    const ReportResult r = BuildReport(c.moment, c.observer, c.options, events, now);
+    const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
+    if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
+    if (r.format == Format::Json)
+        return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
     QString out;
-    for (const QString& l : r.lines) out += l + '\n';
+    for (const QString& l : rep.lines) out += l + '\n';
     return {0, out, {}};
 }
 
 // The alarm plan of the alarm files in --dir (default: the program directory), for --days
 // days (default 1) from the --at day on, as text lines or a JSON array.
-Outcome Alarms(const Request& r, Context c) {
-    QCommandLineParser p;
-    p.addOptions({{"dir", "", "DIR"}, {"days", "", "N", "1"}, {"format", "", "FORMAT", "text"}});
-    if (!p.parse(QStringList{"alarms"} + r.rest))
-        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(p.errorText())};
-    bool ok = false;
-    const int days = p.value("days").toInt(&ok);
-    if (!ok || days < 1 || days > 366)
-        return {
-            2,
-            {},
-            QStringLiteral("heliodex-cli: bad value for --days: \"%1\"\n").arg(p.value("days"))};
-    const QString format = p.value("format");
-    if (format != QLatin1String("text") && format != QLatin1String("json"))
-        return {
-            2, {}, QStringLiteral("heliodex-cli: bad value for --format: \"%1\"\n").arg(format)};
-    const QString dir = p.isSet("dir") ? p.value("dir") : files::ProgramDirectory();
+Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
+    const int days = r.days.value_or(1);
+    const QString dir = r.own.contains("dir") ? r.own.value("dir") : files::ProgramDirectory();
     const QString oldDir = files::ProgramDirectory();
     files::SetProgramDirectory(dir);
     alarms::AlarmTables tables;
@@ -169,7 +208,12 @@ Outcome Alarms(const Request& r, Context c) {
     if (!r.ini && !r.lat && QFileInfo::exists(files::ProgramFile("heliodex.ini"))) {
         Request withIni = r;
         withIni.ini = files::ProgramFile("heliodex.ini");
-        c = ResolveContext(withIni, c.moment);
+        const auto resolved = ResolveContext(withIni, nowUtc);
+        if (const Error* e = std::get_if<Error>(&resolved)) {
+            files::SetProgramDirectory(oldDir);
+            return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
+        }
+        c = std::get<Context>(resolved);
     }
     files::SetProgramDirectory(oldDir);
     if (!c.observer.HasSite()) return NoSite();
@@ -181,27 +225,70 @@ Outcome Alarms(const Request& r, Context c) {
         list.append(QJsonObject{
             {"time", when}, {"what", f.what}, {"offset", f.offset}, {"sound", f.sound}});
     }
-    if (format == QLatin1String("json"))
+    if (r.format == Format::Json)
         out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
     return {0, out, {}};
 }
 
-}  // namespace
+// Why a --ini file cannot be read; empty when it can.
+QString IniProblem(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.exists()) return QStringLiteral("no such file");
+    if (fi.isDir()) return QStringLiteral("a directory");
+    if (!fi.isFile()) return QStringLiteral("not a regular file");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return f.errorString();
+    return {};
+}
 
-Outcome Run(const QStringList& args, Moment now) {
+// Runs one command; `nowUtc` is the present instant as a UTC reading.
+Outcome Dispatch(const QStringList& args, Moment nowUtc) {
     const auto parsed = ParseArgs(args);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
     const Request& r = std::get<Request>(parsed);
-    const Context c = ResolveContext(r, now);
-    if (r.command == QLatin1String("thelemic")) return Thelemic(c);
-    if (r.command == QLatin1String("positions")) return Positions(c);
-    if (r.command == QLatin1String("report")) return Report(c, now);
-    if (r.command == QLatin1String("events")) return Events(c);
-    if (r.command == QLatin1String("hours")) return Hours(c);
-    if (r.command == QLatin1String("reverse")) return Reverse(r, c);
-    if (r.command == QLatin1String("alarms")) return Alarms(r, c);
+    if (r.help) return {0, UsageText(r.command), {}};
+    if (r.version) return {0, QStringLiteral("heliodex-cli " HELIODEX_VERSION "\n"), {}};
+    if (r.ini) {
+        const QString problem = IniProblem(*r.ini);
+        if (!problem.isEmpty())
+            return {2,
+                    {},
+                    QStringLiteral("heliodex-cli: cannot read --ini \"%1\": %2\n")
+                        .arg(*r.ini, problem)};
+    }
+    const auto c = ResolveContext(r, nowUtc);
+    if (const Error* e = std::get_if<Error>(&c))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
+    const Context& ctx = std::get<Context>(c);
+    if (const std::optional<QString> bad = SiteRangeError(ctx.observer))
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(*bad)};
+    // The present on the site's clock.
+    const Moment now = nowUtc + ClockOffsetAtInstant(ctx.observer, nowUtc) / 24.0;
+    try {
+        if (r.command == u"thelemic") return Thelemic(r, ctx);
+        if (r.command == u"positions") return Positions(r, ctx);
+        if (r.command == u"report") return Report(r, ctx, now);
+        if (r.command == u"events") return Events(r, ctx, nowUtc);
+        if (r.command == u"hours") return Hours(r, ctx, nowUtc);
+        if (r.command == u"reverse") return Reverse(r, ctx);
+        if (r.command == u"alarms") return Alarms(r, ctx, nowUtc);
+    } catch (const hx::Error& e) {
+        return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e.message())};
+    }
     return {2, {}, QStringLiteral("heliodex-cli: unknown command: \"%1\"\n").arg(r.command)};
+}
+
+}  // namespace
+
+Outcome Run(const QStringList& args, Moment nowUtc) {
+    Outcome o = Dispatch(args, nowUtc);
+    // Error lines echo arguments: nothing in them may break the line or reach the terminal.
+    if (!o.err.isEmpty()) {
+        const bool ended = o.err.endsWith('\n');
+        o.err = EscapeControls(ended ? o.err.chopped(1) : o.err) + (ended ? "\n" : "");
+    }
+    return o;
 }
 
 }  // namespace hx::cli

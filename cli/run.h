@@ -24,11 +24,12 @@ struct Context {
     OptionsModel options;
 };
 
-// Resolves the site, moment and options: unset --tz and --dst follow the system's time
-// zone at that moment; --temp-f is converted to Celsius.
-Context ResolveContext(const Request& r, Moment now);
+// Resolves the site, moment and options: unset --tz and --dst follow --zone (or the
+// system's time zone) at that moment; --temp-f is converted to Celsius. An unknown --zone
+// is an error.
+std::variant<Context, Error> ResolveContext(const Request& r, Moment now);
 
-// Runs the command line (arguments after the program name) at the present `now`.
-Outcome Run(const QStringList& args, Moment now);
+// Runs the command line (arguments after the program name) at the present instant `nowUtc`.
+Outcome Run(const QStringList& args, Moment nowUtc);
 
 }  // namespace hx::cli

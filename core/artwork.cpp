@@ -31,6 +31,17 @@ QPen Stroke(const QColor& c, double width = 1.4) {
     return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
+// A mid-grey ring along the edge of an icon's disc: it stands out at 3:1 or more against
+// black and against white, so a new Moon shows on a dark panel and a full Moon on a light one.
+const QColor kRim(128, 132, 140);
+constexpr double kRimWidth = 1.5;
+// The ring just outside a disc of radius r.
+void Rim(QPainter& p, QPointF c, double r) {
+    p.setPen(QPen(kRim, kRimWidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, r + kRimWidth / 2, r + kRimWidth / 2);
+}
+
 // The lit part of a disc: the limb on the lit side, back along the terminator, an ellipse
 // whose half-width makes the lit area the given share of the disc.
 QPainterPath LitRegion(QPointF c, double r, double fraction, bool litOnRight) {
@@ -57,12 +68,14 @@ QImage DrawMoon(int picture, int size, const QColor& ground) {
     QPainter p(&img);
     Antialiased(p);
     const QPointF c(size / 2.0, size / 2.0);
-    const double r = size / 2.0 - (size >= kPicture ? 2.0 : 0.5);
+    // An icon's disc leaves room for its rim, so a thin crescent stays whole inside it.
+    const double r = size / 2.0 - (size >= kPicture ? 2.0 : 0.25 + kRimWidth);
     p.setPen(Qt::NoPen);
     p.setBrush(kUnlit);
     p.drawEllipse(c, r, r);
     p.setBrush(kLit);
     p.drawPath(LitRegion(c, r, MoonPictureLitFraction(picture), MoonPictureWaxing(picture)));
+    if (size < kPicture) Rim(p, c, r);  // the picture has its own black ground
     return img;
 }
 
@@ -166,6 +179,7 @@ QImage PlanetIcon(int body) {
     p.setPen(Qt::NoPen);
     p.setBrush(colours[body].disc);
     p.drawEllipse(QPointF(8, 8), 7.6, 7.6);
+    Rim(p, QPointF(8, 8), 7.6 - kRimWidth);
     DrawSymbol(p, body, colours[body].ink);
     return img;
 }

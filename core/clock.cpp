@@ -1,6 +1,8 @@
 // The replaceable wall clock.
 #include "clock.h"
 
+#include "zone.h"
+
 namespace hx {
 
 namespace {
@@ -15,8 +17,13 @@ QDateTime CurrentDateTime() {
     return c ? c() : QDateTime::currentDateTime();
 }
 
-Moment Now() {
-    return FromQDateTime(CurrentDateTime());
+Moment NowUtc() {
+    return ReadingAt(CurrentDateTime(), 0);
+}
+
+Moment SiteNow(const Observer& site) {
+    const Moment utc = NowUtc();
+    return utc + ClockOffsetAtInstant(site, utc) / 24.0;
 }
 
 void SetClock(ClockFunction clock) {

@@ -6,14 +6,19 @@
 #include <QDateTime>
 
 #include "datetime.h"
+#include "observer.h"
 
 namespace hx {
 
 using ClockFunction = std::function<QDateTime()>;
 
-// The present local clock reading.
+// The present instant (the installed clock's QDateTime, in whatever zone it carries).
 QDateTime CurrentDateTime();
-Moment Now();
+// The present instant as a UTC reading on the scale.
+Moment NowUtc();
+// The present on the site's clock: UTC + TimeZone + DaylightTime (a zoned site's offset now).
+// For a site whose offset equals the machine's, this is the machine's wall clock.
+Moment SiteNow(const Observer& site);
 
 // Replaces the wall clock; an empty function restores it.
 void SetClock(ClockFunction clock);

@@ -73,7 +73,16 @@ Moment FromQDateTime(const QDateTime& dt) {
 
 QDateTime ToQDateTime(Moment m) {
     const DateTimeFields f = DecodeDateTime(m);
-    return QDateTime(QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second, f.msec));
+    return QDateTime(QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second, f.msec),
+                     Qt::UTC);
+}
+
+Moment ReadingAt(const QDateTime& instant, double offsetHours) {
+    return FromQDateTime(instant.toUTC()) + offsetHours / 24.0;
+}
+
+QDateTime InstantOf(Moment reading, double offsetHours) {
+    return ToQDateTime(reading - offsetHours / 24.0);
 }
 
 bool IsRepresentable(Moment m) {

@@ -34,10 +34,16 @@ Moment AddDays(Moment m, double days);
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(Moment m);
 
-// Local date-time conversions; the QDateTime is read as a wall-clock reading.
+// Conversions to and from Qt types. A reading on the scale carries no zone: ToQDateTime gives
+// the same date and time of day marked as UTC, so no machine zone (nor its daylight-time gap)
+// touches it; FromQDateTime takes the date and time of day as the QDateTime shows them.
 Moment FromQDateTime(const QDateTime& dt);
 Moment FromQDate(QDate d, QTime t = QTime(0, 0));
 QDateTime ToQDateTime(Moment m);
+
+// The clock reading, offsetHours ahead of UTC, of an instant; and back.
+Moment ReadingAt(const QDateTime& instant, double offsetHours);
+QDateTime InstantOf(Moment reading, double offsetHours);
 // False for moments outside the years 1 to 9999.
 bool IsRepresentable(Moment m);
 

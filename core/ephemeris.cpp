@@ -5,20 +5,25 @@
 #include <QDir>
 
 #include <cmath>
+#include <map>
+
+#include "error.h"
+#include "zone.h"
 
 #include <swephexp.h>
 
 namespace hx {
 
 double MomentToJulianDay(Moment moment, const Observer& obs) {
-    const Moment ut = moment - obs.ClockOffsetHours() / 24.0;
+    const Moment ut = moment - ClockOffsetAtReading(obs, moment) / 24.0;
     const DateTimeFields f = DecodeDateTime(ut);
     return eph::JulDay(f.year, f.month, f.day, f.hour + f.minute / 60.0);
 }
 
 std::optional<Moment> JulianDayToLocal(double jd, const Observer& obs) {
     if (!std::isfinite(jd)) return std::nullopt;
-    const Moment local = jd - kEpochJulianDay + obs.ClockOffsetHours() / 24.0;
+    const Moment ut = jd - kEpochJulianDay;
+    const Moment local = ut + ClockOffsetAtInstant(obs, ut) / 24.0;
     if (!IsRepresentable(local)) return std::nullopt;
     return local;
 }
@@ -35,6 +40,50 @@ namespace eph {
 
 namespace {
 constexpr const char* kSystemEphePath = "/usr/share/libswe/ephe";
+
+// Each planet and Moon file covers 600 years from a year divisible by 600.
+constexpr int kYearsPerFile = 600;
+
+// The flag learnt for each file's span, by span number; cleared with a new path.
+std::map<int, int>& FlagBySpan() {
+    static std::map<int, int> flags;
+    return flags;
+}
+
+int SpanOf(double jdUt) {
+    int y = 0, m = 0, d = 0;
+    double h = 0;
+    swe_revjul(jdUt, SE_GREG_CAL, &y, &m, &d, &h);
+    return y >= 0 ? y / kYearsPerFile : -((-y + kYearsPerFile - 1) / kYearsPerFile);
+}
+
+[[noreturn]] void RaiseFor(const char* err) {
+    const QString text = QString::fromLatin1(err);
+    if (text.contains(QLatin1String("outside"))) throw Error(QString::fromLatin1(kOutsideRange));
+    throw Error(QStringLiteral("Ephemeris error: ") + text.trimmed());
+}
+
+}  // namespace
+
+int EphemerisFlagFor(double jdUt) {
+    if (!std::isfinite(jdUt)) throw Error(QString::fromLatin1(kOutsideRange));
+    const int span = SpanOf(jdUt);
+    auto& flags = FlagBySpan();
+    const auto found = flags.find(span);
+    if (found != flags.end()) return found->second;
+    // One Sun and one Moon computation with the files tell whether the library had to fall
+    // back to its analytic ephemeris for this span. A day neither covers is not remembered:
+    // part of the span may still be covered.
+    int flag = SEFLG_SWIEPH;
+    for (int body : {SE_SUN, SE_MOON}) {
+        double xx[6] = {};
+        char err[AS_MAXCH] = {};
+        const int rc = swe_calc_ut(jdUt, body, SEFLG_SWIEPH, xx, err);
+        if (rc < 0) throw Error(QString::fromLatin1(kOutsideRange));
+        if (rc & SEFLG_MOSEPH) flag = SEFLG_MOSEPH;
+    }
+    flags[span] = flag;
+    return flag;
 }
 
 QString EphePathFor(const QString& programDir) {
@@ -46,6 +95,7 @@ QString EphePathFor(const QString& programDir) {
 void SetEphePath(const QString& programDir) {
     QByteArray path = QFile::encodeName(EphePathFor(programDir));
     swe_set_ephe_path(path.data());
+    FlagBySpan().clear();
 }
 
 double JulDay(int year, int month, int day, double hour) {
@@ -59,14 +109,14 @@ void SetTopo(const Observer& obs) {
 double EclipticLongitude(double jdUt, int body) {
     double xx[6] = {};
     char err[AS_MAXCH] = {};
-    swe_calc_ut(jdUt, body, 0, xx, err);
+    if (swe_calc_ut(jdUt, body, EphemerisFlagFor(jdUt), xx, err) < 0) RaiseFor(err);
     return xx[0];
 }
 
 double MoonIlluminatedFraction(double jdUt) {
     double attr[20] = {};
     char err[AS_MAXCH] = {};
-    swe_pheno_ut(jdUt, SE_MOON, SEFLG_SWIEPH, attr, err);
+    if (swe_pheno_ut(jdUt, SE_MOON, EphemerisFlagFor(jdUt), attr, err) < 0) RaiseFor(err);
     return attr[1];
 }
 
@@ -74,8 +124,10 @@ std::optional<double> RiseTrans(double jdUt, int body, int flag, const Observer&
     double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
     double tret[10] = {};
     char err[AS_MAXCH] = {};
-    const int rc = swe_rise_trans(jdUt, body, nullptr, SEFLG_SWIEPH, flag, geopos, obs.Pressure,
-                                  obs.Temperature, tret, err);
+    const int rc = swe_rise_trans(jdUt, body, nullptr, EphemerisFlagFor(jdUt), flag, geopos,
+                                  obs.Pressure, obs.Temperature, tret, err);
+    // Beyond the ephemeris's range is an error; a body that does not rise or set is not.
+    if (rc == ERR && QByteArray(err).contains("outside")) RaiseFor(err);
     if (rc < 0 || tret[0] == 0) return std::nullopt;
     return tret[0];
 }

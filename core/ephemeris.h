@@ -11,11 +11,12 @@
 namespace hx {
 
 // The Julian day (UT) of a local clock reading at the site: the clock reading is shifted
-// by TimeZone + DaylightTime hours to UT, then split into fields; seconds are dropped.
+// by TimeZone + DaylightTime hours (a zoned site's offset at that reading) to UT, then split
+// into fields; seconds are dropped.
 double MomentToJulianDay(Moment moment, const Observer& obs);
 
-// Local clock time of a Julian day (UT); nullopt when the result falls outside the
-// years 1 to 9999.
+// Local clock time of a Julian day (UT), by a zoned site's offset at that instant; nullopt when the
+// result falls outside the years 1 to 9999.
 std::optional<Moment> JulianDayToLocal(double jd, const Observer& obs);
 
 namespace eph {
@@ -31,14 +32,25 @@ double JulDay(int year, int month, int day, double hour);
 
 void SetTopo(const Observer& obs);
 
-// Geocentric ecliptic longitude, 0 <= value < 360.
+// The error text for a moment the ephemeris cannot compute.
+inline constexpr const char* kOutsideRange = "The date is outside the range the ephemeris covers";
+
+// Geocentric ecliptic longitude, 0 <= value < 360. Raises Error when the library cannot
+// compute the day (kOutsideRange beyond its range).
 double EclipticLongitude(double jdUt, int body);
 
-// Illuminated fraction of the Moon's disc, 0 to 1.
+// Illuminated fraction of the Moon's disc, 0 to 1. Raises Error as EclipticLongitude does.
 double MoonIlluminatedFraction(double jdUt);
 
+// The ephemeris flag for a Julian day: the library's data files where they are installed, its
+// analytic ephemeris where they are not (learnt once per file's span, so a missing file is
+// not looked for again on every call). Raises Error with kOutsideRange for a day neither
+// covers.
+int EphemerisFlagFor(double jdUt);
+
 // The first event of the given rise/transit flag after jdUt, as a Julian day (UT);
-// nullopt when the library finds none (circumpolar body, or it reports an error).
+// nullopt when the library finds none (circumpolar body, or it reports an error); raises
+// Error with kOutsideRange beyond the ephemeris's range.
 std::optional<double> RiseTrans(double jdUt, int body, int flag, const Observer& obs);
 
 void Close();

@@ -39,6 +39,41 @@ void AppendNumber(QString& out, int v, bool pad) {
 
 }  // namespace
 
+QString ShortDateFormatWideYear(const QLocale& locale) {
+    const QString f = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (int i = 0; i < f.size();) {
+        const QChar c = f[i];
+        if (c == '\'') quoted = !quoted;
+        if (quoted || c != 'y') {
+            out += c;
+            ++i;
+            continue;
+        }
+        int n = 0;
+        while (i + n < f.size() && f[i + n] == 'y') ++n;
+        out += n < 4 ? QStringLiteral("yyyy") : f.mid(i, n);
+        i += n;
+    }
+    return out;
+}
+
+namespace {
+
+// The widened short date format of the last locale asked for; the report asks on every tick.
+const QString& CachedShortDateFormat(const QLocale& locale) {
+    static QLocale last(QLocale::C);
+    static QString format;
+    if (format.isEmpty() || !(locale == last)) {
+        last = locale;
+        format = ShortDateFormatWideYear(locale);
+    }
+    return format;
+}
+
+}  // namespace
+
 QString LongTimeFormatWithoutZone(const QLocale& locale) {
     const QString f = locale.timeFormat(QLocale::LongFormat);
     // Drop the zone tokens ("t" runs) outside quotes, with the blanks before them.
@@ -88,7 +123,7 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             if (n >= 6)
                 out += locale.toString(date, QLocale::LongFormat);
             else if (n == 5)
-                out += locale.toString(date, QLocale::ShortFormat);
+                out += locale.toString(date, CachedShortDateFormat(locale));
             else if (n == 4)
                 out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
             else if (n == 3)

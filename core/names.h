@@ -13,7 +13,7 @@ inline constexpr std::array<const char*, kBodyCount> BodyNames = {
 
 inline constexpr std::array<const char*, 12> SignNames = {
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Saggitarius", "Capricorn", "Aquarius", "Pisces"};
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // Rise/transit flags as the ephemeris takes them.
 enum EventFlag : int { kRise = 1, kSet = 2, kZenith = 4, kNadir = 8 };

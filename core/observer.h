@@ -1,6 +1,11 @@
 // The site and atmosphere every sky computation reads.
 #pragma once
 
+#include <cmath>
+#include <optional>
+
+#include <QString>
+
 namespace hx {
 
 struct Observer {
@@ -11,11 +16,33 @@ struct Observer {
     double Pressure = 0;     // millibar
     double TimeZone = 0;     // hours added to UT for standard time (may be fractional)
     int DaylightTime = 0;    // 1 while daylight time is in force
+    // IANA zone id; when set, TimeZone and DaylightTime follow it for each moment (see zone.h).
+    // Empty: the two fields are as entered.
+    QString Zone;
 
     // Longitude and latitude both exactly 0 mean no site was entered.
     bool HasSite() const { return !(Longitude == 0 && Latitude == 0); }
     // Hours between UT and the local clock.
     double ClockOffsetHours() const { return TimeZone + DaylightTime; }
 };
+
+// Every field equal: events computed for one site hold for the other.
+inline bool SameSite(const Observer& a, const Observer& b) {
+    return a.Longitude == b.Longitude && a.Latitude == b.Latitude && a.Altitude == b.Altitude &&
+           a.Temperature == b.Temperature && a.Pressure == b.Pressure && a.TimeZone == b.TimeZone &&
+           a.DaylightTime == b.DaylightTime && a.Zone == b.Zone;
+}
+
+// Why a site cannot be computed: a latitude beyond 90 degrees, a longitude beyond 180 or a
+// time zone beyond 14 hours either way; nullopt for a usable site.
+inline std::optional<QString> SiteRangeError(const Observer& o) {
+    if (!(std::abs(o.Latitude) <= 90))
+        return QStringLiteral("Latitude must lie between -90 and 90 degrees");
+    if (!(std::abs(o.Longitude) <= 180))
+        return QStringLiteral("Longitude must lie between -180 and 180 degrees");
+    if (!(std::abs(o.TimeZone) <= 14))
+        return QStringLiteral("Time zone must lie between -14 and 14 hours");
+    return std::nullopt;
+}
 
 }  // namespace hx

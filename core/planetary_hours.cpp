@@ -78,7 +78,8 @@ std::vector<HourStart> PlanetaryHourStarts(const EventList& events) {
     return starts;
 }
 
-PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QLocale& locale) {
+PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QLocale& locale,
+                                     bool listed) {
     PlanetaryHoursSection s;
     s.lines << QString();
     const HourBounds b = FindHourBounds(q, events);
@@ -100,10 +101,15 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     for (int h = 1; h <= 12; ++h) names[h] = RulerName(first + h - 1);
 
     QString current = names[12];
+    s.currentEnd = b.end;
     for (int p = 11; p >= 1; --p)
-        if (q < hs[p]) current = names[p];
+        if (q < hs[p]) {
+            current = names[p];
+            s.currentEnd = hs[p];
+        }
     s.currentRuler = current;
     s.rulerBody = RulerBody(current);
+    if (!listed) return s;
 
     s.lines << (s.isDay ? QStringLiteral("Current Planetary Hour of the Day is ")
                         : QStringLiteral("Current Planetary Hour of the Night is ")) +
@@ -116,8 +122,10 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     return s;
 }
 
-PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state, const QLocale& locale) {
-    return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, locale);
+PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state, const QLocale& locale,
+                                     bool listed) {
+    return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, locale,
+                          listed);
 }
 
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
@@ -128,8 +136,8 @@ TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
                       int moonPhaseIndex, bool southern) {
     TrayChoice t;
-    if (!section.valid) return t;  // no hours today: the tray keeps what it shows
-    if (planetaryHours2) {
+    // No hours (a polar day or night): no planet to show, but the Moon still has its phase.
+    if (planetaryHours2 && section.valid) {
         t.list = TrayChoice::List::Planets;
         t.index = section.rulerBody;
         t.trayTextSuffix = QStringLiteral("Planetary hour of ") + section.currentRuler;

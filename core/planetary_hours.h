@@ -15,8 +15,9 @@ struct PlanetaryHoursSection {
     QStringList lines;   // the report's lines, starting with its empty line
     bool valid = false;  // false when a sunrise or sunset bound is missing
     bool isDay = false;
-    QString currentRuler;  // seven-character name, e.g. "Saturn "
-    int rulerBody = -1;    // body number of the current ruler
+    QString currentRuler;   // seven-character name, e.g. "Saturn "
+    int rulerBody = -1;     // body number of the current ruler
+    Moment currentEnd = 0;  // when the current hour ends
 };
 
 // The line shown in place of the hours when a sunrise or sunset bound is missing.
@@ -24,11 +25,12 @@ inline constexpr const char* kNoPlanetaryHoursText =
     "No sunrise or sunset here today, so no planetary hours";
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events,
-                                     const QLocale& locale = QLocale::system());
+                                     const QLocale& locale = QLocale::system(), bool listed = true);
 // The same from the list as computed, so that a fired sunrise or sunset alarm (which zeroes
 // that event's Time in state.events) does not take the bound away.
+// listed = false leaves the lines out: only the current hour is wanted.
 PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state,
-                                     const QLocale& locale = QLocale::system());
+                                     const QLocale& locale = QLocale::system(), bool listed = true);
 
 // The last Sun rise or set before q (start, with its flag as mark) and the first after q
 // (end); 0 where none. Events without a time are never bounds.
@@ -66,8 +68,9 @@ struct TrayChoice {
     bool mirrored = false;   // Moon icon seen from south of the equator: flip left to right
 };
 
-// Nothing changes when the section has no hours; otherwise planet icons with the suffix
-// under PlanetaryHours2, then Moon icons (index - 1) under MoonPhase2.
+// Planet icons with the suffix under PlanetaryHours2 when the section has hours, then Moon
+// icons (index - 1) under MoonPhase2 whether it has hours or not (a polar site); otherwise
+// nothing changes.
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,
                       int moonPhaseIndex);
 // The same, with the Moon icon mirrored for a southern site.

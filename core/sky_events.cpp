@@ -7,6 +7,7 @@
 #include "ephemeris.h"
 #include "format.h"
 #include "names.h"
+#include "zone.h"
 
 namespace hx {
 
@@ -76,8 +77,14 @@ QStringList EventLogLines(const EventList& events, Moment present, const QLocale
 
 bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment present,
                       QStringList* log) {
-    if (!state.events.empty() && DatePart(moment) == DatePart(state.LastEventMoment)) return false;
+    // A zoned site compares with its offset at the moment, so the change of daylight time
+    // recomputes the list too.
+    const Observer site = AtReading(obs, moment);
+    if (!state.events.empty() && DatePart(moment) == DatePart(state.LastEventMoment) &&
+        SameSite(site, state.site))
+        return false;
     state.LastEventMoment = moment;
+    state.site = site;
     state.events = ComputeSkyEvents(moment, obs);
     state.computed = state.events;
     if (log) *log << EventLogLines(state.events, present);

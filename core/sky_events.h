@@ -24,6 +24,7 @@ using EventList = std::vector<SkyEvent>;
 struct SkyEventState {
     EventList events;  // the alarm check zeroes the Time of fired events here
     Moment LastEventMoment = 0;
+    Observer site;       // the site the list was computed for
     EventList computed;  // the same list as computed, which nothing else changes
 };
 
@@ -42,7 +43,8 @@ QStringList EventLogLines(const EventList& events, Moment present,
                           const QLocale& locale = QLocale::system());
 
 // The report's call: recomputes when the whole-day part of moment differs from that of
-// LastEventMoment (or nothing was computed yet), appending the log lines to *log. Returns true when
+// LastEventMoment, when obs differs in any field from the site the list was computed for (or
+// nothing was computed yet), appending the log lines to *log. Returns true when
 // it recomputed.
 bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment present,
                       QStringList* log);

@@ -18,6 +18,7 @@ struct LocaleFieldTexts {
     std::optional<bool> CheckBox1;  // North
     std::optional<bool> CheckBox2;  // West
     std::optional<bool> CheckBox3;  // Daylight Time
+    std::optional<QString> Zone;    // the place's IANA zone id (ZoneBox), from the built-in service
 
     bool operator==(const LocaleFieldTexts&) const = default;
 };

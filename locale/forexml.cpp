@@ -20,18 +20,22 @@ std::unique_ptr<xml::Element> NewElement(const char* name) {
 }  // namespace
 
 template <class Item>
-int TXMLForexmlList<Item>::Count() const {
-    int n = 0;
-    for (const auto& c : document_->children) n += Named(*c, Item::ElementName);
-    return n;
+const std::vector<xml::Element*>& TXMLForexmlList<Item>::Items() const {
+    if (indexedChildren_ != document_->children.size()) {
+        items_.clear();
+        for (const auto& c : document_->children)
+            if (Named(*c, Item::ElementName)) items_.push_back(c.get());
+        indexedChildren_ = document_->children.size();
+    }
+    return items_;
 }
 
 template <class Item>
 xml::Element* TXMLForexmlList<Item>::At(int index) const {
-    int n = 0;
-    for (const auto& c : document_->children)
-        if (Named(*c, Item::ElementName) && n++ == index) return c.get();
-    throw Error(QStringLiteral("List index out of bounds (%1)").arg(index));
+    const std::vector<xml::Element*>& items = Items();
+    if (index < 0 || size_t(index) >= items.size())
+        throw Error(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return items[size_t(index)];
 }
 
 template <class Item>
@@ -71,7 +75,47 @@ TXMLForexmlType NewWeatherDocument() {
 }
 
 TXMLForexmlType ParseWeatherDocument(const QByteArray& data) {
-    xml::Result r = xml::Parse(data);
+    xml::Limits limits;
+    // Every attribute the binding classes name; an oversized element keeps only these.
+    limits.keepAttributes = {"city",
+                             "zipcode",
+                             "longname",
+                             "ident",
+                             "latitude",
+                             "longitude",
+                             "timezone",
+                             "daylight_saving",
+                             "night",
+                             "weather_code",
+                             "observation_name",
+                             "time",
+                             "temp.string",
+                             "temp.F",
+                             "temp.C",
+                             "dewpt.string",
+                             "dewpt.F",
+                             "dewpt.C",
+                             "rel_hum.string",
+                             "rel_hum.percent",
+                             "wind.string",
+                             "wind_direct",
+                             "wind_speed.knt",
+                             "heat_index.F",
+                             "wind_chill.F",
+                             "pressure.string",
+                             "pressure.mb",
+                             "pressure.in",
+                             "skies",
+                             "text_weather",
+                             "sunrise",
+                             "sunset",
+                             "num",
+                             "day",
+                             "weather",
+                             "high_temp",
+                             "low_temp",
+                             "text"};
+    xml::Result r = xml::Parse(data, limits);
     if (!r) throw Error(QStringLiteral("The weather document cannot be read: %1").arg(r.error));
     if (r.root->localName != QLatin1String("forexml"))
         throw Error(QStringLiteral("The weather document cannot be read: its root element is "

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -111,19 +112,25 @@ class TXMLDaycastType : public TXMLForexmlNode {
 #undef HX_FOREXML_ATTRIBUTE
 
 // Every child of the root with the item's element name, in document order, from index 0.
+// The list indexes the root's children once and again only after they changed, so a loop
+// over all items takes time linear in the document.
 template <class Item>
 class TXMLForexmlList {
   public:
     TXMLForexmlList(std::shared_ptr<xml::Element> document) : document_(std::move(document)) {}
-    int Count() const;
+    int Count() const { return int(Items().size()); }
     // Raises hx::Error for an index outside 0 .. Count() - 1.
     Item operator[](int index) const { return Item(document_, At(index)); }
     Item Add();              // a new element after the last child of the root
     Item Insert(int index);  // a new element before the item at index (0 .. Count())
 
   private:
+    const std::vector<xml::Element*>& Items() const;
     xml::Element* At(int index) const;
     std::shared_ptr<xml::Element> document_;
+    // Elements are only ever added, so the root's child count tells when to index again.
+    mutable std::vector<xml::Element*> items_;
+    mutable size_t indexedChildren_ = size_t(-1);
 };
 
 class TXMLAlmanacTypeList : public TXMLForexmlList<TXMLAlmanacType> {

@@ -37,7 +37,7 @@ Part Cut(const QString& part) {
 }  // namespace
 
 QString GazetteerPageFile() {
-    return QStringLiteral("locale.html");
+    return files::ProgramFile(QStringLiteral("locale.html"));
 }
 
 QString GazetteerPageText(const QStringList& lines) {

@@ -10,7 +10,7 @@
 
 namespace hx {
 
-QString GazetteerPageFile();  // "locale.html", in the current directory
+QString GazetteerPageFile();  // "locale.html" in the program directory
 
 // The page text: the file's lines joined again with CR LF after every line, so the marker
 // "<br>\r\nBrowse Tiger" matches whatever line breaks the service sent.
@@ -26,6 +26,7 @@ struct GazetteerOutcome {
     std::optional<QString> placeCaption;  // Label13
     QString recentEntry;  // added to ListBox1 unless an equal entry (any case) is there
     QString notice;  // "Look up completed. You must set your time zone and daylight time manually."
+    QString resultPage;  // HTML the program made for the result pane; empty: show the page
 };
 
 // DownLoadURL1AfterDownload for the page text and the query that fetched it. A page that

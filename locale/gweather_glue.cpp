@@ -2,7 +2,6 @@
 #include "locale/gweather_glue.h"
 
 #include <QAbstractEventDispatcher>
-#include <QEventLoop>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -160,19 +159,6 @@ WeatherRequest::~WeatherRequest() {
 
 bool WeatherRequest::finished() const {
     return state_->finished;
-}
-
-std::optional<WeatherValues> FetchWeather(const Place& place, const WeatherOptions& options,
-                                          QString* failure) {
-    std::optional<WeatherValues> result;
-    QEventLoop loop;
-    WeatherRequest request(place, options, [&](std::optional<WeatherValues> v, QString why) {
-        result = std::move(v);
-        if (failure) *failure = why;
-        loop.quit();
-    });
-    if (!request.finished()) loop.exec();
-    return result;
 }
 
 }  // namespace hx::places

@@ -39,8 +39,4 @@ class WeatherRequest {
     std::unique_ptr<State> state_;
 };
 
-// Runs a request in a local event loop until it ends or times out.
-std::optional<WeatherValues> FetchWeather(const Place& place, const WeatherOptions& options,
-                                          QString* failure = nullptr);
-
 }  // namespace hx::places

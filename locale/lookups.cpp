@@ -1,13 +1,11 @@
-// The lookups' download-then-complete sequence.
+// The lookups' completions after their download.
 #include "lookups.h"
 
 #include <QFile>
 
 namespace hx {
 
-WeatherOutcome RunWeatherLookup(net::Downloader& downloader, const QString& url,
-                                const QString& query, QByteArray* answer) {
-    downloader.Download(url, WeatherDocumentFile());
+WeatherOutcome CompleteDownloadedWeather(const QString& query, QByteArray* answer) {
     TXMLForexmlType document = LoadWeatherDocument(WeatherDocumentFile());
     WeatherOutcome outcome = CompleteWeatherLookup(document, query);
     if (answer) {
@@ -17,9 +15,7 @@ WeatherOutcome RunWeatherLookup(net::Downloader& downloader, const QString& url,
     return outcome;
 }
 
-GazetteerOutcome RunGazetteerLookup(net::Downloader& downloader, const QString& url,
-                                    const QString& query, QString* answer) {
-    downloader.Download(url, GazetteerPageFile());
+GazetteerOutcome CompleteDownloadedGazetteer(const QString& query, QString* answer) {
     const QString page = ReadGazetteerPage(GazetteerPageFile());
     if (answer) *answer = page;
     return CompleteGazetteerLookup(page, query);

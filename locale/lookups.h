@@ -1,18 +1,14 @@
-// The two lookups from URL to outcome: download into the fixed file, then the completion.
+// The two lookups after their download: the answer in its fixed file, then the completion.
 #pragma once
 
 #include "locale/gazetteer_lookup.h"
 #include "locale/weather_lookup.h"
-#include "net/download.h"
 
 namespace hx {
-
-// Downloads into locale.xml (current directory), loads it and completes; raises hx::Error
-// for a failed download or a document that is refused. `answer` receives the document text.
-WeatherOutcome RunWeatherLookup(net::Downloader& downloader, const QString& url,
-                                const QString& query, QByteArray* answer = nullptr);
-// Downloads into locale.html and completes; `answer` receives the page text.
-GazetteerOutcome RunGazetteerLookup(net::Downloader& downloader, const QString& url,
-                                    const QString& query, QString* answer = nullptr);
+// Once locale.xml (program directory) holds the downloaded answer: loads and completes it;
+// raises hx::Error for a document that is refused. `answer` receives the document text.
+WeatherOutcome CompleteDownloadedWeather(const QString& query, QByteArray* answer = nullptr);
+// Once locale.html holds the downloaded page: completes it; `answer` receives the page text.
+GazetteerOutcome CompleteDownloadedGazetteer(const QString& query, QString* answer = nullptr);
 
 }  // namespace hx

@@ -3,12 +3,11 @@
 
 #include <QSaveFile>
 #include <QTimeZone>
+#include <QTimer>
 
 #include "locale/forexml.h"
 #include "locale/gweather_glue.h"
-#include "locale/lookups.h"
 #include "locale/place_documents.h"
-#include "net/service_urls.h"
 
 namespace hx {
 
@@ -28,11 +27,17 @@ places::Place Known(const places::PlaceSearch& search, const QString& query,
 
 }  // namespace
 
-WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
-                                   const WeatherSource& source, QByteArray* answer) {
-    const places::PlaceSearch search = places::FindPlace(query);
+places::PlaceSearch FindOwnWeatherPlace(const QString& query) {
+    places::PlaceSearch search = places::FindPlace(query);
+    Known(search, query, QStringLiteral("weather"));
+    return search;
+}
+
+WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const QString& query,
+                                      QDate reportDate,
+                                      const std::optional<places::WeatherValues>& weather,
+                                      QByteArray* answer) {
     const places::Place place = Known(search, query, QStringLiteral("weather"));
-    const std::optional<places::WeatherValues> weather = source ? source(place) : std::nullopt;
     std::optional<places::ForexmlWeather> attributes;
     if (weather) attributes = places::ToForexml(*weather, QTimeZone(place.zoneId.toUtf8()));
 
@@ -42,6 +47,8 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
     if (answer) *answer = document;
     WeatherOutcome outcome =
         CompleteWeatherLookup(LoadWeatherDocument(WeatherDocumentFile()), query);
+    // The place's zone, so daylight time follows it from now on.
+    if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     if (weather && !weather->now.source.isEmpty())
         outcome.report << QStringLiteral("Weather data: ") + weather->now.source;
     if (!weather) {
@@ -51,7 +58,16 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
     }
     if (const QString also = places::AlsoFoundLine(search.others); !also.isEmpty())
         outcome.report << also;
+    outcome.resultPage = places::ResultPage(place, reportDate, outcome.report);
     return outcome;
+}
+
+WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
+                                   const WeatherSource& source, QByteArray* answer) {
+    const places::PlaceSearch search = FindOwnWeatherPlace(query);
+    const std::optional<places::WeatherValues> weather =
+        source ? source(*search.place) : std::nullopt;
+    return AnswerOwnWeatherLookup(search, query, reportDate, weather, answer);
 }
 
 GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer) {
@@ -60,29 +76,32 @@ GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer) {
     Known(search, query, QStringLiteral("gazetteer"));
     const QString page = ReadGazetteerPage(GazetteerPageFile());
     if (answer) *answer = page;
-    return CompleteGazetteerLookup(page, query);
+    GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);
+    const QString also = places::AlsoFoundLine(search.others);
+    outcome.resultPage = places::ResultPage(*search.place, QDate(),
+                                            also.isEmpty() ? QStringList() : QStringList{also});
+    return outcome;
 }
 
-WeatherOutcome WeatherLookup(const QString& weatherService, net::Downloader& downloader,
-                             const QString& query, QDate reportDate, const WeatherSource& source,
-                             QByteArray* answer) {
-    const QString url = net::WeatherUrl(weatherService, query);
-    if (url.isEmpty()) return RunOwnWeatherLookup(query, reportDate, source, answer);
-    return RunWeatherLookup(downloader, url, query, answer);
+AsyncWeatherSource AnswerAtOnce(WeatherSource source) {
+    return [source = std::move(source)](const places::Place& place, WeatherReady ready) {
+        ready(source ? source(place) : std::nullopt);
+    };
 }
 
-GazetteerOutcome GazetteerLookup(const QString& gazetteerService, net::Downloader& downloader,
-                                 const QString& query, QString* answer) {
-    const QString url = net::GazetteerUrl(gazetteerService, query);
-    if (url.isEmpty()) return RunOwnGazetteerLookup(query, answer);
-    return RunGazetteerLookup(downloader, url, query, answer);
-}
-
-WeatherSource ProvidersWeather(int timeoutMs) {
-    return [timeoutMs](const places::Place& place) {
+AsyncWeatherSource ProvidersWeather(int timeoutMs) {
+    return [timeoutMs](const places::Place& place, WeatherReady ready) {
         places::WeatherOptions options;
         options.timeoutMs = timeoutMs;
-        return places::FetchWeather(place, options);
+        // The request lives until its answer; it is let go from the event loop, since it may
+        // not be destroyed inside its own callback.
+        auto holder = std::make_shared<std::unique_ptr<places::WeatherRequest>>();
+        *holder = std::make_unique<places::WeatherRequest>(
+            place, options,
+            [holder, ready](std::optional<places::WeatherValues> values, const QString&) {
+                QTimer::singleShot(0, [holder] { holder->reset(); });
+                ready(std::move(values));
+            });
     };
 }
 

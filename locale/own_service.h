@@ -14,7 +14,6 @@
 #include "locale/place_search.h"
 #include "locale/weather_conversion.h"
 #include "locale/weather_lookup.h"
-#include "net/download.h"
 
 namespace hx {
 
@@ -27,6 +26,12 @@ class UnknownPlaceError : public Error {
 
 // The weather of a place, or none (no network, no answer in time).
 using WeatherSource = std::function<std::optional<places::WeatherValues>(const places::Place&)>;
+// The same asked without waiting: ready runs once, with the weather or none.
+using WeatherReady = std::function<void(std::optional<places::WeatherValues>)>;
+using AsyncWeatherSource = std::function<void(const places::Place&, WeatherReady ready)>;
+
+// A source that knows its answer at once, asked the asynchronous way.
+AsyncWeatherSource AnswerAtOnce(WeatherSource source);
 
 // The weather lookup without a weather service: finds the place, asks `source` for its
 // weather, writes the forexml document to locale.xml and completes it as a download. Without
@@ -35,20 +40,19 @@ using WeatherSource = std::function<std::optional<places::WeatherValues>(const p
 // UnknownPlaceError, or hx::Error when locale.xml cannot be written.
 WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
                                    const WeatherSource& source, QByteArray* answer = nullptr);
+// Its two halves around the wait for the weather: the place (raising UnknownPlaceError), then
+// the answer once the weather, or none, is known.
+places::PlaceSearch FindOwnWeatherPlace(const QString& query);
+WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const QString& query,
+                                      QDate reportDate,
+                                      const std::optional<places::WeatherValues>& weather,
+                                      QByteArray* answer = nullptr);
 
 // The gazetteer lookup without a gazetteer service: writes the answer page to locale.html and
 // completes it. Raises UnknownPlaceError (after writing the "no matches" page) or hx::Error.
 GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer = nullptr);
 
-// The lookups as the window runs them: through the configured service when its address is
-// set, else answered by the program itself. `answer` receives the document or page text.
-WeatherOutcome WeatherLookup(const QString& weatherService, net::Downloader& downloader,
-                             const QString& query, QDate reportDate, const WeatherSource& source,
-                             QByteArray* answer = nullptr);
-GazetteerOutcome GazetteerLookup(const QString& gazetteerService, net::Downloader& downloader,
-                                 const QString& query, QString* answer = nullptr);
-
-// The source that asks libgweather's providers, waiting at most timeoutMs.
-WeatherSource ProvidersWeather(int timeoutMs);
+// The source that asks libgweather's providers; none after timeoutMs.
+AsyncWeatherSource ProvidersWeather(int timeoutMs);
 
 }  // namespace hx

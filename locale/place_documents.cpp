@@ -149,6 +149,29 @@ QByteArray GazetteerPage(const PlaceSearch& search) {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
+QString ResultPage(const Place& place, QDate date, const QStringList& lines) {
+    const SiteAttributes site = SiteOf(place, date);
+    const auto hemisphere = [](const QString& d, const char* minus, const char* plus) {
+        return d.startsWith(u'-') ? d.mid(1) + QString::fromUtf8(minus)
+                                  : d + QString::fromUtf8(plus);
+    };
+    const double offset = StandardOffsetHours(place.zoneId, date, place.longitude);
+    QString zone = QStringLiteral("UTC %1%2")
+                       .arg(offset < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"),
+                            HoursText(std::abs(offset)));
+    if (!place.zoneId.isEmpty()) zone = place.zoneId + QStringLiteral(", ") + zone;
+    if (site.daylight_saving == u'1') zone += QStringLiteral(", daylight time in force");
+    QString page =
+        QStringLiteral("<html><body><h3>%1</h3>").arg(DisplayName(place).toHtmlEscaped());
+    page +=
+        QStringLiteral("<p>%1, %2<br>Time zone %3</p>")
+            .arg(hemisphere(site.latitude, "° S", "° N").toHtmlEscaped(),
+                 hemisphere(site.longitude, "° W", "° E").toHtmlEscaped(), zone.toHtmlEscaped());
+    for (const QString& line : lines) page += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+    page += QStringLiteral("<p><small>Found in the program's own list of places.</small></p>");
+    return page + QStringLiteral("</body></html>");
+}
+
 QString AlsoFoundLine(const QStringList& others) {
     if (others.isEmpty()) return {};
     QString line = QStringLiteral("Also found: ") + others.mid(0, kMaxOthersNamed).join("; ");

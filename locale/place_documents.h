@@ -36,6 +36,11 @@ QByteArray ForexmlDocument(const Place& place, QDate date, const ForexmlWeather*
 // are listed after the place's name.
 QByteArray GazetteerPage(const PlaceSearch& search);
 
+// The result pane's page for a place the program found itself: the place, its coordinates and
+// zone, then `lines` (the weather report, other matches) as paragraphs. Every text in it is
+// escaped, so it shows literally whatever the names and lines hold.
+QString ResultPage(const Place& place, QDate date, const QStringList& lines);
+
 // One line naming the other matches, empty when there are none; long lists are cut short.
 QString AlsoFoundLine(const QStringList& others);
 // The report line when the place was found but no weather came.

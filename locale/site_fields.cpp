@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include "core/zone.h"
+
 namespace hx {
 
 double ReadDecimal(const QString& text) {
@@ -39,6 +41,7 @@ Observer ReadSite(const SiteFields& f) {
     o.Temperature = (ReadDecimal(f.temperatureF.trimmed()) - 32) * 5 / 9;
     o.Altitude = ReadDecimal(f.altitude.trimmed());
     o.DaylightTime = f.daylight ? 1 : 0;
+    if (IsKnownZone(f.zone)) o.Zone = f.zone;
     // -0.0 would print as "-0"; a negated zero is still no site.
     if (o.Latitude == 0) o.Latitude = 0;
     if (o.Longitude == 0) o.Longitude = 0;

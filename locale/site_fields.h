@@ -21,6 +21,7 @@ struct SiteFields {
     QString pressure;       // Edit7, mbar
     QString temperatureF;   // Edit8, degrees Fahrenheit
     QString altitude;       // Edit9, metres
+    QString zone;           // ZoneBox's IANA id; empty for manual entry
 };
 
 inline constexpr const char* kMinutesWarning =
@@ -33,6 +34,7 @@ double ReadDecimal(const QString& text);
 
 // The Observer the fields describe. Every field is trimmed first and read as a decimal
 // number; in the decimal-fraction format the degrees and the decimals are joined with ".".
+// A zone the system knows becomes the Observer's Zone; an unknown one is dropped.
 Observer ReadSite(const SiteFields& f);
 
 // The status-bar summary, made of the trimmed texts as typed,

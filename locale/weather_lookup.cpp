@@ -3,10 +3,12 @@
 
 #include <QRegularExpression>
 
+#include "settings/textfile.h"
+
 namespace hx {
 
 QString WeatherDocumentFile() {
-    return QStringLiteral("locale.xml");
+    return files::ProgramFile(QStringLiteral("locale.xml"));
 }
 
 CoordinateTexts SplitCoordinate(const QString& attribute) {

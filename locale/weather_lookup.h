@@ -9,7 +9,7 @@
 
 namespace hx {
 
-QString WeatherDocumentFile();  // "locale.xml", in the current directory
+QString WeatherDocumentFile();  // "locale.xml" in the program directory
 
 struct WeatherOutcome {
     LocaleFieldTexts fields;  // coordinates, time zone, daylight time, temperature, pressure
@@ -17,6 +17,7 @@ struct WeatherOutcome {
     QStringList report;       // the lines of RichEdit1, which is emptied first
     QString recentEntry;      // added to ListBox2 unless an equal entry (any case) is there
     QString notice;           // "Look up completed. Location, time zone and daylight time updated."
+    QString resultPage;       // HTML the program made for the result pane; empty: show the answer
 };
 
 // DownLoadURL2AfterDownload for a loaded document and the query that fetched it. A document

@@ -21,6 +21,7 @@ enum class MenuCommand {
     Restore,          // Restore1Click
     ReverseLookup,    // LookupThelemicDatereverse1Click
     About,            // About1Click
+    Copy,             // Copy1Click
     Count
 };
 

@@ -15,7 +15,7 @@ const std::vector<MenuItemDef>& MenuItems() {
         {"LookupThelemicDatereverse1", "&Look up Thelemic Date (reverse)", "Calculate1", 0, false,
          false, C::ReverseLookup},
         {"Edit1", "&Edit", "", 0, false, false, C::None},
-        {"Copy1", "&Copy", "Edit1", 0, false, false, C::None},
+        {"Copy1", "&Copy", "Edit1", 0, false, false, C::Copy},
         {"Options1", "&Options", "", 0, false, false, C::None},
         {"Format1", "&Format", "Options1", 0, false, false, C::None},
         {"Date1", "&Date", "Format1", 0, false, false, C::None},

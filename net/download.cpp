@@ -1,123 +1,157 @@
-// The synchronous download over Qt Network, with its time limit and size cap.
+// The download job over Qt Network, with its time limit and a size cap kept while it arrives.
 #include "download.h"
 
-#include <QCursor>
-#include <QEventLoop>
-#include <QGuiApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 
-#include "core/error.h"
-
 namespace hx::net {
 
 namespace {
-
-bool g_running = false;  // one download at a time, program-wide
-
-class RunningScope {
-  public:
-    RunningScope() {
-        g_running = true;
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~RunningScope() {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            QGuiApplication::restoreOverrideCursor();
-        g_running = false;
-    }
-};
-
-struct Failure {
-    QString reason;
-};
-
+bool g_running = false;              // one download at a time, program-wide
+constexpr qint64 kChunk = 64 << 10;  // the reply's read buffer: what arrives waits there
 }  // namespace
 
 QString DownloadErrorText(const QString& url) {
     return QStringLiteral("Error downloading URL: %1").arg(url);
 }
 
-HttpDownloader::HttpDownloader(DownloadLimits limits) : limits_(limits) {}
-HttpDownloader::~HttpDownloader() = default;
+// One download: the reply, its timer and the answer read so far. It ends exactly once,
+// through End, which reports to the completion unless its context has gone.
+class HttpDownloader::Job : public QObject {
+  public:
+    Job(HttpDownloader& owner, QString url, QString file, QObject* context, DownloadDone done)
+        : QObject(owner.manager_.get()),
+          owner_(owner),
+          url_(std::move(url)),
+          file_(std::move(file)),
+          context_(context),
+          hasContext_(context != nullptr),
+          done_(std::move(done)) {}
+
+    void Start(QNetworkAccessManager& manager, const DownloadLimits& limits) {
+        limits_ = limits;
+        QNetworkRequest request(QUrl::fromEncoded(url_.toUtf8(), QUrl::StrictMode));
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::NoLessSafeRedirectPolicy);
+        request.setMaximumRedirectsAllowed(limits.maxRedirects);
+        request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Heliodex"));
+        reply_ = manager.get(request);
+        reply_->setParent(this);
+        reply_->setReadBufferSize(kChunk);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            End(QStringLiteral("no complete answer within %1 ms").arg(limits_.timeoutMs));
+        });
+        connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+            const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid() && length.toLongLong() > limits_.maxBytes) End(TooLarge());
+        });
+        connect(reply_, &QNetworkReply::readyRead, this, [this] { Read(); });
+        connect(reply_, &QNetworkReply::finished, this, [this] { Finished(); });
+        timer_.start(limits.timeoutMs);
+    }
+
+    // Fails the job without a request, from the event loop as every outcome is.
+    void FailLater(const QString& reason) {
+        QTimer::singleShot(0, this, [this, reason] { End(reason); });
+    }
+
+    void End(const QString& failure) {
+        if (ended_) return;
+        ended_ = true;
+        timer_.stop();
+        if (reply_) {
+            reply_->disconnect(this);
+            reply_->abort();
+        }
+        DownloadResult result;
+        result.ok = failure.isEmpty();
+        if (!result.ok) {
+            result.error = DownloadErrorText(url_);
+            result.reason = failure;
+        }
+        owner_.lastFailure_ = failure;
+        if (owner_.job_ == this) {
+            owner_.job_ = nullptr;
+            g_running = false;
+        }
+        const QPointer<QObject> context = context_;
+        const bool report = !hasContext_ || context;
+        DownloadDone done = std::move(done_);
+        deleteLater();
+        if (report && done) done(result);
+    }
+
+  private:
+    QString TooLarge() const {
+        return QStringLiteral("the answer is larger than %1 bytes").arg(limits_.maxBytes);
+    }
+    void Read() {
+        body_ += reply_->read(limits_.maxBytes + 1 - body_.size());
+        if (body_.size() > limits_.maxBytes) End(TooLarge());
+    }
+    void Finished() {
+        if (ended_) return;
+        if (reply_->error() == QNetworkReply::NoError) {
+            Read();
+            if (ended_) return;
+        }
+        const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status != 0 && (status < 200 || status > 299))
+            return End(QStringLiteral("HTTP status %1").arg(status));
+        if (reply_->error() != QNetworkReply::NoError) return End(reply_->errorString());
+        if (status == 0) return End(QStringLiteral("no HTTP answer"));
+        QSaveFile out(file_);
+        if (!out.open(QIODevice::WriteOnly) || out.write(body_) != body_.size() || !out.commit())
+            return End(QStringLiteral("cannot write \"%1\": %2").arg(file_, out.errorString()));
+        End({});
+    }
+
+    HttpDownloader& owner_;
+    QString url_, file_;
+    QPointer<QObject> context_;
+    bool hasContext_;
+    DownloadDone done_;
+    DownloadLimits limits_;
+    QNetworkReply* reply_ = nullptr;
+    QTimer timer_;
+    QByteArray body_;
+    bool ended_ = false;
+};
+
+HttpDownloader::HttpDownloader(DownloadLimits limits)
+    : limits_(limits), manager_(std::make_unique<QNetworkAccessManager>()) {}
+
+HttpDownloader::~HttpDownloader() {
+    if (job_) g_running = false;  // its completion goes with it
+    job_ = nullptr;
+    manager_.reset();
+}
 
 bool HttpDownloader::Busy() const {
     return g_running;
 }
 
-void HttpDownloader::Download(const QString& url, const QString& file) {
-    lastFailure_.clear();
-    try {
-        const QByteArray body = Fetch(url);
-        QSaveFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(body) != body.size() || !out.commit())
-            throw Failure{QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString())};
-    } catch (const Failure& f) {
-        lastFailure_ = f.reason;
-        throw Error(DownloadErrorText(url));
-    }
+void HttpDownloader::Abort() {
+    if (job_) job_->End(QString::fromLatin1(kCancelled));
 }
 
-QByteArray HttpDownloader::Fetch(const QString& url) {
-    if (g_running) throw Failure{QStringLiteral("another download is running")};
+void HttpDownloader::Download(const QString& url, const QString& file, QObject* context,
+                              DownloadDone done) {
+    auto* job = new Job(*this, url, file, context, std::move(done));
+    if (g_running) return job->FailLater(QStringLiteral("another download is running"));
     const QUrl address = QUrl::fromEncoded(url.toUtf8(), QUrl::StrictMode);
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || (scheme != "http" && scheme != "https") || address.host().isEmpty())
-        throw Failure{QStringLiteral("not an http or https address")};
-
-    RunningScope running;
-    if (!manager_) manager_ = std::make_unique<QNetworkAccessManager>();
-    QNetworkRequest request(address);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(limits_.maxRedirects);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Heliodex"));
-    std::unique_ptr<QNetworkReply> reply(manager_->get(request));
-
-    QByteArray body;
-    QString failure;
-    const auto refuse = [&](const QString& why) {
-        if (failure.isEmpty()) failure = why;
-        reply->abort();
-    };
-    const QString tooLarge =
-        QStringLiteral("the answer is larger than %1 bytes").arg(limits_.maxBytes);
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        refuse(QStringLiteral("no complete answer within %1 ms").arg(limits_.timeoutMs));
-    });
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > limits_.maxBytes) refuse(tooLarge);
-    });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, [&] {
-        body += reply->read(limits_.maxBytes + 1 - body.size());
-        if (body.size() > limits_.maxBytes) refuse(tooLarge);
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(limits_.timeoutMs);
-    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    timer.stop();
-
-    if (failure.isEmpty() && reply->error() == QNetworkReply::NoError) {
-        body += reply->read(limits_.maxBytes + 1 - body.size());
-        if (body.size() > limits_.maxBytes) failure = tooLarge;
-    }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (failure.isEmpty() && status != 0 && (status < 200 || status > 299))
-        failure = QStringLiteral("HTTP status %1").arg(status);
-    if (failure.isEmpty() && reply->error() != QNetworkReply::NoError)
-        failure = reply->errorString();
-    if (failure.isEmpty() && status == 0) failure = QStringLiteral("no HTTP answer");
-    if (!failure.isEmpty()) throw Failure{failure};
-    return body;
+        return job->FailLater(QStringLiteral("not an http or https address"));
+    g_running = true;
+    job_ = job;
+    job->Start(*manager_, limits_);
 }
 
 }  // namespace hx::net

@@ -13,7 +13,7 @@ namespace hx::net::otousgl {
 
 // The namespace of the RDF syntax elements; the feed's root is RDF in it.
 inline constexpr char kRdfNamespace[] = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
-// The feed file, relative to the current directory.
+// The feed file's name; the window keeps it in the program directory.
 inline constexpr char kFeedFile[] = "oto-usgl.xml";
 
 // Children are found by their name without a prefix; texts are the character data directly
@@ -123,6 +123,6 @@ struct NewsImport {
 
 // The import of the downloaded feed file. A missing, unreadable, malformed or foreign file
 // gives ok = false and the one explaining line; a feed without items gives no lines.
-NewsImport ImportNewsFeed(const QString& fileName = QString::fromLatin1(kFeedFile));
+NewsImport ImportNewsFeed(const QString& fileName);
 
 }  // namespace hx::net::otousgl

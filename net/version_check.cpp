@@ -39,12 +39,17 @@ bool VersionCheck::Start(const QUrl& address) {
                          QNetworkRequest::AlwaysNetwork);
     reply_ = network_->get(request);
     if (!reply_) return false;
+    reply_->setReadBufferSize(64 << 10);  // what arrives waits in a small buffer
     connect(reply_, &QNetworkReply::metaDataChanged, this, &VersionCheck::OnMetaData);
     connect(reply_, &QNetworkReply::readyRead, this, &VersionCheck::OnReadyRead);
     connect(reply_, &QNetworkReply::finished, this, &VersionCheck::OnFinished);
     limit_.start(timeLimitMs_);
     SetState(1);
     return true;
+}
+
+void VersionCheck::Abort() {
+    if (reply_) Fail();
 }
 
 void VersionCheck::SetState(int state) {
@@ -60,7 +65,7 @@ void VersionCheck::OnMetaData() {
 }
 
 void VersionCheck::OnReadyRead() {
-    document_ += reply_->readAll();
+    document_ += reply_->read(maxBytes_ + 1 - document_.size());
     if (document_.size() > maxBytes_) return Fail();
     SetState(3);
 }
@@ -68,7 +73,7 @@ void VersionCheck::OnReadyRead() {
 void VersionCheck::OnFinished() {
     if (!reply_) return;
     if (reply_->error() != QNetworkReply::NoError) return Fail();
-    document_ += reply_->readAll();
+    document_ += reply_->read(maxBytes_ + 1 - document_.size());
     if (document_.size() > maxBytes_) return Fail();
     limit_.stop();
     reply_->deleteLater();

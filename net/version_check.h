@@ -30,6 +30,8 @@ class VersionCheck : public QObject {
     // site `makerSite`. True when a load started; with no usable address nothing is requested.
     bool StartUp(bool internetDisabled, const QString& makerSite);
     bool Start(const QUrl& address);
+    // Ends a running load as a failure (state 0).
+    void Abort();
 
     int state() const { return state_; }
     const QByteArray& document() const { return document_; }

@@ -10,19 +10,26 @@ namespace {
 bool NameIs(const Element& e, const QString& name) {
     return e.name == name || e.localName == name;
 }
+
+// "p:name" for "name", without building the local name.
+bool LocalNameIs(const QString& qualified, const QString& local) {
+    const qsizetype prefix = qualified.size() - local.size() - 1;
+    return prefix > 0 && qualified.at(prefix) == ':' && qualified.endsWith(local) &&
+           qualified.lastIndexOf(':') == prefix;
+}
 }  // namespace
 
 QString Element::attribute(const QString& n) const {
     for (const auto& [k, v] : attributes)
         if (k == n) return v;
     for (const auto& [k, v] : attributes)
-        if (k.section(':', -1) == n) return v;
+        if (LocalNameIs(k, n)) return v;
     return {};
 }
 
 bool Element::hasAttribute(const QString& n) const {
     for (const auto& a : attributes)
-        if (a.first == n || a.first.section(':', -1) == n) return true;
+        if (a.first == n || LocalNameIs(a.first, n)) return true;
     return false;
 }
 
@@ -48,12 +55,101 @@ std::vector<const Element*> Element::childrenNamed(const QString& n) const {
     return out;
 }
 
-Result Parse(const QByteArray& data, const Limits& limits) {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Start tags with more than maxAttributes attributes rewritten with the kept ones only, in
+// one pass over the bytes. Returns the data unchanged when no tag is that large, and stops
+// looking (leaving the rest to the reader's own errors) at anything it does not understand.
+// Sets `error` when a large tag cannot be thinned.
+QByteArray ThinLargeTags(const QByteArray& data, const Limits& limits, QString* error) {
+    struct Span {
+        qsizetype from, to, nameTo;
+    };
+    std::vector<Span> spans;
+    QByteArray out;
+    qsizetype copied = 0;
+    const qsizetype n = data.size();
+    const char* d = data.constData();
+    qsizetype i = 0;
+    auto rest = [&] { return out.isEmpty() ? data : out + data.mid(copied); };
+    auto skipTo = [&](const char* marker, qsizetype from) {
+        const qsizetype at = data.indexOf(marker, from);
+        return at < 0 ? n : at + qsizetype(qstrlen(marker));
+    };
+    while (i < n) {
+        const qsizetype lt = data.indexOf('<', i);
+        if (lt < 0 || lt + 1 >= n) break;
+        const char next = d[lt + 1];
+        if (qstrncmp(d + lt, "<!--", 4) == 0) {
+            i = skipTo("-->", lt + 4);
+            continue;
+        }
+        if (qstrncmp(d + lt, "<![CDATA[", 9) == 0) {
+            i = skipTo("]]>", lt + 9);
+            continue;
+        }
+        if (next == '?') {
+            i = skipTo("?>", lt + 2);
+            continue;
+        }
+        if (next == '!' || next == '/') {
+            i = skipTo(">", lt + 2);
+            continue;
+        }
+        qsizetype j = lt + 1;
+        while (j < n && !IsBlank(d[j]) && d[j] != '>' && d[j] != '/') ++j;
+        const qsizetype tagNameTo = j;
+        spans.clear();
+        for (;;) {
+            while (j < n && IsBlank(d[j])) ++j;
+            if (j >= n) return rest();
+            if (d[j] == '>' || d[j] == '/') break;
+            const qsizetype from = j;
+            while (j < n && !IsBlank(d[j]) && d[j] != '=' && d[j] != '>' && d[j] != '/') ++j;
+            const qsizetype nameTo = j;
+            while (j < n && IsBlank(d[j])) ++j;
+            if (j + 1 >= n || d[j] != '=') return rest();
+            ++j;
+            while (j < n && IsBlank(d[j])) ++j;
+            if (j >= n || (d[j] != '"' && d[j] != '\'')) return rest();
+            const qsizetype close = data.indexOf(d[j], j + 1);
+            if (close < 0) return rest();
+            j = close + 1;
+            spans.push_back({from, j, nameTo});
+        }
+        i = j;
+        if (qsizetype(spans.size()) <= limits.maxAttributes) continue;
+        if (limits.keepAttributes.isEmpty()) {
+            *error =
+                QStringLiteral("an element with more than %1 attributes").arg(limits.maxAttributes);
+            return {};
+        }
+        out += data.mid(copied, tagNameTo - copied);
+        for (const Span& s : spans) {
+            QByteArray name = data.mid(s.from, s.nameTo - s.from);
+            if (const qsizetype colon = name.lastIndexOf(':'); colon >= 0)
+                name.remove(0, colon + 1);
+            if (limits.keepAttributes.contains(name)) out += ' ' + data.mid(s.from, s.to - s.from);
+        }
+        copied = spans.back().to;
+    }
+    return rest();
+}
+
+}  // namespace
+
+Result Parse(const QByteArray& input, const Limits& limits) {
     Result r;
-    if (data.size() > limits.maxBytes) {
+    if (input.size() > limits.maxBytes) {
         r.error = QStringLiteral("document larger than %1 bytes").arg(limits.maxBytes);
         return r;
     }
+    const QByteArray data = ThinLargeTags(input, limits, &r.error);
+    if (!r.error.isEmpty()) return r;
     QXmlStreamReader reader(data);
     reader.setNamespaceProcessing(true);
     std::unique_ptr<Element> root;

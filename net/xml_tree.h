@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 namespace hx::xml {
@@ -30,6 +31,11 @@ struct Element {
 struct Limits {
     int maxDepth = 64;
     qint64 maxBytes = 2 << 20;
+    // Qt's reader takes time quadratic in the attributes of one element, so an element with
+    // more than maxAttributes keeps only those whose local names are listed here; without
+    // such a list the document is refused.
+    int maxAttributes = 64;
+    QSet<QByteArray> keepAttributes = {};
 };
 
 struct Result {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/error.h"
 #include "core/format.h"
 #include "core/names.h"
 #include "core/roman.h"
@@ -57,13 +58,26 @@ QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
 
 }  // namespace
 
-ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
-                         SkyEventState& events, Moment present, const QLocale& locale) {
+QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
+                    const QLocale& locale) {
+    QStringList tip;
+    for (const QString& l : lines)
+        if (!l.isEmpty()) {
+            tip << l;
+            break;
+        }
+    if (hours.valid)
+        tip << QStringLiteral("Hour of %1 until %2")
+                   .arg(hours.currentRuler.trimmed(),
+                        FormatDateTime(QStringLiteral("t"), hours.currentEnd, locale));
+    return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
+}
+
+namespace {
+
+ReportResult Compose(Moment q, const Observer& obs, const OptionsModel& options,
+                     SkyEventState& events, Moment present, const QLocale& locale) {
     ReportResult r;
-    if (!obs.HasSite()) {
-        r.siteMissing = true;
-        return r;
-    }
     const QString t = ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
     const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
     const QString e = ThinSpaces(EvPart(q, options, locale));
@@ -85,14 +99,39 @@ ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& opti
         }
     }
 
-    if (options.Checked("PlanetaryHours1")) {
+    // The hours are worked out for the tray's tooltip even when the report leaves them out.
+    const bool hours = options.Checked("PlanetaryHours1");
+    const PlanetaryHoursSection section = PlanetaryHours(q, events, locale, hours);
+    r.toolTip = TrayToolTip(r.lines, section, locale);
+    if (hours) {
         r.hoursShown = true;
-        const PlanetaryHoursSection section = PlanetaryHours(q, events, locale);
         r.lines << section.lines;
         r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
                             options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
+    return r;
+}
+
+}  // namespace
+
+ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment present, const QLocale& locale) {
+    ReportResult r;
+    if (!obs.HasSite()) {
+        r.siteMissing = true;
+        return r;
+    }
+    if (const std::optional<QString> bad = SiteRangeError(obs)) {
+        r.error = *bad;
+    } else {
+        try {
+            return Compose(q, obs, options, events, present, locale);
+        } catch (const Error& e) {
+            r.error = e.message();
+        }
+    }
+    r.lines = QStringList{r.error};
     return r;
 }
 

@@ -14,9 +14,12 @@ namespace hx {
 
 struct ReportResult {
     bool siteMissing = false;  // no site: nothing below was computed
+    QString error;             // a site out of range or a date beyond the ephemeris: the only
+                               // line, nothing else computed
     QStringList headerLines;   // also the content of td.txt
     QStringList lines;         // the whole text view, header first
     QString trayText;          // header lines each followed by CR LF, plus the hour suffix
+    QString toolTip;           // the first line and «Hour of Jupiter until 3:45 PM»
     MoonPhase moonPhase;
     bool hoursShown = false;  // PlanetaryHours1 was checked
     TrayChoice tray;          // Unchanged unless the hours section chose an icon
@@ -29,6 +32,11 @@ struct ReportResult {
 ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
                          SkyEventState& events, Moment present,
                          const QLocale& locale = QLocale::system());
+
+// The tray icon's tooltip: the report's first non-empty line and, when the day or night has
+// hours, the current one with its end, as in «Hour of Jupiter until 3:45 PM».
+QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
+                    const QLocale& locale = QLocale::system());
 
 // Latin weekday name, with its trailing blank, for 1 = Sunday ... 7 = Saturday.
 QString LatinWeekday(int dayOfWeek);

@@ -21,7 +21,7 @@ std::optional<QString> TdFile::Write(const QStringList& headerLines) {
 QString TdFile::ReadForClipboard() const {
     QString text;
     if (const auto lines = files::ReadLines(path_))
-        for (const QString& l : *lines) text += l + QStringLiteral("\r\n");
+        for (const QString& l : *lines) text += l + u'\n';
     return text;
 }
 

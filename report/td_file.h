@@ -16,7 +16,8 @@ class TdFile {
     // has been shown since the last successful write; nullopt otherwise.
     std::optional<QString> Write(const QStringList& headerLines);
 
-    // The lines as stored, each ended by CR LF, for the clipboard; empty when unreadable.
+    // The lines as stored, each ended by LF as Linux programs expect on the clipboard (the
+    // file itself keeps CR LF); empty when unreadable.
     QString ReadForClipboard() const;
 
     const QString& path() const { return path_; }

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 # folder:layer, lowest first.
-layers="core:0 menu:1 settings:2 report:3 alarms:3 net:3 lookup:3 locale:4 cli:5 ui:5"
+layers="core:0 menu:1 settings:2 report:3 alarms:3 net:3 lookup:3 calendar:3 locale:4 cli:5 ui:5"
 declare -A layer
 for entry in $layers; do layer[${entry%%:*}]=${entry##*:}; done
 status=0

@@ -1,44 +1,85 @@
 #!/usr/bin/env bash
-# Screenshots of the window under Xvfb: docs/screenshot.png (the window as it opens) and
-# docs/screenshot-pages.png (every visible page, Main to Sounds).
-# The program runs from a temporary directory holding a prepared heliodex.ini (Minneapolis).
+# Screenshots of Heliodex under Xvfb with a window manager (openbox) and a notification area
+# (trayer, a dark panel along the top edge):
+#   docs/screenshot.png        the window as it opens, tray icon in the panel
+#   docs/screenshot-pages.png  every visible page, Main to Sounds
+#   docs/tray.png              the panel with the tray icon, its tooltip and its menu
+#   docs/first-start.png       a first start without settings: the status bar's message panel
+#   docs/about-scale2.png      the About box at QT_SCALE_FACTOR=2
+# The program runs from temporary directories; the main run holds a prepared heliodex.ini
+# (Minneapolis). HELIODEX_SCREEN picks the X display (default :99).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${HELIODEX_BUILD_DIR:-build}
 [ -x "$build_dir/ui/heliodex" ] || bash scripts/build.sh
 display=${HELIODEX_SCREEN:-:99}
+export DISPLAY=$display
 work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
+pids=()
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# The program keeps its files beside its executable, so a copy runs in the temporary directory.
-cp "$build_dir/ui/heliodex" "$work/"
-printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'CheckBox2=1' \
-  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=1' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
-  'Edit8=70' 'Edit10=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/heliodex.ini"
+# Waits for a window whose name matches the pattern and prints its id.
+find_window() {
+  local id=""
+  for _ in $(seq 1 75); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || { echo "No window named $1 appeared." >&2; return 1; }
+  echo "$id"
+}
+
+# Starts a copy of the program in its own directory (it keeps its files beside itself).
+start_copy() {  # dir, extra environment...
+  local dir=$1
+  shift
+  mkdir -p "$dir"
+  cp "$build_dir/ui/heliodex" "$dir/"
+  (cd "$dir" && exec env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 \
+    "$@" ./heliodex 2>/dev/null) &
+  pids+=($!)
+}
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-xvfb_pid=$!
+pids+=($!)
 sleep 1
-(cd "$work" && DISPLAY=$display QT_QPA_PLATFORM=xcb exec ./heliodex) &
-app_pid=$!
-
-window=""
-for _ in $(seq 1 50); do
-  window=$(DISPLAY=$display xdotool search --name '^Heliodex$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "The window did not appear." >&2; exit 1; }
-sleep 2
+openbox --config-file /dev/null &
+pids+=($!)
+sleep 0.5
+trayer --edge top --align right --widthtype request --height 26 --SetDockType true \
+  --SetPartialStrut true --transparent false --tint 0x202024 --expand true &
+pids+=($!)
+sleep 1
 mkdir -p docs
-DISPLAY=$display import -window "$window" docs/screenshot.png
+
+# A first start: no settings, the start-up lookup's message in its own status panel.
+start_copy "$work/first"
+first_pid=${pids[-1]}
+window=$(find_window '^Heliodex$')
+sleep 3
+import -window "$window" docs/first-start.png
+kill "$first_pid"
+wait "$first_pid" 2>/dev/null || true
+sleep 1
+
+# The prepared run.
+mkdir -p "$work/main"
+printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'CheckBox2=1' \
+  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=1' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
+  'Edit8=70' 'Edit10=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
+start_copy "$work/main"
+main_pid=${pids[-1]}
+window=$(find_window '^Heliodex$')
+xdotool windowmove "$window" 40 60
+sleep 3
+import -window "$window" docs/screenshot.png
 
 # Click each visible tab in turn (positions of the tab bar at the window's design size).
 tab_y=473
@@ -46,10 +87,39 @@ shots=()
 i=0
 for x in 35 110 200 295 390 478 555 640; do
   i=$((i + 1))
-  DISPLAY=$display xdotool mousemove --window "$window" "$x" "$tab_y" click 1
+  xdotool mousemove --window "$window" "$x" "$tab_y" click 1
   sleep 0.5
-  DISPLAY=$display import -window "$window" "$work/page$i.png"
+  import -window "$window" "$work/page$i.png"
   shots+=("$work/page$i.png")
 done
 montage "${shots[@]}" -tile 2x -geometry +4+4 docs/screenshot-pages.png
-echo "Saved docs/screenshot.png and docs/screenshot-pages.png"
+xdotool mousemove --window "$window" 35 "$tab_y" click 1
+
+# The tray: the icon is the rightmost in trayer's panel; hover for the tooltip, then its menu.
+panel=$(find_window '^panel$' || find_window 'trayer')
+eval "$(xdotool getwindowgeometry --shell "$panel")"
+icon_x=$((X + WIDTH - 13))
+icon_y=$((Y + HEIGHT / 2))
+xdotool mousemove "$icon_x" "$icon_y"
+sleep 2.5
+import -window root -crop 824x110+200+0 "$work/tooltip.png"
+xdotool click 3
+sleep 1
+import -window root -crop 824x200+200+0 "$work/menu.png"
+xdotool key Escape
+montage "$work/tooltip.png" "$work/menu.png" -tile 1x -geometry +0+4 docs/tray.png
+
+# The About box at twice the scale, from a copy of its own.
+kill "$main_pid"
+wait "$main_pid" 2>/dev/null || true
+start_copy "$work/about" QT_SCALE_FACTOR=2
+window=$(find_window '^Heliodex$')
+sleep 2
+xdotool windowactivate --sync "$window" key alt+h
+sleep 0.5
+xdotool key a
+about=$(find_window '^About Heliodex$')
+sleep 1
+import -window "$about" docs/about-scale2.png
+echo "Saved docs/screenshot.png, docs/screenshot-pages.png, docs/tray.png," \
+  "docs/first-start.png and docs/about-scale2.png"

@@ -17,6 +17,7 @@
 #include "core/error.h"
 #include "icons.h"
 #include "message_box.h"
+#include "plain_tooltip.h"
 
 namespace hx::ui {
 
@@ -246,7 +247,7 @@ void SoundsPage::SetSound(int category, int item, const QString& path) {
         tables_.SetHourSound(item, path);
     else
         tables_.SetSound(alarms::SlotOf(category, item), path);
-    CategoryButtons2->Button(category, item)->setToolTip(0, path);
+    CategoryButtons2->Button(category, item)->setToolTip(0, PlainToolTip(path));
 }
 
 void SoundsPage::TestSoundClick() {
@@ -270,7 +271,7 @@ void SoundsPage::TestSoundClick() {
 void SoundsPage::Refresh() {
     for (int c = 0; c <= kBodyCount; ++c)
         for (int i = 0; i < CategoryButtons2->topLevelItem(c)->childCount(); ++i)
-            CategoryButtons2->Button(c, i)->setToolTip(0, SoundOf(c, i));
+            CategoryButtons2->Button(c, i)->setToolTip(0, PlainToolTip(SoundOf(c, i)));
 }
 
 }  // namespace hx::ui

@@ -1,6 +1,8 @@
 // The components the settings store visits: 14 "Locale" components, then the 51 menu items.
 #include "component_states.h"
 
+#include <QComboBox>
+
 #include "settings/window_settings.h"
 #include "tform1.h"
 
@@ -34,6 +36,11 @@ void TForm1::RestoreSettings() {
     std::vector<PersistentComponent*> visit;
     for (const auto& c : components) visit.push_back(c.get());
     RestoreWindowComponents(*store_, visit);
+    {
+        // Start-up reads the site after this step.
+        const QSignalBlocker block(locale_.ZoneBox);
+        SetZone(store_->ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {}));
+    }
     SyncMenu();
 }
 

@@ -3,16 +3,16 @@
 
 #include <memory>
 
-#include "net/download.h"
-
 namespace hx::ui {
 
 InternetAccess DefaultInternetAccess() {
     InternetAccess s;
     auto downloader = std::make_shared<net::HttpDownloader>();
-    s.download = [downloader](const QString& url, const QString& file) {
-        downloader->Download(url, file);
+    s.download = [downloader](const QString& url, const QString& file, QObject* context,
+                              net::DownloadDone done) {
+        downloader->Download(url, file, context, std::move(done));
     };
+    s.abortDownload = [downloader] { downloader->Abort(); };
     s.openUrl = BrowserOpener();
     return s;
 }

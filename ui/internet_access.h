@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "net/download.h"
 #include "ui/url_opener.h"
 
 class QNetworkAccessManager;
@@ -14,8 +15,13 @@ namespace hx::ui {
 struct InternetAccess {
     // The version check's background load; null: the window makes its own.
     QNetworkAccessManager* network = nullptr;
-    // Synchronous download of a URL into a file; raises hx::Error on failure.
-    std::function<void(const QString& url, const QString& file)> download;
+    // The news feed's download: starts fetching a URL into a file and returns; done runs when
+    // it ends, unless context has been destroyed.
+    std::function<void(const QString& url, const QString& file, QObject* context,
+                       net::DownloadDone done)>
+        download;
+    // Ends the feed's running download; its done reports the cancellation.
+    std::function<void()> abortDownload;
     UrlOpener openUrl;
 };
 

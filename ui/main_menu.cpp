@@ -2,6 +2,7 @@
 #include "main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
@@ -26,6 +27,7 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
     for (const MenuItemDef& d : MenuItems()) parents.insert(QString::fromLatin1(d.parent));
 
     QHash<QString, QMenu*> submenus;
+    QHash<QString, QActionGroup*> groups;  // by parent and group number
     for (const MenuItemDef& d : MenuItems()) {
         const QString name = QString::fromLatin1(d.name);
         const QString parent = QString::fromLatin1(d.parent);
@@ -49,6 +51,28 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
         }
         a->setObjectName(name);
         m.byName.insert(name, a);
+        // A radio group is an exclusive action group, which menus draw with radio marks; it
+        // may be left with none checked, as a restored settings file can leave it.
+        if (d.radio) {
+            const QString key = parent + u'/' + QString::number(d.group);
+            QActionGroup*& group = groups[key];
+            if (!group) {
+                group = new QActionGroup(owner);
+                group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            group->addAction(a);
+        }
+    }
+    if (QMenu* edit = submenus.value(QStringLiteral("Edit1"))) {
+        m.DatetoClipboard2 = edit->addAction(QStringLiteral("Date to Clipboard"));
+        m.DatetoClipboard2->setObjectName(QStringLiteral("DatetoClipboard2"));
+        QObject::connect(m.DatetoClipboard2, &QAction::triggered, owner,
+                         [onClick] { onClick(QStringLiteral("DatetoClipboard1")); });
+    }
+    if (QMenu* options = submenus.value(QStringLiteral("Options1"))) {
+        m.StartwiththeDesktop1 = options->addAction(QStringLiteral("Start with the Desktop"));
+        m.StartwiththeDesktop1->setObjectName(QStringLiteral("StartwiththeDesktop1"));
+        m.StartwiththeDesktop1->setCheckable(true);
     }
     return m;
 }

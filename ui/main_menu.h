@@ -17,6 +17,10 @@ namespace hx::ui {
 struct MenuActions {
     QHash<QString, QAction*> byName;  // every item of MenuItems(), submenus included
     QMenu* PopupMenu1 = nullptr;
+    // Commands of the window alone, kept in no settings file: "Date to Clipboard" in the Edit
+    // menu (it runs DatetoClipboard1's command) and Options -> "Start with the Desktop".
+    QAction* DatetoClipboard2 = nullptr;
+    QAction* StartwiththeDesktop1 = nullptr;
 };
 
 // Creates the menus; a click on an item calls onClick with the item's name.

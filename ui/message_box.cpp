@@ -17,12 +17,23 @@ Script& S() {
 }
 }  // namespace
 
-void MessageBox::Show(QWidget* parent, const QString& text) {
+QMessageBox* MessageBox::Show(QWidget* parent, const QString& text) {
     if (S().on) {
         S().shown << text;
-        return;
+        return nullptr;
     }
-    QMessageBox::information(parent, QApplication::applicationName(), text);
+    // Opened, not run: the caller's handler returns and the event loop goes on (timers,
+    // signals, the end of the session) while the box is up.
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationDisplayName(), text,
+                                QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
+bool MessageBox::Scripted() {
+    return S().on;
 }
 
 bool MessageBox::Ask(QWidget* parent, const QString& text) {
@@ -30,8 +41,10 @@ bool MessageBox::Ask(QWidget* parent, const QString& text) {
         S().shown << text;
         return S().answers.isEmpty() ? false : S().answers.takeFirst();
     }
-    return QMessageBox::question(parent, QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBox::SetScripted(bool scripted) {

@@ -13,14 +13,17 @@ namespace hx::ui {
 
 class MessageBox {
   public:
-    // An error or notice with an OK button, titled with the application name.
-    static void Show(QWidget* parent, const QString& text);
+    // An error or notice with an OK button, titled with the display name "Heliodex", shown as plain
+    // text. Returns at once with the open box (null while scripted); it deletes itself when
+    // closed.
+    static QMessageBox* Show(QWidget* parent, const QString& text);
     // A Yes/No question with the question icon; true for Yes.
     static bool Ask(QWidget* parent, const QString& text);
 
     // Test seam: while scripted, nothing is shown; Ask answers from the queue (default No)
     // and every text shown or asked is recorded.
     static void SetScripted(bool scripted);
+    static bool Scripted();
     static void SetNextAnswers(const QList<bool>& answers);
     static QStringList Shown();
     static void ClearShown();

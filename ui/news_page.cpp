@@ -6,9 +6,9 @@
 
 namespace hx::ui {
 
-void AppendLines(QTextEdit* richEdit, const QStringList& lines) {
+void ShowFeedLines(QTextEdit* richEdit, const QStringList& lines) {
+    richEdit->clear();
     QTextCursor c(richEdit->document());
-    c.movePosition(QTextCursor::End);
     c.beginEditBlock();
     for (const QString& line : lines) {
         c.insertText(line);

@@ -1,4 +1,4 @@
-// The News page's text area: lines appended as plain text, never cleared.
+// The News page's text area: the feed's lines as plain text, each import in place of the last.
 #pragma once
 
 #include <QStringList>
@@ -7,8 +7,8 @@ class QTextEdit;
 
 namespace hx::ui {
 
-// Appends each line as one line of plain text, after what the area already holds. Every line
-// ends with a line break, so an empty line is kept even at the start.
-void AppendLines(QTextEdit* richEdit, const QStringList& lines);
+// Shows each line as one line of plain text, in place of what the area held. Every line ends
+// with a line break, so an empty line is kept even at the start.
+void ShowFeedLines(QTextEdit* richEdit, const QStringList& lines);
 
 }  // namespace hx::ui

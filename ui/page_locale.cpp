@@ -1,6 +1,7 @@
 // The "Locale" page: latitude, longitude, time zone, format, Done and the clock resolution.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "core/zone.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -42,6 +44,11 @@ LocalePage BuildLocalePage() {
     p.CheckBox1 = Box("CheckBox1", "North");
     p.CheckBox2 = Box("CheckBox2", "West");
     p.CheckBox3 = Box("CheckBox3", "Daylight Time");
+    p.ZoneBox = new QComboBox;
+    p.ZoneBox->setObjectName("ZoneBox");
+    p.ZoneBox->setToolTip("With a zone, the time zone and daylight time follow it");
+    p.ZoneBox->addItem("Manual", QString());
+    for (const QString& id : ZoneIds()) p.ZoneBox->addItem(id, id);
 
     auto* grid = new QGridLayout;
     grid->addWidget(NamedLabel("Label4", "Latitude", true), 0, 0);
@@ -59,6 +66,7 @@ LocalePage BuildLocalePage() {
     grid->addWidget(NamedLabel("Label7", "Time Zone", true), 4, 0);
     grid->addWidget(p.Edit6, 4, 1);
     grid->addWidget(p.CheckBox3, 4, 2);
+    grid->addWidget(p.ZoneBox, 4, 3);
     grid->setColumnStretch(4, 1);
 
     p.RadioGroup1 = new QGroupBox("Format of Latitude and Longitude");

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "closed_browser.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -33,6 +33,7 @@ const LookupNames kAlternatePageNames = {"TabSheet4",
 
 QLabel* NamedLabel(const char* name, const QString& text, bool bold) {
     auto* l = new QLabel(text);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(name);
     if (bold) {
         QFont f = l->font();
@@ -75,7 +76,7 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     g->addWidget(p.recent, 1);
     g->addWidget(p.clear, 0, Qt::AlignLeft);
 
-    p.browser = new QTextBrowser;
+    p.browser = new ClosedBrowser;
     p.browser->setObjectName(n.browser);
     auto* row = new QHBoxLayout(p.page);
     row->setContentsMargins(2, 2, 2, 2);

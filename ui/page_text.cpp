@@ -15,8 +15,6 @@ NewsPage BuildNewsPage() {
     p.RichEdit2 = new QTextEdit;
     p.RichEdit2->setObjectName("RichEdit2");
     p.RichEdit2->setReadOnly(true);
-    p.RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    p.RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont f = p.RichEdit2->font();
     f.setPixelSize(13);
     p.RichEdit2->setFont(f);

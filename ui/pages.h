@@ -5,6 +5,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -20,6 +21,8 @@ class QTreeWidget;
 class QWidget;
 
 namespace hx::ui {
+
+class ClosedBrowser;
 
 // TabSheet1 "Main": the report view.
 struct MainPage {
@@ -40,7 +43,7 @@ struct LookupPage {
     QLabel* recentLabel = nullptr;
     QListWidget* recent = nullptr;
     QToolButton* clear = nullptr;
-    QTextBrowser* browser = nullptr;
+    ClosedBrowser* browser = nullptr;  // shows answers, loads nothing they name
 };
 struct LookupNames {
     const char* page;
@@ -66,6 +69,7 @@ struct LocalePage {
     QLineEdit *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr,
               *Edit6 = nullptr, *Edit12 = nullptr;
     QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
+    QComboBox* ZoneBox = nullptr;  // "Manual" (item 0, no zone id), then the IANA zone ids
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* radioItems = nullptr;  // ids 0 and 1 are the group's items
     QPushButton* Button4 = nullptr;
@@ -95,7 +99,8 @@ LogPage BuildLogPage();
 
 // TabSheet8 "Alarms" and TabSheet9 "Sounds": see alarm_pages.h.
 
-// A label with the given object name and text, optionally bold.
+// A label with the given object name and text, optionally bold; it shows its text as plain
+// text, whatever a lookup puts there.
 QLabel* NamedLabel(const char* name, const QString& text, bool bold = false);
 
 }  // namespace hx::ui

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QNetworkAccessManager>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -19,10 +21,12 @@
 #include <QVBoxLayout>
 
 #include "caret_blink.h"
+#include "core/clock.h"
 #include "core/format.h"
 #include "day_spinner.h"
 #include "icons.h"
 #include "report/clock.h"
+#include "tray_area.h"
 
 namespace hx::ui {
 
@@ -42,6 +46,8 @@ TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent
     column->addWidget(PageControl1, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
+    BuildDesktopCommands();
+    AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();
     BuildTimersAndTray();
@@ -65,7 +71,7 @@ void TForm1::BuildTopStrip() {
     DateTimePicker1->setObjectName("DateTimePicker1");
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setMinimumDate(QDate(1904, 3, 20));
-    DateTimePicker1->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    DateTimePicker1->setDisplayFormat(ShortDateFormatWideYear(QLocale::system()));
     UpDown1 = new DaySpinner;
     UpDown1->setObjectName("UpDown1");
     DateTimePicker2 = new QTimeEdit;
@@ -138,6 +144,15 @@ void TForm1::BuildPages() {
         e->installEventFilter(this);
     for (QCheckBox* c : {locale_.CheckBox1, locale_.CheckBox2, locale_.CheckBox3})
         connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { Edit2Change(); }); });
+    // A picked zone sets the boxes; typing into them or clicking daylight returns to manual.
+    connect(locale_.ZoneBox, &QComboBox::currentIndexChanged, this, [this] {
+        Guarded([this] {
+            Edit2Change();
+            ShowZoneOffset(NowUtc());
+        });
+    });
+    connect(locale_.Edit6, &QLineEdit::textEdited, this, [this] { SetZone({}); });
+    connect(locale_.CheckBox3, &QCheckBox::clicked, this, [this] { SetZone({}); });
     connect(locale_.radioItems, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) Guarded([this] { Edit2Change(); });
     });
@@ -152,13 +167,42 @@ void TForm1::BuildStatusBar() {
     const int widths[2] = {80, 50};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel;
+        statusPanels_[i]->setTextFormat(Qt::PlainText);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusPanels_[i]->setMinimumWidth(widths[i]);
     }
     statusPanels_[0]->setFixedWidth(widths[0]);
     statusBar()->addWidget(statusPanels_[0]);
-    statusBar()->addWidget(statusPanels_[1], 1);
+    statusBar()->addWidget(statusPanels_[1]);
+    // Messages get a panel of their own, so the time and the site stay in sight.
+    statusMessage_ = new QLabel;
+    statusMessage_->setObjectName("StatusBar1Message");
+    statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(statusMessage_, 1);
+    statusMessageTimer_ = new QTimer(this);
+    statusMessageTimer_->setSingleShot(true);
+    connect(statusMessageTimer_, &QTimer::timeout, statusMessage_, &QLabel::clear);
+    // The running job's text and its Cancel button; Esc cancels too.
+    pendingLabel_ = new QLabel;
+    pendingLabel_->setObjectName("StatusBar1Pending");
+    pendingLabel_->setTextFormat(Qt::PlainText);
+    cancel_ = new QToolButton;
+    cancel_->setObjectName("StatusBar1Cancel");
+    cancel_->setText("Cancel");
+    cancel_->setAutoRaise(true);
+    cancel_->hide();
+    statusBar()->addPermanentWidget(pendingLabel_);
+    statusBar()->addPermanentWidget(cancel_);
+    connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, [this] { CancelJob(); });
+}
+
+void TForm1::ShowStatusMessage(const QString& text, int ms) {
+    statusMessage_->setText(text);
+    statusMessage_->setToolTip(text);  // the whole text where the panel is too narrow
+    statusMessageTimer_->start(ms);
 }
 
 void TForm1::BuildTimersAndTray() {
@@ -171,17 +215,21 @@ void TForm1::BuildTimersAndTray() {
     Timer2->setInterval(3600000);
     connect(Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
     caretBlink_ = new CaretBlinkTimeout(10000, this);
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
-        TrayIcon1->setObjectName("TrayIcon1");
-        TrayIcon1->setToolTip("Heliodex");
-        TrayIcon1->setContextMenu(menus_.PopupMenu1);
-        connect(TrayIcon1, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason why) {
-                    if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
-                });
-        TrayIcon1->show();
-    }
+    // The icon exists from the start and is shown once the desktop has a notification area,
+    // which a panel started after the program provides later.
+    TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
+    TrayIcon1->setObjectName("TrayIcon1");
+    TrayIcon1->setToolTip("Heliodex");
+    TrayIcon1->setContextMenu(menus_.PopupMenu1);
+    connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
+            });
+    auto* area = new TrayArea(this);
+    connect(area, &TrayArea::Changed, this, [this](bool available) {
+        if (available) TrayIcon1->show();
+    });
+    if (area->Available()) TrayIcon1->show();
 }
 
 QString TForm1::StatusText(int panel) const {

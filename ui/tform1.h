@@ -5,6 +5,9 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <optional>
 
 #include "alarm_pages.h"
 #include "alarms/alarm_check.h"
@@ -12,6 +15,7 @@
 #include "alarms/desktop_notifier.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
+#include "job_queue.h"
 #include "locale/gazetteer_lookup.h"
 #include "locale/recent_list.h"
 #include "locale/site_fields.h"
@@ -38,6 +42,10 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
+namespace hx::cal {
+class ExportJob;
+}
+
 namespace hx::net {
 class VersionCheck;
 }
@@ -46,6 +54,8 @@ namespace hx::ui {
 
 class CaretBlinkTimeout;
 class DaySpinner;
+struct WindowPlace;
+struct ExportChoice;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -65,6 +75,8 @@ class TForm1 : public QMainWindow {
     const QString& TrayText() const { return trayText_; }
     const TrayChoice& TrayIconChoice() const { return trayChoice_; }
     QString StatusText(int panel) const;
+    // A message in the status bar's message panel for ms milliseconds.
+    void ShowStatusMessage(const QString& text, int ms);
     QAction* Action(const QString& name) const { return menus_.byName.value(name); }
 
     // Handlers, named after the component and event they serve.
@@ -88,6 +100,9 @@ class TForm1 : public QMainWindow {
     void BitBtn1Click();
     void FormCloseQuery(bool& canClose);
     void DatetoClipboard1Click();
+    void Copy1Click();  // Edit -> Copy: the report view's selection, or the whole report
+    // Options -> "Start with the Desktop": adds or removes the autostart entry.
+    void StartwiththeDesktop1Click();
     void Restore1Click();
     void TrayIcon1Click();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
@@ -105,10 +120,15 @@ class TForm1 : public QMainWindow {
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
+    // The start-up's jobs have ended and no network job runs or waits.
+    bool JobsIdle() const { return startupJobsEnded_ && jobs_.Idle(); }
+    // Esc and the status bar's Cancel: ends the running download.
+    void CancelJob();
     // Shows the lookup window modally with the present site; it lives from start to exit.
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
+    void ExportCalendar1Click();  // File → Export Calendar…
     // The version check (the load of the version file) and the news feed import.
     void XMLDocument1AsyncLoad(int asyncLoadState);
     void XMLDocument1AfterOpen();
@@ -129,6 +149,7 @@ class TForm1 : public QMainWindow {
     void OptionClicked(const QString& item);
     void SyncMenu();
     void Guarded(const std::function<void()>& handler);
+    void ShowClockError(const QString& text);
 
     void BuildReport();
     void ApplyReport(const ReportResult& r);
@@ -138,21 +159,43 @@ class TForm1 : public QMainWindow {
     void SetTimer1Interval(quint32 interval);
     void SetPickers(Moment m);
     Moment PickerMoment() const;
+    void StartCalendarExport(const ExportChoice& choice);
+    // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
+    // stays out of the menu model and the settings file.
+    void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
+    // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
+    void ShowZoneOffset(Moment utc);
+    void SetZone(const QString& id);  // selects the zone in ZoneBox ("" for manual)
 
-    void RestoreSettings();    // start-up step 2: heliodex.ini into menus, fields and boxes
-    void StartVersionCheck();  // step 3: background load of the version file
-    void DownloadNewsFeed();   // with step 3: the feed into oto-usgl.xml, then its import
+    void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
+    void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
+    void SelectStartPage();       // step 6: the saved page, else Main
+    void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
+    WindowPlace CurrentWindowPlace() const;
+    QString savedPage_;
+    void StartVersionCheck(JobQueue::Finished finished);  // the version file's load, as a job
+    void ShowNewVersionWhenFree();
+    void DownloadNewsFeed();  // queues the feed into oto-usgl.xml, then its import
+    void StartStartupJobs();  // after the first report: lookups, version check, feed
     QString MakerSite() const;
     QString NewsFeed() const;
 
     // Start-up steps that later work fills in.
     void LoadRecentLocations();   // step 5: zipcodes.txt into ListBox1 and ListBox2
     void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
-    void RunStartupLookups();     // step 10
+    void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
     void ApplyFieldTexts(const LocaleFieldTexts& texts);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
+    void WeatherJob(bool userStarted, JobQueue::Finished finished);
+    void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
+    void GazetteerJob(JobQueue::Finished finished);
+    void LookupFailed(const net::DownloadResult& r, bool userStarted);
+    void ReportLookupError(const QString& text, bool userStarted);
+    void ResumeAfterSiteFilled();
+    void ShowPending(const QString& text);  // the status bar's job text; busy buttons
+    void RefreshBusy();
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
@@ -167,6 +210,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
+    bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
+    QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
@@ -174,6 +219,16 @@ class TForm1 : public QMainWindow {
     bool timer1Enabled_ = false;
     quint32 timer1Interval_ = 10000;
     std::shared_ptr<net::Downloader> downloader_;
+    JobQueue jobs_;  // downloads, lookups, the version check: one after another
+    bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
+    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
+    bool versionCheckRunning_ = false;
+    JobQueue::Finished versionCheckDone_;
+    std::optional<QString> newVersionCaption_;  // "New Version!" waits to be shown
+    bool startupInternet_ = false;              // step 3 found Internet functions enabled
+    bool startupLookups_ = false;               // the sequence reached step 10
+    bool startupJobsEnded_ = false;
+    bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;
     RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
     RecentList recent2_;  // ListBox2, the Look up page's
@@ -199,14 +254,19 @@ class TForm1 : public QMainWindow {
     void LogFirings(const alarms::AlarmCheckStep& step);
     Moment lastHourFired_ = 0;      // the start of the last planetary hour the check passed
     quint64 eventsGeneration_ = 0;  // counts replacements of events_.events
+    bool clockErrorOpen_ = false;  // the clock's error box is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
+    QLabel* statusMessage_ = nullptr;
+    QTimer* statusMessageTimer_ = nullptr;
+    QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure
+    QToolButton* cancel_ = nullptr;
     MenuActions menus_;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
-    QSystemTrayIcon* TrayIcon1 = nullptr;      // only where the desktop has a notification area
+    QSystemTrayIcon* TrayIcon1 = nullptr;      // shown while the desktop has a notification area
 
     // --- Tray, clipboard and closing (tform1_tray.cpp) ---
   public:

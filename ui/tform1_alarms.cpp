@@ -44,7 +44,7 @@ void TForm1::LoadAlarmTables() {
 void TForm1::CheckAlarms() {
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (alarmCheckRunning_) return;
-    ContinueAlarmCheck(Now(), 0, eventsGeneration_);
+    ContinueAlarmCheck(SiteNow(observer_), 0, eventsGeneration_);
 }
 
 // Fires from index from on, opens the sound of the first event that has one, and goes on in
@@ -66,7 +66,7 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
     MediaPlayer1->Open([this, present, next = step.next, generation](const alarms::OpenOutcome& o) {
         if (!o.ready) {
             alarmCheckRunning_ = false;
-            if (!o.error.isEmpty()) MessageBox::Show(this, o.error);
+            if (!o.error.isEmpty()) ShowClockError(o.error);
             return;
         }
         MediaPlayer1->Play();

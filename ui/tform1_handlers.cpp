@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "core/clock.h"
 #include "core/ephemeris.h"
 #include "core/error.h"
+#include "core/zone.h"
 #include "icons.h"
 #include "message_box.h"
 #include "report/clock.h"
@@ -46,17 +48,17 @@ void TForm1::FormCreate() {
         [this] { exitRequested_ = false; },
         [this] {
             RestoreSettings();
+            RestoreWindowPlace();
             LoadServiceAddresses();
         },
         [this] {
             PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
-            if (options_.Checked("Disabled1")) return;
-            StartVersionCheck();
-            DownloadNewsFeed();
+            // The version check and the feed run as jobs after the first report.
+            startupInternet_ = !options_.Checked("Disabled1");
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] { LoadRecentLocations(); },
-        [this] { PageControl1->setCurrentWidget(main_.page); },
+        [this] { SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
         [this] {
             events_ = SkyEventState{};
@@ -70,7 +72,7 @@ void TForm1::FormCreate() {
             else
                 Timer2->stop();
         },
-        [this] { RunStartupLookups(); },
+        [this] { startupLookups_ = true; },  // queued: they run once the window shows
         [this] { Edit2Change(); },
         [this] { Edit12Change(); },
         [this] { Button2Click(); },
@@ -80,9 +82,25 @@ void TForm1::FormCreate() {
             step();
         } catch (const Error& e) {
             MessageBox::Show(this, e.message());
-            return;
+            break;
         }
     }
+    // The window shows before any network work: the queued jobs start from the event loop.
+    QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
+}
+
+void TForm1::StartStartupJobs() {
+    if (shutdownDone_) return;
+    if (startupLookups_) RunStartupLookups();
+    if (startupInternet_) {
+        jobs_.Add([this](JobQueue::Finished finished) { StartVersionCheck(std::move(finished)); });
+        DownloadNewsFeed();
+    }
+    jobs_.Add([this](JobQueue::Finished finished) {
+        startupJobsEnded_ = true;
+        finished();
+        ShowNewVersionWhenFree();
+    });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -114,6 +132,7 @@ void TForm1::OnMenuClick(const QString& name) {
         [](TForm1& f, const QString&) { f.Restore1Click(); },
         [](TForm1& f, const QString&) { f.LookupThelemicDatereverse1Click(); },
         [](TForm1& f, const QString&) { f.About1Click(); },
+        [](TForm1& f, const QString&) { f.Copy1Click(); },
     };
     const int i = OptionsModel::IndexOf(name);
     if (i < 0) return;
@@ -156,18 +175,34 @@ void TForm1::SetTimer1Interval(quint32 interval) {
 }
 
 void TForm1::Button2Click() {
-    SetPickers(Now());
+    ShowZoneOffset(NowUtc());
+    SetPickers(SiteNow(observer_));
+    pickersAtPresent_ = true;
     BuildReport();
     if (!timer1Enabled_) return;
-    statusPanels_[0]->setText(StatusTimeText(Now(), timer1Interval_));
+    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), timer1Interval_));
     CheckAlarms();
 }
 
 void TForm1::Timer1Timer() {
-    Guarded([this] { Button2Click(); });
+    try {
+        Button2Click();
+    } catch (const Error& e) {
+        ShowClockError(e.message());
+    }
+}
+
+// A tick while the clock's last error box is still open shows no second one.
+void TForm1::ShowClockError(const QString& text) {
+    if (clockErrorOpen_) return;
+    QMessageBox* box = MessageBox::Show(this, text);
+    if (!box) return;
+    clockErrorOpen_ = true;
+    connect(box, &QObject::destroyed, this, [this] { clockErrorOpen_ = false; });
 }
 
 void TForm1::DateTimePicker1Change() {
+    pickersAtPresent_ = false;
     BuildReport();
 }
 
@@ -178,6 +213,7 @@ void TForm1::UpDown1Click(int days) {
         return;
     }
     const QSignalBlocker block(DateTimePicker1);
+    pickersAtPresent_ = false;
     DateTimePicker1->setDate(ToQDateTime(*stepped).date());
     BuildReport();
 }
@@ -193,6 +229,7 @@ void TForm1::Edit12Change() {
 
 void TForm1::Clockon1Click() {
     const bool on = options_.Checked("Clockon1");
+    clockPausedForSite_ = false;
     if (on) MessageBox::Show(this, kClockOnMessage);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Switch, on));
     if (options_.Checked("Refresh1")) {
@@ -213,9 +250,8 @@ void TForm1::OptionClicked(const QString& item) {
     SyncMenu();
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
-    // The icon shows the balloon text it holds: TrayText since the last tray click, or the
-    // closing hint since the last close request.
-    if (c.showBalloon) ShowBalloon(balloonText_);
+    // The balloon shows the report just built, never an older text.
+    if (c.showBalloon) ShowBalloon(trayText_);
 }
 
 void TForm1::Long2Click(const QString& item) {
@@ -251,6 +287,7 @@ SiteFields TForm1::CurrentSiteFields() const {
     f.west = locale_.CheckBox2->isChecked();
     f.timeZone = locale_.Edit6->text();
     f.daylight = locale_.CheckBox3->isChecked();
+    f.zone = locale_.ZoneBox->currentData().toString();
     f.format = locale_.radioItems->checkedId() == 0 ? 0 : 1;
     f.pressure = weather_.Edit7->text();
     f.temperatureF = weather_.Edit8->text();
@@ -261,11 +298,30 @@ SiteFields TForm1::CurrentSiteFields() const {
 void TForm1::Edit2Change() {
     const SiteFields f = CurrentSiteFields();
     observer_ = ReadSite(f);
-    statusPanels_[1]->setText(SiteSummary(f));
+    const std::optional<QString> bad = SiteRangeError(observer_);
+    statusPanels_[1]->setText(bad ? *bad : SiteSummary(f));
     statusPanels_[1]->repaint();
 }
 
+void TForm1::ShowZoneOffset(Moment utc) {
+    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(observer_.Zone, utc);
+    if (!o || (o->TimeZone == observer_.TimeZone && o->DaylightTime == observer_.DaylightTime))
+        return;
+    {
+        const QSignalBlocker b1(locale_.Edit6), b2(locale_.CheckBox3);
+        locale_.Edit6->setText(QString::number(o->TimeZone));
+        locale_.CheckBox3->setChecked(o->DaylightTime != 0);
+    }
+    Edit2Change();
+}
+
+void TForm1::SetZone(const QString& id) {
+    const int i = id.isEmpty() ? 0 : locale_.ZoneBox->findData(id);
+    locale_.ZoneBox->setCurrentIndex(i < 0 ? 0 : i);
+}
+
 void TForm1::Locale1Click() {
+    clockPausedForSite_ = false;
     PageControl1->setCurrentWidget(locale_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked("Clockon1")));
 }
@@ -275,14 +331,23 @@ void TForm1::Button4Click() {
         MessageBox::Show(this, kMinutesWarning);
         locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
     }
+    clockPausedForSite_ = false;
+    Edit2Change();
+    if (const std::optional<QString> bad = SiteRangeError(observer_)) {
+        MessageBox::Show(this, *bad);  // the page stays open for the correction
+        return;
+    }
     PageControl1->setCurrentWidget(main_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    // Pickers that showed the present show the present of the site as it now is.
+    if (pickersAtPresent_) SetPickers(SiteNow(observer_));
     BuildReport();
 }
 
 // --- The report ------------------------------------------------------------------------
 
 void TForm1::ShowSiteMissing() {
+    clockPausedForSite_ = true;
     PageControl1->setCurrentWidget(locale_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked("Clockon1")));
 }
@@ -292,7 +357,8 @@ void TForm1::BuildReport() {
         ShowSiteMissing();
         return;
     }
-    const ReportResult r = services_.compose(PickerMoment(), observer_, options_, events_, Now());
+    const ReportResult r =
+        services_.compose(PickerMoment(), observer_, options_, events_, SiteNow(observer_));
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();
@@ -333,25 +399,27 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 }  // namespace
 
 void TForm1::ApplyReport(const ReportResult& r) {
-    // Events computed for the day are logged even when td.txt cannot be written.
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
-    if (const std::optional<QString> error = services_.writeHeader(r.headerLines)) {
-        main_.outfld->clear();
-        MessageBox::Show(this, *error);
+    if (!r.error.isEmpty()) {
+        ShowLines(main_.outfld, r.lines);
         return;
     }
+    // A td.txt that cannot be written costs only the file: the report is shown everywhere
+    // and the failure said once (until a write succeeds again), after the report is up.
+    const std::optional<QString> headerError = services_.writeHeader(r.headerLines);
     ShowLines(main_.outfld, r.lines);
     main_.outfld->moveCursor(QTextCursor::Start);
     main_.outfld->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
+    TrayIcon1->setToolTip(r.toolTip);
     Image1->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;
-        if (TrayIcon1)
-            TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
-                                   ? PlanetIcon(r.tray.index)
-                                   : MoonIcon(r.tray.index, r.tray.mirrored));
+        TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
+                               ? PlanetIcon(r.tray.index)
+                               : MoonIcon(r.tray.index, r.tray.mirrored));
     }
+    if (headerError) MessageBox::Show(this, *headerError);
 }
 
 }  // namespace hx::ui

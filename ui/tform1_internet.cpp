@@ -1,15 +1,17 @@
 // TForm1's Internet handlers: the version check, the About box, the news feed.
+#include <QApplication>
 #include <QNetworkAccessManager>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 
-#include "core/error.h"
 #include "net/maker_site.h"
 #include "net/osd.h"
 #include "net/otousgl.h"
 #include "net/service_urls.h"
 #include "net/version_check.h"
 #include "settings/service_addresses.h"
+#include "settings/textfile.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "ui/news_page.h"
@@ -18,6 +20,12 @@
 
 namespace hx::ui {
 
+namespace {
+QString FeedFile() {
+    return files::ProgramFile(QString::fromLatin1(net::otousgl::kFeedFile));
+}
+}  // namespace
+
 QString TForm1::MakerSite() const {
     return addresses_.makerSite;
 }
@@ -25,31 +33,56 @@ QString TForm1::NewsFeed() const {
     return addresses_.newsFeed;
 }
 
-void TForm1::StartVersionCheck() {
-    if (XMLDocument1) return;  // one check per run
+// The version check as a job: it ends when the load completes or fails.
+void TForm1::StartVersionCheck(JobQueue::Finished finished) {
+    if (XMLDocument1) return finished();  // one check per run
     QNetworkAccessManager* network = internet_.network;
     if (!network) {
         ownNetwork_ = std::make_unique<QNetworkAccessManager>();
         network = ownNetwork_.get();
     }
     XMLDocument1 = new net::VersionCheck(network, this);
-    // Queued: the check (and its modal dialog) runs between messages, not inside the reply.
+    // Queued: the check runs between messages, not inside the reply.
     connect(XMLDocument1, &net::VersionCheck::AsyncLoad, this, &TForm1::XMLDocument1AsyncLoad,
             Qt::QueuedConnection);
-    XMLDocument1->StartUp(false, MakerSite());  // a failure to start is dropped silently
+    versionCheckDone_ = std::move(finished);
+    versionCheckRunning_ = true;
+    RefreshBusy();
+    if (XMLDocument1->StartUp(false, MakerSite())) return;
+    XMLDocument1AsyncLoad(0);  // a failure to start is dropped silently
 }
 
 void TForm1::XMLDocument1AsyncLoad(int asyncLoadState) {
     if (asyncLoadState == 4) XMLDocument1AfterOpen();
+    if ((asyncLoadState != 4 && asyncLoadState != 0) || !versionCheckRunning_) return;
+    versionCheckRunning_ = false;
+    JobQueue::Finished done = std::move(versionCheckDone_);
+    versionCheckDone_ = nullptr;
+    if (done) done();
+    RefreshBusy();
 }
 
 void TForm1::XMLDocument1AfterOpen() {
     if (!XMLDocument1) return;
     const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(XMLDocument1->document());
     if (!verdict.showDialog) return;
-    TOKBottomDlg dialog(MakerSite(), [this](const QUrl&) { BrowseURL2Execute(); });
-    dialog.SetLinkCaption(verdict.linkCaption);
-    dialog.exec();
+    newVersionCaption_ = verdict.linkCaption;
+    ShowNewVersionWhenFree();
+}
+
+// "New Version!" waits for the end of the start-up jobs and for any other dialog to close.
+void TForm1::ShowNewVersionWhenFree() {
+    if (!newVersionCaption_ || !startupJobsEnded_ || shutdownDone_) return;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(500, this, [this] { ShowNewVersionWhenFree(); });
+        return;
+    }
+    auto* dialog = new TOKBottomDlg(
+        MakerSite(), [this](const QUrl&) { BrowseURL2Execute(); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->SetLinkCaption(*newVersionCaption_);
+    newVersionCaption_.reset();
+    dialog->open();
 }
 
 void TForm1::LookupThelemicDatereverse1Click() {
@@ -75,19 +108,29 @@ void TForm1::BrowseURL2Execute() {
 
 void TForm1::DownloadNewsFeed() {
     const QString url = net::BaseAddress(NewsFeed());
-    if (url.isEmpty() || !internet_.download) return;
-    try {
-        internet_.download(url, QString::fromLatin1(net::otousgl::kFeedFile));
-    } catch (const Error& e) {
-        AppendLines(news_.RichEdit2,
-                    {QStringLiteral("The news feed could not be read: %1").arg(e.message())});
-        return;
-    }
-    DownLoadURL3AfterDownload();
+    if (feedPending_ || url.isEmpty() || !internet_.download) return;
+    feedPending_ = true;
+    jobs_.Add([this, url](JobQueue::Finished finished) {
+        RefreshBusy();
+        internet_.download(
+            url, FeedFile(), this,
+            [this, finished](const net::DownloadResult& r) {
+                if (shutdownDone_) return;
+                feedPending_ = false;
+                if (r.ok)
+                    DownLoadURL3AfterDownload();
+                else
+                    ShowFeedLines(
+                        news_.RichEdit2,
+                        {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
+                finished();
+                RefreshBusy();
+            });
+    });
 }
 
 void TForm1::DownLoadURL3AfterDownload() {
-    AppendLines(news_.RichEdit2, net::otousgl::ImportNewsFeed().lines);
+    ShowFeedLines(news_.RichEdit2, net::otousgl::ImportNewsFeed(FeedFile()).lines);
 }
 
 }  // namespace hx::ui

@@ -4,18 +4,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
+#include "closed_browser.h"
 #include "locale/lookups.h"
 #include "locale/own_service.h"
 #include "message_box.h"
 #include "net/gate.h"
 #include "net/service_urls.h"
+#include "net/version_check.h"
+#include "report/clock.h"
 #include "settings/extini.h"
 #include "settings/textfile.h"
 #include "tform1.h"
@@ -46,10 +50,11 @@ void ShowEntries(QListWidget* box, const RecentList& list) {
 }  // namespace
 
 void TForm1::ConnectLookups() {
-    for (QTextBrowser* view : {lookUp_.browser, alternate_.browser}) {
-        view->setOpenLinks(false);
-        view->setOpenExternalLinks(true);
-    }
+    // A click on an http or https link in an answer opens the user's browser, nothing else.
+    for (ClosedBrowser* view : {lookUp_.browser, alternate_.browser})
+        view->SetOpenUrl([this](const QUrl& url) {
+            if (internet_.openUrl) internet_.openUrl(url);
+        });
     connect(lookUp_.fetch, &QPushButton::clicked, this,
             [this] { Guarded([this] { LookupClick(); }); });
     connect(alternate_.fetch, &QPushButton::clicked, this,
@@ -84,6 +89,11 @@ void TForm1::ApplyFieldTexts(const LocaleFieldTexts& f) {
         {f.CheckBox3, locale_.CheckBox3}};
     for (const auto& [state, box] : boxes)
         if (state) box->setChecked(*state);
+    // A place with its zone keeps it; a time zone typed in by a lookup without one is manual.
+    if (f.Zone)
+        SetZone(*f.Zone);
+    else if (f.Edit6 || f.CheckBox3)
+        SetZone({});
 }
 
 bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) {
@@ -97,58 +107,201 @@ bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) 
     return start == net::LookupStart::Go;
 }
 
+// --- The jobs: status, busy buttons, cancel ----------------------------------------------
+
+void TForm1::ShowPending(const QString& text) {
+    pendingLabel_->setText(text);
+    RefreshBusy();
+}
+
+void TForm1::RefreshBusy() {
+    cancel_->setVisible(!jobs_.Idle());
+    lookUp_.fetch->setEnabled(!weatherPending_);
+    alternate_.fetch->setEnabled(!gazetteerPending_);
+}
+
+void TForm1::CancelJob() {
+    downloader_->Abort();
+    if (internet_.abortDownload) internet_.abortDownload();
+    if (XMLDocument1 && versionCheckRunning_) XMLDocument1->Abort();
+}
+
+void TForm1::LookupFailed(const net::DownloadResult& r, bool userStarted) {
+    if (r.reason == net::kCancelled) {
+        ShowPending(QStringLiteral("Cancelled."));
+        return;
+    }
+    log_.log->appendPlainText(QStringLiteral("%1 (%2)").arg(r.error, r.reason));
+    if (!userStarted) lookupFailedQuietly_ = true;
+    ReportLookupError(r.error, userStarted);
+}
+
+void TForm1::ReportLookupError(const QString& text, bool userStarted) {
+    if (userStarted)
+        MessageBox::Show(this, text);
+    else
+        ShowPending(text);  // a start-up or timed lookup shows no box
+}
+
+// A site that a lookup filled after the start-up found none: the clock that the missing site
+// paused runs again, on the Main page.
+void TForm1::ResumeAfterSiteFilled() {
+    if (!clockPausedForSite_ || !observer_.HasSite()) return;
+    clockPausedForSite_ = false;
+    PageControl1->setCurrentWidget(main_.page);
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    Button2Click();
+}
+
 // --- The weather lookup ------------------------------------------------------------------
 
 void TForm1::LookupClick(bool userStarted) {
+    if (weatherPending_) return;  // one weather lookup at a time; the status bar names it
+    weatherPending_ = true;
+    RefreshBusy();
+    jobs_.Add([this, userStarted](JobQueue::Finished finished) {
+        WeatherJob(userStarted, std::move(finished));
+    });
+}
+
+void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
+    const auto end = [this, finished] {
+        weatherPending_ = false;
+        finished();
+        RefreshBusy();
+    };
     const QString query = lookUp_.query->text();
     const QString url = net::WeatherUrl(addresses_.weatherService, query);
     // Without a service address the program answers from its own list of cities.
-    if (!StartLookup(userStarted, url.isEmpty() ? kOwnService : url, "WeatherService")) return;
-    QByteArray answer;
-    WeatherOutcome outcome;
+    bool go = false;
+    Guarded([&] {
+        go = StartLookup(userStarted, url.isEmpty() ? kOwnService : url, "WeatherService");
+    });
+    if (!go) return end();
+    if (url.isEmpty()) return OwnWeatherJob(query, userStarted, end);
+    ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    downloader_->Download(url, WeatherDocumentFile(), this,
+                          [this, query, userStarted, end](const net::DownloadResult& r) {
+                              if (shutdownDone_) return;
+                              if (!r.ok) {
+                                  LookupFailed(r, userStarted);
+                                  return end();
+                              }
+                              QByteArray answer;
+                              WeatherOutcome outcome;
+                              try {
+                                  outcome = CompleteDownloadedWeather(query, &answer);
+                              } catch (const Error& e) {
+                                  ReportLookupError(e.message(), userStarted);
+                                  return end();
+                              }
+                              ShowPending({});
+                              Guarded([&] { DownLoadURL2AfterDownload(outcome, answer); });
+                              end();
+                          });
+}
+
+// The lookup the program answers itself: the place at once, the weather when it comes.
+void TForm1::OwnWeatherJob(const QString& query, bool userStarted,
+                           const std::function<void()>& end) {
+    places::PlaceSearch search;
     try {
-        const WeatherSource source =
-            services_.weatherSource ? services_.weatherSource : ProvidersWeather(20000);
-        outcome = WeatherLookup(addresses_.weatherService, *downloader_, query,
-                                ToQDateTime(PickerMoment()).date(), source, &answer);
-    } catch (const UnknownPlaceError& e) {
-        if (userStarted) throw;
-        statusBar()->showMessage(e.message(), 60000);  // a timed lookup shows no box
-        return;
+        search = FindOwnWeatherPlace(query);
+    } catch (const Error& e) {
+        if (!userStarted) lookupFailedQuietly_ = true;
+        ReportLookupError(e.message(), userStarted);
+        return end();
     }
-    DownLoadURL2AfterDownload(outcome, answer);
+    const QDate date = ToQDateTime(PickerMoment()).date();
+    const AsyncWeatherSource source =
+        services_.weatherSource ? AnswerAtOnce(services_.weatherSource) : ProvidersWeather(20000);
+    ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    const QPointer<TForm1> self(this);
+    source(*search.place, [self, search, query, date, userStarted,
+                           end](std::optional<places::WeatherValues> weather) {
+        if (!self || self->shutdownDone_) return;
+        self->ShowPending({});
+        QByteArray answer;
+        WeatherOutcome outcome;
+        try {
+            outcome = AnswerOwnWeatherLookup(search, query, date, weather, &answer);
+        } catch (const Error& e) {
+            self->ReportLookupError(e.message(), userStarted);
+            return end();
+        }
+        self->Guarded([&] { self->DownLoadURL2AfterDownload(outcome, answer); });
+        end();
+    });
 }
 
 void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer) {
-    lookUp_.browser->setPlainText(QString::fromUtf8(answer));
+    if (outcome.resultPage.isEmpty())
+        lookUp_.browser->ShowText(QString::fromUtf8(answer));
+    else
+        lookUp_.browser->ShowPage(outcome.resultPage);
     if (recent2_.Add(outcome.recentEntry)) ShowEntries(lookUp_.recent, recent2_);
     ApplyFieldTexts(outcome.fields);
     lookUp_.cityName->setText(outcome.placeCaption);
-    weather_.RichEdit1->clear();
-    for (const QString& line : outcome.report) weather_.RichEdit1->append(line);
+    weather_.RichEdit1->setPlainText(outcome.report.join(u'\n'));
     Edit2Change();
+    ResumeAfterSiteFilled();
 }
 
 // --- The gazetteer lookup ----------------------------------------------------------------
 
 void TForm1::Button1Click() {
+    if (gazetteerPending_) return;
+    gazetteerPending_ = true;
+    RefreshBusy();
+    jobs_.Add([this](JobQueue::Finished finished) { GazetteerJob(std::move(finished)); });
+}
+
+void TForm1::GazetteerJob(JobQueue::Finished finished) {
+    const auto end = [this, finished] {
+        gazetteerPending_ = false;
+        finished();
+        RefreshBusy();
+    };
     const QString query = alternate_.query->text();
     const QString url = net::GazetteerUrl(addresses_.gazetteerService, query);
-    if (!StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService")) return;
-    QString page;
-    const GazetteerOutcome outcome =
-        GazetteerLookup(addresses_.gazetteerService, *downloader_, query, &page);
-    alternate_.browser->document()->setBaseUrl(QUrl(url));
-    DownLoadURL1AfterDownload(outcome, page);
+    bool go = false;
+    Guarded([&] { go = StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService"); });
+    if (!go) return end();
+    if (url.isEmpty()) {
+        Guarded([&] {
+            QString page;
+            const GazetteerOutcome outcome = RunOwnGazetteerLookup(query, &page);
+            DownLoadURL1AfterDownload(outcome, page);
+        });
+        return end();
+    }
+    ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    downloader_->Download(
+        url, GazetteerPageFile(), this, [this, query, url, end](const net::DownloadResult& r) {
+            if (shutdownDone_) return;
+            if (!r.ok) {
+                LookupFailed(r, true);
+                return end();
+            }
+            ShowPending({});
+            Guarded([&] {
+                QString page;
+                const GazetteerOutcome outcome = CompleteDownloadedGazetteer(query, &page);
+                alternate_.browser->document()->setBaseUrl(QUrl(url));
+                DownLoadURL1AfterDownload(outcome, page);
+            });
+            end();
+        });
 }
 
 void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page) {
-    alternate_.browser->setHtml(page);
+    alternate_.browser->ShowPage(outcome.resultPage.isEmpty() ? page : outcome.resultPage);
     if (outcome.found) {
         if (recent1_.Add(outcome.recentEntry)) ShowEntries(alternate_.recent, recent1_);
         ApplyFieldTexts(outcome.fields);
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
         Edit2Change();
+        ResumeAfterSiteFilled();
     }
     if (outcome.message) MessageBox::Show(this, *outcome.message);
 }
@@ -167,11 +320,13 @@ void TForm1::SaveRecentLocations() {
 }
 
 void TForm1::ListBox1Click(QListWidgetItem* item) {
+    if (gazetteerPending_) return;  // the query in flight keeps its text
     alternate_.query->setText(item->text());
     Button1Click();
 }
 
 void TForm1::ListBox2Click(QListWidgetItem* item) {
+    if (weatherPending_) return;
     lookUp_.query->setText(item->text());
     LookupClick();
 }
@@ -205,14 +360,18 @@ void TForm1::Timer2Timer() {
     DownloadNewsFeed();
 }
 
+// Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,
+// which is left out when the first failed (its failure is shown once).
 void TForm1::RunStartupLookups() {
-    if (const std::optional<QString> error = net::RunStartupLookups(
-            options_, [this] { LookupClick(false); },
-            // The refresh handler's weather part only: step 3 has just fetched the feed.
-            [this] {
-                if (net::RefreshTickLooksUp(options_)) LookupClick(false);
-            }))
-        MessageBox::Show(this, *error);
+    if (options_.Checked("Disabled1")) return;
+    lookupFailedQuietly_ = false;
+    LookupClick(false);
+    jobs_.Add([this](JobQueue::Finished finished) {
+        if (lookupFailedQuietly_ || !net::RefreshTickLooksUp(options_) || weatherPending_)
+            return finished();
+        weatherPending_ = true;
+        WeatherJob(false, std::move(finished));
+    });
 }
 
 }  // namespace hx::ui

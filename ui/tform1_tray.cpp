@@ -8,9 +8,12 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 
 #include "core/ephemeris.h"
 #include "icons.h"
@@ -20,6 +23,7 @@
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "tform1.h"
+#include "window_place.h"
 
 namespace hx::ui {
 
@@ -41,7 +45,7 @@ void TForm1::BuildTrayBehaviour() {
     const QIcon appIcon = ApplicationIcon();
     if (!appIcon.isNull()) {
         setWindowIcon(appIcon);
-        if (TrayIcon1) TrayIcon1->setIcon(appIcon);
+        TrayIcon1->setIcon(appIcon);
     }
     // Ctrl+W asks to close like the title bar's button (Alt+F4 comes from the window system).
     auto* closeKey = new QShortcut(QKeySequence::Close, this);
@@ -57,7 +61,7 @@ void TForm1::BuildTrayBehaviour() {
 
 void TForm1::ShowBalloon(const QString& text) {
     balloonText_ = text;
-    if (TrayIcon1) TrayIcon1->showMessage(kBalloonTitle, balloonText_);
+    TrayIcon1->showMessage(kBalloonTitle, balloonText_);
 }
 
 void TForm1::TrayIcon1Click() {
@@ -76,6 +80,14 @@ void TForm1::DatetoClipboard1Click() {
     const QString path = files::ProgramFile("td.txt");
     if (!QFile::exists(path)) return;  // nothing written: the clipboard stays as it was
     QGuiApplication::clipboard()->setText(TdFile(path).ReadForClipboard());
+}
+
+void TForm1::Copy1Click() {
+    // Plain text with LF line ends: the selection, or the whole report without one.
+    const QTextCursor c = main_.outfld->textCursor();
+    const QString text =
+        c.hasSelection() ? c.selection().toPlainText() : main_.outfld->toPlainText();
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void TForm1::Button3Click() {
@@ -113,6 +125,9 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          for (const auto& c : components) visit.push_back(c.get());
                          SaveWindowComponents(*store_, visit);
                          SaveServices(*store_, addresses_);
+                         SaveWindowPlace(*store_, CurrentWindowPlace());
+                         store_->WriteString(QStringLiteral("Site"), QStringLiteral("Zone"),
+                                             observer_.Zone);
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
@@ -139,6 +154,8 @@ void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
     if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
+    jobs_.Clear();                            // waiting jobs never start
+    CancelJob();                              // the running download ends, unreported
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
         MessageBox::Show(this, *failed);
     events_ = SkyEventState{};  // the event list goes with the window

@@ -4,17 +4,23 @@
 #include <QEvent>
 #include <QFrame>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QVBoxLayout>
+#include <QtMath>
+#include <memory>
 
 #include "net/maker_site.h"
 #include "ui/click_label.h"
+#include "ui/plain_tooltip.h"
 
 namespace hx::ui {
 
 namespace {
-constexpr int kWidth = 329, kHeight = 190, kLinkHeight = 17;
+constexpr int kWidth = 329;  // the design width; wider when the text needs it
 }
 
 QStringList TForm3::Lines() {
@@ -36,11 +42,9 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
     setWindowTitle(QStringLiteral("About Heliodex"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, kWidth, kHeight);
     Panel1->setAutoFillBackground(true);
     QPalette pp = Panel1->palette();
     pp.setColor(QPalette::Window, pp.color(QPalette::Inactive, QPalette::Highlight).lighter(160));
@@ -48,7 +52,6 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
 
     Memo1 = new QTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(0, 0, kWidth, kHeight - kLinkHeight);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,14 +71,11 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
 
     Button1 = new QPushButton(QStringLiteral("Close"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry((kWidth - 75) / 2, kHeight - kLinkHeight - 33, 75, 25);
     Button1->setDefault(true);
-    Button1->raise();
     connect(Button1, &QPushButton::clicked, this, &TForm3::Memo1Click);
 
     StaticText1 = new ClickLabel(Panel1);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setGeometry(0, kHeight - kLinkHeight, kWidth, kLinkHeight);
     StaticText1->setAlignment(Qt::AlignCenter);
     StaticText1->setText(QStringLiteral("Visit the Heliodex home page"));
     if (homePage_.isEmpty()) {
@@ -83,9 +83,38 @@ TForm3::TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent)
             QStringLiteral("Set MakerSite in the [Services] section of heliodex.ini"));
     } else {
         StaticText1->StyleAsLink();
-        StaticText1->setToolTip(homePage_.toString());
+        StaticText1->setToolTip(PlainToolTip(homePage_.toString()));
     }
     connect(StaticText1, &ClickLabel::clicked, this, &TForm3::StaticText1Click);
+
+    // The box takes the size of its contents, whatever the fonts and the scale: the text
+    // whole, the button under it, the link along the bottom.
+    FitText();
+    auto* column = new QVBoxLayout(Panel1);
+    column->setContentsMargins(0, 0, 0, 2);
+    column->setSpacing(4);
+    column->addWidget(Memo1);
+    column->addWidget(Button1, 0, Qt::AlignHCenter);
+    column->addWidget(StaticText1);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(Panel1);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm3::FitText() {
+    // Measured on a copy of the text: the view's own document follows the view's width.
+    const std::unique_ptr<QTextDocument> doc(Memo1->document()->clone());
+    doc->setDefaultFont(Memo1->font());
+    doc->setTextWidth(-1);
+    const int width = qMax(kWidth, qCeil(doc->idealWidth()) + 2);
+    doc->setTextWidth(width);
+    Memo1->setFixedSize(width, qCeil(doc->size().height()) + 2);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    FitText();  // again with the fonts of the screen the box is shown on
+    QDialog::showEvent(event);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {

@@ -26,8 +26,10 @@ class TForm3 : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void FitText();  // Memo1 as large as its lines, at least the design width
     void Memo1Click();
     void StaticText1Click();
 

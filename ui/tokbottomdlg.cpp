@@ -8,6 +8,7 @@
 
 #include "net/maker_site.h"
 #include "ui/click_label.h"
+#include "ui/plain_tooltip.h"
 
 namespace hx::ui {
 
@@ -50,7 +51,7 @@ TOKBottomDlg::TOKBottomDlg(const QString& makerSite, UrlOpener opener, QWidget* 
         StaticText1->setToolTip(
             QStringLiteral("Set MakerSite in the [Services] section of heliodex.ini"));
     else
-        StaticText1->setToolTip(download_.toString());
+        StaticText1->setToolTip(PlainToolTip(download_.toString()));
     connect(StaticText1, &ClickLabel::clicked, this, &TOKBottomDlg::StaticText1Click);
 
     OKBtn = new QPushButton(QStringLiteral("Later!"), this);

@@ -1,10 +1,13 @@
 // The alarm check with a fixed present: what fires, in what order, and which sounds to play.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "alarms/alarm_check.h"
+#include "report/report.h"
 
 using namespace hx;
 using namespace hx::alarms;
@@ -119,3 +122,28 @@ TEST_F(AlarmCheckTest, AlarmsOfOneMinuteAllFireAndEachSoundEndsAStep) {
 }
 
 }  // namespace
+
+// The real path of ticks: the report collects the site's events, the check fires the sunrise
+// alarm, and the next report still shows the planetary hours begun at that sunrise.
+TEST_F(AlarmCheckTest, FiredSunriseAlarmLeavesTheDaysPlanetaryHours) {
+    Observer minneapolis;
+    minneapolis.Latitude = 44.98;
+    minneapolis.Longitude = -93.27;
+    minneapolis.TimeZone = -6;
+    OptionsModel options;
+    options.SetChecked("Solarevents1", false);  // the hours alone, after the header
+    SkyEventState state;
+    const Moment dawn = At(5, 0, 0);
+    BuildReport(dawn, minneapolis, options, state, dawn);
+    const auto rise = std::find_if(
+        state.events.begin(), state.events.end(),
+        [&](const SkyEvent& e) { return e.Body == 0 && e.Kind == kRise && e.Time > dawn; });
+    ASSERT_NE(rise, state.events.end());
+    const Moment morning = rise->Time + 1.0 / 24;
+    const ReportResult before = BuildReport(morning, minneapolis, options, state, morning);
+    ASSERT_TRUE(before.hoursShown);
+    On(0, 0);
+    ASSERT_EQ(CheckAlarmsFrom(state.events, 0, tables_, rise->Time, en_).logLines.size(), 1);
+    ASSERT_EQ(rise->Time, 0);
+    EXPECT_EQ(BuildReport(morning, minneapolis, options, state, morning).lines, before.lines);
+}

@@ -163,3 +163,18 @@ TEST_F(AlarmFilesTest, UnusableFilesKeepTheTables) {
         }
     }
 }
+
+// A sound path with any kind of line break is saved as no sound, so the file keeps its 28
+// lines and every other slot survives the next start.
+TEST_F(AlarmFilesTest, SoundPathWithALineBreakIsSavedAsNone) {
+    for (const char* lineBreak : {"\r", "\n", "\r\n"}) {
+        AlarmTables t;
+        t.sounds[3] = QStringLiteral("/tmp/odd%1name.wav").arg(QLatin1String(lineBreak));
+        t.sounds[4] = QStringLiteral("/tmp/kept.wav");
+        SaveAlarmTables(t);
+        AlarmTables back;
+        LoadAlarmTables(back);
+        EXPECT_EQ(back.sounds[3], "") << int(lineBreak[0]);
+        EXPECT_EQ(back.sounds[4], "/tmp/kept.wav") << int(lineBreak[0]);
+    }
+}

@@ -34,14 +34,110 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         {{"sing"}, "sing"},
         {{}, "no command"},
         {{"--lat", "nan", "thelemic"}, "--lat"},
+        {{"--lat", "91", "thelemic"}, "Latitude"},
+        {{"--lon", "720", "thelemic"}, "Longitude"},
+        {{"--tz", "1e308", "thelemic"}, "Time zone"},
+        {{"--zone", "Mars/Olympus", "thelemic"}, "Mars/Olympus"},
+        {{"--zone", "UTC", "--tz", "1", "thelemic"}, "--zone"},
+        {{"--at", "3500-01-01 12:00", "thelemic"}, "outside the range"},
+        {{"--at", "3500-01-01 12:00", "--lat", "10", "--lon", "10", "events"}, "outside the range"},
+        {{"--bogus"}, "--bogus"},
+        {{"thelemic", "extra"}, "extra"},
+        {{"--lat"}, "--lat"},
+        {{"thelemic", "--lat"}, "--lat"},
+        {{"thelemic", "--days", "3"}, "--days"},
+        {{"events", "--days", "0", "--lat", "1"}, "--days"},
+        {{"hours", "--days=367"}, "367"},
+        {{"--format", "xml", "thelemic"}, "xml"},
+        {{"thelemic", "--format", "ics"}, "ics"},
+        {{"help", "sing"}, "sing"},
+        {{"--zone", "Mars/Base", "thelemic"}, "Mars/Base"},
+        {{"reverse", "--docosade", "4", "--days", "2"}, "--days"},
+        // control characters come back escaped, never raw
+        {{"--x\x1b[2J"}, "--x\\x1b[2J"},
+        {{"thelemic", "two\nlines"}, "two\\x0alines"},
+        {{"thelemic", "\u202etxt.exe"}, "\\u202etxt"},
     };
     for (const auto& [args, culprit] : rows) {
         const Outcome o = cli::Run(args, kNow);
         EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(o.err.contains(culprit)) << o.err.toStdString();
         EXPECT_EQ(o.err.count('\n'), 1);
+        EXPECT_FALSE(o.err.contains(QChar(0x1b)) || o.err.contains(QChar(0x202e)));
         EXPECT_TRUE(o.out.isEmpty());
     }
+}
+
+// Site readings never pass through the machine's zone; --zone gives its offset at the moment.
+TEST(CliZone, MachineZoneGapsAndZoneOffsets) {
+    const QByteArray saved = qgetenv("TZ");
+    const char* site = "--lat 40.71 --lon -60 --tz -5 --dst 0 ";
+    const std::tuple<const char*, QString, const char*> rows[] = {
+        {"America/New_York", QString(site) + "--at 2025-03-09T00:30 events", "Mars Set"},
+        {"Europe/Berlin", QString(site) + "--at 2025-03-30T02:30 positions", "2025-03-30T02:30:00"},
+    };
+    for (const auto& [zone, args, expect] : rows) {
+        qputenv("TZ", zone);
+        tzset();
+        const Outcome o = cli::Run(args.split(' '), kNow);
+        EXPECT_EQ(o.status, 0) << zone;
+        const QStringList lines = o.out.split('\n').filter(QString::fromLatin1(expect));
+        ASSERT_FALSE(lines.isEmpty()) << o.out.toStdString();
+        EXPECT_FALSE(lines[0].startsWith('-')) << lines[0].toStdString();
+    }
+    qputenv("TZ", saved);
+    tzset();
+    const char* chicago = "--lat 41.88 --lon -87.63 ";
+    const std::tuple<const char*, const char*> same[] = {
+        {"--at 2025-07-01T12:00 --zone America/Chicago", "--at 2025-07-01T12:00 --tz -6 --dst 1"},
+        {"--at 2025-01-15T12:00 --zone America/Chicago", "--at 2025-01-15T12:00 --tz -6 --dst 0"},
+        // Without --at, the present instant on the site's clock.
+        {"--zone Asia/Tokyo", "--at 2024-06-16T00:45 --tz 9 --dst 0"},
+    };
+    for (const auto& [a, b] : same)
+        for (const char* cmd : {"events", "thelemic"}) {
+            const Outcome x = cli::Run((QString(chicago) + a + ' ' + cmd).split(' '), kNow);
+            const Outcome y = cli::Run((QString(chicago) + b + ' ' + cmd).split(' '), kNow);
+            EXPECT_EQ(x.status, 0) << x.err.toStdString();
+            EXPECT_EQ(x.out, y.out) << a;
+        }
+}
+
+TEST(CliArgs, OptionsStandEitherSideOfTheCommand) {
+    const QString line = QString::fromUtf8("An V x Sol 25° Gemini Luna 13° Libra \n");
+    for (const char* args :
+         {"--at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1 thelemic",
+          "thelemic --at 2024-06-15T15:45 --lat 44.98 --lon -93.27 --tz -6 --dst 1",
+          "--lat=44.98 thelemic --lon=-93.27 --at=2024-06-15T15:45 --tz -6 --dst=1",
+          "--tz 3 thelemic --at 2024-06-15T15:45 --tz -6 --dst 1 --format text"}) {
+        const Outcome o = cli::Run(Split(args), kNow);
+        EXPECT_EQ(o.status, 0) << args << o.err.toStdString();
+        EXPECT_EQ(o.out, line) << args;
+    }
+    EXPECT_EQ(cli::Run({"thelemic", "--at", "2024-06-15 15:45", "--lat", "44.98", "--lon", "-93.27",
+                        "--tz", "-6", "--dst", "1"},
+                       kNow)
+                  .out,
+              line);
+}
+
+TEST(CliArgs, HelpAndVersion) {
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"--help"}, "Commands:"},
+        {{"-h"}, "--format text|json|ics"},
+        {{"help"}, "reverse"},
+        {{"thelemic", "--help"}, "thelemic"},
+        {{"help", "events"}, "--days N"},
+        {{"reverse", "-h", "--sun", "0"}, "--moon-degree"},
+        {{"--version"}, "heliodex-cli 0."},
+    };
+    for (const auto& [args, shows] : rows) {
+        const Outcome o = cli::Run(args, kNow);
+        EXPECT_EQ(o.status, 0) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.out.contains(shows)) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.err.isEmpty());
+    }
+    EXPECT_FALSE(cli::Run({"help", "events"}, kNow).out.contains("Commands:"));
 }
 
 TEST(CliArgs, OptionsAndValuesParse) {
@@ -138,7 +234,14 @@ TEST(CliReport, ReadsOptionsAndSiteFromAnIniFile) {
         cli::Run({"--ini", ini, "--option", "N11=1", "--at", "2024-06-15 15:45", "thelemic"}, kNow)
             .out,
         "An V x Sol Gemini Luna Libra \n");
-    const Outcome none = cli::Run({"--ini", dir.filePath("missing.ini"), "report"}, kNow);
+    const Outcome none = cli::Run({"--ini", ini, "--lat", "0", "--lon", "0", "report"}, kNow);
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains("no site"));
+    // A file that cannot be read is named, never taken for an empty one.
+    for (const QString& bad : {dir.filePath("missing.ini"), dir.path(), QString("/dev/null")}) {
+        const Outcome o = cli::Run({"--ini", bad, "thelemic"}, kNow);
+        EXPECT_EQ(o.status, 2) << bad.toStdString();
+        EXPECT_TRUE(o.err.contains(bad)) << o.err.toStdString();
+        EXPECT_TRUE(o.out.isEmpty());
+    }
 }

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QPainter>
+
+#include <cmath>
 
 #include "core/artwork.h"
 
@@ -19,6 +22,8 @@ LitCount Count(const QImage& img) {
         for (int x = 0; x < img.width(); ++x) {
             const QColor p = img.pixelColor(x, y);
             if (p.alpha() < 128 || (p.red() < 20 && p.green() < 20)) continue;
+            // The icons' mid-grey rim belongs to neither part.
+            if (std::abs(p.red() - 128) < 16 && std::abs(p.blue() - 140) < 16) continue;
             ++c.disc;
             if (p.red() > 150) {
                 ++c.lit;
@@ -27,7 +32,45 @@ LitCount Count(const QImage& img) {
         }
     return c;
 }
+
+// WCAG relative luminance of an opaque colour.
+double Luminance(const QColor& c) {
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+// Pixels of the icon, laid on the ground, that stand out from it at 3:1 or more.
+int PixelsStandingOut(const QImage& icon, const QColor& ground) {
+    QImage onGround(icon.size(), QImage::Format_RGB32);
+    onGround.fill(ground);
+    QPainter(&onGround).drawImage(0, 0, icon);
+    const double lg = Luminance(ground);
+    int n = 0;
+    for (int y = 0; y < onGround.height(); ++y)
+        for (int x = 0; x < onGround.width(); ++x) {
+            const double l = Luminance(onGround.pixelColor(x, y));
+            if ((std::max(l, lg) + 0.05) / (std::min(l, lg) + 0.05) >= 3.0) ++n;
+        }
+    return n;
+}
 }  // namespace
+
+// Every tray icon shows on a dark and on a light panel: a ring of at least 32 pixels at 3:1.
+TEST(Artwork, TrayIconsStandOutOnBlackAndWhite) {
+    const struct {
+        const char* name;
+        QList<QImage> icons;
+    } lists[] = {{"Moon", MoonIconList(false)},
+                 {"Moon, southern", MoonIconList(true)},
+                 {"planets", PlanetImageList()}};
+    for (const auto& list : lists)
+        for (int i = 0; i < list.icons.size(); ++i)
+            for (const QColor& ground : {QColor(Qt::black), QColor(Qt::white)})
+                EXPECT_GE(PixelsStandingOut(list.icons[i], ground), 32)
+                    << list.name << " " << i << " on " << ground.name().toStdString();
+}
 
 TEST(Artwork, ListSizes) {
     const std::tuple<QList<QImage>, int, int> rows[] = {

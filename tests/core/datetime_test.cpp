@@ -1,7 +1,10 @@
 // The date-time scale: encoding, decoding, weekdays and QDateTime round trips.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/datetime.h"
+#include "core/zone.h"
 
 using namespace hx;
 
@@ -51,4 +54,41 @@ TEST(DateTimeScale, Representable) {
     EXPECT_FALSE(IsRepresentable(EncodeDateTime(9999, 12, 31) + 1.0));
     EXPECT_FALSE(IsRepresentable(EncodeDateTime(1, 1, 1) - 1.0));
     EXPECT_FALSE(IsRepresentable(std::nan("")));
+}
+
+// A zone's offset at a clock reading, around both changes of 2025 in Chicago.
+TEST(SiteZone, OffsetAtReadingAcrossTheChanges) {
+    const std::tuple<const char*, Moment, double, int> rows[] = {
+        {"America/Chicago", EncodeDateTime(2025, 3, 9, 1, 30), -6, 0},
+        {"America/Chicago", EncodeDateTime(2025, 3, 9, 2, 30), -6, 0},  // skipped: before
+        {"America/Chicago", EncodeDateTime(2025, 3, 9, 3, 30), -6, 1},
+        {"America/Chicago", EncodeDateTime(2025, 11, 2, 1, 30), -6, 1},  // twice: the first
+        {"America/Chicago", EncodeDateTime(2025, 11, 2, 2, 30), -6, 0},
+        {"Asia/Tokyo", EncodeDateTime(2025, 7, 1, 12, 0), 9, 0},
+        {"Asia/Kolkata", EncodeDateTime(2025, 7, 1, 12, 0), 5.5, 0},
+    };
+    for (const auto& [id, reading, zone, daylight] : rows) {
+        const auto o = ZoneOffsetAtReading(id, reading);
+        ASSERT_TRUE(o) << id;
+        EXPECT_EQ(o->TimeZone, zone) << id << ' ' << reading;
+        EXPECT_EQ(o->DaylightTime, daylight) << id << ' ' << reading;
+    }
+    EXPECT_FALSE(ZoneOffsetAtReading("Mars/Olympus", 45000));
+    EXPECT_FALSE(ZoneOffsetAtInstant("", 45000));
+}
+
+// Before 1899-12-30 the day number is negative while the time of day still runs forward from
+// midnight: each moment decodes to the fields it was made of, not to the next day.
+TEST(DateTimeScale, MomentsBeforeTheEpochDecodeToTheirOwnDay) {
+    const DateTimeFields rows[] = {{1850, 6, 15, 0, 0, 0, 0},
+                                   {1850, 6, 15, 12, 0, 0, 0},
+                                   {1850, 6, 15, 23, 59, 59, 999},
+                                   {1899, 12, 29, 18, 0, 0, 0},
+                                   {1, 1, 1, 6, 30, 0, 0}};
+    for (const DateTimeFields& r : rows) {
+        const DateTimeFields f = DecodeDateTime(EncodeDateTime(r));
+        EXPECT_EQ(std::tie(f.year, f.month, f.day, f.hour, f.minute, f.second, f.msec),
+                  std::tie(r.year, r.month, r.day, r.hour, r.minute, r.second, r.msec))
+            << r.year << "-" << r.month << "-" << r.day << " " << r.hour;
+    }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/ephemeris.h"
+#include "core/error.h"
 
 using namespace hx;
 
@@ -75,4 +76,26 @@ TEST(Ephemeris, SignAndDegree) {
 TEST(Ephemeris, PathListsProgramDirectoryFirst) {
     EXPECT_EQ(eph::EphePathFor("/opt/heliodex"), "/opt/heliodex/:/usr/share/libswe/ephe");
     EXPECT_EQ(eph::EphePathFor("/opt/heliodex/"), "/opt/heliodex/:/usr/share/libswe/ephe");
+}
+
+// Days with the data files, past them (the analytic ephemeris) and beyond both (an error,
+// not a zero position).
+TEST(Ephemeris, DataFilesAnalyticFallbackAndRange) {
+    const std::tuple<double, int> rows[] = {
+        {eph::JulDay(2024, 6, 15, 0), 2},   // SEFLG_SWIEPH
+        {eph::JulDay(2405, 6, 15, 0), 4},   // SEFLG_MOSEPH
+        {eph::JulDay(-1000, 6, 15, 0), 4},  // before the files too
+    };
+    for (const auto& [jd, flag] : rows) {
+        EXPECT_EQ(eph::EphemerisFlagFor(jd), flag) << jd;
+        EXPECT_EQ(eph::EphemerisFlagFor(jd + 1), flag) << jd;  // learnt once, the same
+    }
+    for (const double jd : {eph::JulDay(3500, 1, 1, 12), eph::JulDay(-20000, 1, 1, 0)}) {
+        try {
+            eph::EclipticLongitude(jd, 0);
+            ADD_FAILURE() << jd;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.message(), eph::kOutsideRange);
+        }
+    }
 }

@@ -34,9 +34,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"yyyymmdddhhnn", 2008, 12, 9, 14, 5, 0, "200812Tue1405"},
                       Row{"dddd", 2008, 12, 9, 14, 5, 0, "Tuesday"},
                       Row{"yy", 2008, 12, 9, 14, 5, 0, "08"},
-                      Row{"ddddd \"e.v. \"", 2024, 6, 15, 1, 0, 0, "6/15/24 e.v. "},
+                      Row{"ddddd \"e.v. \"", 2024, 6, 15, 1, 0, 0, "6/15/2024 e.v. "},
+                      Row{"ddddd", 2410, 2, 1, 0, 0, 0, "2/1/2410"},
+                      Row{"ddddd", 1927, 3, 1, 0, 0, 0, "3/1/1927"},
                       Row{"\"hh mm\" hh", 2024, 6, 15, 9, 0, 0, "hh mm 09"},
                       Row{" dddd hh:nn ", 2024, 6, 18, 14, 5, 0, " Tuesday 14:05 "}));
+
+TEST(ShortDate, YearWidenedToFourDigits) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"en_US", "M/d/yyyy"}, {"de_DE", "dd.MM.yyyy"}, {"sv_SE", "yyyy-MM-dd"}};
+    for (const auto& [name, format] : rows)
+        EXPECT_EQ(ShortDateFormatWideYear(QLocale(name)), format) << name;
+}
 
 TEST(LongTime, HasNoZone) {
     EXPECT_FALSE(LongTimeFormatWithoutZone(kUs).contains('t'));

@@ -83,12 +83,23 @@ TEST(PlanetaryHours, FirstRulerOfEachDayAndNight) {
 TEST(PlanetaryHours, CurrentHourAtTheEdges) {
     const EventList events = Days(13, 17);
     // Saturday: hour 1 from 05:25, hour 12 from 19:39:20 to sunset.
-    const std::pair<Moment, const char*> rows[] = {
-        {At(15, 5, 26), "Saturn "},  {At(15, 6, 42), "Saturn "},  {At(15, 6, 43), "Jupiter"},
-        {At(15, 19, 40), "Venus  "}, {At(15, 20, 56), "Venus  "},
+    // Each hour lasts 77 min 40 s; the last one ends at sunset.
+    const struct {
+        Moment q;
+        const char* ruler;
+        Moment end;
+    } rows[] = {
+        {At(15, 5, 26), "Saturn ", EncodeDateTime(2024, 6, 15, 6, 42, 40)},
+        {At(15, 6, 42), "Saturn ", EncodeDateTime(2024, 6, 15, 6, 42, 40)},
+        {At(15, 6, 43), "Jupiter", EncodeDateTime(2024, 6, 15, 8, 0, 20)},
+        {At(15, 19, 40), "Venus  ", At(15, 20, 57)},
+        {At(15, 20, 56), "Venus  ", At(15, 20, 57)},
     };
-    for (const auto& [q, ruler] : rows)
-        EXPECT_EQ(PlanetaryHours(q, events, kUs).currentRuler, ruler);
+    for (const auto& row : rows) {
+        const PlanetaryHoursSection s = PlanetaryHours(row.q, events, kUs);
+        EXPECT_EQ(s.currentRuler, row.ruler);
+        EXPECT_NEAR(s.currentEnd, row.end, 1e-6);
+    }
     // A rise or set exactly at q is no bound: the night before runs on to the evening.
     const HourBounds b = FindHourBounds(At(15, 5, 25), events);
     EXPECT_EQ(b.start, At(14, 20, 57));
@@ -108,8 +119,11 @@ TEST(PlanetaryHours, NoHoursWithoutBothBounds) {
         const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
         EXPECT_FALSE(s.valid);
         EXPECT_EQ(s.lines, QStringList({"", kNoPlanetaryHoursText}));
+        // No planet to show: the planets keep the icon, the Moon display shows the phase.
+        EXPECT_EQ(ChooseTray(s, true, false, 5).list, TrayChoice::List::Unchanged);
         const TrayChoice t = ChooseTray(s, true, true, 5);
-        EXPECT_EQ(t.list, TrayChoice::List::Unchanged);
+        EXPECT_EQ(t.list, TrayChoice::List::Moon);
+        EXPECT_EQ(t.index, 4);
         EXPECT_TRUE(t.trayTextSuffix.isEmpty());
     }
 }

@@ -100,13 +100,23 @@ TEST(SkyEvents, CollectsOncePerCalendarDay) {
     EXPECT_EQ(state.events.size(), 40u);
     EXPECT_EQ(state.LastEventMoment, kSaturday);
     EXPECT_EQ(log.size(), 40);
-    // Another time of the same day, even at another site, computes nothing new.
+    // Another time of the same day at the same site computes nothing new.
     const EventList before = state.events;
-    EXPECT_FALSE(CollectSkyEvents(state, kSaturday + 0.3, Site(10, 10), kSaturday - 10, &log));
+    EXPECT_FALSE(CollectSkyEvents(state, kSaturday + 0.3, kMinneapolis, kSaturday - 10, &log));
     EXPECT_EQ(state.LastEventMoment, kSaturday);
-    EXPECT_EQ(state.events.size(), before.size());
     EXPECT_EQ(state.events.front().Time, before.front().Time);
     EXPECT_EQ(log.size(), 40);
+    // Any field of the site changed, on the same day: the list is the new site's.
+    Observer tokyo = Site(35.68, 139.69);
+    tokyo.TimeZone = 9;
+    Observer pressure = kMinneapolis, daylight = kMinneapolis, zone = kMinneapolis;
+    pressure.Pressure += 1;
+    daylight.DaylightTime = 1 - daylight.DaylightTime;
+    zone.Zone = QStringLiteral("America/Chicago");
+    for (const Observer& other : {tokyo, pressure, daylight, zone, kMinneapolis}) {
+        EXPECT_TRUE(CollectSkyEvents(state, kSaturday + 0.3, other, kSaturday - 10, nullptr));
+        EXPECT_EQ(state.events.front().Time, ComputeSkyEvents(kSaturday + 0.3, other).front().Time);
+    }
     // A past day fills the list and logs nothing.
     EXPECT_TRUE(CollectSkyEvents(state, kSaturday - 3, kMinneapolis, kSaturday, &log));
     EXPECT_EQ(state.events.size(), 40u);

@@ -21,6 +21,9 @@ TEST(Thelemic, WorkedExample) {
     EXPECT_EQ(
         ThelemicDateText(2024, 6, 84.5, 163.2, Style(YearStyle::N4X, YearPrefix::Anno, true, true)),
         QString::fromUtf8("Anno 5X Sol 24° Gemini Luna 13° Virgo "));
+    // The ninth sign, as the date line and the reverse lookup's lists spell it.
+    EXPECT_EQ(ThelemicDateText(2024, 6, 258.5, 250, kDefault),
+              QString::fromUtf8("An V x Sol 18° Sagittarius Luna 10° Sagittarius "));
 }
 
 TEST(Thelemic, YearStylesAndPrefixes) {

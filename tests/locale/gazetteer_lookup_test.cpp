@@ -103,3 +103,11 @@ TEST(GazetteerLookup, PagesWithoutAUsableLocationChangeNothing) {
         EXPECT_TRUE(out.recentEntry.isEmpty());
     }
 }
+
+// Without a ")" on its own line the name ends with that line, though a later line has one.
+TEST(GazetteerLookup, PlaceNameEndsWithItsLine) {
+    const GazetteerOutcome out = CompleteGazetteerLookup(
+        Page("44.998 N, 93.253 W", "\r\n", "<h1>x</h1>", "PO Name: MINNEAPOLIS<br>\r\n(c) Census"),
+        "q");
+    EXPECT_EQ(out.placeCaption, "MINNEAPOLIS<br>");
+}

@@ -1,13 +1,18 @@
 // Both lookups end to end against a local server: URL, download, file, completion.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "locale/lookups.h"
+#include "net/download.h"
 #include "net/gate.h"
 #include "net/service_urls.h"
+#include "settings/textfile.h"
 #include "support/http_server.h"
 
 using namespace hx;
@@ -21,18 +26,33 @@ const QByteArray kForexml =
     "temp.F=\"70\" pressure.mb=\"1013\"/><almanac sunrise=\"7:01 AM\" sunset=\"4:32 PM\"/>"
     "</forexml>";
 
-// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+// Runs with a temporary program directory, where the lookups put locale.xml and locale.html.
 class Lookups : public ::testing::Test {
   protected:
     void SetUp() override {
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        files::SetProgramDirectory(dir_.path());
         weather_ = server_.BaseUrl();
         gazetteer_ = server_.BaseUrl() + "/";
     }
-    void TearDown() override { QDir::setCurrent(old_); }
+    void TearDown() override { files::SetProgramDirectory({}); }
+    // Downloads into file as the window does, waiting in the test's loop; a failure raises
+    // its text, as the window reports it.
+    void Fetch(const QString& url, const QString& file) {
+        std::optional<net::DownloadResult> r;
+        downloader_.Download(url, file, nullptr, [&](const net::DownloadResult& x) { r = x; });
+        if (!QTest::qWaitFor([&] { return r.has_value(); }, 5000)) throw Error("no completion");
+        if (!r->ok) throw Error(r->error);
+    }
+    WeatherOutcome RunWeatherLookup(const QString& url, const QString& query,
+                                    QByteArray* answer = nullptr) {
+        Fetch(url, WeatherDocumentFile());
+        return CompleteDownloadedWeather(query, answer);
+    }
+    GazetteerOutcome RunGazetteerLookup(const QString& url, const QString& query, QString* page) {
+        Fetch(url, GazetteerPageFile());
+        return CompleteDownloadedGazetteer(query, page);
+    }
 
-    QString old_;
     QTemporaryDir dir_;
     test::HttpServer server_;
     QString weather_, gazetteer_;  // the service addresses
@@ -45,8 +65,7 @@ TEST_F(Lookups, WeatherLookupSendsTheEncodedQuery) {
     server_.Route("/forexml.cgi", HttpAnswer::Ok(kForexml, "text/xml"));
     QByteArray answer;
     const QString query = "St. Paul & Co";
-    const WeatherOutcome out =
-        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, query), query, &answer);
+    const WeatherOutcome out = RunWeatherLookup(net::WeatherUrl(weather_, query), query, &answer);
     EXPECT_EQ(server_.Requests(), QStringList{"/forexml.cgi?St.%20Paul%20%26%20Co"});
     EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
     EXPECT_EQ(answer, kForexml);
@@ -67,7 +86,7 @@ TEST_F(Lookups, WeatherFailuresRaiseBeforeAnythingChanges) {
     for (const auto& [name, answer] : rows) {
         SCOPED_TRACE(name);
         server_.Route("/forexml.cgi", answer);
-        EXPECT_THROW(RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "1"), "1"), Error);
+        EXPECT_THROW(RunWeatherLookup(net::WeatherUrl(weather_, "1"), "1"), Error);
     }
 }
 
@@ -78,7 +97,7 @@ TEST_F(Lookups, GazetteerPageWithBareLineFeeds) {
                                  "text/html"));
     QString page;
     const GazetteerOutcome out =
-        RunGazetteerLookup(downloader_, net::GazetteerUrl(gazetteer_, "55413"), "55413", &page);
+        RunGazetteerLookup(net::GazetteerUrl(gazetteer_, "55413"), "55413", &page);
     EXPECT_EQ(server_.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
     EXPECT_TRUE(page.contains("<br>\r\nBrowse Tiger"));
     ASSERT_TRUE(out.found);
@@ -90,9 +109,7 @@ TEST_F(Lookups, DisabledAtStartUpSendsNoRequest) {
     server_.Route("/forexml.cgi", HttpAnswer::Ok(kForexml));
     OptionsModel options;
     options.SetChecked("Disabled1", true);
-    const auto lookup = [&] {
-        RunWeatherLookup(downloader_, net::WeatherUrl(weather_, "55413"), "55413");
-    };
+    const auto lookup = [&] { RunWeatherLookup(net::WeatherUrl(weather_, "55413"), "55413"); };
     const auto tick = [&] {
         if (net::RefreshTickLooksUp(options)) lookup();
     };

@@ -81,7 +81,7 @@ TEST(SiteFields, LongitudeWestAndAtmosphere) {
 }
 
 TEST(SiteFields, Summary) {
-    SiteFields f{" 44", "58 ", true, "93", "16", true, "-6", false, 0, "1013", "70", "256"};
+    SiteFields f{" 44", "58 ", true, "93", "16", true, "-6", false, 0, "1013", "70", "256", ""};
     EXPECT_EQ(SiteSummary(f), QString::fromUtf8("44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l."));
     f.north = f.west = false;
     f.altitude = "  ";

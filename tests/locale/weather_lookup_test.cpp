@@ -114,3 +114,14 @@ TEST(WeatherLookup, RefusesDocumentsWithoutASite) {
         EXPECT_THROW(CompleteWeatherLookup(Doc(attributes), "q"), Error);
     }
 }
+
+// The poles and the date line are sites like any other.
+TEST(WeatherLookup, CoordinatesAtTheirLimitsAreSites) {
+    for (const auto& [lat, lon] : {std::pair{"90", "180"}, std::pair{"-90", "-180"}}) {
+        SCOPED_TRACE(lat);
+        const LocaleFieldTexts f =
+            CompleteWeatherLookup(Doc(WithCoordinates(lat, lon)), "q").fields;
+        EXPECT_EQ(f.Edit2, "90");
+        EXPECT_EQ(f.Edit4, "180");
+    }
+}

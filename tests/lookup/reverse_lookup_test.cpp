@@ -59,7 +59,7 @@ TEST(LookupFind, YearStartAndTimeZone) {
     const Result r = Search(Make("4 - IV", "16 - xvi", 0, 0), -6);
     EXPECT_EQ(r.lines[0], "Using your current Time Zone: -6");
     EXPECT_EQ(r.lines[1], "You will have to manually adjust result for daylight time");
-    EXPECT_TRUE(r.lines[2].startsWith("Starting with  : 2/29/08 6:00")) << r.lines[2].toStdString();
+    EXPECT_TRUE(r.lines[2].startsWith("Starting with  : 2/29/2008 6:00")) << r.lines[2].toStdString();
     EXPECT_EQ(Search(Make("22 - XXII", "22 - xxii", 0, 0), 5.5).lines[0],
               "Using your current Time Zone: 5.5");
     // The equinox is 20 March 2008 05:48 UT: the first half-day position in Aries is noon.

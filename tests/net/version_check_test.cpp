@@ -89,6 +89,7 @@ TEST(VersionCheck, FailedLoadsEndSilentlyWithoutCompleting) {
         {"oversized, unannounced", HttpAnswer::Oversized(3 << 20, false)},
         {"connection reset", HttpAnswer::Reset()},
         {"silent server", HttpAnswer::Silent()},
+        {"endless chunked answer", HttpAnswer::Endless()},
     };
     for (const Row& r : rows) {
         HttpServer server;

@@ -56,3 +56,22 @@ TEST(XmlTree, DepthLimitIsConfigurable) {
     EXPECT_TRUE(xml::Parse("<a><b><c/></b></a>", {3, 1000}));
     EXPECT_FALSE(xml::Parse("<a><b><c/></b></a>", {2, 1000}));
 }
+
+TEST(XmlTree, AnElementWithManyAttributesKeepsOnlyTheNamedOnes) {
+    QByteArray many;
+    for (int i = 0; i < 70; ++i) many += " x" + QByteArray::number(i) + "='a>b'";
+    const QByteArray doc = "<!-- <a x='1'> --><r xmlns:p='urn:p'><e" + many +
+                           "\n p:city=\"St. Paul\"/><f day='Mon'/><![CDATA[<e" + many + ">]]></r>";
+    xml::Limits limits;
+    EXPECT_FALSE(xml::Parse(doc, limits));  // no names to keep: refused
+    limits.keepAttributes = {"city", "x3"};
+    const auto r = xml::Parse(doc, limits);
+    ASSERT_TRUE(r) << r.error.toStdString();
+    const xml::Element* e = r.root->child("e");
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->attributes.size(), 2u);
+    EXPECT_EQ(e->attribute("x3"), "a>b");
+    EXPECT_EQ(e->attribute("city"), "St. Paul");
+    EXPECT_EQ(r.root->child("f")->attribute("day"), "Mon");
+    EXPECT_TRUE(r.root->text.startsWith("<e x0="));  // character data is left alone
+}

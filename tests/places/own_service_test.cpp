@@ -1,13 +1,17 @@
 // The lookups answered by the program itself: place search, answer file, usual completion.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "locale/lookups.h"
 #include "locale/own_service.h"
 #include "locale/place_documents.h"
 #include "net/download.h"
+#include "settings/textfile.h"
 
 using namespace hx;
 
@@ -31,15 +35,11 @@ places::WeatherValues SomeWeather() {
     return v;
 }
 
-// Runs in a temporary current directory, where the lookups put locale.xml and locale.html.
+// Runs with a temporary program directory, where the lookups put locale.xml and locale.html.
 class OwnService : public ::testing::Test {
   protected:
-    void SetUp() override {
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-    }
-    void TearDown() override { QDir::setCurrent(old_); }
-    QString old_;
+    void SetUp() override { files::SetProgramDirectory(dir_.path()); }
+    void TearDown() override { files::SetProgramDirectory({}); }
     QTemporaryDir dir_;
 };
 
@@ -118,41 +118,28 @@ TEST_F(OwnService, UnknownPlacesRaiseWithoutTouchingTheAnswerFiles) {
     }
 }
 
-// Answers every download with a fixed text and remembers the URLs.
-class FixedDownloader : public net::Downloader {
-  public:
-    explicit FixedDownloader(QByteArray text) : text_(std::move(text)) {}
-    void Download(const QString& url, const QString& file) override {
-        urls << url;
-        QFile f(file);
-        if (f.open(QIODevice::WriteOnly)) f.write(text_);
-    }
-    bool Busy() const override { return false; }
-    QStringList urls;
-
-  private:
-    QByteArray text_;
-};
-
-TEST_F(OwnService, ConfiguredAddressesStillGoToTheirService) {
-    FixedDownloader weatherService(
-        "<forexml><observation latitude=\"1.5\" longitude=\"2.5\" longname=\"There\"/>"
-        "</forexml>");
-    const WeatherSource none = [](const places::Place&) {
-        return std::optional<places::WeatherValues>();
+// A downloaded answer completes as the own service's does; the own lookups write the same files.
+TEST_F(OwnService, DownloadedAnswersCompleteFromTheirFiles) {
+    const struct {
+        QString file;
+        QByteArray text;
+        std::function<QString()> caption;
+    } rows[] = {
+        {WeatherDocumentFile(),
+         "<forexml><observation latitude=\"1.5\" longitude=\"2.5\" longname=\"There\"/>"
+         "</forexml>",
+         [] { return CompleteDownloadedWeather("Kathmandu").placeCaption; }},
+        {GazetteerPageFile(), "Location: 1.50 N, 2.50 E<br>\nBrowse Tiger\nPO Name: Here (X)",
+         [] { return CompleteDownloadedGazetteer("x").placeCaption.value_or("none"); }},
     };
-    EXPECT_EQ(WeatherLookup("weather.example", weatherService, "Kathmandu", {}, none).placeCaption,
-              "There");
-    EXPECT_EQ(weatherService.urls, QStringList{"https://weather.example/forexml.cgi?Kathmandu"});
-    EXPECT_EQ(WeatherLookup("", weatherService, "Kathmandu", QDate(2026, 7, 4), none).fields.Edit6,
-              "5.75");
-    EXPECT_EQ(weatherService.urls.size(), 1);
-
-    FixedDownloader gazetteer("Location: 1.50 N, 2.50 E<br>\nBrowse Tiger\nPO Name: Here (X)");
-    EXPECT_EQ(GazetteerLookup("gazetteer.example", gazetteer, "x").placeCaption, "Here (X)");
-    EXPECT_EQ(GazetteerLookup(" ", gazetteer, "New Delhi").placeCaption,
-              "New Delhi (Delhi, India)");
-    EXPECT_EQ(gazetteer.urls.size(), 1);
+    for (const auto& row : rows) {
+        QFile f(row.file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(row.text);
+        f.close();
+        EXPECT_EQ(row.caption(), row.file == WeatherDocumentFile() ? "There" : "Here (X)");
+    }
+    EXPECT_EQ(RunOwnGazetteerLookup("New Delhi").placeCaption, "New Delhi (Delhi, India)");
 }
 
 }  // namespace

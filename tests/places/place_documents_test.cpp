@@ -135,8 +135,8 @@ TEST(PlaceDocuments, GazetteerPageCutsIntoTheFields) {
         const GazetteerOutcome c = CutPage(GazetteerPage({r.place, {}}));
         ASSERT_TRUE(c.found);
         EXPECT_FALSE(c.message);
-        const LocaleFieldTexts expected{r.edit2, r.edit3, r.edit4, r.edit5, {},
-                                        {},      {},      r.north, r.west,  {}};
+        const LocaleFieldTexts expected{r.edit2, r.edit3, r.edit4, r.edit5, {}, {},
+                                        {},      r.north, r.west,  {},      {}};
         EXPECT_EQ(c.fields, expected);
         EXPECT_EQ(c.placeCaption, QString::fromUtf8(r.label));
     }

@@ -108,7 +108,7 @@ TEST_F(Fixture, DateAndTimeParts) {
         {2024, {"Roman1"}, "XXIV 3:45:10 PM"},
         {2000, {"Roman1"}, " 3:45:10 PM"},  // no numeral for 00, its blank stays
         {1995, {"Roman1"}, "XCV 3:45:10 PM"},
-        {2024, {"Short1", "Short2"}, "6/15/24 e.v. 3:45 PM"},
+        {2024, {"Short1", "Short2"}, "6/15/2024 e.v. 3:45 PM"},
         {2024, {"Long1"}, "3:45:10 PM"},
         {2024, {"None3", "None2"}, ""},
     };
@@ -146,6 +146,34 @@ TEST_F(Fixture, PlanetaryHourTray) {
     const ReportResult off = Build({"PlanetaryHours2"});
     EXPECT_TRUE(options.Checked("PlanetaryHours2"));
     EXPECT_EQ(off.tray.list, TrayChoice::List::Unchanged);
+}
+
+// The tooltip: the first line and the current hour with its end, whether the report lists
+// the hours or not.
+TEST_F(Fixture, TrayToolTipNamesTheHourAndItsEnd) {
+    for (const QStringList& clicks : {QStringList(), QStringList{"PlanetaryHours1"}}) {
+        SCOPED_TRACE(clicks.join(' ').toStdString());
+        options = OptionsModel();
+        const ReportResult r = Build(clicks);
+        const QStringList tip = r.toolTip.split('\n');
+        ASSERT_EQ(tip.size(), 2) << r.toolTip.toStdString();
+        EXPECT_EQ(tip[0], r.headerLines[0]);
+        const QRegularExpression hour("^Hour of (\\w+) until (\\d{1,2}:\\d\\d [AP]M)$");
+        const QRegularExpressionMatch m = hour.match(tip[1]);
+        ASSERT_TRUE(m.hasMatch()) << tip[1].toStdString();
+        const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
+        EXPECT_EQ(m.captured(1), s.currentRuler.trimmed());
+        // Ends after the moment, within one (summer) day hour of 77 minutes.
+        const QTime end = kUs.toTime(m.captured(2), QLocale::ShortFormat);
+        const int left = QTime(15, 45, 10).secsTo(end);
+        EXPECT_GT(left, 0);
+        EXPECT_LE(left, 78 * 60);
+    }
+    options = OptionsModel();
+    obs.Latitude = 89;  // polar day: no hours, the line alone
+    events = SkyEventState();
+    const ReportResult polar = Build();
+    EXPECT_EQ(polar.toolTip, polar.headerLines[0]);
 }
 
 TEST_F(Fixture, NoSiteComputesNothing) {
@@ -188,7 +216,7 @@ TEST(TdFileTest, FailureShownOnceUntilAWriteSucceeds) {
     EXPECT_FALSE(td.Write({"x"}));
     QDir(dir.path()).rmdir("td.txt");
     EXPECT_FALSE(td.Write({"a", "b"}));
-    EXPECT_EQ(td.ReadForClipboard(), "a\r\nb\r\n");
+    EXPECT_EQ(td.ReadForClipboard(), "a\nb\n");  // the file keeps CR LF, the clipboard LF
     QDir(dir.path()).mkdir("again");
     TdFile other(dir.filePath("again"));
     EXPECT_TRUE(other.Write({}));
@@ -196,7 +224,7 @@ TEST(TdFileTest, FailureShownOnceUntilAWriteSucceeds) {
 
 TEST(TdFileTest, ReadsOldAndNewEncodings) {
     QTemporaryDir dir;
-    const QString expected = QString::fromUtf8("Sol 24° Gemini Dies Lunæ\r\n");
+    const QString expected = QString::fromUtf8("Sol 24° Gemini Dies Lunæ\n");
     for (const QByteArray& bytes : {QByteArray("Sol 24\xB0 Gemini Dies Lun\xE6\r\n"),
                                     QByteArray("Sol 24\xC2\xB0 Gemini Dies Lun\xC3\xA6\r\n")}) {
         QFile f(dir.filePath("td.txt"));
@@ -230,4 +258,32 @@ TEST(ShutdownSaves, EveryStepRunsAndFailuresAreNamedTogether) {
     EXPECT_TRUE(message->contains("alarmlist.txt: disk full"));
     EXPECT_FALSE(message->contains("zipcodes.txt"));
     EXPECT_FALSE(RunSaveSteps({{"a", [] {}}}));
+}
+
+TEST(TdFileTest, FailureAfterASuccessfulWriteIsShownAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("td.txt");
+    TdFile td(path);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));
+    EXPECT_TRUE(td.Write({"x"}));
+    ASSERT_TRUE(QDir(dir.path()).rmdir("td.txt"));
+    EXPECT_FALSE(td.Write({"x"}));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));
+    EXPECT_TRUE(td.Write({"x"}));
+}
+
+// South of the equator the tray shows the Moon mirrored.
+TEST(ReportTest, TrayMoonMirroredSouthOfTheEquator) {
+    for (const auto& [latitude, mirrored] : {std::pair{44.98, false}, std::pair{-33.87, true}}) {
+        Observer obs;
+        obs.Latitude = latitude;
+        obs.Longitude = 151.21;
+        obs.TimeZone = 10;
+        SkyEventState events;
+        const Moment q = EncodeDateTime(2024, 6, 15, 12);
+        const ReportResult r = BuildReport(q, obs, OptionsModel(), events, q);
+        EXPECT_EQ(r.tray.list, TrayChoice::List::Moon) << latitude;
+        EXPECT_EQ(r.tray.mirrored, mirrored) << latitude;
+    }
 }

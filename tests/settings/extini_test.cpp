@@ -266,3 +266,32 @@ TEST(Services, RoundTripAndDefaults) {
     EXPECT_EQ(LoadServices(store, defaults),
               (ServiceAddresses{"weather.local", "g.example", "maker.local", "n.example"}));
 }
+
+// A line break of any kind in a field (a weather answer's time zone, say) stays within its
+// line: the save never starts a section of its own.
+TEST(WindowSettings, LineBreaksInAFieldNeverStartASection) {
+    for (const char* lineBreak : {"\n", "\r", "\r\n"}) {
+        SCOPED_TRACE(int(lineBreak[0]));
+        QTemporaryDir dir;
+        TExtIniF store(dir.filePath("heliodex.ini"));
+        Window w;
+        w.Field("Edit6").setText(
+            QStringLiteral("-6%1[Services]%1WeatherService=w.example").arg(lineBreak));
+        SaveWindowComponents(store, w.All());
+        EXPECT_FALSE(store.Document().Raw("Services", "WeatherService"));
+        EXPECT_EQ(store.ReadString("Locale", "Edit6", {}),
+                  "-6 [Services] WeatherService=w.example");
+    }
+}
+
+// A settings file over the read limit cannot be read, so a save leaves it as it is.
+TEST(WindowSettings, FileOverTheReadLimitIsNotReplaced) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("heliodex.ini");
+    const QByteArray big = "[Notes]\r\n" + QByteArray(5 << 20, 'x') + "\r\n";
+    WriteBytes(path, big);
+    TExtIniF store(path);
+    Window w;
+    EXPECT_THROW(SaveWindowComponents(store, w.All()), Error);
+    EXPECT_EQ(ReadBytes(path), big);
+}

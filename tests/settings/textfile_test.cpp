@@ -167,3 +167,12 @@ TEST(ProgramDirectory, NeverASystemDirectory) {
     for (const auto& [dir, system] : rows)
         EXPECT_EQ(files::IsInstalledProgramsDirectory(dir), system) << dir;
 }
+
+// The edges of the Windows-1252 table: 0x80 and 0x9F come from it, 0x7F and 0xA0 on do not.
+TEST(LineFiles, Windows1252TableEdges) {
+    const std::pair<char, char16_t> rows[] = {
+        {'\x7F', 0x007F}, {'\x80', 0x20AC}, {'\x9F', 0x0178}, {'\xA0', 0x00A0}, {'\xFF', 0x00FF}};
+    for (const auto& [byte, expected] : rows)
+        EXPECT_EQ(files::DecodeWindows1252(QByteArray(1, byte)), QString(QChar(expected)))
+            << int(uchar(byte));
+}

@@ -48,6 +48,12 @@ HttpAnswer HttpAnswer::Oversized(qint64 bytes, bool withLength) {
     return a;
 }
 
+HttpAnswer HttpAnswer::Endless() {
+    HttpAnswer a;
+    a.kind = Kind::Endless;
+    return a;
+}
+
 HttpServer::HttpServer() : server_(std::make_unique<QTcpServer>()) {
     server_->listen(QHostAddress::LocalHost, 0);
     QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
@@ -96,6 +102,21 @@ void HttpServer::Serve(QTcpSocket* socket) {
         setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &noLinger,
                    sizeof noLinger);
         socket->abort();
+        return;
+    }
+    if (answer.kind == HttpAnswer::Kind::Endless) {
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+            "Transfer-Encoding: chunked\r\n\r\n");
+        // A 64 KiB chunk whenever the last ones have left, for as long as the client reads.
+        auto* pump = new QTimer(socket);
+        QObject::connect(pump, &QTimer::timeout, socket, [this, socket] {
+            if (socket->bytesToWrite() > (256 << 10)) return;
+            static const QByteArray chunk = "10000\r\n" + QByteArray(64 << 10, 'x') + "\r\n";
+            socket->write(chunk);
+            endlessSent_ += 64 << 10;
+        });
+        pump->start(1);
         return;
     }
     if (answer.delayMs > 0)

@@ -21,6 +21,7 @@ struct HttpAnswer {
         Normal,       // status line, headers, body
         NeverAnswer,  // reads the request and keeps the connection open without a word
         Reset,        // closes the connection as soon as the request arrived
+        Endless,      // a chunked answer whose chunks never end
     };
     Kind kind = Kind::Normal;
     int status = 200;
@@ -36,6 +37,7 @@ struct HttpAnswer {
     static HttpAnswer Silent();
     static HttpAnswer Reset();
     static HttpAnswer Oversized(qint64 bytes, bool withLength);
+    static HttpAnswer Endless();
 };
 
 class HttpServer {
@@ -51,6 +53,8 @@ class HttpServer {
     // The request targets received, in order, e.g. "/forexml.cgi?55413".
     QStringList Requests() const { return requests_; }
     void ClearRequests() { requests_.clear(); }
+    // The body bytes sent so far by endless answers.
+    qint64 EndlessBytesSent() const { return endlessSent_; }
 
   private:
     void Serve(QTcpSocket* socket);
@@ -59,6 +63,7 @@ class HttpServer {
     std::unique_ptr<QTcpServer> server_;
     QMap<QString, HttpAnswer> routes_;
     QStringList requests_;
+    qint64 endlessSent_ = 0;
 };
 
 }  // namespace hx::test

@@ -21,7 +21,7 @@ using hx::test::WindowTest;
 namespace {
 
 QDateTime At(int h, int n, int s) {
-    return QDateTime(QDate(2024, 6, 15), QTime(h, n, s));
+    return QDateTime(QDate(2024, 6, 15), QTime(h, n, s), Qt::OffsetFromUTC, -6 * 3600);
 }
 void SetClockTo(const QDateTime& t) {
     SetClock([t] { return t; });

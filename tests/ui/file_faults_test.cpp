@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <QTest>
 #include <QTimer>
 
 #include "settings/extini.h"
@@ -204,6 +205,7 @@ TEST_F(FileFaults, ServersThatFailLeaveTheWindowWorking) {
         ui::WindowServices s = Services();
         s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
         form = std::make_unique<ui::TForm1>(std::move(s));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));  // start-up's
         EnterMinneapolis();
         Get<QPushButton>("Button4")->click();
         QFile previous(dir.filePath("locale.xml"));
@@ -214,6 +216,7 @@ TEST_F(FileFaults, ServersThatFailLeaveTheWindowWorking) {
         const int reportsBefore = calls->count;
 
         Get<QPushButton>("Lookup")->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
         ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
         EXPECT_TRUE(ui::MessageBox::Shown().front().startsWith("Error downloading URL: " +
                                                                server.BaseUrl()));

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -60,7 +61,9 @@ class Soak : public WindowTest {
                                              const OptionsModel& options, SkyEventState& events,
                                              Moment present) {
             ReportResult r = real(q, obs, options, events, present);
+            lastSite = obs;
             if (r.eventsRecomputed) {
+                lists.push_back(events.events);
                 ++recomputed[ToQDateTime(q).date()];
                 // The alarms of the new list, by minute.
                 current.clear();
@@ -112,6 +115,9 @@ class Soak : public WindowTest {
         SetClock([this] { return Clock(); });
         OpenRealWindow();
         EnterMinneapolis();
+        // The site keeps Chicago's time, daylight time included.
+        auto* zones = Get<QComboBox>("ZoneBox");
+        zones->setCurrentIndex(zones->findData(QStringLiteral("America/Chicago")));
         Get<QPushButton>("Button4")->click();
         Click("Clockon1");
         ASSERT_TRUE(form->Timer1Enabled());
@@ -157,6 +163,8 @@ class Soak : public WindowTest {
     int logBlocks = 0;
     qint64 rssAfterFirstDay = -1;
     std::map<QDate, int> recomputed;
+    Observer lastSite;             // the site of the last report
+    std::vector<EventList> lists;  // every event list computed, in order
     std::set<QDate> daysRun;
     std::multimap<QString, QString> current;  // the current list's alarms: minute, name
     std::set<Due> expected;
@@ -227,8 +235,11 @@ TEST_F(Soak, DaysOfTicksAcrossBothDaylightChanges) {
               << rssAfterFirstDay << " kB after the first day, " << rssAtEnd << " kB at the end\n";
     EXPECT_GT(ticks, daysPerStretch * 2 * 8600L);
 
-    // The event list is computed once per calendar day, start-up's day included.
-    for (const QDate& d : daysRun) EXPECT_EQ(recomputed[d], 1) << d.toString().toStdString();
+    // The event list is computed once per calendar day, start-up's day included, and once more
+    // when daylight time starts or ends.
+    const std::set<QDate> changes = {QDate(2024, 3, 10), QDate(2024, 11, 3)};
+    for (const QDate& d : daysRun)
+        EXPECT_EQ(recomputed[d], changes.count(d) ? 2 : 1) << d.toString().toStdString();
     EXPECT_EQ(recomputed.size(), daysRun.size());
 
     ExpectEachDueAlarmFiredOnce(size_t(daysPerStretch * 2 * 20));
@@ -238,6 +249,41 @@ TEST_F(Soak, DaysOfTicksAcrossBothDaylightChanges) {
 #ifndef __SANITIZE_ADDRESS__
     EXPECT_LT(rssAtEnd, rssAfterFirstDay * 105 / 100);
 #endif
+}
+
+// Ticking across 2025-03-09 02:00 in Chicago: the offset and the daylight box change by
+// themselves, and the events after the change come an hour later on the wall clock.
+TEST_F(Soak, AZonedSiteSwitchesToDaylightTimeByItself) {
+    const QDate day(2025, 3, 9);
+    Prepare(day);
+    auto* zoneHours = Get<QLineEdit>("Edit6");
+    auto* daylight = Get<QCheckBox>("CheckBox3");
+    TickUntil(QDateTime(day, QTime(1, 59, 50), zone));
+    EXPECT_EQ(zoneHours->text(), "-6");
+    EXPECT_FALSE(daylight->isChecked());
+    EXPECT_EQ(lastSite.DaylightTime, 0);
+    // The day's list on standard time alone, for comparison.
+    Observer standardTime = lastSite;
+    standardTime.Zone.clear();
+    const EventList before = ComputeSkyEvents(EncodeDateTime(2025, 3, 9, 0, 0, 5), standardTime);
+    TickUntil(QDateTime(day, QTime(3, 0, 10), zone));
+    EXPECT_EQ(Get<QTimeEdit>("DateTimePicker2")->time().hour(), 3);
+    EXPECT_EQ(zoneHours->text(), "-6");
+    EXPECT_TRUE(daylight->isChecked());
+    EXPECT_EQ(lastSite.DaylightTime, 1);
+    EXPECT_EQ(Get<QComboBox>("ZoneBox")->currentData().toString(), "America/Chicago");
+    EXPECT_EQ(recomputed[day], 2);
+    const EventList after = lists.back();
+    // The events after the change: the instants of standard time's list, an hour later.
+    int compared = 0;
+    const Moment change = EncodeDateTime(2025, 3, 9, 3, 0);
+    for (const SkyEvent& b : after)
+        for (const SkyEvent& a : before)
+            if (a.Body == b.Body && a.Kind == b.Kind && b.Time > change &&
+                std::abs(b.Time - a.Time - 1.0 / 24) < 1.0 / 86400)
+                ++compared;
+    EXPECT_GE(compared, 20);
+    ExpectEachDueAlarmFiredOnce(1);
 }
 
 TEST_F(Soak, TheClockJumpsBackAnHourAndForwardADay) {

@@ -74,12 +74,12 @@ TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
     docosade->setCurrentIndex(3);
     QStringList previous;
     for (int dst : {0, 1}) {  // the daylight flag changes nothing
-        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst});
+        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst, {}});
         Get<QPushButton>(form, "Button2")->click();
         // The five lines of the search, then the section of the year's spans.
         ASSERT_GE(MemoLines(form).size(), 8);
         EXPECT_EQ(MemoLines(form)[6], "All matches in An IV xvi");
-        EXPECT_TRUE(MemoLines(form)[2].startsWith("Starting with  : 2/29/08 6:00"));
+        EXPECT_TRUE(MemoLines(form)[2].startsWith("Starting with  : 2/29/2008 6:00"));
         EXPECT_TRUE(previous.isEmpty() || previous == MemoLines(form));
         previous = MemoLines(form);
     }

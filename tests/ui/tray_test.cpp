@@ -1,17 +1,23 @@
 // The tray behaviour, closing and the shutdown saves, in the window and in the real program.
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QShortcut>
+#include <QSystemTrayIcon>
 #include <QThread>
 
 #include <csignal>
 
+#include "core/artwork.h"
 #include "settings/textfile.h"
 #include "ui/icons.h"
 #include "ui/single_instance.h"
+#include "ui/tray_area.h"
 #include "ui/window_services.h"
 #include "window_fixture.h"
 
@@ -135,10 +141,77 @@ TEST_F(TrayTest, DateToClipboardPutsTheChosenNumberOfLines) {
         QGuiApplication::clipboard()->clear();
         Click("DatetoClipboard1");
         const QString text = QGuiApplication::clipboard()->text();
-        EXPECT_EQ(text.count(QStringLiteral("\r\n")), lines);
-        EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
-        EXPECT_EQ(text.count(u'\n'), lines);  // no bare line feeds
+        EXPECT_EQ(text.count(u'\n'), lines);
+        EXPECT_TRUE(text.endsWith(u'\n'));
+        EXPECT_FALSE(text.contains(u'\r'));  // LF only; td.txt itself keeps CR LF
+        QFile td(dir.filePath("td.txt"));
+        ASSERT_TRUE(td.open(QIODevice::ReadOnly));
+        EXPECT_EQ(td.readAll().count("\r\n"), lines);
     }
+}
+
+TEST_F(TrayTest, TheIconAppearsWhenANotificationAreaStartsLater) {
+    bool area = false;
+    ui::TrayArea::SetProbe([&area] { return area; });
+    Open();
+    auto* icon = Get<QSystemTrayIcon>("TrayIcon1");
+    EXPECT_FALSE(icon->isVisible());
+    EXPECT_EQ(icon->contextMenu()->objectName(), "PopupMenu1");
+    form->findChild<ui::TrayArea*>()->Check();
+    EXPECT_FALSE(icon->isVisible());
+    area = true;  // the panel has started
+    form->findChild<ui::TrayArea*>()->Check();
+    EXPECT_TRUE(icon->isVisible());
+    ui::TrayArea::SetProbe({});
+}
+
+// The tooltip follows every report; a "Task bar" click's balloon shows the report just built.
+TEST_F(TrayTest, TooltipAndBalloonHoldTheCurrentReport) {
+    Open();
+    EnterMinneapolis();
+    auto* icon = Get<QSystemTrayIcon>("TrayIcon1");
+    for (const char* tip : {"An V x 15:45\nHour of Jupiter until 3:45 PM",
+                            "An V x 15:46\nHour of Mars until 5:04 PM"}) {
+        calls->result.toolTip = tip;
+        form->Timer1Timer();
+        EXPECT_EQ(icon->toolTip(), tip);
+    }
+    form->TrayIcon1Click();
+    calls->result.trayText = "An V x 15:52\r\nPlanetary hour of Mars   ";
+    form->Timer1Timer();
+    for (const char* item : {"PlanetaryHours2", "MoonPhase2"}) {
+        Click(item);
+        EXPECT_EQ(form->BalloonText(), calls->result.trayText) << item;
+    }
+}
+
+// td.txt cannot be written: the report still reaches the view, the tray text and the icon,
+// and the failure is said once until a write succeeds again.
+TEST_F(TrayTest, AnUnwritableHeaderFileStillShowsTheReport) {
+    form = std::make_unique<ui::TForm1>(RealServices());  // hours and Moon icon by default
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));        // a directory where the file should be
+    EnterMinneapolis();
+    ui::MessageBox::ClearShown();
+    Get<QPushButton>("Button4")->click();
+    ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
+    EXPECT_TRUE(ui::MessageBox::Shown().front().contains("td.txt"));
+    const QString first = Get<QPlainTextEdit>("outfld")->toPlainText().section('\n', 0, 0);
+    EXPECT_TRUE(first.startsWith("An ")) << first.toStdString();
+    EXPECT_TRUE(form->TrayText().startsWith(first + "\r\n"));
+    EXPECT_TRUE(Get<QSystemTrayIcon>("TrayIcon1")->toolTip().startsWith(first));
+    ASSERT_EQ(form->TrayIconChoice().list, TrayChoice::List::Moon);
+    EXPECT_EQ(Get<QSystemTrayIcon>("TrayIcon1")->icon().pixmap(16).toImage(),
+              ui::MoonIcon(form->TrayIconChoice().index, false).pixmap(16).toImage());
+    EXPECT_FALSE(Get<QLabel>("Image1")->pixmap().isNull());
+    for (int i = 0; i < 3; ++i) form->Timer1Timer();
+    EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
+    // A write that succeeds resets it: the next failure is said again.
+    ASSERT_TRUE(QDir(dir.path()).rmdir("td.txt"));
+    form->Timer1Timer();
+    ASSERT_TRUE(QFile::exists(dir.filePath("td.txt")));
+    ASSERT_TRUE(QFile::remove(dir.filePath("td.txt")) && QDir(dir.path()).mkdir("td.txt"));
+    form->Timer1Timer();
+    EXPECT_EQ(ui::MessageBox::Shown().size(), 2);
 }
 
 // The real program in a temporary program directory of its own.
@@ -191,6 +264,29 @@ TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
     }
 }
 
+// A start-up message box stays open without holding the program: SIGTERM still ends it at
+// once, with every file saved.
+TEST_F(ProgramTest, TerminationWhileAStartUpBoxIsOpen) {
+    QFile ini(dir.filePath("heliodex.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Locale]\r\nEdit12=not a number\r\n");
+    ini.close();
+    QProcess p;
+    Start(p);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("heliodex.lock")); }, 5000));
+    QThread::msleep(1500);
+    ASSERT_TRUE(Running(p));
+    QElapsedTimer ending;
+    ending.start();
+    ::kill(pid_t(p.processId()), SIGTERM);
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(ending.elapsed(), 2000);
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(KeysPerSection(dir.filePath("heliodex.ini")).value("Menu"), 51);
+    for (const char* name : {"alarmlist.txt", "alarmsounds.txt", "zipcodes.txt"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
+}
+
 TEST_F(ProgramTest, SecondStartEndsAndAStaleLockDoesNotBlock) {
     QProcess first;
     Start(first);
@@ -234,4 +330,18 @@ TEST_F(ProgramTest, ALockOfAnotherDirectorysInstanceIsTakenOver) {
 }
 
 }  // namespace
+}  // namespace hx::test
+
+namespace hx::test {
+
+TEST_F(TrayTest, ExitSavesTheServiceAddressesAndTheMirroredMoonIsTheSouthernOne) {
+    QFile::remove(files::ProgramFile("heliodex.ini"));
+    Open();
+    Click("Exit1");
+    EXPECT_EQ(KeysPerSection(files::ProgramFile("heliodex.ini")).value("Services"), 4);
+    const QImage south = MoonIconList(true)[5];
+    EXPECT_EQ(ui::MoonIcon(5, true).pixmap(south.size()).toImage().convertToFormat(south.format()),
+              south);
+}
+
 }  // namespace hx::test

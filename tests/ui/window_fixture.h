@@ -41,7 +41,10 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         files::SetProgramDirectory(dir.path());
-        SetClock([] { return QDateTime(QDate(2024, 6, 15), QTime(15, 45, 10)); });
+        // The machine keeps Minneapolis's standard time, so the site's present is its clock.
+        SetClock([] {
+            return QDateTime(QDate(2024, 6, 15), QTime(15, 45, 10), Qt::OffsetFromUTC, -6 * 3600);
+        });
         ui::MessageBox::SetScripted(true);
         ui::MessageBox::ClearShown();
         calls = std::make_shared<ReportCalls>();

@@ -1,0 +1,44 @@
+// The calendar export job.
+#include "export_job.h"
+
+#include <QTimer>
+
+#include "calendar/icalendar.h"
+
+namespace hx::cal {
+
+ExportJob::ExportJob(const ExportRequest& request, QObject* parent)
+    : QObject(parent), request_(request) {}
+
+ExportJob::~ExportJob() = default;
+
+void ExportJob::Start() {
+    calendar_ = std::make_unique<SkyCalendar>(request_.first, request_.observer, request_.events,
+                                              request_.hours);
+    done_ = {};
+    day_ = 0;
+    running_ = true;
+    QTimer::singleShot(0, this, &ExportJob::Step);
+}
+
+void ExportJob::Cancel() {
+    running_ = false;
+}
+
+void ExportJob::Step() {
+    if (!running_) return;
+    CalendarDay one = calendar_->NextDay();
+    done_.events.insert(done_.events.end(), one.events.begin(), one.events.end());
+    done_.hours.insert(done_.hours.end(), one.hours.begin(), one.hours.end());
+    ++day_;
+    emit progress(day_, request_.days);
+    if (!running_) return;  // cancelled from the progress handler
+    if (day_ < request_.days) {
+        QTimer::singleShot(0, this, &ExportJob::Step);
+        return;
+    }
+    running_ = false;
+    emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp));
+}
+
+}  // namespace hx::cal

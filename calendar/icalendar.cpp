@@ -1,0 +1,113 @@
+// The iCalendar document, written by libical.
+#include "icalendar.h"
+
+#include <QHash>
+
+#include <cmath>
+#include <cstdlib>
+
+#include <libical/ical.h>
+
+#include "core/names.h"
+
+namespace hx::cal {
+
+namespace {
+
+icaltimetype IcalUtc(const QDateTime& utc) {
+    return icaltime_from_timet_with_zone(time_t(utc.toSecsSinceEpoch()), 0,
+                                         icaltimezone_get_utc_timezone());
+}
+
+// "44.98n93.27w": the site, to about a kilometre, so exports for two sites keep apart.
+QString SiteToken(const Observer& obs) {
+    auto part = [](double v, char pos, char neg) {
+        return QString::number(std::abs(v), 'f', 2) + QLatin1Char(v < 0 ? neg : pos);
+    };
+    return part(obs.Latitude, 'n', 's') + part(obs.Longitude, 'e', 'w');
+}
+
+// Adds the VEVENTs with UIDs "<UTC date>-<what>[-<n>]-<site>@heliodex"; n counts the same
+// event's second and later occurrences on one UTC date (a planet that rises twice).
+class Writer {
+  public:
+    Writer(const Observer& obs, const QDateTime& stamp)
+        : site_(SiteToken(obs)), stamp_(IcalUtc(stamp.toUTC())) {
+        cal_ = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+        icalcomponent_add_property(cal_, icalproperty_new_version("2.0"));
+        const QByteArray prodid =
+            QByteArrayLiteral("-//Heliodex//Heliodex ") + HELIODEX_VERSION + "//EN";
+        icalcomponent_add_property(cal_, icalproperty_new_prodid(prodid.constData()));
+        icalcomponent_add_property(cal_, icalproperty_new_calscale("GREGORIAN"));
+    }
+    ~Writer() { icalcomponent_free(cal_); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    void Add(const QString& what, const QString& summary, const QDateTime& start,
+             const QDateTime* end, const char* category) {
+        const QString date = start.date().toString(QStringLiteral("yyyyMMdd"));
+        const int n = ++seen_[date + what];
+        QString uid = date + '-' + what;
+        if (n > 1) uid += '-' + QString::number(n);
+        uid += '-' + site_ + QStringLiteral("@heliodex");
+        icalcomponent* ev = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(ev, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(ev, icalproperty_new_dtstamp(stamp_));
+        icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalUtc(start)));
+        if (end) icalcomponent_add_property(ev, icalproperty_new_dtend(IcalUtc(*end)));
+        icalcomponent_add_property(ev, icalproperty_new_summary(summary.toUtf8().constData()));
+        icalcomponent_add_property(ev, icalproperty_new_categories(category));
+        icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(cal_, ev);
+    }
+
+    QByteArray Text() const {
+        char* s = icalcomponent_as_ical_string_r(cal_);
+        QByteArray out(s);
+        icalmemory_free_buffer(s);
+        return out;
+    }
+
+  private:
+    QString site_;
+    icaltimetype stamp_;
+    icalcomponent* cal_ = nullptr;
+    QHash<QString, int> seen_;
+};
+
+}  // namespace
+
+QDateTime ToUtc(Moment local, const Observer& obs) {
+    const DateTimeFields f = DecodeDateTime(local - obs.ClockOffsetHours() / 24.0);
+    return QDateTime(QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second), Qt::UTC);
+}
+
+QString EventSummary(const SkyEvent& e) {
+    const char* body = e.Body >= 0 && e.Body < kBodyCount ? BodyNames[e.Body] : "";
+    return QLatin1String(body) + ' ' + QLatin1String(EventName(e.Kind));
+}
+
+QString HourSummary(const PlanetaryHour& h) {
+    return QStringLiteral("Hour of ") + QLatin1String(BodyNames[h.body]);
+}
+
+QByteArray WriteICalendar(const EventList& events, const HourList& hours, const Observer& obs,
+                          const QDateTime& stamp) {
+    Writer w(obs, stamp);
+    for (const SkyEvent& e : events) {
+        if (e.Time == 0) continue;  // not formed: no VEVENT
+        const QString what = EventSummary(e).toLower().replace(' ', '-');
+        w.Add(what, EventSummary(e), ToUtc(e.Time, obs), nullptr, "Sky event");
+    }
+    for (const PlanetaryHour& h : hours) {
+        const QString what = QStringLiteral("hour-%1-%2")
+                                 .arg(h.day ? QStringLiteral("day") : QStringLiteral("night"))
+                                 .arg(h.number);
+        const QDateTime end = ToUtc(h.end, obs);
+        w.Add(what, HourSummary(h), ToUtc(h.start, obs), &end, "Planetary hour");
+    }
+    return w.Text();
+}
+
+}  // namespace hx::cal

@@ -1,0 +1,96 @@
+// Zone offsets through QTimeZone, never through the machine's zone.
+#include "zone.h"
+
+#include <map>
+
+#include <QTimeZone>
+
+namespace hx {
+
+namespace {
+
+// QTimeZone reads the zone's file when made; the report asks for the same zone on every tick.
+const QTimeZone* ZoneFor(const QString& id) {
+    static std::map<QString, QTimeZone> zones;
+    auto it = zones.find(id);
+    if (it == zones.end()) {
+        // Not every id the system's zone is known by is listed as available ("Etc/UTC").
+        it = zones.emplace(id, QTimeZone(id.toLatin1())).first;
+    }
+    return it->second.isValid() ? &it->second : nullptr;
+}
+
+ZoneOffset OffsetAt(const QTimeZone& z, Moment utc) {
+    // offsetData() is empty for the fixed UTC zone; these two answer for every zone.
+    const QDateTime at = ToQDateTime(utc);
+    ZoneOffset o;
+    o.DaylightTime = z.daylightTimeOffset(at) > 0 ? 1 : 0;
+    o.TimeZone = (z.offsetFromUtc(at) - o.DaylightTime * 3600) / 3600.0;
+    return o;
+}
+
+}  // namespace
+
+bool IsKnownZone(const QString& id) {
+    return !id.isEmpty() && ZoneFor(id) != nullptr;
+}
+
+QStringList ZoneIds() {
+    QStringList ids;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) ids << QString::fromLatin1(id);
+    ids.sort();
+    return ids;
+}
+
+std::optional<ZoneOffset> ZoneOffsetAtInstant(const QString& id, Moment utc) {
+    const QTimeZone* z = id.isEmpty() ? nullptr : ZoneFor(id);
+    if (!z) return std::nullopt;
+    return OffsetAt(*z, utc);
+}
+
+std::optional<ZoneOffset> ZoneOffsetAtReading(const QString& id, Moment reading) {
+    const QTimeZone* z = id.isEmpty() ? nullptr : ZoneFor(id);
+    if (!z) return std::nullopt;
+    // The reading's instant lies within 14 hours of the reading read as UT; the offsets in
+    // force just outside that window are the candidates, and the first whose instant keeps
+    // it is the answer.
+    const ZoneOffset before = OffsetAt(*z, reading - 15.0 / 24);
+    const ZoneOffset after = OffsetAt(*z, reading + 15.0 / 24);
+    for (const ZoneOffset& o : {before, after})
+        if (OffsetAt(*z, reading - o.Hours() / 24) == o) return o;
+    return before;
+}
+
+double ClockOffsetAtReading(const Observer& site, Moment reading) {
+    if (site.Zone.isEmpty()) return site.ClockOffsetHours();
+    const std::optional<ZoneOffset> o = ZoneOffsetAtReading(site.Zone, reading);
+    return o ? o->Hours() : site.ClockOffsetHours();
+}
+
+double ClockOffsetAtInstant(const Observer& site, Moment utc) {
+    if (site.Zone.isEmpty()) return site.ClockOffsetHours();
+    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(site.Zone, utc);
+    return o ? o->Hours() : site.ClockOffsetHours();
+}
+
+Observer AtReading(const Observer& site, Moment reading) {
+    if (site.Zone.isEmpty()) return site;
+    const std::optional<ZoneOffset> o = ZoneOffsetAtReading(site.Zone, reading);
+    if (!o) return site;
+    Observer at = site;
+    at.TimeZone = o->TimeZone;
+    at.DaylightTime = o->DaylightTime;
+    return at;
+}
+
+Observer AtInstant(const Observer& site, Moment utc) {
+    if (site.Zone.isEmpty()) return site;
+    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(site.Zone, utc);
+    if (!o) return site;
+    Observer at = site;
+    at.TimeZone = o->TimeZone;
+    at.DaylightTime = o->DaylightTime;
+    return at;
+}
+
+}  // namespace hx

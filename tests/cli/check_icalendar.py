@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+"""Reads heliodex-cli's iCalendar output with python3-icalendar, a parser independent of the
+libical that writes it: one VEVENT per listed event, the same times, 48 hours in two days."""
+import subprocess
+import sys
+from datetime import timedelta
+
+import icalendar
+
+cli = sys.argv[1]
+site = ["--at", "2024-06-15 00:00", "--lat", "44.98", "--lon", "-93.27", "--tz", "-6", "--dst", "1"]
+
+
+def run(*args):
+    return subprocess.run([cli, *site, *args], check=True, capture_output=True, text=True).stdout
+
+
+def vevents(text):
+    cal = icalendar.Calendar.from_ical(text)
+    return [c for c in cal.walk() if c.name == "VEVENT"]
+
+
+def local(dt):
+    assert dt.tzinfo is not None and dt.utcoffset() == timedelta(0), dt
+    return (dt - timedelta(hours=5)).strftime("%Y-%m-%d %H:%M:%S")
+
+
+failures = []
+lines = run("events", "--days", "7").splitlines()
+events = vevents(run("events", "--days", "7", "--format", "ics"))
+if len(events) != len(lines):
+    failures.append(f"{len(events)} VEVENTs for {len(lines)} events")
+for line, ev in zip(lines, events):
+    shown = f"{local(ev.decoded('DTSTART'))} {ev['SUMMARY']}"
+    if shown != line:
+        failures.append(f"{shown!r} != {line!r}")
+if len({str(ev["UID"]) for ev in events}) != len(events):
+    failures.append("UIDs repeat")
+
+hours = vevents(run("hours", "--days", "2", "--format", "ics"))
+if len(hours) != 48:
+    failures.append(f"{len(hours)} hours in two days")
+for a, b in zip(hours, hours[1:]):
+    if a.decoded("DTEND") != b.decoded("DTSTART"):
+        failures.append(f"gap after {a['UID']}")
+if not all(str(h["SUMMARY"]).startswith("Hour of ") for h in hours):
+    failures.append("an hour's SUMMARY")
+
+for f in failures:
+    print(f)
+print(f"{len(events)} events, {len(hours)} hours: {'FAILED' if failures else 'ok'}")
+sys.exit(1 if failures else 0)

@@ -1,0 +1,146 @@
+// The window's network work as jobs, against a local server: start-up never waits, one
+// lookup at a time, "New Version!" after the start-up's jobs, the clock resumed by a lookup.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "settings/extini.h"
+#include "support/http_server.h"
+#include "ui/tokbottomdlg.h"
+#include "window_fixture.h"
+
+using namespace hx;
+using hx::test::HttpAnswer;
+
+namespace {
+
+const QByteArray kAnswer =
+    "<forexml><observation city=\"Minneapolis, MN\" longname=\"Minneapolis, Minnesota\" "
+    "latitude=\"44.98\" longitude=\"-93.27\" timezone=\"-6\" daylight_saving=\"1\"/></forexml>";
+
+class JobsWindow : public test::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        oldDir_ = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        TExtIniF ini(files::ProgramFile("heliodex.ini"));
+        for (const char* key : {"WeatherService", "MakerSite"})
+            ini.WriteString("Services", key, server.BaseUrl());
+        ini.WriteString("Services", "NewsFeed", server.BaseUrl() + "/news.rdf");
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QDir::setCurrent(oldDir_);
+    }
+    // The window with short download limits; the feed through a downloader of its own.
+    void OpenWithServer() {
+        ui::WindowServices s = Services();
+        s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
+        ui::InternetAccess internet = ui::DefaultInternetAccess();
+        internet.openUrl = [](const QUrl&) {};
+        form = std::make_unique<ui::TForm1>(std::move(s), internet);
+        form->show();
+    }
+    QString Pending() { return Get<QLabel>("StatusBar1Pending")->text(); }
+    int Count(const QString& target) { return int(server.Requests().count(target)); }
+
+    test::HttpServer server;
+    QString oldDir_;
+};
+
+TEST_F(JobsWindow, ASilentServerNeverHoldsUpTheWindowOrTheClock) {
+    for (const char* path : {"/forexml.cgi", "/software/heliodex/heliodex.xml", "/news.rdf"})
+        server.Route(path, HttpAnswer::Silent());
+    TExtIniF(files::ProgramFile("heliodex.ini")).WriteString("Locale", "Edit12", "1");
+    QElapsedTimer started;
+    started.start();
+    OpenWithServer();
+    EnterMinneapolis();
+    Get<QPushButton>("Button4")->click();
+    Click("Clockon1");
+    EXPECT_LT(started.elapsed(), 1000);
+    EXPECT_GE(calls->count, 1);  // the first report
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/forexml.cgi?55413") == 1; }, 2000));
+    EXPECT_EQ(Pending(), "Looking up \"55413\"\u2026");
+    EXPECT_TRUE(Get<QWidget>("StatusBar1Cancel")->isVisible());
+    EXPECT_FALSE(Get<QPushButton>("Lookup")->isEnabled());
+    const int before = calls->count;
+    const QString failed = "Error downloading URL: " + server.BaseUrl() + "/forexml.cgi?55413";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pending() == failed; }, 5000));
+    QTest::qWait(1200);
+    EXPECT_GE(calls->count, before + 2);               // ticks went on throughout
+    EXPECT_EQ(Count("/forexml.cgi?55413"), 1);         // the second start-up lookup is left out
+    EXPECT_TRUE(ui::MessageBox::Shown().size() == 1);  // only the clock's notice
+    EXPECT_TRUE(Get<QPushButton>("Lookup")->isEnabled());
+}
+
+TEST_F(JobsWindow, NewVersionOpensOnceAfterTheStartUpJobsEnd) {
+    server.Route("/forexml.cgi", HttpAnswer::Ok(kAnswer, "text/xml"));
+    server.Route("/software/heliodex/heliodex.xml",
+                 HttpAnswer::Ok("<SOFTPKG VERSION=\"0,12,8,0\"><IMPLEMENTATION><CODEBASE "
+                                "HREF=\"https://elsewhere.example.net/h.exe\"/></IMPLEMENTATION>"
+                                "</SOFTPKG>"));
+    server.Route("/news.rdf", HttpAnswer::Slow(3000, "<rdf:RDF/>"));
+    OpenWithServer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/news.rdf") == 1; }, 5000));
+    QTest::qWait(1000);
+    EXPECT_TRUE(form->findChildren<ui::TOKBottomDlg*>().isEmpty());  // the feed still runs
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
+    QTest::qWait(100);
+    EXPECT_EQ(form->findChildren<ui::TOKBottomDlg*>().size(), 1);
+    EXPECT_EQ(Count("/forexml.cgi?55413"), 2);
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+    EXPECT_TRUE(Pending().isEmpty());
+}
+
+TEST_F(JobsWindow, ALateLookupFillsTheMissingSiteAndTheClockRunsAgain) {
+    server.Route("/forexml.cgi", HttpAnswer::Slow(3000, kAnswer));
+    TExtIniF ini(files::ProgramFile("heliodex.ini"));
+    ini.WriteString("Menu", "Clockon1", "1");
+    ini.WriteString("Locale", "Edit12", "1");
+    QElapsedTimer running;
+    running.start();
+    SetClock([&] {
+        return QDateTime(QDate(2024, 6, 15), QTime(15, 45, 10)).addMSecs(running.elapsed());
+    });
+    ui::WindowServices s = RealServices();
+    s.downloader = std::make_shared<net::HttpDownloader>();
+    form = std::make_unique<ui::TForm1>(std::move(s));
+    auto* pages = Get<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->currentWidget(), Get<QWidget>("TabSheet2"));  // Locale: no site yet
+    EXPECT_FALSE(form->Timer1Enabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->observer().HasSite(); }, 8000));
+    EXPECT_EQ(pages->currentWidget(), Get<QWidget>("TabSheet1"));
+    EXPECT_TRUE(form->Timer1Enabled() && Get<QTimer>("Timer1")->isActive());
+    const QString shown = form->StatusText(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->StatusText(0) != shown; }, 3000));
+}
+
+TEST_F(JobsWindow, ASecondLookupWhileOneRunsStartsNothing) {
+    server.Route("/forexml.cgi", HttpAnswer::Ok(kAnswer, "text/xml"));
+    server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Status(404));
+    OpenWithServer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
+    server.ClearRequests();
+    server.Route("/forexml.cgi", HttpAnswer::Slow(500, kAnswer));
+    Get<QPushButton>("Lookup")->click();
+    Get<QPushButton>("Lookup")->click();
+    form->LookupClick();
+    form->Timer2Timer();  // the hourly refresh's lookup too
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
+    EXPECT_EQ(Count("/forexml.cgi?55413"), 1);
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+
+    server.Route("/forexml.cgi", HttpAnswer::Silent());
+    Get<QPushButton>("Lookup")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/forexml.cgi?55413") == 2; }, 3000));
+    Get<QToolButton>("StatusBar1Cancel")->click();  // no box: the lookup just ends
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 3000));
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+}
+
+}  // namespace

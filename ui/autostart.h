@@ -1,0 +1,23 @@
+// "Start with the Desktop": the XDG autostart entry ~/.config/autostart/heliodex.desktop.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+namespace hx::ui {
+
+// $XDG_CONFIG_HOME/autostart/heliodex.desktop (~/.config when the variable is unset).
+QString AutostartEntryPath();
+
+// The entry's text, starting the given executable; nullopt for a path a desktop entry cannot
+// hold (a line break in it).
+std::optional<QString> AutostartEntry(const QString& executable);
+
+// Whether the entry is there.
+bool AutostartEnabled();
+// Writes the entry for the executable, or removes it; raises hx::Error with the reason when
+// that fails.
+void SetAutostart(bool enabled, const QString& executable);
+
+}  // namespace hx::ui

@@ -1,0 +1,34 @@
+// The job queue: one running job, the rest waiting in order.
+#include "job_queue.h"
+
+namespace hx::ui {
+
+void JobQueue::Add(Job job) {
+    jobs_.push_back(std::move(job));
+    RunNext();
+}
+
+void JobQueue::Clear() {
+    jobs_.clear();
+    running_ = false;
+    ++generation_;
+}
+
+void JobQueue::RunNext() {
+    if (running_) return;
+    if (jobs_.empty()) {
+        if (onIdle) onIdle();
+        return;
+    }
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    running_ = true;
+    const unsigned long long generation = ++generation_;
+    job([this, generation] {
+        if (generation != generation_ || !running_) return;
+        running_ = false;
+        RunNext();
+    });
+}
+
+}  // namespace hx::ui

@@ -1,0 +1,83 @@
+// TForm1: File → Export Calendar… gathers the choice and writes the file; the calendar
+// library computes it, a day per turn of the event loop, behind a progress dialog.
+#include <QAction>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QSaveFile>
+
+#include "calendar/export_job.h"
+#include "core/clock.h"
+#include "core/error.h"
+#include "export_calendar_dialog.h"
+#include "message_box.h"
+#include "tform1.h"
+
+namespace hx::ui {
+
+void TForm1::AddExportMenuItem() {
+    QAction* fileMenu = menus_.byName.value(QStringLiteral("File1"));
+    QAction* exit = menus_.byName.value(QStringLiteral("Exit1"));
+    if (!fileMenu || !fileMenu->menu() || !exit) return;
+    auto* item = new QAction(QStringLiteral("&Export Calendar…"), this);
+    item->setObjectName(QStringLiteral("ExportCalendar1"));
+    fileMenu->menu()->insertAction(exit, item);
+    fileMenu->menu()->insertSeparator(exit);
+    connect(item, &QAction::triggered, this,
+            [this] { Guarded([this] { ExportCalendar1Click(); }); });
+}
+
+void TForm1::ExportCalendar1Click() {
+    if (exportJob_) {
+        MessageBox::Show(this, QStringLiteral("A calendar export is still running."));
+        return;
+    }
+    ExportCalendarDialog::Ask(this, [this](const ExportChoice& c) { StartCalendarExport(c); });
+}
+
+void TForm1::StartCalendarExport(const ExportChoice& choice) {
+    if (exportJob_) return;
+    if (!observer_.HasSite()) {
+        MessageBox::Show(this, QStringLiteral("No site: enter the latitude and longitude on the "
+                                              "Locale page to export a calendar."));
+        return;
+    }
+    cal::ExportRequest req;
+    req.first = DatePart(PickerMoment());
+    req.days = choice.days;
+    req.events = choice.events;
+    req.hours = choice.hours;
+    req.observer = observer_;
+    req.stamp = CurrentDateTime().toUTC();
+    auto* job = new cal::ExportJob(req, this);
+    exportJob_ = job;
+    // Not modal: a modal progress dialog would run the event loop inside setValue().
+    auto* progress = new QProgressDialog(QStringLiteral("Computing the calendar…"),
+                                         QStringLiteral("Cancel"), 0, req.days, this);
+    progress->setObjectName("ExportProgress");
+    progress->setWindowModality(Qt::NonModal);
+    progress->setMinimumDuration(500);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setValue(0);
+    connect(job, &cal::ExportJob::progress, progress, &QProgressDialog::setValue);
+    connect(progress, &QProgressDialog::canceled, job, [job, progress] {
+        job->Cancel();
+        job->deleteLater();
+        progress->deleteLater();
+    });
+    const QString fileName = choice.fileName;
+    connect(job, &cal::ExportJob::finished, this,
+            [this, job, progress, fileName](const QByteArray& ics) {
+                progress->deleteLater();
+                job->deleteLater();
+                Guarded([&] {
+                    QSaveFile f(fileName);
+                    if (!f.open(QIODevice::WriteOnly) || f.write(ics) != ics.size() || !f.commit())
+                        throw Error(QStringLiteral("Cannot write the calendar to %1: %2")
+                                        .arg(fileName, f.errorString()));
+                });
+            });
+    job->Start();
+}
+
+}  // namespace hx::ui
