@@ -69,7 +69,6 @@ class Soak : public WindowTest {
                 current.clear();
                 for (const SkyEvent& e : events.events)
                     if (e.Time != 0) current.insert({Minute(e.Time), AlarmName(e.Body, e.Kind)});
-                lists.push_back(events.events);
             }
             return r;
         };
@@ -170,7 +169,6 @@ class Soak : public WindowTest {
     std::set<Due> expected;
     std::map<Due, int> fired;
     std::vector<std::pair<QString, QString>> logged;  // every log line, with its minute
-    std::vector<EventList> lists;                     // each event list as computed
 };
 
 // A day with lead times on Sun Rise (-15) and Moon Set (+10) and the hour of Jupiter on,
