@@ -74,8 +74,7 @@ Outcome Reverse(const Request& r, const Context& c) {
     const auto parsed = ParseReverse(r);
     if (const Error* e = std::get_if<Error>(&parsed))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
-    lookup::SiteClock clock;
-    clock.timeZone = c.observer.TimeZone;
+    const lookup::SiteClock clock = lookup::SiteClockOf(c.observer);
     const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
     const QString out = r.format == Format::Json ? ReverseJson(res, clock) : ReverseText(res);
     if (!res.error.isEmpty()) return {2, out, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};

@@ -8,8 +8,21 @@
 #include "core/format.h"
 #include "core/roman.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 
 namespace hx::lookup {
+
+SiteClock SiteClockOf(const Observer& site) {
+    SiteClock clock;
+    clock.timeZone = site.TimeZone;
+    if (!site.Zone.isEmpty() && IsKnownZone(site.Zone)) {
+        clock.zone = site.Zone;
+        clock.offset = [site](double jdUt) {
+            return ClockOffsetAtInstant(site, jdUt - kEpochJulianDay);
+        };
+    }
+    return clock;
+}
 
 namespace {
 

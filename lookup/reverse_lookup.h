@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "core/datetime.h"
+#include "core/observer.h"
 #include "lookup/match_spans.h"
 
 namespace hx::lookup {
@@ -58,6 +59,10 @@ struct SiteClock {
 
     double OffsetAt(double jdUt) const { return offset ? offset(jdUt) : timeZone; }
 };
+
+// The site's clock for the lookup: its TimeZone alone, or, when the site has a known zone,
+// that zone's offset at each instant (daylight time included).
+SiteClock SiteClockOf(const Observer& site);
 
 // The ephemeris' own longitudes.
 const LongitudeFn& EphemerisLongitude();

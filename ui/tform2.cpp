@@ -126,8 +126,7 @@ void TForm2::Button2Click() {
     {
         const WaitCursor wait;
         Memo1->clear();
-        lookup::SiteClock clock;
-        clock.timeZone = observer_.TimeZone;
+        const lookup::SiteClock clock = lookup::SiteClockOf(observer_);
         result = search_(CurrentQuery(), clock);
         // The search's lines, then every span of the year; the memo scrolls.
         Memo1->setPlainText(result.AllLines().join('\n'));

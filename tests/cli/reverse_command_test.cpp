@@ -137,7 +137,7 @@ TEST(CliReverse, BadArgumentsNameTheCulprit) {
           {"reverse --docosade 4 --year 16 --sun 0 --moon 0 --planet 3", "--planet", 0},
           {"reverse --docosade 4 --year 16 --sun 0 --moon", "--moon", 0},
           // a docosade that is no item stops after the first two lines, as the window does
-          {"reverse --docosade 23 --year 16 --sun 0 --moon 0", "\"23\"", 2}}) {
+          {"--tz 0 reverse --docosade 23 --year 16 --sun 0 --moon 0", "\"23\"", 2}}) {
         const Outcome o = RunLine(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_TRUE(o.err.contains(culprit)) << o.err.toStdString();
@@ -159,6 +159,27 @@ TEST(CliReverse, JsonGivesTheSpansAsObjectsInTheSiteOffset) {
             EXPECT_EQ(t.offsetFromUtc(), 5.75 * 3600);
             EXPECT_NEAR(t.toMSecsSinceEpoch() / 86400000.0 + 2440587.5,
                         span[end + "_jd_ut"].toDouble(), 1.0 / 86400);
+        }
+    }
+}
+
+// With a zone the spans carry the offset in force at each: daylight time in summer only.
+TEST(CliReverse, AZonedSiteShowsEachSpanInTheOffsetOfItsDate) {
+    for (const auto& [sun, offset] : {std::pair{"cancer", -5}, std::pair{"aquarius", -6}}) {
+        const Outcome o =
+            cli::Run({"--zone", "America/Chicago", "reverse", "--docosade", "5", "--year", "10",
+                      "--sun", sun, "--moon", "leo", "--format", "json"},
+                     EncodeDateTime(2024, 6, 15));
+        const QJsonObject doc = QJsonDocument::fromJson(o.out.toUtf8()).object();
+        EXPECT_FALSE(o.out.contains("adjust")) << o.out.toStdString();
+        const QJsonArray spans = doc["spans"].toArray();
+        ASSERT_FALSE(spans.isEmpty()) << o.out.toStdString();
+        for (const auto& span : spans) {
+            const QDateTime t =
+                QDateTime::fromString(span.toObject()["from"].toString(), Qt::ISODate);
+            EXPECT_EQ(t.offsetFromUtc(), offset * 3600) << sun;
+            EXPECT_NEAR(t.toMSecsSinceEpoch() / 86400000.0 + 2440587.5,
+                        span.toObject()["from_jd_ut"].toDouble(), 1.0 / 86400);
         }
     }
 }
