@@ -108,7 +108,9 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 
 namespace {
 QString DecodeLine(QByteArrayView line) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringDecoder::Flag::Stateless);
+    // A mark at the start of a later line is text: only the file's leading marks are dropped.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8.decode(line);
     if (!utf8.hasError()) return text;
     return DecodeWindows1252(line.toByteArray());
