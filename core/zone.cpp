@@ -73,24 +73,25 @@ double ClockOffsetAtInstant(const Observer& site, Moment utc) {
     return o ? o->Hours() : site.ClockOffsetHours();
 }
 
-Observer AtReading(const Observer& site, Moment reading) {
-    if (site.Zone.isEmpty()) return site;
-    const std::optional<ZoneOffset> o = ZoneOffsetAtReading(site.Zone, reading);
+namespace {
+// The site with the zone's offset, or as it is when the zone gave none.
+Observer WithOffset(const Observer& site, const std::optional<ZoneOffset>& o) {
     if (!o) return site;
     Observer at = site;
     at.TimeZone = o->TimeZone;
     at.DaylightTime = o->DaylightTime;
     return at;
 }
+}  // namespace
+
+Observer AtReading(const Observer& site, Moment reading) {
+    if (site.Zone.isEmpty()) return site;
+    return WithOffset(site, ZoneOffsetAtReading(site.Zone, reading));
+}
 
 Observer AtInstant(const Observer& site, Moment utc) {
     if (site.Zone.isEmpty()) return site;
-    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(site.Zone, utc);
-    if (!o) return site;
-    Observer at = site;
-    at.TimeZone = o->TimeZone;
-    at.DaylightTime = o->DaylightTime;
-    return at;
+    return WithOffset(site, ZoneOffsetAtInstant(site.Zone, utc));
 }
 
 }  // namespace hx
