@@ -1,6 +1,7 @@
-// Costs of the reverse lookup's search with the year's spans: its worst cases and a typical Find.
+// Costs of the reverse lookup: its worst cases, a typical Find, and the longitudes it reads.
 #include <benchmark/benchmark.h>
 
+#include "core/ephemeris.h"
 #include "lookup/reverse_lookup.h"
 
 using namespace hx;
@@ -80,3 +81,15 @@ static void BM_ReverseLookupIn2405(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(lookup::Find(q, -6));
 }
 BENCHMARK(BM_ReverseLookupIn2405)->Unit(benchmark::kMillisecond);
+
+// One longitude from the ephemeris, by year and body (0 Sun, 1 Moon): the data files in 2024,
+// the library's analytic ephemeris in 2405. Its ratio bounds that of lookups spent in the calls.
+static void BM_LongitudeInYear(benchmark::State& state) {
+    double jd = eph::JulDay(int(state.range(0)), 6, 1, 0.0);
+    const int body = int(state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(eph::EclipticLongitude(jd, body));
+        jd += 0.05;
+    }
+}
+BENCHMARK(BM_LongitudeInYear)->ArgsProduct({{2024, 2405}, {0, 1}})->Unit(benchmark::kMicrosecond);

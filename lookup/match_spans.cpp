@@ -15,14 +15,6 @@ namespace {
 constexpr int kSun = 0;
 constexpr int kMoon = 1;
 
-// Bounds of the geocentric daily motion in longitude, with a margin (neither body ever
-// moves backwards as seen from the Earth's centre).
-struct Motion {
-    double minPerDay, maxPerDay;
-};
-constexpr Motion kSunMotion{0.95, 1.03};
-constexpr Motion kMoonMotion{11.5, 15.6};
-
 constexpr double kTolerance = 0.1 / 86400;  // a tenth of a second, in days
 constexpr int kMaxRefineSteps = 100;
 constexpr size_t kMaxSpans = 64;  // a Sun sign holds at most two lunar passes through a sign

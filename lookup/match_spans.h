@@ -22,6 +22,14 @@ struct Span {
     double toJd = 0;
 };
 
+// Bounds of the geocentric daily motion in longitude, with a margin (neither body ever moves
+// backwards as seen from the Earth's centre).
+struct Motion {
+    double minPerDay, maxPerDay;
+};
+inline constexpr Motion kSunMotion{0.95, 1.03};
+inline constexpr Motion kMoonMotion{11.5, 15.6};
+
 // True when a longitude is at the place, by the date line's rule for sign and degree.
 bool AtPlace(double longitude, const Place& place);
 

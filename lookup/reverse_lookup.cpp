@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "core/ephemeris.h"
 #include "core/format.h"
@@ -59,6 +61,56 @@ QString Shown(const QString& pattern, double jd, const SiteClock& clock, const Q
     const Moment m = std::round(ShownMoment(jd, clock) * 86400.0) / 86400.0;
     if (!IsRepresentable(m)) return QStringLiteral("(date out of range)");
     return FormatDateTime(pattern, m, locale);
+}
+
+// What one position of a scan tells: whether it holds, and otherwise the earliest instant at
+// which a later position could.
+struct Reach {
+    bool holds;
+    double earliest;
+};
+
+// Whether a longitude read at `jd` is at the place; if not, the earliest instant the body can
+// reach the place's first longitude, moving at most as fast as its bounds allow.
+Reach Reaching(double longitude, const Place& place, const Motion& motion, double jd) {
+    if (AtPlace(longitude, place)) return {true, jd};
+    if (place.sign < 0 || place.sign > 11 || place.degree >= 30)
+        return {false, std::numeric_limits<double>::infinity()};
+    constexpr double kMargin = 1e-6;  // degrees; the sign and degree are read with rounding
+    const double low = 30.0 * place.sign + std::max(place.degree, 0);
+    const double ahead = std::fmod(std::fmod(low - longitude, 360.0) + 360.0, 360.0);
+    // Just past the place's start, rounding may have read the longitude as before it.
+    if (ahead > 360.0 - kMargin) return {false, jd};
+    return {false, jd + std::max(ahead - kMargin, 0.0) / motion.maxPerDay};
+}
+
+// The positions of a scan: `first`, then each the one before plus `step`, added one at a time
+// in double precision as the scan moves; count + 1 values, the last where the scan ends.
+std::vector<double> Positions(double first, double step, int count) {
+    std::vector<double> at(size_t(count) + 1);
+    at[0] = first;
+    for (int k = 1; k <= count; ++k) at[k] = at[k - 1] + step;
+    return at;
+}
+
+// The index of the first position in [from, to) at which `test` holds, or -1. Positions before
+// the earliest instant a failed test names are passed over without reading the ephemeris; the
+// positions just passed over are read again backwards from a hit, so a sky a little faster
+// than its bounds still gives the first hit.
+template <typename Test>
+int FirstHolding(const std::vector<double>& at, int from, int to, const Test& test) {
+    int lastMiss = from - 1;
+    for (int k = from; k < to;) {
+        const Reach reach = test(at[k]);
+        if (reach.holds) {
+            while (k - 1 > lastMiss && test(at[k - 1]).holds) --k;
+            return k;
+        }
+        lastMiss = k;
+        const auto next = std::lower_bound(at.begin() + k + 1, at.begin() + to, reach.earliest);
+        k = int(next - at.begin());
+    }
+    return -1;
 }
 
 QString DegreeAndName(int degree, int sign) {
@@ -198,55 +250,56 @@ Result Find(const Query& q, const SiteClock& clock, const LongitudeFn& longitude
     r.lines << QStringLiteral("Starting with  ") + Shown("\":\" ddddd t", jd0, clock, locale);
 
     // The steps are added one at a time, so positions carry the sums' rounding.
-    double jd = jd0;
-    for (int k = 0; k < kSunScanPositions; ++k) {
-        const SignDegree sun = ToSignDegree(longitude(jd, kSun));
-        if (sun.sign == S) {
-            r.lines << Shown("\"Sun Sign found \" ddddd t", jd, clock, locale) +
-                           DegreeAndName(sun.degree, S);
-            r.sunFound = jd;
-            break;
-        }
-        jd += kSunScanStep;
+    const std::vector<double> sunAt = Positions(jd0, kSunScanStep, kSunScanPositions);
+    const int sunIndex = FirstHolding(sunAt, 0, kSunScanPositions, [&](double jd) {
+        return Reaching(longitude(jd, kSun), {S, 0}, kSunMotion, jd);
+    });
+    double jd = sunAt[sunIndex < 0 ? kSunScanPositions : sunIndex];
+    if (sunIndex >= 0) {
+        r.lines << Shown("\"Sun Sign found \" ddddd t", jd, clock, locale) +
+                       DegreeAndName(ToSignDegree(longitude(jd, kSun)).degree, S);
+        r.sunFound = jd;
+    } else {
+        r.lines << QStringLiteral("No match found for the Sun Sign in this year");
     }
-    if (!r.sunFound) r.lines << QStringLiteral("No match found for the Sun Sign in this year");
 
     if (dS > 0) {
-        for (int k = 0; k < kSunDegreePositions; ++k) {
-            const SignDegree sun = ToSignDegree(longitude(jd, kSun));
-            if (sun.sign == S && sun.degree == dS) break;
-            jd += kDegreeStep;
-        }
+        const std::vector<double> at = Positions(jd, kDegreeStep, kSunDegreePositions);
+        const int k = FirstHolding(at, 0, kSunDegreePositions, [&](double t) {
+            return Reaching(longitude(t, kSun), {S, dS}, kSunMotion, t);
+        });
+        jd = at[k < 0 ? kSunDegreePositions : k];
     }
 
-    jd = std::trunc(jd);
-    for (int k = 0; k < kMoonScanPositions; ++k) {
-        jd += kMoonScanStep;
-        // Positions before the Sun line may precede the Sun's ingress, in another sign or
-        // even the era year before: they are passed over.
-        if (r.sunFound && jd < *r.sunFound) continue;
-        const SignDegree moon = ToSignDegree(longitude(jd, kMoon));
-        if (moon.sign == L) {
-            r.lines << Shown("\"Lunar Sign found \"ddddd t", jd, clock, locale) +
-                           DegreeAndName(moon.degree, L);
-            r.moonFound = jd;
-            break;
-        }
+    // The Moon's positions follow the truncated day, each step added before its position is
+    // read; positions before the Sun line may precede the Sun's ingress, in another sign or
+    // even the era year before: they are passed over.
+    const std::vector<double> moonAt = Positions(std::trunc(jd), kMoonScanStep, kMoonScanPositions);
+    int first = 1;
+    while (r.sunFound && first <= kMoonScanPositions && moonAt[first] < *r.sunFound) ++first;
+    const int moonIndex = FirstHolding(moonAt, first, kMoonScanPositions + 1, [&](double t) {
+        return Reaching(longitude(t, kMoon), {L, 0}, kMoonMotion, t);
+    });
+    jd = moonAt[moonIndex < 0 ? kMoonScanPositions : moonIndex];
+    if (moonIndex >= 0) {
+        r.lines << Shown("\"Lunar Sign found \"ddddd t", jd, clock, locale) +
+                       DegreeAndName(ToSignDegree(longitude(jd, kMoon)).degree, L);
+        r.moonFound = jd;
+    } else {
+        r.lines << QStringLiteral("No match found for the Lunar Sign in this year");
     }
-    if (!r.moonFound) r.lines << QStringLiteral("No match found for the Lunar Sign in this year");
 
     if (dL > 0) {
         // The first position with the Moon at its degree and the Sun in its sign; one with
         // the Sun out of its sign does not end the scan.
-        for (int k = 0; k < kMoonDegreePositions; ++k) {
-            const SignDegree moon = ToSignDegree(longitude(jd, kMoon));
-            if (moon.sign == L && moon.degree == dL &&
-                ToSignDegree(longitude(jd, kSun)).sign == S) {
-                r.exactFound = jd;
-                break;
-            }
-            jd += kDegreeStep;
-        }
+        const std::vector<double> at = Positions(jd, kDegreeStep, kMoonDegreePositions);
+        const int k = FirstHolding(at, 0, kMoonDegreePositions, [&](double t) {
+            Reach moon = Reaching(longitude(t, kMoon), {L, dL}, kMoonMotion, t);
+            if (!moon.holds) return moon;
+            const Reach sun = Reaching(longitude(t, kSun), {S, 0}, kSunMotion, t);
+            return sun.holds ? sun : Reach{false, std::max(t, sun.earliest)};
+        });
+        if (k >= 0) r.exactFound = at[k];
         // The Moon's scan may have started past the degree, which it then reaches only after
         // the scan's span: the first later match of the era year answers.
         if (!r.exactFound && r.moonFound) {
