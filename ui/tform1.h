@@ -36,6 +36,7 @@ class QCloseEvent;
 class QDateEdit;
 class QLabel;
 class QListWidgetItem;
+class QMessageBox;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -252,9 +253,9 @@ class TForm1 : public QMainWindow {
     bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
     std::unique_ptr<alarms::DesktopNotifier> notifier_;   // a notification per fired alarm
     void LogFirings(const alarms::AlarmCheckStep& step);
-    Moment lastHourFired_ = 0;      // the start of the last planetary hour the check passed
-    quint64 eventsGeneration_ = 0;  // counts replacements of events_.events
-    bool clockErrorOpen_ = false;  // the clock's error box is on screen
+    Moment lastHourFired_ = 0;          // the start of the last planetary hour the check passed
+    quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
+    QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
