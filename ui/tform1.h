@@ -121,8 +121,11 @@ class TForm1 : public QMainWindow {
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
-    // The start-up's jobs have ended and no network job runs or waits.
-    bool JobsIdle() const { return startupJobsEnded_ && jobs_.Idle(); }
+    // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
+    // Internet question waits too).
+    bool JobsIdle() const {
+        return startupJobsEnded_ && jobs_.Idle() && !weatherPending_ && !gazetteerPending_;
+    }
     // Esc and the status bar's Cancel: ends the running download.
     void CancelJob();
     // Shows the lookup window modally with the present site; it lives from start to exit.
@@ -188,6 +191,8 @@ class TForm1 : public QMainWindow {
     void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
     void ApplyFieldTexts(const LocaleFieldTexts& texts);
+    void AskInternet(const std::function<void(bool yes)>& answered);
+    void PassGateThen(bool& pending, const std::function<void()>& go);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
     void WeatherJob(bool userStarted, JobQueue::Finished finished);
     void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
