@@ -58,6 +58,7 @@ class DaySpinner;
 struct WindowPlace;
 struct ExportChoice;
 class TForm2;
+class TForm3;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -128,7 +129,7 @@ class TForm1 : public QMainWindow {
     }
     // Esc and the status bar's Cancel: ends the running download.
     void CancelJob();
-    // Shows the lookup window modally with the present site; it lives from start to exit.
+    // Opens the lookup window modally with the present site; it lives from start to exit.
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
@@ -180,6 +181,8 @@ class TForm1 : public QMainWindow {
     QString savedPage_;
     void StartVersionCheck(JobQueue::Finished finished);  // the version file's load, as a job
     void ShowNewVersionWhenFree();
+    bool DialogOpen() const;  // "New Version!" waits while one is
+    void CloseDialogs();      // shutdown: each open dialog is cancelled
     void DownloadNewsFeed();  // queues the feed into oto-usgl.xml, then its import
     void StartStartupJobs();  // after the first report: lookups, version check, feed
     QString MakerSite() const;
@@ -210,6 +213,7 @@ class TForm1 : public QMainWindow {
 
     WindowServices services_;
     TForm2* form2_ = nullptr;
+    QPointer<TForm3> about_;  // the About box while it is shown
     InternetAccess internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
     net::VersionCheck* XMLDocument1 = nullptr;
