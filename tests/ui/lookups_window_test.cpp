@@ -140,7 +140,7 @@ TEST_F(LookupWindow, TheQuestionHoldsItsLookupUntilAnswered) {
     Settle();
     ui::MessageBox::SetScripted(false);
     for (const bool yes : {false, true}) {
-        Get<QPushButton>("Lookup")->click();
+        form->LookupClick();
         form->LookupClick();
         const QList<QMessageBox*> open = OpenBoxes();
         ASSERT_EQ(open.size(), 1);
