@@ -218,15 +218,16 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
 }
 
 void SoundsPage::BitBtn1Click() {
-    const QString name = OpenDialog1.Execute(this);
-    if (name.isEmpty()) return;
-    if (!QFileInfo(name).isFile()) {
-        MessageBox::Show(this, QStringLiteral("File does not exist."));
-        return;
-    }
-    player_.SetFileName(name);
-    player_.Open([page = QPointer<SoundsPage>(this)](const alarms::OpenOutcome& o) {
-        if (page && !o.error.isEmpty()) MessageBox::Show(page, o.error);
+    // The dialog is the page's child: its completion never outlives the page.
+    OpenDialog1.Open(this, [this](const QString& name) {
+        if (!QFileInfo(name).isFile()) {
+            MessageBox::Show(this, QStringLiteral("File does not exist."));
+            return;
+        }
+        player_.SetFileName(name);
+        player_.Open([page = QPointer<SoundsPage>(this)](const alarms::OpenOutcome& o) {
+            if (page && !o.error.isEmpty()) MessageBox::Show(page, o.error);
+        });
     });
 }
 

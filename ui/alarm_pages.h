@@ -73,7 +73,8 @@ class SoundsPage : public QWidget {
     SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& player,
                QWidget* parent = nullptr);
 
-    // Chooses a sound file and opens it in the player; errors go to a message box.
+    // Opens the file chooser; the chosen file is opened in the player when the user picks
+    // it. Errors go to a message box.
     void BitBtn1Click();
     // Sets the slot's sound to the player's file name; with none chosen the slot is kept.
     void CategoryButtons2Categories0Items0Click(int category, int item);

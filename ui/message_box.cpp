@@ -15,6 +15,17 @@ Script& S() {
     static Script s;
     return s;
 }
+// Opened, not run: the caller's handler returns and the event loop goes on (timers,
+// signals, the end of the session) while the box is up.
+QMessageBox* OpenBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                     QMessageBox::StandardButtons buttons) {
+    auto* box =
+        new QMessageBox(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
 }  // namespace
 
 QMessageBox* MessageBox::Show(QWidget* parent, const QString& text) {
@@ -22,29 +33,26 @@ QMessageBox* MessageBox::Show(QWidget* parent, const QString& text) {
         S().shown << text;
         return nullptr;
     }
-    // Opened, not run: the caller's handler returns and the event loop goes on (timers,
-    // signals, the end of the session) while the box is up.
-    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationDisplayName(), text,
-                                QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-    return box;
+    return OpenBox(parent, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 bool MessageBox::Scripted() {
     return S().on;
 }
 
-bool MessageBox::Ask(QWidget* parent, const QString& text) {
+QMessageBox* MessageBox::Ask(QWidget* parent, const QString& text,
+                             std::function<void(bool yes)> answered) {
     if (S().on) {
         S().shown << text;
-        return S().answers.isEmpty() ? false : S().answers.takeFirst();
+        answered(!S().answers.isEmpty() && S().answers.takeFirst());
+        return nullptr;
     }
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox* box =
+        OpenBox(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
+    QObject::connect(box, &QDialog::finished, box, [box, answered = std::move(answered)] {
+        answered(box->standardButton(box->clickedButton()) == QMessageBox::Yes);
+    });
+    return box;
 }
 
 void MessageBox::SetScripted(bool scripted) {

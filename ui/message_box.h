@@ -17,11 +17,14 @@ class MessageBox {
     // text. Returns at once with the open box (null while scripted); it deletes itself when
     // closed.
     static QMessageBox* Show(QWidget* parent, const QString& text);
-    // A Yes/No question with the question icon; true for Yes.
-    static bool Ask(QWidget* parent, const QString& text);
+    // A Yes/No question with the question icon, opened the same way: `answered` runs once the
+    // user answers, with true for Yes (No, Esc and the close button give false). A box closed
+    // by its owner (reject) answers No.
+    static QMessageBox* Ask(QWidget* parent, const QString& text,
+                            std::function<void(bool yes)> answered);
 
-    // Test seam: while scripted, nothing is shown; Ask answers from the queue (default No)
-    // and every text shown or asked is recorded.
+    // Test seam: while scripted, nothing is shown; Ask answers at once from the queue (default
+    // No) and every text shown or asked is recorded.
     static void SetScripted(bool scripted);
     static bool Scripted();
     static void SetNextAnswers(const QList<bool>& answers);

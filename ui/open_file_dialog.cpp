@@ -28,17 +28,33 @@ QString OpenFileDialog::QtFilter(const QString& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
-QString OpenFileDialog::Execute(QWidget* parent) {
+QFileDialog* OpenFileDialog::Open(QWidget* parent,
+                                  std::function<void(const QString& name)> chosen) {
     const QString dir = QDir::current().absoluteFilePath(InitialDir);
-    QString name;
     if (S().on) {
         S().requests << Request{QtFilter(Filter), dir};
-        if (!S().names.isEmpty()) name = S().names.takeFirst();
-    } else {
-        name = QFileDialog::getOpenFileName(parent, QString(), dir, QtFilter(Filter));
+        const QString name = S().names.isEmpty() ? QString() : S().names.takeFirst();
+        if (name.isEmpty()) return nullptr;
+        FileName = name;
+        chosen(name);
+        return nullptr;
     }
-    if (!name.isEmpty()) FileName = name;
-    return name;
+    if (open_ && open_->isVisible()) {
+        open_->raise();
+        open_->activateWindow();
+        return open_;
+    }
+    open_ = new QFileDialog(parent, QString(), dir, QtFilter(Filter));
+    open_->setAttribute(Qt::WA_DeleteOnClose);
+    open_->setFileMode(QFileDialog::ExistingFile);
+    QObject::connect(open_, &QFileDialog::fileSelected, open_,
+                     [this, chosen = std::move(chosen)](const QString& name) {
+                         if (name.isEmpty()) return;
+                         FileName = name;
+                         chosen(name);
+                     });
+    open_->open();
+    return open_;
 }
 
 void OpenFileDialog::SetScripted(bool scripted) {

@@ -1,9 +1,13 @@
 // The file-open dialog with a filter and an initial folder, scriptable for tests.
 #pragma once
 
+#include <functional>
+
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 namespace hx::ui {
@@ -14,8 +18,10 @@ class OpenFileDialog {
     OpenFileDialog(QString filter, QString initialDir)
         : Filter(std::move(filter)), InitialDir(std::move(initialDir)) {}
 
-    // Shows the dialog; the chosen file, or empty when the user cancels.
-    QString Execute(QWidget* parent);
+    // Opens the dialog without waiting; `chosen` runs with the file once the user picks one
+    // (a cancel runs nothing). While it is open, a second call only raises it. Returns the
+    // open dialog, null while scripted.
+    QFileDialog* Open(QWidget* parent, std::function<void(const QString& name)> chosen);
 
     QString Filter;
     QString InitialDir;
@@ -24,8 +30,8 @@ class OpenFileDialog {
     // "Sound Files|*.mp3;*.wav" -> "Sound Files (*.mp3 *.wav)", one Qt filter per pair.
     static QString QtFilter(const QString& filter);
 
-    // Test seam: while scripted, Execute shows nothing and answers from the queue (an empty
-    // entry or an empty queue cancels); each request's filter and folder are recorded.
+    // Test seam: while scripted, Open shows nothing and answers at once from the queue (an
+    // empty entry or an empty queue cancels); each request's filter and folder are recorded.
     static void SetScripted(bool scripted);
     static void SetNextFileNames(const QStringList& names);
     struct Request {
@@ -34,6 +40,9 @@ class OpenFileDialog {
     };
     static QList<Request> Requests();
     static void ClearRequests();
+
+  private:
+    QPointer<QFileDialog> open_;
 };
 
 }  // namespace hx::ui

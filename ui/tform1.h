@@ -36,6 +36,7 @@ class QCloseEvent;
 class QDateEdit;
 class QLabel;
 class QListWidgetItem;
+class QMessageBox;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -57,6 +58,7 @@ class DaySpinner;
 struct WindowPlace;
 struct ExportChoice;
 class TForm2;
+class TForm3;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -120,11 +122,14 @@ class TForm1 : public QMainWindow {
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
-    // The start-up's jobs have ended and no network job runs or waits.
-    bool JobsIdle() const { return startupJobsEnded_ && jobs_.Idle(); }
+    // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
+    // Internet question waits too).
+    bool JobsIdle() const {
+        return startupJobsEnded_ && jobs_.Idle() && !weatherPending_ && !gazetteerPending_;
+    }
     // Esc and the status bar's Cancel: ends the running download.
     void CancelJob();
-    // Shows the lookup window modally with the present site; it lives from start to exit.
+    // Opens the lookup window modally with the present site; it lives from start to exit.
     void LookupThelemicDatereverse1Click();
     void SetLookupWindow(TForm2* form) { form2_ = form; }
     void About1Click();
@@ -176,6 +181,8 @@ class TForm1 : public QMainWindow {
     QString savedPage_;
     void StartVersionCheck(JobQueue::Finished finished);  // the version file's load, as a job
     void ShowNewVersionWhenFree();
+    bool DialogOpen() const;  // "New Version!" waits while one is
+    void CloseDialogs();      // shutdown: each open dialog is cancelled
     void DownloadNewsFeed();  // queues the feed into oto-usgl.xml, then its import
     void StartStartupJobs();  // after the first report: lookups, version check, feed
     QString MakerSite() const;
@@ -187,6 +194,8 @@ class TForm1 : public QMainWindow {
     void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
     void ApplyFieldTexts(const LocaleFieldTexts& texts);
+    void AskInternet(const std::function<void(bool yes)>& answered);
+    void PassGateThen(bool& pending, const std::function<void()>& go);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
     void WeatherJob(bool userStarted, JobQueue::Finished finished);
     void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
@@ -204,6 +213,7 @@ class TForm1 : public QMainWindow {
 
     WindowServices services_;
     TForm2* form2_ = nullptr;
+    QPointer<TForm3> about_;  // the About box while it is shown
     InternetAccess internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
     net::VersionCheck* XMLDocument1 = nullptr;
@@ -252,9 +262,9 @@ class TForm1 : public QMainWindow {
     bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
     std::unique_ptr<alarms::DesktopNotifier> notifier_;   // a notification per fired alarm
     void LogFirings(const alarms::AlarmCheckStep& step);
-    Moment lastHourFired_ = 0;      // the start of the last planetary hour the check passed
-    quint64 eventsGeneration_ = 0;  // counts replacements of events_.events
-    bool clockErrorOpen_ = false;  // the clock's error box is on screen
+    Moment lastHourFired_ = 0;          // the start of the last planetary hour the check passed
+    quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
+    QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

@@ -194,11 +194,8 @@ void TForm1::Timer1Timer() {
 
 // A tick while the clock's last error box is still open shows no second one.
 void TForm1::ShowClockError(const QString& text) {
-    if (clockErrorOpen_) return;
-    QMessageBox* box = MessageBox::Show(this, text);
-    if (!box) return;
-    clockErrorOpen_ = true;
-    connect(box, &QObject::destroyed, this, [this] { clockErrorOpen_ = false; });
+    if (clockError_ && clockError_->isVisible()) return;
+    clockError_ = MessageBox::Show(this, text);
 }
 
 void TForm1::DateTimePicker1Change() {

@@ -1,4 +1,6 @@
 // TForm1's Internet handlers: the version check, the About box, the news feed.
+#include <algorithm>
+
 #include <QApplication>
 #include <QNetworkAccessManager>
 #include <QTabWidget>
@@ -73,7 +75,7 @@ void TForm1::XMLDocument1AfterOpen() {
 // "New Version!" waits for the end of the start-up jobs and for any other dialog to close.
 void TForm1::ShowNewVersionWhenFree() {
     if (!newVersionCaption_ || !startupJobsEnded_ || shutdownDone_) return;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+    if (DialogOpen()) {
         QTimer::singleShot(500, this, [this] { ShowNewVersionWhenFree(); });
         return;
     }
@@ -85,15 +87,38 @@ void TForm1::ShowNewVersionWhenFree() {
     dialog->open();
 }
 
+// Shown window-modal and left at once; Close hides it, keeping its inputs for the next time.
 void TForm1::LookupThelemicDatereverse1Click() {
     if (!form2_) return;
     form2_->setObserver(observer_);
-    form2_->exec();
+    form2_->open();
 }
 
+// The About box has no owner and exists only while shown; it blocks the other windows
+// without the handler waiting for it.
 void TForm1::About1Click() {
-    TForm3 box(MakerSite(), [this](const QUrl&) { BrowseURL1Execute(); });
-    box.exec();
+    if (about_ && about_->isVisible()) return about_->activateWindow();
+    about_ = new TForm3(MakerSite(), [this](const QUrl&) { BrowseURL1Execute(); });
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->setWindowModality(Qt::ApplicationModal);
+    about_->show();
+}
+
+// The About box, the lookup window, a question, a file chooser or a message box is on
+// screen. A file chooser of the desktop's own counts by its dialog object.
+bool TForm1::DialogOpen() const {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return true;
+    if (about_ && about_->isVisible()) return true;
+    const QList<QDialog*> dialogs = findChildren<QDialog*>();
+    return std::any_of(dialogs.begin(), dialogs.end(), [](QDialog* d) { return d->isVisible(); });
+}
+
+// Shutdown: every open dialog closes as if cancelled; completions that would act on an answer
+// see the shutdown and do nothing.
+void TForm1::CloseDialogs() {
+    delete about_.data();  // without an owner nothing else would end it
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (dialog->isVisible()) dialog->reject();
 }
 
 void TForm1::BrowseURL1Execute() {

@@ -96,10 +96,33 @@ void TForm1::ApplyFieldTexts(const LocaleFieldTexts& f) {
         SetZone({});
 }
 
+// The Internet question, opened without waiting: `answered` runs with the user's answer, and
+// not at all when the shutdown closed the box.
+void TForm1::AskInternet(const std::function<void(bool yes)>& answered) {
+    MessageBox::Ask(this, net::InternetQuestion(), [this, answered](bool yes) {
+        if (!shutdownDone_) answered(yes);
+    });
+}
+
+// A lookup's question comes with the click, before the lookup is queued; the lookup counts as
+// in flight (pending) while it is open. Yes switches Internet functions on and queues it (go),
+// No drops it.
+void TForm1::PassGateThen(bool& pending, const std::function<void()>& go) {
+    if (!options_.Checked("Disabled1")) return go();
+    AskInternet([this, &pending, go](bool yes) {
+        if (net::PassInternetGate(options_, [yes](const QString&) { return yes; })) {
+            SyncMenu();
+            return go();
+        }
+        pending = false;
+        RefreshBusy();
+    });
+}
+
 bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) {
-    const net::LookupStart start = net::PrepareLookup(
-        options_, [this](const QString& q) { return MessageBox::Ask(this, q); }, userStarted, url,
-        downloader_->Busy());
+    // The question was asked at the click: a switch turned off since then drops the lookup.
+    const net::LookupStart start =
+        net::PrepareLookup(options_, {}, userStarted, url, downloader_->Busy());
     SyncMenu();
     if (start == net::LookupStart::NoAddress)
         MessageBox::Show(this, net::MissingAddressMessage(
@@ -159,8 +182,10 @@ void TForm1::LookupClick(bool userStarted) {
     if (weatherPending_) return;  // one weather lookup at a time; the status bar names it
     weatherPending_ = true;
     RefreshBusy();
-    jobs_.Add([this, userStarted](JobQueue::Finished finished) {
-        WeatherJob(userStarted, std::move(finished));
+    PassGateThen(weatherPending_, [this, userStarted] {
+        jobs_.Add([this, userStarted](JobQueue::Finished finished) {
+            WeatherJob(userStarted, std::move(finished));
+        });
     });
 }
 
@@ -253,7 +278,9 @@ void TForm1::Button1Click() {
     if (gazetteerPending_) return;
     gazetteerPending_ = true;
     RefreshBusy();
-    jobs_.Add([this](JobQueue::Finished finished) { GazetteerJob(std::move(finished)); });
+    PassGateThen(gazetteerPending_, [this] {
+        jobs_.Add([this](JobQueue::Finished finished) { GazetteerJob(std::move(finished)); });
+    });
 }
 
 void TForm1::GazetteerJob(JobQueue::Finished finished) {
@@ -343,15 +370,20 @@ void TForm1::Disabled1Click() {
 }
 
 void TForm1::Refresh1Click() {
-    const net::RefreshClickResult r = net::RefreshClick(
-        options_, [this](const QString& q) { return MessageBox::Ask(this, q); },
-        Timer2->isActive());
-    SyncMenu();
-    if (r.runClockHandler) Clockon1Click();
-    if (!r.timer2Enabled)
-        Timer2->stop();
-    else if (!Timer2->isActive())
-        Timer2->start();
+    const auto apply = [this](bool yes) {
+        const net::RefreshClickResult r = net::RefreshClick(
+            options_, [yes](const QString&) { return yes; }, Timer2->isActive());
+        SyncMenu();
+        if (r.runClockHandler) Clockon1Click();
+        if (!r.timer2Enabled)
+            Timer2->stop();
+        else if (!Timer2->isActive())
+            Timer2->start();
+    };
+    // Switching the refresh on while Internet functions are off asks first; the click's rule
+    // runs with the answer.
+    if (options_.Checked("Refresh1") || !options_.Checked("Disabled1")) return apply(false);
+    AskInternet(apply);
 }
 
 void TForm1::Timer2Timer() {

@@ -153,6 +153,7 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
 void TForm1::FormDestroy() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
+    CloseDialogs();
     if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
     jobs_.Clear();                            // waiting jobs never start
     CancelJob();                              // the running download ends, unreported

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +102,24 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     page.CategoryButtons2->setCurrentItem(page.CategoryButtons2->Button(4, 2));
     QTest::mouseClick(page.TestSound, Qt::LeftButton);
     EXPECT_EQ(player_.calls, (QStringList{"close", "set " + wav, "open", "play"}));
+}
+
+// The real chooser: opened without waiting (a second click opens no second one), with the
+// filter; the picked file goes to the player in its completion.
+TEST_F(AlarmPagesTest, TheChooserOpensTheFileWhenPicked) {
+    OpenFileDialog::SetScripted(false);
+    QFile bell(dir_.filePath("bell.wav"));
+    ASSERT_TRUE(bell.open(QIODevice::WriteOnly));
+    SoundsPage page(tables_, player_);
+    page.BitBtn1Click();
+    page.BitBtn1Click();
+    const QList<QFileDialog*> open = page.findChildren<QFileDialog*>();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open[0]->nameFilters(), QStringList{"Sound Files (*.mp3 *.wav)"});
+    EXPECT_TRUE(player_.calls.isEmpty());
+    open[0]->selectFile(bell.fileName());
+    QMetaObject::invokeMethod(open[0], "accept");  // the Open button
+    EXPECT_EQ(player_.calls, (QStringList{"set " + bell.fileName(), "open"}));
 }
 
 TEST_F(AlarmPagesTest, PlayerStripButtonsReachThePlayer) {

@@ -121,3 +121,21 @@ TEST_F(ClockWindowTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
     Click("Now1");
     EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
 }
+
+// The clock's error box is one at a time: ticks while it is open go on, with no second box;
+// once it is closed the next error is shown again.
+TEST_F(ClockWindowTest, TheClockShowsOneErrorBoxAtATime) {
+    OpenWithSite();
+    ui::MessageBox::SetScripted(false);
+    const int reports = calls->count;
+    for (const char* error : {"Cannot open the sound file", "", "Cannot open it again"}) {
+        calls->throwMessage = error;
+        form->Timer1Timer();
+    }
+    EXPECT_EQ(calls->count, reports + 1);  // the tick without an error
+    ASSERT_EQ(OpenBoxes().size(), 1);
+    OpenBoxes()[0]->button(QMessageBox::Ok)->click();
+    form->Timer1Timer();
+    ASSERT_EQ(OpenBoxes().size(), 1);
+    EXPECT_EQ(OpenBoxes()[0]->text(), "Cannot open it again");
+}

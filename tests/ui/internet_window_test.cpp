@@ -127,16 +127,12 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
 
 TEST_F(InternetWindowTest, AboutBoxClosesOnAClickOnItsText) {
     OpenWith("[Services]\r\nMakerSite=heliodex.example.org\r\n");
-    bool seen = false;
-    QTimer::singleShot(50, [&] {
-        if (auto* box = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget())) {
-            seen = true;
-            QTest::mouseClick(box->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
-            auto* memo = box->findChild<QTextEdit*>("Memo1");
-            QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-        }
-    });
-    form->About1Click();  // returns once the box has closed
-    EXPECT_TRUE(seen);
+    form->About1Click();  // returns with the box open
+    const QPointer<ui::TForm3> box = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(box);
+    QTest::mouseClick(box->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
+    auto* memo = box->findChild<QTextEdit*>("Memo1");
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box.isNull(); }, 1000));  // gone once closed
     EXPECT_EQ(opened, QList<QUrl>{QUrl("https://heliodex.example.org")});
 }

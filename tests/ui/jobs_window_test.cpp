@@ -2,6 +2,7 @@
 // lookup at a time, "New Version!" after the start-up's jobs, the clock resumed by a lookup.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "settings/extini.h"
 #include "support/http_server.h"
+#include "ui/tform2.h"
 #include "ui/tokbottomdlg.h"
 #include "window_fixture.h"
 
@@ -20,6 +22,10 @@ namespace {
 const QByteArray kAnswer =
     "<forexml><observation city=\"Minneapolis, MN\" longname=\"Minneapolis, Minnesota\" "
     "latitude=\"44.98\" longitude=\"-93.27\" timezone=\"-6\" daylight_saving=\"1\"/></forexml>";
+
+const QByteArray kNewVersion =
+    "<SOFTPKG VERSION=\"0,12,8,0\"><IMPLEMENTATION><CODEBASE "
+    "HREF=\"https://elsewhere.example.net/h.exe\"/></IMPLEMENTATION></SOFTPKG>";
 
 class JobsWindow : public test::WindowTest {
   protected:
@@ -80,10 +86,7 @@ TEST_F(JobsWindow, ASilentServerNeverHoldsUpTheWindowOrTheClock) {
 
 TEST_F(JobsWindow, NewVersionOpensOnceAfterTheStartUpJobsEnd) {
     server.Route("/forexml.cgi", HttpAnswer::Ok(kAnswer, "text/xml"));
-    server.Route("/software/heliodex/heliodex.xml",
-                 HttpAnswer::Ok("<SOFTPKG VERSION=\"0,12,8,0\"><IMPLEMENTATION><CODEBASE "
-                                "HREF=\"https://elsewhere.example.net/h.exe\"/></IMPLEMENTATION>"
-                                "</SOFTPKG>"));
+    server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(kNewVersion));
     server.Route("/news.rdf", HttpAnswer::Slow(3000, "<rdf:RDF/>"));
     OpenWithServer();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/news.rdf") == 1; }, 5000));
@@ -141,6 +144,50 @@ TEST_F(JobsWindow, ASecondLookupWhileOneRunsStartsNothing) {
     Get<QToolButton>("StatusBar1Cancel")->click();  // no box: the lookup just ends
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 3000));
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+}
+
+// Each dialog the window opens without waiting holds "New Version!" back while it is on screen,
+// and Exit with it open closes every window and still saves.
+TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
+    server.Route("/forexml.cgi", HttpAnswer::Ok(kAnswer, "text/xml"));
+    server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(kNewVersion));
+    server.Route("/news.rdf", HttpAnswer::Ok("<rdf:RDF/>"));
+    const std::pair<const char*, std::function<void(ui::TForm1&)>> dialogs[] = {
+        {"About", [](ui::TForm1& f) { f.About1Click(); }},
+        {"lookup window",
+         [](ui::TForm1& f) {
+             if (!f.findChild<ui::TForm2*>()) f.SetLookupWindow(new ui::TForm2(&f));
+             f.LookupThelemicDatereverse1Click();
+         }},
+        {"Internet question",
+         [](ui::TForm1& f) {
+             if (!f.options().Checked("Disabled1")) f.Disabled1Click();
+             f.Refresh1Click();
+         }},
+        {"sound file chooser", [](ui::TForm1& f) { f.BitBtn1Click(); }},
+    };
+    ui::MessageBox::SetScripted(false);
+    for (const auto& [name, open] : dialogs) {
+        SCOPED_TRACE(name);
+        TExtIniF(files::ProgramFile("heliodex.ini")).WriteString("Menu", "Disabled1", "0");
+        OpenWithServer();
+        open(*form);
+        const QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
+        QTest::qWait(700);
+        EXPECT_TRUE(form->findChildren<ui::TOKBottomDlg*>().isEmpty());
+        dialog->close();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !form->findChildren<ui::TOKBottomDlg*>().isEmpty(); }, 2000));
+        open(*form);
+        ASSERT_TRUE(QFile::remove(files::ProgramFile("heliodex.ini")));
+        form->Button3Click();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+        EXPECT_TRUE(QFile::exists(files::ProgramFile("heliodex.ini")));
+        form.reset();
+    }
 }
 
 }  // namespace

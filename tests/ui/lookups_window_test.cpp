@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -129,6 +130,32 @@ TEST_F(LookupWindow, TheGateAsksWhileDisabled) {
     Settle();
     EXPECT_FALSE(form->options().Checked("Disabled1"));
     EXPECT_EQ(server.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
+}
+
+// The real question: opened without waiting; the lookup counts as in flight while it is open
+// (a second click asks and sends nothing). Esc answers No, Yes sends one request.
+TEST_F(LookupWindow, TheQuestionHoldsItsLookupUntilAnswered) {
+    SetMenu("Disabled1", true);
+    Open();
+    Settle();
+    ui::MessageBox::SetScripted(false);
+    for (const bool yes : {false, true}) {
+        form->LookupClick();
+        form->LookupClick();
+        const QList<QMessageBox*> open = OpenBoxes();
+        ASSERT_EQ(open.size(), 1);
+        EXPECT_EQ(open[0]->text(), "This will activate Internet functions.  OK?");
+        EXPECT_EQ(open[0]->icon(), QMessageBox::Question);
+        EXPECT_EQ(open[0]->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_FALSE(form->JobsIdle() || Get<QPushButton>("Lookup")->isEnabled());
+        if (yes)
+            open[0]->button(QMessageBox::Yes)->click();
+        else
+            QTest::keyClick(open[0], Qt::Key_Escape);
+        Settle();
+        EXPECT_EQ(server.Requests().size(), yes ? 1 : 0);
+        EXPECT_EQ(form->options().Checked("Disabled1"), !yes);
+    }
 }
 
 TEST_F(LookupWindow, GazetteerLookupFillsTheCoordinatesOnly) {

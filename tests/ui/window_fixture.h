@@ -113,6 +113,12 @@ class WindowTest : public ::testing::Test {
         QApplication::sendEvent(e, &out);
     }
     void Click(const char* action) { Get<QAction>(action)->trigger(); }
+    // The window's message boxes on screen (while MessageBox is not scripted).
+    QList<QMessageBox*> OpenBoxes() {
+        QList<QMessageBox*> boxes = form->findChildren<QMessageBox*>();
+        boxes.removeIf([](QMessageBox* b) { return !b->isVisible(); });
+        return boxes;
+    }
 
     void EnterMinneapolis() {
         Type("Edit2", "44");
