@@ -270,7 +270,8 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
     if (url.isEmpty()) {
         Guarded([&] {
             QString page;
-            const GazetteerOutcome outcome = RunOwnGazetteerLookup(query, &page);
+            const GazetteerOutcome outcome =
+                RunOwnGazetteerLookup(query, ToQDateTime(PickerMoment()).date(), &page);
             DownLoadURL1AfterDownload(outcome, page);
         });
         return end();
