@@ -19,24 +19,20 @@ void WriteAnswer(const QString& file, const QByteArray& bytes) {
         throw Error(QStringLiteral("Cannot create file \"%1\". %2").arg(file, out.errorString()));
 }
 
-places::Place Known(const places::PlaceSearch& search, const QString& query,
-                    const QString& service) {
+}  // namespace
+
+places::Place KnownPlace(const places::PlaceSearch& search, const QString& query,
+                         const QString& service) {
     if (search.found()) return *search.place;
     if (places::LooksLikePostalCode(query))
         throw UnknownPlaceError(places::PostalCodeMessage(query, service));
     throw UnknownPlaceError(places::UnknownPlaceMessage(query, service));
 }
 
-}  // namespace
-
-places::PlaceSearch FindOwnPlace(const QString& query, const QString& service) {
-    places::PlaceSearch search = places::FindPlace(query);
-    Known(search, query, service);
-    return search;
-}
-
 places::PlaceSearch FindOwnWeatherPlace(const QString& query) {
-    return FindOwnPlace(query, QStringLiteral("weather"));
+    places::PlaceSearch search = places::FindPlace(query);
+    KnownPlace(search, query, QStringLiteral("weather"));
+    return search;
 }
 
 places::PlaceSearch Picked(const places::Place& place) {
@@ -61,7 +57,7 @@ WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const Q
                                       QDate reportDate,
                                       const std::optional<places::WeatherValues>& weather,
                                       QByteArray* answer) {
-    const places::Place place = Known(search, query, QStringLiteral("weather"));
+    const places::Place place = KnownPlace(search, query, QStringLiteral("weather"));
     std::optional<places::ForexmlWeather> attributes;
     if (weather) attributes = places::ToForexml(*weather, QTimeZone(place.zoneId.toUtf8()));
 
@@ -97,7 +93,7 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
 GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, const QString& query,
                                           QDate date, QString* answer) {
     WriteAnswer(GazetteerPageFile(), places::GazetteerPage(search));
-    const places::Place place = Known(search, query, QStringLiteral("gazetteer"));
+    const places::Place place = KnownPlace(search, query, QStringLiteral("gazetteer"));
     const QString page = ReadGazetteerPage(GazetteerPageFile());
     if (answer) *answer = page;
     GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);

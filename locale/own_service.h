@@ -43,8 +43,10 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
 // Its two halves around the wait for the weather: the place (raising UnknownPlaceError), then
 // the answer once the weather, or none, is known.
 places::PlaceSearch FindOwnWeatherPlace(const QString& query);
-// The same for the gazetteer lookup; `service` names the address the message suggests.
-places::PlaceSearch FindOwnPlace(const QString& query, const QString& service);
+// The place a search found; raises UnknownPlaceError when it found none, with a message that
+// suggests setting the `service` address ("weather" or "gazetteer").
+places::Place KnownPlace(const places::PlaceSearch& search, const QString& query,
+                         const QString& service);
 // A search answered by the user's pick: that place alone.
 places::PlaceSearch Picked(const places::Place& place);
 // The site fields and zone of a place as the weather lookup fills them, without weather.

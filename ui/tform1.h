@@ -36,6 +36,7 @@ class QCloseEvent;
 class QDateEdit;
 class QLabel;
 class QListWidgetItem;
+class QTreeWidgetItem;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -111,6 +112,9 @@ class TForm1 : public QMainWindow {
     void DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer);
     void Button1Click();
     void DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page);
+    // A place picked from the Look up page's (weather) or the Alternate page's pick list:
+    // its "City, Region, Country" becomes the query, and the lookup runs for that place.
+    void PlaceChoicesClick(bool weather, QTreeWidgetItem* item);
     void ListBox1Click(QListWidgetItem* item);
     void ListBox2Click(QListWidgetItem* item);
     void SpeedButton2Click();
@@ -194,6 +198,15 @@ class TForm1 : public QMainWindow {
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);
     void ResumeAfterSiteFilled();
+    // The pick list (tform1_places.cpp): the matches of a query that named no single place.
+    void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
+    void HidePlaceChoices(LookupPage& page);
+    // The search of a built-in lookup: the picked place (used up) when the query is its name,
+    // else the gazetteer's answer.
+    places::PlaceSearch OwnSearch(std::optional<places::Place>& pick, const QString& query);
+    // A first start (no heliodex.ini): the site and the queries set to the city of the
+    // machine's time zone.
+    void OfferMachineZoneCity();
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void RefreshBusy();
     void BuildAlarmPages();
@@ -232,6 +245,8 @@ class TForm1 : public QMainWindow {
     ServiceAddresses addresses_;
     RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
     RecentList recent2_;  // ListBox2, the Look up page's
+    std::vector<places::Place> weatherChoices_, gazetteerChoices_;  // the pick lists' places
+    std::optional<places::Place> weatherPick_, gazetteerPick_;      // picked, not yet looked up
 
     QFrame* Panel2 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
@@ -254,7 +269,7 @@ class TForm1 : public QMainWindow {
     void LogFirings(const alarms::AlarmCheckStep& step);
     Moment lastHourFired_ = 0;      // the start of the last planetary hour the check passed
     quint64 eventsGeneration_ = 0;  // counts replacements of events_.events
-    bool clockErrorOpen_ = false;  // the clock's error box is on screen
+    bool clockErrorOpen_ = false;   // the clock's error box is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include "report/clock.h"
 #include "report/option_clicks.h"
 #include "settings/textfile.h"
+#include "settings/window_settings.h"
 #include "tform1.h"
 
 namespace hx::ui {
@@ -47,9 +49,11 @@ void TForm1::FormCreate() {
     const std::function<void()> steps[] = {
         [this] { exitRequested_ = false; },
         [this] {
+            const bool firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
             RestoreWindowPlace();
             LoadServiceAddresses();
+            if (firstStart) OfferMachineZoneCity();
         },
         [this] {
             PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
