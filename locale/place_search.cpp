@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <geonames.h>
 
@@ -171,6 +172,22 @@ const std::vector<Place>& WorldCities() {
 
 void LoadWorldCitiesInBackground() {
     Loading();
+}
+
+void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
+    const auto loaded = [] {
+        return Loading().wait_for(std::chrono::seconds(0)) != std::future_status::timeout;
+    };
+    if (loaded()) return ready();
+    // The load is short and runs once: a look every few milliseconds costs nothing.
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, loaded, ready = std::move(ready)] {
+        if (!loaded()) return;
+        poll->stop();
+        poll->deleteLater();
+        ready();
+    });
+    poll->start(5);
 }
 
 QString DisplayName(const Place& place) {

@@ -2,11 +2,14 @@
 // population, region, country and time zone, offline.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
+
+class QObject;
 
 namespace hx::places {
 
@@ -41,6 +44,9 @@ const std::vector<Place>& WorldCities();
 // Starts loading the gazetteer on a thread of its own, so that the first search finds it
 // ready; a search before the load has ended waits for it.
 void LoadWorldCitiesInBackground();
+// Runs `ready` once the gazetteer is loaded: at once when it is, else from the event loop of
+// `context`'s thread (never after `context` is gone), so a window need not wait for the load.
+void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready);
 // Reads the gazetteer anew, uncached (what the first search costs).
 std::vector<Place> ReadWorldCities();
 

@@ -32,7 +32,6 @@ namespace hx::ui {
 
 TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
-    places::LoadWorldCitiesInBackground();  // ready by the first lookup
     setObjectName("Form1");
     setWindowTitle("Heliodex");
     resize(715, 510);

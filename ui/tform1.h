@@ -194,6 +194,7 @@ class TForm1 : public QMainWindow {
     bool StartLookup(bool userStarted, const QString& url, const char* key);
     void WeatherJob(bool userStarted, JobQueue::Finished finished);
     void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
+    void OwnWeatherPlace(const QString& query, bool userStarted, const std::function<void()>& end);
     void GazetteerJob(JobQueue::Finished finished);
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);

@@ -95,6 +95,8 @@ void TForm1::FormCreate() {
 
 void TForm1::StartStartupJobs() {
     if (shutdownDone_) return;
+    // The gazetteer loads beside the window, after the first report; lookups wait for it.
+    places::LoadWorldCitiesInBackground();
     if (startupLookups_) RunStartupLookups();
     if (startupInternet_) {
         jobs_.Add([this](JobQueue::Finished finished) { StartVersionCheck(std::move(finished)); });

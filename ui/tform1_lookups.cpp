@@ -211,9 +211,19 @@ void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
                           });
 }
 
-// The lookup the program answers itself: the place at once, the weather when it comes.
+// The lookup the program answers itself: the place once the gazetteer is loaded, the weather
+// when it comes.
 void TForm1::OwnWeatherJob(const QString& query, bool userStarted,
                            const std::function<void()>& end) {
+    ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    places::WhenWorldCitiesLoaded(this, [this, query, userStarted, end] {
+        if (!shutdownDone_) OwnWeatherPlace(query, userStarted, end);
+    });
+}
+
+void TForm1::OwnWeatherPlace(const QString& query, bool userStarted,
+                             const std::function<void()>& end) {
+    ShowPending({});
     places::PlaceSearch search;
     try {
         search = OwnSearch(weatherPick_, query);
@@ -285,15 +295,20 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
     Guarded([&] { go = StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService"); });
     if (!go) return end();
     if (url.isEmpty()) {
-        Guarded([&] {
-            const places::PlaceSearch search = OwnSearch(gazetteerPick_, query);
-            if (search.found() && !search.singledOut) return ShowPlaceChoices(alternate_, search);
-            QString page;
-            const GazetteerOutcome outcome =
-                AnswerOwnGazetteerLookup(search, query, ToQDateTime(PickerMoment()).date(), &page);
-            DownLoadURL1AfterDownload(outcome, page);
+        places::WhenWorldCitiesLoaded(this, [this, query, end] {
+            if (shutdownDone_) return;
+            Guarded([&] {
+                const places::PlaceSearch search = OwnSearch(gazetteerPick_, query);
+                if (search.found() && !search.singledOut)
+                    return ShowPlaceChoices(alternate_, search);
+                QString page;
+                const GazetteerOutcome outcome = AnswerOwnGazetteerLookup(
+                    search, query, ToQDateTime(PickerMoment()).date(), &page);
+                DownLoadURL1AfterDownload(outcome, page);
+            });
+            end();
         });
-        return end();
+        return;
     }
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
     downloader_->Download(
