@@ -28,7 +28,6 @@ TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     const QString chicago = "Chicago, Illinois, United States of America";
     EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), chicago);
-    EXPECT_EQ(Get<QLineEdit>("Edit10")->text(), chicago);
     QStringList fields;
     for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         fields << Get<QLineEdit>(name)->text();
