@@ -94,7 +94,7 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     p.browser->setObjectName(n.browser);
     auto* right = new QVBoxLayout;
     right->addWidget(p.choicesLabel);
-    right->addWidget(p.choices, 1);
+    right->addWidget(p.choices, 3);
     right->addWidget(p.browser, 2);
     auto* row = new QHBoxLayout(p.page);
     row->setContentsMargins(2, 2, 2, 2);
