@@ -43,6 +43,11 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
 // Its two halves around the wait for the weather: the place (raising UnknownPlaceError), then
 // the answer once the weather, or none, is known.
 places::PlaceSearch FindOwnWeatherPlace(const QString& query);
+WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const QString& query,
+                                      QDate reportDate,
+                                      const std::optional<places::WeatherValues>& weather,
+                                      QByteArray* answer = nullptr);
+
 // The place a search found; raises UnknownPlaceError when it found none, with a message that
 // suggests setting the `service` address ("weather" or "gazetteer").
 places::Place KnownPlace(const places::PlaceSearch& search, const QString& query,
@@ -51,10 +56,6 @@ places::Place KnownPlace(const places::PlaceSearch& search, const QString& query
 places::PlaceSearch Picked(const places::Place& place);
 // The site fields and zone of a place as the weather lookup fills them, without weather.
 LocaleFieldTexts PlaceSiteFields(const places::Place& place, QDate date);
-WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const QString& query,
-                                      QDate reportDate,
-                                      const std::optional<places::WeatherValues>& weather,
-                                      QByteArray* answer = nullptr);
 
 // The gazetteer lookup without a gazetteer service: writes the answer page to locale.html and
 // completes it; the place's zone (and its offset and daylight time on `date`) come with the
