@@ -48,6 +48,7 @@ struct CommandDef {
     const char* summary;
     std::vector<OptionDef> own;
     const char* example;
+    const char* operand = nullptr;  // the name of the words that follow the command, if any
 };
 
 const std::vector<CommandDef>& CommandDefs() {
@@ -91,6 +92,13 @@ const std::vector<CommandDef>& CommandDefs() {
          {{"dir", "DIR", "the directory holding the alarm files (default: the program directory)"},
           {"days", "N", "calendar days from the --at day, 1 to 366 (default 1)"}},
          "alarms --dir ~/.local/share/heliodex --lat 44.98 --lon -93.27 --tz -6 --dst 1"},
+        {"places",
+         "the places of the offline gazetteer that a city name matches, best first: name, "
+         "region, country, latitude, longitude, time zone and population; a comma narrows by "
+         "region or country, as in \"London, Ontario\"",
+         {},
+         "places \"Springfield\" --format json",
+         "QUERY"},
     };
     return defs;
 }
@@ -285,6 +293,10 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
             return Error{QStringLiteral("unknown command: \"%1\" (one of: %2)")
                              .arg(r.command, Commands().join(", "))};
     }
+    if (const CommandDef* c = FindCommand(r.command); c && c->operand) {
+        r.operand = positional.join(u' ');
+        positional.clear();
+    }
     if (!positional.isEmpty())
         return Error{QStringLiteral("unexpected argument: \"%1\"").arg(positional.first())};
     if (r.help || r.version) return r;
@@ -315,6 +327,8 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
         if (!ok || n < 1 || n > 366) return BadValue("days", v, "1 to 366");
         r.days = n;
     }
+    if (cmd.operand && r.operand.trimmed().isEmpty())
+        return Error{QStringLiteral("%1 needs a %2").arg(r.command, QLatin1String(cmd.operand))};
     if (r.format == Format::Ics && r.command != u"events" && r.command != u"hours")
         return Error{QStringLiteral("--format ics is for events and hours, not %1").arg(r.command)};
     return r;
@@ -323,6 +337,7 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
 QString UsageText(const QString& command) {
     if (const CommandDef* c = FindCommand(command)) {
         QString head = QStringLiteral("usage: heliodex-cli [OPTION]... %1").arg(command);
+        if (c->operand) head += u' ' + QLatin1String(c->operand);
         for (const OptionDef& d : c->own)
             head += QString::fromLatin1(d.required ? " --%1 %2" : " [--%1 %2]")
                         .arg(QLatin1String(d.name), QLatin1String(d.value));
@@ -345,8 +360,8 @@ QString UsageText(const QString& command) {
            QStringLiteral(
                "  -h, --help                    print this, or a command's usage\n"
                "  --version                     print the version\n\n"
-               "Exit status: 0 done, 1 the command needs a site (--lat and --lon), 2 bad "
-               "arguments.\n");
+               "Exit status: 0 done, 1 the command needs a site (--lat and --lon) or no place "
+               "matched, 2 bad arguments.\n");
     return out;
 }
 

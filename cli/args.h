@@ -25,7 +25,8 @@ struct Request {
     Format format = Format::Text;
     std::vector<std::pair<QString, bool>> options;  // --option NAME=0|1, in order
     QHash<QString, QString> own;                    // the command's own options, by name
-    bool help = false;                              // print the usage (of `command`, if set)
+    QString operand;    // the words after a command that takes one (places: the query)
+    bool help = false;  // print the usage (of `command`, if set)
     bool version = false;
 };
 

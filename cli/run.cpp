@@ -21,6 +21,7 @@
 #include "core/sky_events.h"
 #include "core/thelemic.h"
 #include "core/zone.h"
+#include "locale/place_search.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
 #include "settings/textfile.h"
@@ -230,6 +231,35 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     return {0, out, {}};
 }
 
+// The gazetteer's matches of the query, best first, as text lines or a JSON array.
+Outcome Places(const Request& r) {
+    const places::PlaceSearch search = places::FindPlace(r.operand);
+    if (!search.found())
+        return {1,
+                {},
+                QStringLiteral("heliodex-cli: no place named \"%1\" is known (try a city name)\n")
+                    .arg(r.operand.trimmed())};
+    QString out;
+    QJsonArray list;
+    for (const places::Place& p : search.matches) {
+        out += QStringLiteral("%1  %2 %3  %4  %5\n")
+                   .arg(places::DisplayName(p), QString::number(p.latitude, 'f', 4),
+                        QString::number(p.longitude, 'f', 4), p.zoneId)
+                   .arg(p.population);
+        list.append(QJsonObject{{"name", p.name},
+                                {"region", p.region},
+                                {"country", p.country},
+                                {"country_code", p.countryCode},
+                                {"latitude", p.latitude},
+                                {"longitude", p.longitude},
+                                {"zone", p.zoneId},
+                                {"population", qint64(p.population)}});
+    }
+    if (r.format == Format::Json)
+        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+    return {0, out, {}};
+}
+
 // Why a --ini file cannot be read; empty when it can.
 QString IniProblem(const QString& path) {
     const QFileInfo fi(path);
@@ -249,6 +279,7 @@ Outcome Dispatch(const QStringList& args, Moment nowUtc) {
     const Request& r = std::get<Request>(parsed);
     if (r.help) return {0, UsageText(r.command), {}};
     if (r.version) return {0, QStringLiteral("heliodex-cli " HELIODEX_VERSION "\n"), {}};
+    if (r.command == u"places") return Places(r);  // needs no site
     if (r.ini) {
         const QString problem = IniProblem(*r.ini);
         if (!problem.isEmpty())

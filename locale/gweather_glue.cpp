@@ -7,8 +7,6 @@
 
 #include <libgweather/gweather.h>
 
-#include "locale/gweather_world.h"
-
 namespace hx::places {
 
 namespace {
@@ -84,8 +82,7 @@ WeatherValues Read(GWeatherInfo* info) {
 
 struct WeatherRequest::State {
     Done done;
-    GWeatherLocation* location = nullptr;  // owned only when detached
-    bool ownsLocation = false;
+    GWeatherLocation* location = nullptr;  // owned
     GWeatherInfo* info = nullptr;
     gulong handler = 0;
     QTimer timer;
@@ -117,12 +114,10 @@ WeatherRequest::WeatherRequest(const Place& place, const WeatherOptions& options
     : state_(std::make_unique<State>()) {
     State& s = *state_;
     s.done = std::move(done);
-    s.location = WorldCityLocation(place.listIndex);
-    if (!s.location) {
-        s.location = gweather_location_new_detached(place.name.toUtf8().constData(), nullptr,
-                                                    place.latitude, place.longitude);
-        s.ownsLocation = true;
-    }
+    // The place at its own coordinates; without a station code libgweather takes the
+    // weather station nearest to them.
+    s.location = gweather_location_new_detached(place.name.toUtf8().constData(), nullptr,
+                                                place.latitude, place.longitude);
     s.info = gweather_info_new(s.location);
     gweather_info_set_application_id(s.info, options.applicationId.toUtf8().constData());
     gweather_info_set_contact_info(s.info, options.contactInfo.toUtf8().constData());
@@ -154,7 +149,7 @@ WeatherRequest::~WeatherRequest() {
     if (s.handler) g_signal_handler_disconnect(s.info, s.handler);
     if (!s.finished) gweather_info_abort(s.info);
     g_object_unref(s.info);
-    if (s.ownsLocation) g_object_unref(s.location);
+    g_object_unref(s.location);
 }
 
 bool WeatherRequest::finished() const {

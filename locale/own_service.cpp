@@ -19,25 +19,45 @@ void WriteAnswer(const QString& file, const QByteArray& bytes) {
         throw Error(QStringLiteral("Cannot create file \"%1\". %2").arg(file, out.errorString()));
 }
 
-places::Place Known(const places::PlaceSearch& search, const QString& query,
-                    const QString& service) {
-    if (!search.found()) throw UnknownPlaceError(places::UnknownPlaceMessage(query, service));
-    return *search.place;
-}
-
 }  // namespace
+
+places::Place KnownPlace(const places::PlaceSearch& search, const QString& query,
+                         const QString& service) {
+    if (search.found()) return *search.place;
+    if (places::LooksLikePostalCode(query))
+        throw UnknownPlaceError(places::PostalCodeMessage(query, service));
+    throw UnknownPlaceError(places::UnknownPlaceMessage(query, service));
+}
 
 places::PlaceSearch FindOwnWeatherPlace(const QString& query) {
     places::PlaceSearch search = places::FindPlace(query);
-    Known(search, query, QStringLiteral("weather"));
+    KnownPlace(search, query, QStringLiteral("weather"));
     return search;
+}
+
+places::PlaceSearch Picked(const places::Place& place) {
+    places::PlaceSearch search;
+    search.place = place;
+    search.matches = {place};
+    search.singledOut = true;
+    return search;
+}
+
+LocaleFieldTexts PlaceSiteFields(const places::Place& place, QDate date) {
+    WeatherOutcome outcome =
+        CompleteWeatherLookup(ParseWeatherDocument(places::ForexmlDocument(place, date, nullptr)),
+                              places::DisplayName(place));
+    outcome.fields.Edit7.reset();
+    outcome.fields.Edit8.reset();
+    if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
+    return outcome.fields;
 }
 
 WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const QString& query,
                                       QDate reportDate,
                                       const std::optional<places::WeatherValues>& weather,
                                       QByteArray* answer) {
-    const places::Place place = Known(search, query, QStringLiteral("weather"));
+    const places::Place place = KnownPlace(search, query, QStringLiteral("weather"));
     std::optional<places::ForexmlWeather> attributes;
     if (weather) attributes = places::ToForexml(*weather, QTimeZone(place.zoneId.toUtf8()));
 
@@ -70,17 +90,26 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
     return AnswerOwnWeatherLookup(search, query, reportDate, weather, answer);
 }
 
-GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer) {
-    const places::PlaceSearch search = places::FindPlace(query);
+GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, const QString& query,
+                                          QDate date, QString* answer) {
     WriteAnswer(GazetteerPageFile(), places::GazetteerPage(search));
-    Known(search, query, QStringLiteral("gazetteer"));
+    const places::Place place = KnownPlace(search, query, QStringLiteral("gazetteer"));
     const QString page = ReadGazetteerPage(GazetteerPageFile());
     if (answer) *answer = page;
     GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);
+    // The program knows the place's zone, so the time zone is set along with the coordinates.
+    const places::SiteAttributes site = places::SiteOf(place, date);
+    outcome.fields.Edit6 = site.timezone;
+    outcome.fields.CheckBox3 = site.daylight_saving == u'1';
+    if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     const QString also = places::AlsoFoundLine(search.others);
-    outcome.resultPage = places::ResultPage(*search.place, QDate(),
-                                            also.isEmpty() ? QStringList() : QStringList{also});
+    outcome.resultPage =
+        places::ResultPage(place, date, also.isEmpty() ? QStringList() : QStringList{also});
     return outcome;
+}
+
+GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QDate date, QString* answer) {
+    return AnswerOwnGazetteerLookup(places::FindPlace(query), query, date, answer);
 }
 
 AsyncWeatherSource AnswerAtOnce(WeatherSource source) {

@@ -17,8 +17,8 @@
 
 namespace hx {
 
-// A query the world list does not know. A lookup the user started shows it in a message
-// box; a start-up or timed lookup puts it in the status bar and changes nothing.
+// A query the gazetteer does not know, or a postal code. A lookup the user started shows it in a
+// message box; a start-up or timed lookup puts it in the status bar and changes nothing.
 class UnknownPlaceError : public Error {
   public:
     using Error::Error;
@@ -48,9 +48,22 @@ WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const Q
                                       const std::optional<places::WeatherValues>& weather,
                                       QByteArray* answer = nullptr);
 
+// The place a search found; raises UnknownPlaceError when it found none, with a message that
+// suggests setting the `service` address ("weather" or "gazetteer").
+places::Place KnownPlace(const places::PlaceSearch& search, const QString& query,
+                         const QString& service);
+// A search answered by the user's pick: that place alone.
+places::PlaceSearch Picked(const places::Place& place);
+// The site fields and zone of a place as the weather lookup fills them, without weather.
+LocaleFieldTexts PlaceSiteFields(const places::Place& place, QDate date);
+
 // The gazetteer lookup without a gazetteer service: writes the answer page to locale.html and
-// completes it. Raises UnknownPlaceError (after writing the "no matches" page) or hx::Error.
-GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QString* answer = nullptr);
+// completes it; the place's zone (and its offset and daylight time on `date`) come with the
+// coordinates. Raises UnknownPlaceError (after writing the "no matches" page) or hx::Error.
+GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QDate date = {},
+                                       QString* answer = nullptr);
+GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, const QString& query,
+                                          QDate date, QString* answer = nullptr);
 
 // The source that asks libgweather's providers; none after timeoutMs.
 AsyncWeatherSource ProvidersWeather(int timeoutMs);

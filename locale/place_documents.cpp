@@ -190,4 +190,11 @@ QString UnknownPlaceMessage(const QString& query, const QString& service) {
         .arg(query, service);
 }
 
+QString PostalCodeMessage(const QString& query, const QString& service) {
+    return QStringLiteral(
+               "\"%1\" looks like a postal code. Postal codes need a %2 service address; a city "
+               "name, such as Chicago, works offline.")
+        .arg(query.trimmed(), service);
+}
+
 }  // namespace hx::places

@@ -49,5 +49,7 @@ QString NoWeatherLine(const Place& place);
 // user could set instead ("weather" or "gazetteer").
 QString UnknownPlaceMessage(const QString& query,
                             const QString& service = QStringLiteral("weather"));
+// The message for a postal code, which only a service can answer.
+QString PostalCodeMessage(const QString& query, const QString& service = QStringLiteral("weather"));
 
 }  // namespace hx::places

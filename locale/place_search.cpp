@@ -1,98 +1,61 @@
-// The place search: the world list read from libgweather, and the matching of queries.
+// The place search: the gazetteer read from libgeonames, and the matching and ranking of
+// queries.
 #include "locale/place_search.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
 
-#include <libgweather/gweather.h>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTimer>
 
-#include "locale/gweather_world.h"
+#include <geonames.h>
 
 namespace hx::places {
 
 namespace {
 
+// The folded names of a city, made once with the list so a search only compares.
+struct Keys {
+    QString name, region, country;
+};
+
 struct World {
     std::vector<Place> cities;
-    std::vector<GWeatherLocation*> locations;  // references kept for the program's life
+    std::vector<Keys> keys;  // one per city
 };
 
 QString Text(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
 }
 
-struct Walk {
-    World& world;
-    QString country, englishCountry, region, englishRegion;
+World ReadWorld() {
+    World w;
+    w.cities = ReadWorldCities();
+    w.keys.reserve(w.cities.size());
+    // Regions and countries repeat: each is folded once.
+    QHash<QString, QString> folded;
+    const auto fold = [&folded](const QString& s) {
+        auto it = folded.constFind(s);
+        if (it == folded.constEnd()) it = folded.insert(s, MatchKey(s));
+        return *it;
+    };
+    for (const Place& p : w.cities)
+        w.keys.push_back({MatchKey(p.name), fold(p.region), fold(p.country)});
+    return w;
+}
 
-    void City(GWeatherLocation* loc) {
-        // A city without coordinates, or with impossible ones (the list has a longitude of
-        // -565.46), would set a wrong site: it is left out.
-        double latitude = 0, longitude = 0;
-        if (!gweather_location_has_coords(loc)) return;
-        gweather_location_get_coords(loc, &latitude, &longitude);
-        if (!(std::abs(latitude) <= 90 && std::abs(longitude) <= 180)) return;
-        Place p;
-        p.latitude = latitude;
-        p.longitude = longitude;
-        p.name = Text(gweather_location_get_name(loc));
-        p.englishName = Text(gweather_location_get_english_name(loc));
-        p.region = region;
-        p.englishRegion = englishRegion;
-        p.country = country;
-        p.englishCountry = englishCountry;
-        p.countryCode = Text(gweather_location_get_country(loc));
-        p.zoneId = Text(gweather_location_get_timezone_str(loc));
-        p.listIndex = int(world.cities.size());
-        world.cities.push_back(std::move(p));
-        world.locations.push_back(GWEATHER_LOCATION(g_object_ref(loc)));
-    }
-
-    void Children(GWeatherLocation* loc) {
-        GWeatherLocation* child = nullptr;
-        // next_child takes the reference of the child passed in and returns a new one.
-        while ((child = gweather_location_next_child(loc, child))) Visit(child);
-    }
-
-    void Visit(GWeatherLocation* loc) {
-        switch (gweather_location_get_level(loc)) {
-            case GWEATHER_LOCATION_COUNTRY: {
-                Walk inner{world,
-                           Text(gweather_location_get_name(loc)),
-                           Text(gweather_location_get_english_name(loc)),
-                           {},
-                           {}};
-                inner.Children(loc);
-                break;
-            }
-            case GWEATHER_LOCATION_ADM1: {
-                Walk inner{world, country, englishCountry, Text(gweather_location_get_name(loc)),
-                           Text(gweather_location_get_english_name(loc))};
-                inner.Children(loc);
-                break;
-            }
-            case GWEATHER_LOCATION_CITY:
-                City(loc);
-                break;
-            case GWEATHER_LOCATION_WORLD:
-            case GWEATHER_LOCATION_REGION:
-                Children(loc);
-                break;
-            default:
-                break;  // stations, detached places and named zones are no cities
-        }
-    }
-};
+// The load runs once, on its own thread where one can be had.
+const std::shared_future<World>& Loading() {
+    static const std::shared_future<World> loading =
+        std::async(std::launch::async | std::launch::deferred, ReadWorld).share();
+    return loading;
+}
 
 const World& TheWorld() {
-    static const World world = [] {
-        World w;
-        if (GWeatherLocation* root = gweather_location_get_world()) {
-            Walk{w, {}, {}, {}, {}}.Visit(root);  // the root reference is kept, like the cities
-        }
-        return w;
-    }();
-    return world;
+    return Loading().get();
 }
 
 // Letters that do not decompose into a base letter and a mark.
@@ -125,39 +88,106 @@ QString CodeAlias(const QString& key) {
     return key;
 }
 
-bool QualifierMatches(const QString& q, const Place& p) {
+bool QualifierMatches(const QString& q, const Place& p, const Keys& k) {
     if (CodeAlias(q) == p.countryCode.toCaseFolded()) return true;
-    for (const QString* name : {&p.region, &p.country, &p.englishRegion, &p.englishCountry}) {
-        if (name->isEmpty()) continue;
-        if (IsWordIn(q, MatchKey(*name))) return true;
-        for (const QString& piece : name->split(u','))
-            if (IsWordIn(q, MatchKey(piece))) return true;
-    }
-    return false;
+    return (!k.region.isEmpty() && IsWordIn(q, k.region)) ||
+           (!k.country.isEmpty() && IsWordIn(q, k.country));
 }
 
 // 0 exact, 1 begins with the query, 2 contains it, -1 no match.
-int CityTier(const QString& key, const Place& p) {
-    int best = -1;
-    for (const QString* name : {&p.name, &p.englishName}) {
-        if (name->isEmpty()) continue;
-        const QString k = MatchKey(*name);
-        const int tier = k == key ? 0 : k.startsWith(key) ? 1 : k.contains(key) ? 2 : -1;
-        if (tier >= 0 && (best < 0 || tier < best)) best = tier;
+int CityTier(const QString& key, const QString& name) {
+    return name == key ? 0 : name.startsWith(key) ? 1 : name.contains(key) ? 2 : -1;
+}
+
+PlaceSearch Search(const QString& query, const std::vector<Place>& cities,
+                   const std::vector<Keys>* prepared) {
+    const QStringList parts = query.split(u',');
+    const QString key = MatchKey(parts.front());
+    PlaceSearch result;
+    if (key.isEmpty()) return result;
+    QStringList qualifiers;
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        if (QString q = MatchKey(parts[i]); !q.isEmpty()) qualifiers << q;
+
+    std::array<std::vector<const Place*>, 3> tiers;
+    for (size_t i = 0; i < cities.size(); ++i) {
+        const Place& p = cities[i];
+        Keys made;
+        if (!prepared) made = {MatchKey(p.name), MatchKey(p.region), MatchKey(p.country)};
+        const Keys& k = prepared ? (*prepared)[i] : made;
+        const int tier = CityTier(key, k.name);
+        if (tier < 0) continue;
+        if (std::all_of(qualifiers.begin(), qualifiers.end(),
+                        [&](const QString& q) { return QualifierMatches(q, p, k); }))
+            tiers[size_t(tier)].push_back(&p);
     }
-    return best;
+    for (auto& tier : tiers) {
+        if (tier.empty()) continue;
+        std::stable_sort(tier.begin(), tier.end(), [](const Place* a, const Place* b) {
+            return a->population > b->population;
+        });
+        for (const Place* p : tier) result.matches.push_back(*p);
+        break;
+    }
+    if (result.matches.empty()) return result;
+    result.place = result.matches.front();
+    for (size_t i = 1; i < result.matches.size(); ++i)
+        result.others << DisplayName(result.matches[i]);
+    result.singledOut =
+        result.matches.size() == 1 || MatchKey(query) == MatchKey(DisplayName(*result.place));
+    return result;
 }
 
 }  // namespace
 
-GWeatherLocation* WorldCityLocation(int listIndex) {
-    const auto& locations = TheWorld().locations;
-    if (listIndex < 0 || listIndex >= int(locations.size())) return nullptr;
-    return locations[size_t(listIndex)];
+std::vector<Place> ReadWorldCities() {
+    std::vector<Place> cities;
+    const gint n = geonames_get_n_cities();
+    cities.reserve(size_t(std::max(n, 0)));
+    for (gint i = 0; i < n; ++i) {
+        GeonamesCity* c = geonames_get_city(i);
+        if (!c) continue;
+        Place p;
+        p.name = Text(geonames_city_get_name(c));
+        p.region = Text(geonames_city_get_state(c));
+        p.country = Text(geonames_city_get_country(c));
+        p.countryCode = Text(geonames_city_get_country_code(c));
+        p.zoneId = Text(geonames_city_get_timezone(c));
+        p.latitude = geonames_city_get_latitude(c);
+        p.longitude = geonames_city_get_longitude(c);
+        p.population = geonames_city_get_population(c);
+        p.listIndex = int(i);
+        geonames_city_free(c);
+        // A city without a name or with impossible coordinates would set a wrong site.
+        if (p.name.isEmpty() || !(std::abs(p.latitude) <= 90 && std::abs(p.longitude) <= 180))
+            continue;
+        cities.push_back(std::move(p));
+    }
+    return cities;
 }
 
 const std::vector<Place>& WorldCities() {
     return TheWorld().cities;
+}
+
+void LoadWorldCitiesInBackground() {
+    Loading();
+}
+
+void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
+    const auto loaded = [] {
+        return Loading().wait_for(std::chrono::seconds(0)) != std::future_status::timeout;
+    };
+    if (loaded()) return ready();
+    // The load is short and runs once: a look every few milliseconds costs nothing.
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, loaded, ready = std::move(ready)] {
+        if (!loaded()) return;
+        poll->stop();
+        poll->deleteLater();
+        ready();
+    });
+    poll->start(5);
 }
 
 QString DisplayName(const Place& place) {
@@ -187,29 +217,36 @@ QString MatchKey(const QString& text) {
 }
 
 PlaceSearch FindPlace(const QString& query, const std::vector<Place>& cities) {
-    const QStringList parts = query.split(u',');
-    const QString key = MatchKey(parts.front());
-    PlaceSearch result;
-    if (key.isEmpty()) return result;
-    QStringList qualifiers;
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        if (QString q = MatchKey(parts[i]); !q.isEmpty()) qualifiers << q;
+    return Search(query, cities, nullptr);
+}
 
-    std::array<std::vector<const Place*>, 3> tiers;
-    for (const Place& p : cities) {
-        const int tier = CityTier(key, p);
-        if (tier < 0) continue;
-        bool narrowed = true;
-        for (const QString& q : qualifiers) narrowed = narrowed && QualifierMatches(q, p);
-        if (narrowed) tiers[size_t(tier)].push_back(&p);
+PlaceSearch FindPlace(const QString& query) {
+    const World& world = TheWorld();
+    return Search(query, world.cities, &world.keys);
+}
+
+std::optional<Place> PlaceOfZone(const QString& zoneId) {
+    const World& world = TheWorld();
+    const QString named = MatchKey(zoneId.section(u'/', -1));
+    const Place* best = nullptr;
+    bool bestNamed = false;
+    for (size_t i = 0; i < world.cities.size(); ++i) {
+        const Place& p = world.cities[i];
+        if (p.zoneId != zoneId) continue;
+        const bool isNamed = world.keys[i].name == named;
+        if (!best || (isNamed && !bestNamed) ||
+            (isNamed == bestNamed && p.population > best->population)) {
+            best = &p;
+            bestNamed = isNamed;
+        }
     }
-    for (const auto& tier : tiers) {
-        if (tier.empty()) continue;
-        result.place = *tier.front();
-        for (size_t i = 1; i < tier.size(); ++i) result.others << DisplayName(*tier[i]);
-        break;
-    }
-    return result;
+    if (!best) return std::nullopt;
+    return *best;
+}
+
+bool LooksLikePostalCode(const QString& query) {
+    static const QRegularExpression digits(QStringLiteral("^\\s*\\d(?:[\\d -]*\\d)?\\s*$"));
+    return digits.match(query).hasMatch();
 }
 
 }  // namespace hx::places

@@ -1,48 +1,70 @@
-// The place search over the world list of cities that libgweather ships.
+// The place search over the world gazetteer of libgeonames: about 24,000 cities with their
+// population, region, country and time zone, offline.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 namespace hx::places {
 
 struct Place {
-    QString name;          // the city, as the desktop's language names it
-    QString region;        // its state or province; empty when the country has none listed
+    QString name;          // the city
+    QString region;        // its state or province; empty when none is listed
     QString country;       // the country's name
     QString countryCode;   // ISO 3166 code, such as "US"
     double latitude = 0;   // degrees, north positive
     double longitude = 0;  // degrees, east positive
     QString zoneId;        // IANA time zone, such as "America/Chicago"
-    // The English names, for matching queries typed in English under another language.
-    QString englishName, englishRegion, englishCountry;
-    int listIndex = -1;  // position in the world list; -1 for places made up elsewhere
+    quint32 population = 0;
+    int listIndex = -1;  // position in the gazetteer; -1 for places made up elsewhere
 };
 
 struct PlaceSearch {
-    std::optional<Place> place;  // the first match in list order; empty when nothing matched
-    QStringList others;          // DisplayName of every other match, in list order
+    std::optional<Place> place;  // the best match; empty when nothing matched
+    QStringList others;          // DisplayName of every other match, best first
+    std::vector<Place> matches;  // every match, best first (the place included)
+    // The query names one place, so nobody need be asked which: a single match, or the
+    // query is the best match's whole "City, Region, Country".
+    bool singledOut = false;
     bool found() const { return place.has_value(); }
 };
 
 // "City, Region, Country", leaving out an empty region.
 QString DisplayName(const Place& place);
 
-// Every city of the world list in its order; read once, then kept. Empty when the list is
-// missing or unreadable.
+// Every city of the gazetteer in its order; loaded once (on the first call, or by
+// LoadWorldCitiesInBackground), then kept. Empty when the data cannot be read.
 const std::vector<Place>& WorldCities();
+// Starts loading the gazetteer on a thread of its own, so that the first search finds it
+// ready; a search before the load has ended waits for it.
+void LoadWorldCitiesInBackground();
+// Runs `ready` once the gazetteer is loaded: at once when it is, else from the event loop of
+// `context`'s thread (never after `context` is gone), so a window need not wait for the load.
+void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready);
+// Reads the gazetteer anew, uncached (what the first search costs).
+std::vector<Place> ReadWorldCities();
 
 // Finds the query among the cities, without regard to case, accents and punctuation. The
 // text before the first comma names the city; each further comma-separated part must name
 // (or begin the name of) the city's region or country, or be its country code. Exact city
-// names win over names that begin with the query, and those over names that contain it.
+// names win over names that begin with the query, and those over names that contain it; only
+// the best of these kinds is kept, the largest places first.
 PlaceSearch FindPlace(const QString& query, const std::vector<Place>& cities);
-inline PlaceSearch FindPlace(const QString& query) {
-    return FindPlace(query, WorldCities());
-}
+PlaceSearch FindPlace(const QString& query);  // in WorldCities(), with its prepared keys
+
+// The city that names a time zone ("America/Chicago" gives Chicago), else the zone's largest
+// city; none for a zone without cities, such as "UTC".
+std::optional<Place> PlaceOfZone(const QString& zoneId);
+
+// A query of digits (blanks and hyphens allowed between them): a postal code, which only a
+// service can answer.
+bool LooksLikePostalCode(const QString& query);
 
 // The folded form used for matching: accents removed, case folded, punctuation as blanks,
 // blanks collapsed.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Screenshot of the Look up page after a lookup answered by the program itself (no service
-# address set): docs/screenshot-lookup.png. Runs under Xvfb on $HELIODEX_SCREEN.
+# Screenshot of the Look up page after lookups answered by the program itself (no service
+# address set): the start-up lookup took the largest Springfield, then the user's lookup
+# offers them all in the pick list: docs/screenshot-lookup.png. Runs under Xvfb on
+# $HELIODEX_SCREEN.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${HELIODEX_BUILD_DIR:-build}
@@ -19,7 +21,7 @@ trap cleanup EXIT
 # Internet functions on, so the start-up lookup of Edit11 runs; no addresses, so the
 # program answers it from its own list of places.
 cp "$build_dir/ui/heliodex" "$work/"
-printf '%s\r\n' '[Locale]' 'Edit11=Minneapolis' 'Edit12=10' 'Edit9=256' 'Edit10=Minneapolis' \
+printf '%s\r\n' '[Locale]' 'Edit11=Springfield' 'Edit12=10' 'Edit9=256' 'Edit10=Springfield' \
   '[Menu]' 'Clockon1=1' 'Disabled1=0' >"$work/heliodex.ini"
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
@@ -38,6 +40,9 @@ done
 sleep 2
 # The "Look up" tab, second in the tab bar at the window's design size.
 DISPLAY=$display xdotool mousemove --window "$window" 110 473 click 1
+sleep 1
+# Its "Look up" button, under the query field.
+DISPLAY=$display xdotool mousemove --window "$window" 108 167 click 1
 sleep 1
 mkdir -p docs
 DISPLAY=$display import -window "$window" docs/screenshot-lookup.png

@@ -4,7 +4,8 @@
 #   docs/screenshot.png        the window as it opens, tray icon in the panel
 #   docs/screenshot-pages.png  every visible page, Main to Sounds
 #   docs/tray.png              the panel with the tray icon, its tooltip and its menu
-#   docs/first-start.png       a first start without settings: the status bar's message panel
+#   docs/first-start.png       a first start without settings on a machine in America/Chicago:
+#                              the site and the report are Chicago's
 #   docs/about-scale2.png      the About box at QT_SCALE_FACTOR=2
 # The program runs from temporary directories; the main run holds a prepared heliodex.ini
 # (Minneapolis). HELIODEX_SCREEN picks the X display (default :99).
@@ -59,8 +60,8 @@ pids+=($!)
 sleep 1
 mkdir -p docs
 
-# A first start: no settings, the start-up lookup's message in its own status panel.
-start_copy "$work/first"
+# A first start: no settings; the machine's zone gives the site.
+start_copy "$work/first" TZ=America/Chicago
 first_pid=${pids[-1]}
 window=$(find_window '^Heliodex$')
 sleep 3

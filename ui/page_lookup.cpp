@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "closed_browser.h"
@@ -14,10 +15,12 @@
 namespace hx::ui {
 
 // The fetch buttons are captioned with the service's host once one is configured.
-const LookupNames kLookUpPageNames = {"TabSheet5", "GroupBox3",    "Look up longitude and latitude",
-                                      "Label14",   "Edit11",       "Lookup",
-                                      "",          "Label16",      "Label15",
-                                      "ListBox2",  "SpeedButton3", "WebBrowser2"};
+const LookupNames kLookUpPageNames = {
+    "TabSheet5",  "GroupBox3",    "Look up longitude and latitude",
+    "Label14",    "Edit11",       "Lookup",
+    "",           "Label16",      "Label15",
+    "ListBox2",   "SpeedButton3", "PlaceChoices2",
+    "WebBrowser2"};
 const LookupNames kAlternatePageNames = {"TabSheet4",
                                          "GroupBox1",
                                          "Look up longitude and latitude(alt)",
@@ -29,6 +32,7 @@ const LookupNames kAlternatePageNames = {"TabSheet4",
                                          "Label12",
                                          "ListBox1",
                                          "SpeedButton2",
+                                         "PlaceChoices1",
                                          "WebBrowser1"};
 
 QLabel* NamedLabel(const char* name, const QString& text, bool bold) {
@@ -76,12 +80,26 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     g->addWidget(p.recent, 1);
     g->addWidget(p.clear, 0, Qt::AlignLeft);
 
+    p.choicesLabel = NamedLabel("", "Several places match. Pick one:", true);
+    p.choices = new QTreeWidget;
+    p.choices->setObjectName(n.choices);
+    p.choices->setRootIsDecorated(false);
+    p.choices->setAllColumnsShowFocus(true);
+    p.choices->setHeaderLabels({"City", "Region", "Country", "Population"});
+    p.choices->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    p.choicesLabel->hide();
+    p.choices->hide();
+
     p.browser = new ClosedBrowser;
     p.browser->setObjectName(n.browser);
+    auto* right = new QVBoxLayout;
+    right->addWidget(p.choicesLabel);
+    right->addWidget(p.choices, 3);
+    right->addWidget(p.browser, 2);
     auto* row = new QHBoxLayout(p.page);
     row->setContentsMargins(2, 2, 2, 2);
     row->addWidget(p.group);
-    row->addWidget(p.browser, 1);
+    row->addLayout(right, 1);
     return p;
 }
 

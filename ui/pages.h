@@ -43,6 +43,9 @@ struct LookupPage {
     QLabel* recentLabel = nullptr;
     QListWidget* recent = nullptr;
     QToolButton* clear = nullptr;
+    // The pick list: the places a query matched, shown over the answer until one is picked.
+    QLabel* choicesLabel = nullptr;
+    QTreeWidget* choices = nullptr;
     ClosedBrowser* browser = nullptr;  // shows answers, loads nothing they name
 };
 struct LookupNames {
@@ -57,6 +60,7 @@ struct LookupNames {
     const char* recentLabel;
     const char* recent;
     const char* clear;
+    const char* choices;
     const char* browser;
 };
 extern const LookupNames kLookUpPageNames;     // GroupBox3, Edit11, Lookup, ListBox2 ...

@@ -37,6 +37,7 @@ class QDateEdit;
 class QLabel;
 class QListWidgetItem;
 class QMessageBox;
+class QTreeWidgetItem;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -113,6 +114,9 @@ class TForm1 : public QMainWindow {
     void DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer);
     void Button1Click();
     void DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page);
+    // A place picked from the Look up page's (weather) or the Alternate page's pick list:
+    // its "City, Region, Country" becomes the query, and the lookup runs for that place.
+    void PlaceChoicesClick(bool weather, QTreeWidgetItem* item);
     void ListBox1Click(QListWidgetItem* item);
     void ListBox2Click(QListWidgetItem* item);
     void SpeedButton2Click();
@@ -199,10 +203,20 @@ class TForm1 : public QMainWindow {
     bool StartLookup(bool userStarted, const QString& url, const char* key);
     void WeatherJob(bool userStarted, JobQueue::Finished finished);
     void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
+    void OwnWeatherPlace(const QString& query, bool userStarted, const std::function<void()>& end);
     void GazetteerJob(JobQueue::Finished finished);
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);
     void ResumeAfterSiteFilled();
+    // The pick list (tform1_places.cpp): the matches of a query that named no single place.
+    void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
+    void HidePlaceChoices(LookupPage& page);
+    // The search of a built-in lookup: the picked place (used up) when the query is its name,
+    // else the gazetteer's answer.
+    places::PlaceSearch OwnSearch(std::optional<places::Place>& pick, const QString& query);
+    // A first start (no heliodex.ini): the site and the queries set to the city of the
+    // machine's time zone.
+    void OfferMachineZoneCity();
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void RefreshBusy();
     void BuildAlarmPages();
@@ -242,6 +256,8 @@ class TForm1 : public QMainWindow {
     ServiceAddresses addresses_;
     RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
     RecentList recent2_;  // ListBox2, the Look up page's
+    std::vector<places::Place> weatherChoices_, gazetteerChoices_;  // the pick lists' places
+    std::optional<places::Place> weatherPick_, gazetteerPick_;      // picked, not yet looked up
 
     QFrame* Panel2 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;

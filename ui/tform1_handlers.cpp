@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include "report/clock.h"
 #include "report/option_clicks.h"
 #include "settings/textfile.h"
+#include "settings/window_settings.h"
 #include "tform1.h"
 
 namespace hx::ui {
@@ -47,9 +49,11 @@ void TForm1::FormCreate() {
     const std::function<void()> steps[] = {
         [this] { exitRequested_ = false; },
         [this] {
+            const bool firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
             RestoreWindowPlace();
             LoadServiceAddresses();
+            if (firstStart) OfferMachineZoneCity();
         },
         [this] {
             PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
@@ -91,6 +95,8 @@ void TForm1::FormCreate() {
 
 void TForm1::StartStartupJobs() {
     if (shutdownDone_) return;
+    // The gazetteer loads beside the window, after the first report; lookups wait for it.
+    places::LoadWorldCitiesInBackground();
     if (startupLookups_) RunStartupLookups();
     if (startupInternet_) {
         jobs_.Add([this](JobQueue::Finished finished) { StartVersionCheck(std::move(finished)); });

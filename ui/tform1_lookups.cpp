@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "closed_browser.h"
 #include "locale/lookups.h"
@@ -63,6 +64,15 @@ void TForm1::ConnectLookups() {
             [this](QListWidgetItem* item) { Guarded([this, item] { ListBox2Click(item); }); });
     connect(alternate_.recent, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Guarded([this, item] { ListBox1Click(item); }); });
+    // A place of a pick list is taken with a click, or with Enter on the current one.
+    for (const bool weather : {true, false}) {
+        QTreeWidget* choices = (weather ? lookUp_ : alternate_).choices;
+        const auto pick = [this, weather](QTreeWidgetItem* item) {
+            Guarded([this, weather, item] { PlaceChoicesClick(weather, item); });
+        };
+        connect(choices, &QTreeWidget::itemClicked, this, pick);
+        connect(choices, &QTreeWidget::itemActivated, this, pick);
+    }
     for (QToolButton* clear : {lookUp_.clear, alternate_.clear})
         connect(clear, &QToolButton::clicked, this,
                 [this] { Guarded([this] { SpeedButton2Click(); }); });
@@ -226,15 +236,31 @@ void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
                           });
 }
 
-// The lookup the program answers itself: the place at once, the weather when it comes.
+// The lookup the program answers itself: the place once the gazetteer is loaded, the weather
+// when it comes.
 void TForm1::OwnWeatherJob(const QString& query, bool userStarted,
                            const std::function<void()>& end) {
+    ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    places::WhenWorldCitiesLoaded(this, [this, query, userStarted, end] {
+        if (!shutdownDone_) OwnWeatherPlace(query, userStarted, end);
+    });
+}
+
+void TForm1::OwnWeatherPlace(const QString& query, bool userStarted,
+                             const std::function<void()>& end) {
+    ShowPending({});
     places::PlaceSearch search;
     try {
-        search = FindOwnWeatherPlace(query);
+        search = OwnSearch(weatherPick_, query);
+        KnownPlace(search, query, QStringLiteral("weather"));
     } catch (const Error& e) {
         if (!userStarted) lookupFailedQuietly_ = true;
         ReportLookupError(e.message(), userStarted);
+        return end();
+    }
+    // The user picks among several places; a start-up or timed lookup takes the best.
+    if (userStarted && !search.singledOut) {
+        ShowPlaceChoices(lookUp_, search);
         return end();
     }
     const QDate date = ToQDateTime(PickerMoment()).date();
@@ -260,6 +286,7 @@ void TForm1::OwnWeatherJob(const QString& query, bool userStarted,
 }
 
 void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer) {
+    HidePlaceChoices(lookUp_);
     if (outcome.resultPage.isEmpty())
         lookUp_.browser->ShowText(QString::fromUtf8(answer));
     else
@@ -295,12 +322,20 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
     Guarded([&] { go = StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService"); });
     if (!go) return end();
     if (url.isEmpty()) {
-        Guarded([&] {
-            QString page;
-            const GazetteerOutcome outcome = RunOwnGazetteerLookup(query, &page);
-            DownLoadURL1AfterDownload(outcome, page);
+        places::WhenWorldCitiesLoaded(this, [this, query, end] {
+            if (shutdownDone_) return;
+            Guarded([&] {
+                const places::PlaceSearch search = OwnSearch(gazetteerPick_, query);
+                if (search.found() && !search.singledOut)
+                    return ShowPlaceChoices(alternate_, search);
+                QString page;
+                const GazetteerOutcome outcome = AnswerOwnGazetteerLookup(
+                    search, query, ToQDateTime(PickerMoment()).date(), &page);
+                DownLoadURL1AfterDownload(outcome, page);
+            });
+            end();
         });
-        return end();
+        return;
     }
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
     downloader_->Download(
@@ -322,6 +357,7 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
 }
 
 void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page) {
+    HidePlaceChoices(alternate_);
     alternate_.browser->ShowPage(outcome.resultPage.isEmpty() ? page : outcome.resultPage);
     if (outcome.found) {
         if (recent1_.Add(outcome.recentEntry)) ShowEntries(alternate_.recent, recent1_);

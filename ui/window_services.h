@@ -26,6 +26,9 @@ struct WindowServices {
     // The weather of a place for lookups without a weather service; libgweather's providers
     // when not set.
     WeatherSource weatherSource;
+    // The machine's time zone id, whose city a first start offers as the site; empty: the
+    // system's.
+    std::function<QByteArray()> machineZone;
     // Makes MediaPlayer1, the player of the Sounds page and the alarms; empty: Qt Multimedia.
     std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
 };

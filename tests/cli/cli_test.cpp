@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -53,6 +54,8 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         {{"help", "sing"}, "sing"},
         {{"--zone", "Mars/Base", "thelemic"}, "Mars/Base"},
         {{"reverse", "--docosade", "4", "--days", "2"}, "--days"},
+        {{"places", " "}, "QUERY"},
+        {{"places", "London", "--format", "ics"}, "ics"},
         // control characters come back escaped, never raw
         {{"--x\x1b[2J"}, "--x\\x1b[2J"},
         {{"thelemic", "two\nlines"}, "two\\x0alines"},
@@ -128,6 +131,7 @@ TEST(CliArgs, HelpAndVersion) {
         {{"help"}, "reverse"},
         {{"thelemic", "--help"}, "thelemic"},
         {{"help", "events"}, "--days N"},
+        {{"help", "places"}, "places QUERY"},
         {{"reverse", "-h", "--sun", "0"}, "--moon-degree"},
         {{"--version"}, "heliodex-cli 0."},
     };
@@ -244,4 +248,17 @@ TEST(CliReport, ReadsOptionsAndSiteFromAnIniFile) {
         EXPECT_TRUE(o.err.contains(bad)) << o.err.toStdString();
         EXPECT_TRUE(o.out.isEmpty());
     }
+}
+
+TEST(CliPlaces, RankedMatchesAsTextAndJson) {
+    const Outcome text = cli::Run({"places", "London,", "Ontario"}, kNow);  // words are joined
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, "London, Ontario, Canada  42.9834 -81.2330  America/Toronto  346765\n");
+    const Outcome json = cli::Run({"--format", "json", "places", "Springfield"}, kNow);
+    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_GE(list.size(), 5);
+    EXPECT_EQ(list[0].toObject()["region"].toString(), "Missouri");
+    const Outcome none = cli::Run({"places", "Xqzwv"}, kNow);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains("\"Xqzwv\"")) << none.err.toStdString();
 }

@@ -58,7 +58,7 @@ TEST_F(OwnService, WeatherLookupFillsTheSiteAndTheReport) {
     EXPECT_EQ(f.CheckBox3, true);
     EXPECT_EQ(f.Edit8, "23");
     EXPECT_EQ(f.Edit7, "1021");
-    EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States");
+    EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States of America");
     EXPECT_EQ(out.recentEntry, "Minneapolis");
     ASSERT_EQ(out.report.size(), 5);
     EXPECT_TRUE(out.report[0].startsWith("Weather forecast for Minneapolis, Minnesota, "));
@@ -88,12 +88,15 @@ TEST_F(OwnService, GazetteerLookupCutsItsOwnPage) {
     ASSERT_TRUE(out.found);
     EXPECT_FALSE(out.message);
     EXPECT_EQ(out.fields.Edit2, "64");
-    EXPECT_EQ(out.fields.Edit3, "15 ");
+    EXPECT_EQ(out.fields.Edit3, "14 ");
     EXPECT_EQ(out.fields.CheckBox1, true);
     EXPECT_EQ(out.fields.Edit4, "21");
-    EXPECT_EQ(out.fields.Edit5, "95 ");
+    EXPECT_EQ(out.fields.Edit5, "90 ");
     EXPECT_EQ(out.fields.CheckBox2, true);
-    EXPECT_EQ(out.placeCaption, QString::fromUtf8("Reykjavík (Iceland)"));
+    EXPECT_EQ(out.placeCaption, "Reykjavik (Capital Region, Iceland)");
+    // The program knows the zone, so the time zone comes along.
+    EXPECT_EQ(out.fields.Edit6, "0");
+    EXPECT_EQ(out.fields.Zone, "Atlantic/Reykjavik");
 }
 
 TEST_F(OwnService, UnknownPlacesRaiseWithoutTouchingTheAnswerFiles) {
@@ -114,8 +117,9 @@ TEST_F(OwnService, UnknownPlacesRaiseWithoutTouchingTheAnswerFiles) {
         RunOwnGazetteerLookup("55413");
         ADD_FAILURE() << "no error";
     } catch (const UnknownPlaceError& e) {
-        EXPECT_EQ(e.message(), places::UnknownPlaceMessage("55413", "gazetteer"));
+        EXPECT_EQ(e.message(), places::PostalCodeMessage("55413", "gazetteer"));
     }
+    EXPECT_THROW(RunOwnGazetteerLookup("Xqzwv"), UnknownPlaceError);
 }
 
 // A downloaded answer completes as the own service's does; the own lookups write the same files.
@@ -139,7 +143,8 @@ TEST_F(OwnService, DownloadedAnswersCompleteFromTheirFiles) {
         f.close();
         EXPECT_EQ(row.caption(), row.file == WeatherDocumentFile() ? "There" : "Here (X)");
     }
-    EXPECT_EQ(RunOwnGazetteerLookup("New Delhi").placeCaption, "New Delhi (Delhi, India)");
+    EXPECT_EQ(RunOwnGazetteerLookup("New Delhi").placeCaption,
+              "New Delhi (National Capital Territory of Delhi, India)");
 }
 
 }  // namespace

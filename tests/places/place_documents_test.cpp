@@ -28,11 +28,15 @@ TEST(PlaceDocuments, SiteOfLookedUpPlaces) {
     } rows[] = {
         {"Minneapolis", "44.98", "-93.26", kJuly, "-6", "1", "Minneapolis, Minnesota"},
         {"Minneapolis", "44.98", "-93.26", kDecember, "-6", "0", "Minneapolis, Minnesota"},
-        {"Kathmandu", "27.72", "85.32", kJuly, "5.75", "0", "Kathmandu, Nepal"},
-        {"New Delhi", "28.60", "77.20", kDecember, "5.5", "0", "New Delhi, Delhi"},
-        {"Sydney", "-33.88", "151.22", kJanuary, "10", "1", "Sydney, New South Wales"},
-        {"Sydney", "-33.88", "151.22", kJuly, "10", "0", "Sydney, New South Wales"},
-        {"reykjavik", "64.15", "-21.95", kJuly, "0", "0", "Reykjavík, Iceland"},
+        {"Kathmandu", "27.70", "85.32", kJuly, "5.75", "0", "Kathmandu, Bagmati Province"},
+        {"New Delhi", "28.64", "77.22", kDecember, "5.5", "0",
+         "New Delhi, National Capital Territory of Delhi"},
+        {"Sydney", "-33.87", "151.21", kJanuary, "10", "1", "Sydney, New South Wales"},
+        {"Sydney", "-33.87", "151.21", kJuly, "10", "0", "Sydney, New South Wales"},
+        {"reykjavik", "64.14", "-21.90", kJuly, "0", "0", "Reykjavik, Capital Region"},
+        {"St. John's", "47.56", "-52.71", kJuly, "-3.5", "1",
+         "St. John's, Newfoundland and Labrador"},
+        {"Tromsø", "69.65", "18.96", kDecember, "1", "0", "Tromsø, Troms og Finnmark"},
     };
     for (const auto& r : rows) {
         const SiteAttributes s = SiteOf(Found(r.query), r.date);
@@ -78,7 +82,8 @@ TEST(PlaceDocuments, ForexmlDocumentReadsBack) {
     const xml::Element* o = doc.root->child("observation");
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->attribute("city"), "Minneapolis & \"Saint\" <Paul>, Minnesota");
-    EXPECT_EQ(o->attribute("longname"), "Minneapolis & \"Saint\" <Paul>, Minnesota, United States");
+    EXPECT_EQ(o->attribute("longname"),
+              "Minneapolis & \"Saint\" <Paul>, Minnesota, United States of America");
     EXPECT_EQ(o->attribute("latitude"), "44.98");
     EXPECT_EQ(o->attribute("timezone"), "-6");
     EXPECT_EQ(o->attribute("daylight_saving"), "0");
@@ -124,15 +129,16 @@ TEST(PlaceDocuments, GazetteerPageCutsIntoTheFields) {
         const char* label;
     } rows[] = {
         {Found("Minneapolis"), "44", "98 ", "93", "26 ", true, true,
-         "Minneapolis (Minnesota, United States)"},
-        {Found("Sydney"), "33", "88 ", "151", "22 ", false, false,
+         "Minneapolis (Minnesota, United States of America)"},
+        {Found("Sydney"), "33", "87 ", "151", "21 ", false, false,
          "Sydney (New South Wales, Australia)"},
-        {Found("reykjavik"), "64", "15 ", "21", "95 ", true, true, "Reykjavík (Iceland)"},
+        {Found("reykjavik"), "64", "14 ", "21", "90 ", true, true,
+         "Reykjavik (Capital Region, Iceland)"},
         {zahedan, "0", "00 ", "0", "50 ", true, false, "Zahedan-e [Yek] (Cocos [Keeling] Islands)"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.label);
-        const GazetteerOutcome c = CutPage(GazetteerPage({r.place, {}}));
+        const GazetteerOutcome c = CutPage(GazetteerPage({r.place, {}, {r.place}, true}));
         ASSERT_TRUE(c.found);
         EXPECT_FALSE(c.message);
         const LocaleFieldTexts expected{r.edit2, r.edit3, r.edit4, r.edit5, {}, {},
@@ -154,13 +160,16 @@ TEST(PlaceDocuments, MessageLines) {
     for (int i = 0; i < 13; ++i) many << QString::number(i);
     EXPECT_EQ(AlsoFoundLine(many), "Also found: 0; 1; 2; 3; 4; 5; 6; 7; 8; 9; and 3 more.");
     EXPECT_EQ(NoWeatherLine(Found("Kathmandu")),
-              "No current weather could be had for Kathmandu, Nepal.");
+              "No current weather could be had for Kathmandu, Bagmati Province, Nepal.");
     EXPECT_EQ(UnknownPlaceMessage("55413"),
               "No place named \"55413\" is known; try a city name, or set a weather service "
               "address.");
     EXPECT_EQ(UnknownPlaceMessage("Atlantis", "gazetteer"),
               "No place named \"Atlantis\" is known; try a city name, or set a gazetteer "
               "service address.");
+    EXPECT_EQ(PostalCodeMessage(" 55413 "),
+              "\"55413\" looks like a postal code. Postal codes need a weather service address; "
+              "a city name, such as Chicago, works offline.");
 }
 
 }  // namespace

@@ -208,11 +208,12 @@ TEST_F(DesktopTest, StartWithTheDesktopAddsAndRemovesTheEntry) {
 
 // A status message has a panel of its own: the time and the site stay where they are.
 TEST_F(DesktopTest, StatusMessagesKeepClearOfTheTimeAndSitePanels) {
-    Open();  // the start-up weather lookup finds no place "55413" and says so
+    Open();  // the start-up weather lookup cannot answer the postal code "55413" and says so
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     auto* message = Get<QLabel>("StatusBar1Pending");
-    EXPECT_TRUE(message->text().startsWith("No place named")) << message->text().toStdString();
+    EXPECT_TRUE(message->text().startsWith("\"55413\" looks like a postal code"))
+        << message->text().toStdString();
     for (const char* name : {"StatusBar1Panel0", "StatusBar1Panel1", "StatusBar1Message"}) {
         auto* panel = Get<QLabel>(name);
         EXPECT_FALSE(panel->geometry().intersects(message->geometry())) << name;

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include "locale/site_fields.h"
 #include "window_fixture.h"
@@ -17,6 +18,30 @@ TEST_F(WindowTest, WithoutASiteTheLocalePageIsInFront) {
     EXPECT_EQ(calls->count, 0);
     EXPECT_EQ(form->StatusText(1), QString::fromUtf8(".° .° TZ   mbar °F"));
     EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
+}
+
+// A first start (no heliodex.ini) offers the city of the machine's zone: the first report is
+// its, nothing is said; a later start keeps what was saved.
+TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
+    machineZone = "America/Chicago";
+    Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
+    const QString chicago = "Chicago, Illinois, United States of America";
+    EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), chicago);
+    QStringList fields;
+    for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
+        fields << Get<QLineEdit>(name)->text();
+    EXPECT_EQ(fields, QStringList({"41", "85", "87", "65", "-6"}));
+    EXPECT_EQ(form->observer().Zone, "America/Chicago");
+    ASSERT_GE(calls->count, 1);
+    EXPECT_NEAR(calls->obs.Latitude, 41.85, 1e-9);
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+    EXPECT_TRUE(Get<QLabel>("StatusBar1Pending")->text().isEmpty());
+
+    form.reset();
+    machineZone = "Asia/Kathmandu";
+    Open();
+    EXPECT_EQ(Get<QLineEdit>("Edit2")->text(), "41");
 }
 
 TEST_F(WindowTest, DoneWithASiteShowsTheReport) {

@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "settings/extini.h"
 #include "support/http_server.h"
@@ -245,4 +246,53 @@ TEST_F(LookupWindow, NoAddressAnswersFromTheOwnCityList) {
     Settle();
     EXPECT_EQ(Text("Edit2"), "27");
     EXPECT_TRUE(server.Requests().isEmpty());
+}
+
+// Without addresses a name of several places offers them to the user, largest first; the pick
+// fills the site and the recent list under its whole name. A start-up lookup takes the first.
+TEST_F(LookupWindow, SeveralPlacesOfOneNameArePickedFromAList) {
+    Store().WriteString("Services", "WeatherService", "");
+    Store().WriteString("Services", "GazetteerService", "");
+    Store().WriteString("Locale", "Edit11", "Springfield");
+    Open();
+    Settle();
+    auto* choices = Get<QTreeWidget>("PlaceChoices2");
+    EXPECT_TRUE(choices->isHidden());
+    EXPECT_EQ(Text("Edit2"), "37");  // Springfield, Missouri
+    EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+
+    Get<QPushButton>("Lookup")->click();
+    Settle();
+    ASSERT_FALSE(choices->isHidden());
+    ASSERT_GE(choices->topLevelItemCount(), 5);
+    EXPECT_EQ(choices->topLevelItem(0)->text(1), "Missouri");
+    const QList<QTreeWidgetItem*> illinois = choices->findItems("Illinois", Qt::MatchExactly, 1);
+    ASSERT_EQ(illinois.size(), 1);
+    EXPECT_EQ(illinois[0]->text(3), "116,565");
+    QTest::mouseClick(choices->viewport(), Qt::LeftButton, {},
+                      choices->visualItemRect(illinois[0]).center());
+    Settle();
+    EXPECT_TRUE(choices->isHidden());
+    const QString picked = "Springfield, Illinois, United States of America";
+    EXPECT_EQ(Text("Edit11"), picked);
+    EXPECT_EQ(
+        QStringList({Text("Edit2"), Text("Edit3"), Text("Edit4"), Text("Edit5"), Text("Edit6")}),
+        QStringList({"39", "80", "89", "64", "-6"}));
+    EXPECT_TRUE(Entries("ListBox2").contains(picked));
+    form->Timer1Timer();  // the next tick's report is the picked place's
+    EXPECT_NEAR(calls->obs.Latitude, 39.80, 1e-9);
+    EXPECT_EQ(calls->obs.Zone, "America/Chicago");
+
+    // On the Alternate page Enter takes the current place, and the zone comes with it.
+    Get<QLineEdit>("Edit10")->setText("London");
+    Get<QPushButton>("Button1")->click();
+    Settle();
+    auto* alternatives = Get<QTreeWidget>("PlaceChoices1");
+    ASSERT_FALSE(alternatives->isHidden());
+    QTest::keyClick(alternatives, Qt::Key_Down);  // from London, England
+    QTest::keyClick(alternatives, Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(Text("Edit10"), "London, Ontario, Canada");
+    EXPECT_EQ(Text("Edit2"), "42");
+    EXPECT_EQ(form->observer().Zone, "America/Toronto");
 }

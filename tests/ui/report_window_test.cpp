@@ -14,7 +14,11 @@ using hx::test::WindowTest;
 
 class RealReportTest : public WindowTest {
   protected:
-    void OpenReal() { form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices()); }
+    void OpenReal() {
+        ui::WindowServices s = ui::DefaultWindowServices();
+        s.machineZone = Services().machineZone;  // no city offered, whatever TZ says
+        form = std::make_unique<ui::TForm1>(std::move(s));
+    }
 };
 
 TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {

@@ -75,6 +75,8 @@ class WindowTest : public ::testing::Test {
         s.weatherSource = [](const places::Place&) {
             return std::optional<places::WeatherValues>();
         };
+        // A first start offers no city, whatever the machine's zone.
+        s.machineZone = [this] { return machineZone; };
         s.writeHeader = [c](const QStringList& lines) {
             c->headerWritten = lines;
             return c->headerError;
@@ -95,6 +97,7 @@ class WindowTest : public ::testing::Test {
         const ui::WindowServices faked = Services();
         s.soundPlayer = faked.soundPlayer;
         s.weatherSource = faked.weatherSource;
+        s.machineZone = faked.machineZone;
         return s;
     }
 
@@ -131,6 +134,7 @@ class WindowTest : public ::testing::Test {
     }
 
     QTemporaryDir dir;
+    QByteArray machineZone = "UTC";  // the zone a first start takes its city from
     std::shared_ptr<ReportCalls> calls;
     std::unique_ptr<ui::TForm1> form;
     RecordingPlayer* player = nullptr;  // MediaPlayer1 of the open window

@@ -1,0 +1,85 @@
+// TForm1's pick list of places, and the first start's site from the machine's time zone.
+#include <algorithm>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTimeZone>
+#include <QTreeWidget>
+
+#include "core/clock.h"
+#include "locale/own_service.h"
+#include "tform1.h"
+
+namespace hx::ui {
+
+namespace {
+constexpr size_t kMaxChoices = 12;
+}  // namespace
+
+void TForm1::ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search) {
+    std::vector<places::Place>& kept = &page == &lookUp_ ? weatherChoices_ : gazetteerChoices_;
+    kept.assign(
+        search.matches.begin(),
+        search.matches.begin() + std::ptrdiff_t(std::min(kMaxChoices, search.matches.size())));
+    page.choices->clear();
+    const QLocale locale = QLocale::system();
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const places::Place& p = kept[i];
+        auto* item = new QTreeWidgetItem(
+            {p.name, p.region, p.country, p.population ? locale.toString(p.population) : ""});
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(0, Qt::UserRole, int(i));
+        page.choices->addTopLevelItem(item);
+    }
+    for (int column = 0; column < 4; ++column) page.choices->resizeColumnToContents(column);
+    page.choicesLabel->show();
+    page.choices->show();
+    // Enter takes the best match; the arrows move to another.
+    page.choices->setCurrentItem(page.choices->topLevelItem(0));
+    page.choices->setFocus();
+}
+
+void TForm1::HidePlaceChoices(LookupPage& page) {
+    // Hidden, not cleared: the items may be in the middle of their own click.
+    page.choicesLabel->hide();
+    page.choices->hide();
+}
+
+void TForm1::PlaceChoicesClick(bool weather, QTreeWidgetItem* item) {
+    LookupPage& page = weather ? lookUp_ : alternate_;
+    const std::vector<places::Place>& kept = weather ? weatherChoices_ : gazetteerChoices_;
+    // A click and the activation it may bring pick once.
+    if (page.choices->isHidden() || (weather ? weatherPending_ : gazetteerPending_)) return;
+    const int i = item ? item->data(0, Qt::UserRole).toInt() : -1;
+    if (i < 0 || size_t(i) >= kept.size()) return;
+    const places::Place place = kept[size_t(i)];
+    HidePlaceChoices(page);
+    (weather ? weatherPick_ : gazetteerPick_) = place;
+    page.query->setText(places::DisplayName(place));
+    if (weather)
+        LookupClick();
+    else
+        Button1Click();
+}
+
+places::PlaceSearch TForm1::OwnSearch(std::optional<places::Place>& pick, const QString& query) {
+    std::optional<places::Place> picked;
+    picked.swap(pick);
+    if (picked && places::DisplayName(*picked) == query) return Picked(*picked);
+    return places::FindPlace(query);
+}
+
+void TForm1::OfferMachineZoneCity() {
+    const QByteArray zone =
+        services_.machineZone ? services_.machineZone() : QTimeZone::systemTimeZoneId();
+    const std::optional<places::Place> place = places::PlaceOfZone(QString::fromUtf8(zone));
+    if (!place) return;
+    const QString name = places::DisplayName(*place);
+    lookUp_.query->setText(name);
+    alternate_.query->setText(name);
+    lookUp_.cityName->setText(name);
+    ApplyFieldTexts(PlaceSiteFields(*place, CurrentDateTime().date()));
+}
+
+}  // namespace hx::ui
