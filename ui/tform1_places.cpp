@@ -80,6 +80,11 @@ void TForm1::OfferMachineZoneCity() {
     alternate_.query->setText(name);
     lookUp_.cityName->setText(name);
     ApplyFieldTexts(PlaceSiteFields(*place, CurrentDateTime().date()));
+    // Said, not asked: the report shows at once, and the user changes the site if it is wrong.
+    ShowStatusMessage(QStringLiteral("The site is %1, the city of this computer's time zone; the "
+                                     "Locale and Look up pages change it.")
+                          .arg(name),
+                      60000);
 }
 
 }  // namespace hx::ui

@@ -37,6 +37,7 @@ TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
     EXPECT_NEAR(calls->obs.Latitude, 41.85, 1e-9);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
     EXPECT_TRUE(Get<QLabel>("StatusBar1Pending")->text().isEmpty());
+    EXPECT_TRUE(Get<QLabel>("StatusBar1Message")->text().contains(chicago));
 
     form.reset();
     machineZone = "Asia/Kathmandu";
