@@ -7,6 +7,7 @@
 
 #include "core/format.h"
 #include "core/planetary_hours.h"
+#include "core/zone.h"
 
 namespace hx::alarms {
 
@@ -25,33 +26,33 @@ QString MinuteKey(Moment m, const QLocale& locale) {
     return FormatDateTime(QStringLiteral("yyyymmdddhhnn"), m, locale);
 }
 
+qint64 MinuteOf(Moment utc) {
+    // Whole milliseconds first, so an instant read back from its text keeps its minute.
+    const qint64 ms = std::llround(utc * 86400000.0);
+    return ms >= 0 ? ms / 60000 : -((-ms + 59999) / 60000);
+}
+
 AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables& tables,
-                               Moment present, const QLocale& locale) {
+                               Moment presentUtc, const Observer& site, const QLocale& locale) {
     AlarmCheckStep step;
-    if (!IsRepresentable(present)) return step;
+    if (!IsRepresentable(presentUtc)) return step;
     // The present is read once, so every event of one check is compared with the same minute.
-    const DateTimeFields at = DecodeDateTime(present);
-    QString now;
+    const qint64 now = MinuteOf(presentUtc);
     for (size_t i = from; i < events.size(); ++i) {
         SkyEvent& e = events[i];
         if (e.Time == 0 || !IsRepresentable(e.Time)) continue;
         const int slot = SlotOfEvent(e);
         if (slot < 0) continue;
-        // The alarm is due in the minute of the event's time plus its lead time.
+        // The alarm is due in the minute of the event's instant moved by its lead time, real
+        // minutes whatever the clock does between them.
         const int offset = tables.offsets[slot];
         const Moment due = e.Time + offset / 1440.0;
-        if (!IsRepresentable(due)) continue;
-        // Keys whose numbers (year, month, hour, minute: fixed widths around the weekday)
-        // differ cannot be equal, so only events of the present's numbers are formatted.
-        const DateTimeFields f = DecodeDateTime(due);
-        if (f.minute != at.minute || f.hour != at.hour || f.month != at.month || f.year != at.year)
-            continue;
-        if (now.isEmpty()) now = MinuteKey(present, locale);
-        if (MinuteKey(due, locale) != now || !tables.IsOn(slot)) continue;
+        if (!IsRepresentable(due) || MinuteOf(due) != now || !tables.IsOn(slot)) continue;
 
         const QString name = QString::fromLatin1(BodyNames[e.Body]) + ' ' +
                              QString::fromLatin1(AlarmEventNames[slot % kEventCount]);
-        const QString eventTime = FormatDateTime(QStringLiteral("hh:nn ampm"), e.Time, locale);
+        const QString eventTime =
+            FormatDateTime(QStringLiteral("hh:nn ampm"), ReadingOfUtc(site, e.Time), locale);
         if (offset < 0)
             step.logLines
                 << QStringLiteral("%1 in %2 min (%3)").arg(name).arg(-offset).arg(eventTime);
@@ -59,7 +60,8 @@ AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables
             step.logLines
                 << QStringLiteral("%1 %2 min ago (%3)").arg(name).arg(offset).arg(eventTime);
         else
-            step.logLines << name + FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+            step.logLines << name + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                                   ReadingOfUtc(site, presentUtc), locale);
         step.fired << slot;
         e.Time = 0;
 
@@ -77,18 +79,19 @@ QString HourAlarmName(int body) {
     return QStringLiteral("Hour of ") + QString::fromLatin1(BodyNames[body]);
 }
 
-AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables, Moment present,
-                               Moment& lastFired, const QLocale& locale) {
+AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables,
+                               Moment presentUtc, Moment& lastFired, const Observer& site,
+                               const QLocale& locale) {
     AlarmCheckStep step;
-    if (!IsRepresentable(present)) return step;
-    const QString now = MinuteKey(present, locale);
-    for (const HourStart& h : PlanetaryHourStarts(computed)) {
-        if (h.at <= lastFired || h.body < 0 || std::abs(h.at - present) > 1.0) continue;
-        if (MinuteKey(h.at, locale) != now) continue;
+    if (!IsRepresentable(presentUtc)) return step;
+    const qint64 now = MinuteOf(presentUtc);
+    for (const HourStart& h : PlanetaryHourStarts(computed, site)) {
+        if (h.at <= lastFired || h.body < 0 || MinuteOf(h.at) != now) continue;
         lastFired = h.at;
         if (!tables.IsHourOn(h.body)) continue;
-        step.logLines << HourAlarmName(h.body) +
-                             FormatDateTime(QStringLiteral(" hh:nn ampm"), present, locale);
+        step.logLines << HourAlarmName(h.body) + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                                                ReadingOfUtc(site, presentUtc),
+                                                                locale);
         step.fired << kSlotCount + h.body;
         const QString& sound = tables.hourSounds[h.body];
         if (!sound.isEmpty() && QFileInfo(sound).isFile()) step.sound = sound;

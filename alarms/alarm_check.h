@@ -24,24 +24,30 @@ struct AlarmCheckStep {
     QList<int> fired;      // what fired, in order: slots 0-27, then 28 + body for an hour
 };
 
-// Fires the events whose alarm is on and due in the present minute (the event's time plus
-// the slot's lead time), from index from on: logs each («Sun Rise 06:45 AM» at the present's
-// time; with a lead time «Sun Rise in 15 min (06:45 AM)» or «Moon Set 10 min ago (…)» at the
-// event's), sets its Time to 0 so it never fires again, and stops after the first one whose sound
-// file exists. The caller opens that sound; when it opens, it plays it and resumes at next on the
-// same list (a later sound replaces an earlier one); when it cannot, it shows the error and
-// the rest of the minute's events fire on the next check.
+// The minute an instant falls in, counted on UT (every zone's offset is whole minutes, so it
+// is the same minute on the site's clock): two instants are due together when these agree.
+qint64 MinuteOf(Moment utc);
+
+// Fires the events whose alarm is on and due in the present minute (the event's instant plus
+// the slot's lead time, a duration), from index from on: logs each («Sun Rise 06:45 AM» at the
+// present's time; with a lead time «Sun Rise in 15 min (06:45 AM)» or «Moon Set 10 min ago (…)» at
+// the event's; times on the site's clock), sets its Time to 0 so it never fires again, and stops
+// after the first one whose sound file exists. The caller opens that sound; when it opens, it plays
+// it and resumes at next on the same list (a later sound replaces an earlier one); when it cannot,
+// it shows the error and the rest of the minute's events fire on the next check.
 AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables& tables,
-                               Moment present, const QLocale& locale = QLocale::system());
+                               Moment presentUtc, const Observer& site,
+                               const QLocale& locale = QLocale::system());
 
 // «Hour of Jupiter».
 QString HourAlarmName(int body);
 
 // The planetary-hour alarms of the present minute, over the hours of the list as computed:
-// an hour starting in this minute and after lastFired moves lastFired to its start and, when
-// its ruler's alarm is on, fires: «Hour of Jupiter 02:28 PM», with its sound when the file
-// exists (the caller opens and plays it).
-AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables, Moment present,
-                               Moment& lastFired, const QLocale& locale = QLocale::system());
+// an hour starting in this minute and after lastFired (an instant) moves lastFired to its start
+// and, when its ruler's alarm is on, fires: «Hour of Jupiter 02:28 PM», with its sound when the
+// file exists (the caller opens and plays it).
+AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables,
+                               Moment presentUtc, Moment& lastFired, const Observer& site,
+                               const QLocale& locale = QLocale::system());
 
 }  // namespace hx::alarms

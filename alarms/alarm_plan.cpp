@@ -8,6 +8,7 @@
 #include "core/names.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
+#include "core/zone.h"
 
 namespace hx::alarms {
 
@@ -16,7 +17,9 @@ std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site
     std::vector<PlannedFiring> plan;
     for (int d = 0; d < days; ++d) {
         const double dayStart = std::floor(from) + d;
-        const auto inDay = [&](Moment m) { return std::floor(m) == dayStart; };
+        const auto inDay = [&](Moment utc) {
+            return std::floor(ReadingOfUtc(site, utc)) == dayStart;
+        };
         const EventList events = ComputeSkyEvents(dayStart, site);
         for (const SkyEvent& e : events) {
             if (e.Time == 0) continue;
@@ -31,7 +34,7 @@ std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site
                                 tables.offsets[slot], tables.sounds[slot]});
             }
         }
-        for (const HourStart& h : PlanetaryHourStarts(events))
+        for (const HourStart& h : PlanetaryHourStarts(events, site))
             if (h.body >= 0 && inDay(h.at) && tables.IsHourOn(h.body))
                 plan.push_back({h.at, HourAlarmName(h.body), 0, tables.hourSounds[h.body]});
     }

@@ -12,7 +12,7 @@
 namespace hx::alarms {
 
 struct PlannedFiring {
-    Moment at = 0;  // the minute it fires in (the event's time plus the lead time)
+    Moment at = 0;  // the instant it fires (UTC reading: the event's instant plus the lead time)
     QString what;   // «Sun Rise», «Hour of Jupiter»
     int offset = 0;
     QString sound;
@@ -20,8 +20,8 @@ struct PlannedFiring {
 
 // The firings of `days` calendar days from the day of `from` on, in time order: per day the
 // event list the window computes on that day, each event whose alarm is on and whose time
-// plus lead time falls in that day, and each planetary hour of that day whose ruler's alarm
-// is on.
+// plus lead time (a duration) falls in that day of the site's clock, and each planetary hour of
+// that day whose ruler's alarm is on.
 std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site,
                                      const AlarmTables& tables);
 

@@ -13,8 +13,8 @@ using namespace hx;
 
 namespace {
 
-// Ticks of the default 10 s resolution through one afternoon, wrapping before the day ends
-// so that no iteration recomputes the event list.
+// Ticks (instants) of the default 10 s resolution through one afternoon, wrapping before the day
+// ends so that no iteration recomputes the event list.
 constexpr double kDayStart = 12.0 / 24;
 constexpr int kTicksPerAfternoon = 4000;
 Moment TickMoment(Moment day, long i) {
@@ -46,7 +46,7 @@ static void BM_ClockTick(benchmark::State& state) {
         const Moment m = TickMoment(f.day, ++i);
         const ReportResult r = BuildReport(m, f.obs, f.options, f.events, m);
         benchmark::DoNotOptimize(f.td.Write(r.headerLines));
-        benchmark::DoNotOptimize(alarms::CheckAlarmsFrom(f.events.events, 0, f.tables, m));
+        benchmark::DoNotOptimize(alarms::CheckAlarmsFrom(f.events.events, 0, f.tables, m, f.obs));
     }
 }
 BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -65,7 +65,7 @@ static void BM_TickAlarmCheck(benchmark::State& state) {
     long i = 0;
     for (auto _ : state) {
         const Moment m = TickMoment(f.day, ++i);
-        benchmark::DoNotOptimize(alarms::CheckAlarmsFrom(f.events.events, 0, f.tables, m));
+        benchmark::DoNotOptimize(alarms::CheckAlarmsFrom(f.events.events, 0, f.tables, m, f.obs));
     }
 }
 BENCHMARK(BM_TickAlarmCheck)->Unit(benchmark::kMicrosecond);

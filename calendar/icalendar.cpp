@@ -78,8 +78,8 @@ class Writer {
 
 }  // namespace
 
-QDateTime ToUtc(Moment local, const Observer& obs) {
-    const DateTimeFields f = DecodeDateTime(local - obs.ClockOffsetHours() / 24.0);
+QDateTime ToUtc(Moment utc) {
+    const DateTimeFields f = DecodeDateTime(utc);
     return QDateTime(QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second), Qt::UTC);
 }
 
@@ -98,14 +98,14 @@ QByteArray WriteICalendar(const EventList& events, const HourList& hours, const 
     for (const SkyEvent& e : events) {
         if (e.Time == 0) continue;  // not formed: no VEVENT
         const QString what = EventSummary(e).toLower().replace(' ', '-');
-        w.Add(what, EventSummary(e), ToUtc(e.Time, obs), nullptr, "Sky event");
+        w.Add(what, EventSummary(e), ToUtc(e.Time), nullptr, "Sky event");
     }
     for (const PlanetaryHour& h : hours) {
         const QString what = QStringLiteral("hour-%1-%2")
                                  .arg(h.day ? QStringLiteral("day") : QStringLiteral("night"))
                                  .arg(h.number);
-        const QDateTime end = ToUtc(h.end, obs);
-        w.Add(what, HourSummary(h), ToUtc(h.start, obs), &end, "Planetary hour");
+        const QDateTime end = ToUtc(h.end);
+        w.Add(what, HourSummary(h), ToUtc(h.start), &end, "Planetary hour");
     }
     return w.Text();
 }

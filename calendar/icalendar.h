@@ -9,8 +9,8 @@
 
 namespace hx::cal {
 
-// The instant of a site clock reading, in UTC, to the whole second (as the text shows it).
-QDateTime ToUtc(Moment local, const Observer& obs);
+// An instant (UTC reading) as a UTC QDateTime, to the whole second (as the text shows it).
+QDateTime ToUtc(Moment utc);
 
 // «Sun Rise», «Hour of Jupiter».
 QString EventSummary(const SkyEvent& e);

@@ -16,10 +16,10 @@ namespace {
 constexpr double kStep = 70.0 / 1440;
 }  // namespace
 
-HourList HoursOfPeriod(Moment start, Moment end, bool day) {
+HourList HoursOfPeriod(Moment start, Moment end, bool day, const Observer& site) {
     HourList hours;
     const double length = (end - start) / 12;
-    const int first = FirstRulerPosition(DayOfWeek(start), day);
+    const int first = FirstRulerAt(start, site, day);
     for (int h = 1; h <= 12; ++h) {
         PlanetaryHour p;
         p.start = start + (h - 1) * length;
@@ -32,12 +32,12 @@ HourList HoursOfPeriod(Moment start, Moment end, bool day) {
     return hours;
 }
 
-HourList HoursAround(Moment q, const EventList& events) {
+HourList HoursAround(Moment q, const EventList& events, const Observer& site) {
     const HourBounds b = FindHourBounds(q, events);
     // The report's rule: bounds of opposite kinds, no more than a day apart.
     const bool alternate = (b.mark == kRise) == (b.endKind == kSet);
     if (b.start == 0 || b.end == 0 || !alternate || b.end - b.start > 1.0) return {};
-    return HoursOfPeriod(b.start, b.end, b.mark == kRise);
+    return HoursOfPeriod(b.start, b.end, b.mark == kRise, site);
 }
 
 SkyCalendar::SkyCalendar(Moment first, const Observer& obs, bool events, bool hours)
@@ -67,9 +67,9 @@ void SkyCalendar::Advance(Series& s, double jdEnd, std::vector<std::pair<double,
         s.resumeAt = std::max(jd, s.resumeAt) + kStep;
         s.searched = false;
         s.pending.reset();
-        const std::optional<Moment> local = JulianDayToLocal(jd, obs_);
-        if (!local) continue;  // outside the calendar: left out, never invented
-        into.push_back({jd, SkyEvent{s.body, s.kind, *local}});
+        const std::optional<Moment> utc = JulianDayToUtc(jd);
+        if (!utc) continue;  // outside the calendar: left out, never invented
+        into.push_back({jd, SkyEvent{s.body, s.kind, *utc}});
         if (hours_ && s.body == 0 && (s.kind == kRise || s.kind == kSet))
             sunBounds_.push_back({jd, s.kind});
     }
@@ -101,9 +101,9 @@ CalendarDay SkyCalendar::NextDay() {
             const auto [b, kindB] = sunBounds_[i + 1];
             if (a < dayStart || a >= dayEnd) continue;
             if (kindA == kindB || b - a > 1.0) continue;  // a rise or set without its partner
-            const auto start = JulianDayToLocal(a, obs_), end = JulianDayToLocal(b, obs_);
+            const auto start = JulianDayToUtc(a), end = JulianDayToUtc(b);
             if (!start || !end) continue;
-            const HourList h = HoursOfPeriod(*start, *end, kindA == kRise);
+            const HourList h = HoursOfPeriod(*start, *end, kindA == kRise, obs_);
             out.hours.insert(out.hours.end(), h.begin(), h.end());
         }
         std::erase_if(sunBounds_, [&](const auto& e) { return e.first < dayEnd; });

@@ -10,7 +10,7 @@
 
 namespace hx::cal {
 
-// One planetary hour, in site clock readings.
+// One planetary hour, as instants (UTC readings).
 struct PlanetaryHour {
     Moment start = 0;
     Moment end = 0;
@@ -20,13 +20,14 @@ struct PlanetaryHour {
 };
 using HourList = std::vector<PlanetaryHour>;
 
-// The twelve hours between a sunrise and the sunset after it (day) or a sunset and the
-// sunrise after it (night), with their rulers; a night belongs to the day it began on.
-HourList HoursOfPeriod(Moment start, Moment end, bool day);
+// The twelve hours between the instants of a sunrise and the sunset after it (day) or a
+// sunset and the sunrise after it (night), each a twelfth of the real span, with their
+// rulers; a night belongs to the site's day it began on.
+HourList HoursOfPeriod(Moment startUtc, Moment endUtc, bool day, const Observer& site);
 
-// The twelve hours of the day or night q falls in, from a day's event list, as the report
-// lists them; empty where the report shows no hours.
-HourList HoursAround(Moment q, const EventList& events);
+// The twelve hours of the day or night the instant qUtc falls in, from a day's event list,
+// as the report lists them; empty where the report shows no hours.
+HourList HoursAround(Moment qUtc, const EventList& events, const Observer& site);
 
 // What a run of days holds.
 struct CalendarDay {
@@ -35,7 +36,8 @@ struct CalendarDay {
 };
 
 // Computes calendar days one after another from the day of `first` (site clock), each
-// rise, zenith, set and nadir once, so a long run can be spread over many calls.
+// rise, zenith, set and nadir once, so a long run can be spread over many calls. A day runs
+// from the instant of its 00:00 to that of the next day's: 23 or 25 hours across a change.
 class SkyCalendar {
   public:
     SkyCalendar(Moment first, const Observer& obs, bool events, bool hours);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/names.h"
+#include "core/zone.h"
 
 namespace hx::cli {
 
@@ -24,31 +25,42 @@ QString IsoTime(Moment local, double offsetHours) {
                .arg(a % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString EventsText(const EventList& events) {
+QString IsoTimeAt(const Observer& site, Moment utc) {
+    const double offset = ClockOffsetAtInstant(site, utc);
+    const QDateTime reading = ToQDateTime(utc).addSecs(std::llround(offset * 3600));
+    return IsoTime(FromQDateTime(reading), offset);
+}
+
+namespace {
+QString ReadingText(const Observer& site, Moment utc) {
+    return ReadingDateTime(site, utc).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+}  // namespace
+
+QString EventsText(const EventList& events, const Observer& site) {
     QString out;
     for (const SkyEvent& e : events) {
-        const QString when =
-            e.Time == 0 ? QStringLiteral("-") : Seconds(e.Time, "yyyy-MM-dd HH:mm:ss");
+        const QString when = e.Time == 0 ? QStringLiteral("-") : ReadingText(site, e.Time);
         out += when + ' ' + QLatin1String(BodyNames[e.Body]) + ' ' +
                QLatin1String(EventName(e.Kind)) + '\n';
     }
     return out;
 }
 
-QString HoursText(const cal::HourList& hours) {
+QString HoursText(const cal::HourList& hours, const Observer& site) {
     QString out;
     for (const cal::PlanetaryHour& h : hours)
-        out += Seconds(h.start, "yyyy-MM-dd HH:mm:ss") + ' ' +
-               Seconds(h.end, "yyyy-MM-dd HH:mm:ss") + ' ' + QLatin1String(BodyNames[h.body]) +
-               (h.day ? " day " : " night ") + QString::number(h.number) + '\n';
+        out += ReadingText(site, h.start) + ' ' + ReadingText(site, h.end) + ' ' +
+               QLatin1String(BodyNames[h.body]) + (h.day ? " day " : " night ") +
+               QString::number(h.number) + '\n';
     return out;
 }
 
-QJsonArray EventsJson(const EventList& events, double offsetHours) {
+QJsonArray EventsJson(const EventList& events, const Observer& site) {
     QJsonArray a;
     for (const SkyEvent& e : events) {
         QJsonObject o;
-        o["time"] = e.Time == 0 ? QJsonValue() : QJsonValue(IsoTime(e.Time, offsetHours));
+        o["time"] = e.Time == 0 ? QJsonValue() : QJsonValue(IsoTimeAt(site, e.Time));
         o["body"] = QLatin1String(BodyNames[e.Body]);
         o["event"] = QLatin1String(EventName(e.Kind));
         a.append(o);
@@ -56,16 +68,16 @@ QJsonArray EventsJson(const EventList& events, double offsetHours) {
     return a;
 }
 
-QJsonArray HoursJson(const cal::HourList& hours, double offsetHours, Moment moment) {
+QJsonArray HoursJson(const cal::HourList& hours, const Observer& site, Moment momentUtc) {
     QJsonArray a;
     for (const cal::PlanetaryHour& h : hours) {
         QJsonObject o;
-        o["start"] = IsoTime(h.start, offsetHours);
-        o["end"] = IsoTime(h.end, offsetHours);
+        o["start"] = IsoTimeAt(site, h.start);
+        o["end"] = IsoTimeAt(site, h.end);
         o["ruler"] = QLatin1String(BodyNames[h.body]);
         o["period"] = h.day ? "day" : "night";
         o["number"] = h.number;
-        o["current"] = h.start <= moment && moment < h.end;
+        o["current"] = h.start <= momentUtc && momentUtc < h.end;
         a.append(o);
     }
     return a;

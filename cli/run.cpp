@@ -78,8 +78,14 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     o.Latitude = r.lat.value_or(base.Latitude);
     o.Longitude = r.lon.value_or(base.Longitude);
     o.Altitude = r.alt.value_or(base.Altitude);
-    o.Pressure = r.pressure.value_or(base.Pressure);
-    o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9 : base.Temperature;
+    // The air as the window has it: what was given, else the standard atmosphere at the
+    // altitude and 10 degrees Celsius.
+    o.PressureGiven = r.pressure || (fromIni && base.PressureGiven);
+    o.Pressure =
+        r.pressure ? *r.pressure : (o.PressureGiven ? base.Pressure : StandardPressure(o.Altitude));
+    o.TemperatureGiven = r.tempF || (fromIni && base.TemperatureGiven);
+    o.Temperature = r.tempF ? (*r.tempF - 32) * 5 / 9
+                            : (o.TemperatureGiven ? base.Temperature : kStandardTemperature);
     // The site's clock: --zone, else --tz/--dst over the file's fields, else the file's zone,
     // else the system's.
     if (r.zone) {
@@ -91,8 +97,13 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     } else {
         o.Zone = QString::fromLatin1(QTimeZone::systemTimeZoneId());
     }
-    c.moment = r.at ? *ParseMoment(*r.at) : nowUtc + ClockOffsetAtInstant(o, nowUtc) / 24.0;
-    o = AtReading(o, c.moment);
+    // --at is a reading: its instant by the offset in force at it (a reading in a gap or a fold
+    // takes the offset before the change); the present is an instant.
+    // A skipped reading becomes the one its instant has.
+    c.momentUtc = r.at ? UtcOfReading(o, *ParseMoment(*r.at)) : nowUtc;
+    c.moment = ReadingOfUtc(o, c.momentUtc);
+    o = AtInstant(o, c.momentUtc);
+    c.at = FixedAtInstant(o, c.momentUtc);
     for (const auto& [name, state] : r.options) c.options.SetChecked(name, state);
     return c;
 }
@@ -101,34 +112,40 @@ namespace {
 
 QString Document(QJsonObject o, const char* command, const Context& c) {
     o["command"] = QLatin1String(command);
-    o["moment"] = IsoTime(c.moment, c.observer.ClockOffsetHours());
+    o["moment"] = IsoTimeAt(c.observer, c.momentUtc);
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
 QJsonObject SiteJson(const Context& c, const Request& r) {
     QJsonObject o;
+    const auto source = [](bool given) { return given ? "given" : "standard"; };
     o["site"] = QJsonObject{{"latitude", c.observer.Latitude},
                             {"longitude", c.observer.Longitude},
-                            {"utc_offset_hours", c.observer.ClockOffsetHours()}};
+                            {"utc_offset_hours", c.observer.ClockOffsetHours()},
+                            {"altitude_m", c.observer.Altitude},
+                            {"pressure_mbar", c.observer.Pressure},
+                            {"pressure_source", source(c.observer.PressureGiven)},
+                            {"temperature_c", c.observer.Temperature},
+                            {"temperature_source", source(c.observer.TemperatureGiven)}};
     o["days"] = r.days ? QJsonValue(*r.days) : QJsonValue();
     return o;
 }
 
 Outcome Thelemic(const Request& r, const Context& c) {
-    const QString line = ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options));
+    const QString line = ThelemicDateText(c.moment, c.at, ThelemicStyleOf(c.options));
     if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
     return {0, line + '\n', {}};
 }
 
 Outcome Positions(const Request& r, const Context& c) {
-    const double jd = MomentToJulianDay(c.moment, c.observer);
+    const double jd = MomentToJulianDay(c.moment, c.at);
     eph::SetTopo(c.observer);
     QJsonObject o;
     o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
-    const MoonPhase phase = ComputeMoonPhase(c.moment, c.observer);
+    const MoonPhase phase = ComputeMoonPhase(c.moment, c.at);
     o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
     o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
     o["moon_phase_index"] = phase.index;
@@ -154,14 +171,14 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     const EventList events =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, true, false).events
-               : ComputeSkyEvents(c.moment, c.observer);
+               : ComputeSkyEvents(c.moment, c.at);
     if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
     if (r.format == Format::Json) {
         QJsonObject o = SiteJson(c, r);
-        o["events"] = EventsJson(events, c.observer.ClockOffsetHours());
+        o["events"] = EventsJson(events, c.observer);
         return {0, Document(o, "events", c), {}};
     }
-    return {0, EventsText(events), {}};
+    return {0, EventsText(events, c.observer), {}};
 }
 
 // Without --days the current day's or night's hours as the report shows them; with it the
@@ -169,25 +186,25 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
 Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     EventList dayList;
-    if (!r.days) dayList = ComputeSkyEvents(c.moment, c.observer);
+    if (!r.days) dayList = ComputeSkyEvents(c.moment, c.at);
     if (r.format == Format::Text && !r.days)
-        return {0, PlanetaryHours(c.moment, dayList).lines.join('\n') + '\n', {}};
+        return {0, PlanetaryHours(c.momentUtc, dayList, c.observer).lines.join('\n') + '\n', {}};
     const cal::HourList hours =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
-               : cal::HoursAround(c.moment, dayList);
+               : cal::HoursAround(c.momentUtc, dayList, c.observer);
     if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), {}};
     if (r.format == Format::Json) {
         QJsonObject o = SiteJson(c, r);
-        o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
+        o["hours"] = HoursJson(hours, c.observer, c.momentUtc);
         return {0, Document(o, "hours", c), {}};
     }
-    return {0, HoursText(hours), {}};
+    return {0, HoursText(hours, c.observer), {}};
 }
 
-Outcome Report(const Request& r, const Context& c, Moment now) {
+Outcome Report(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     SkyEventState events;
-    const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
+    const ReportResult rep = BuildReport(c.momentUtc, c.observer, c.options, events, nowUtc);
     if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
     if (r.format == Format::Json)
         return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
@@ -221,7 +238,7 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     QString out;
     QJsonArray list;
     for (const alarms::PlannedFiring& f : alarms::AlarmPlan(c.moment, days, c.observer, tables)) {
-        const QString when = ToQDateTime(f.at).toString(u"yyyy-MM-dd HH:mm");
+        const QString when = ReadingDateTime(c.observer, f.at).toString(u"yyyy-MM-dd HH:mm");
         out += QStringLiteral("%1  %2  %3  %4\n").arg(when, f.what).arg(f.offset).arg(f.sound);
         list.append(QJsonObject{
             {"time", when}, {"what", f.what}, {"offset", f.offset}, {"sound", f.sound}});
@@ -294,12 +311,10 @@ Outcome Dispatch(const QStringList& args, Moment nowUtc) {
     const Context& ctx = std::get<Context>(c);
     if (const std::optional<QString> bad = SiteRangeError(ctx.observer))
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(*bad)};
-    // The present on the site's clock.
-    const Moment now = nowUtc + ClockOffsetAtInstant(ctx.observer, nowUtc) / 24.0;
     try {
         if (r.command == u"thelemic") return Thelemic(r, ctx);
         if (r.command == u"positions") return Positions(r, ctx);
-        if (r.command == u"report") return Report(r, ctx, now);
+        if (r.command == u"report") return Report(r, ctx, nowUtc);
         if (r.command == u"events") return Events(r, ctx, nowUtc);
         if (r.command == u"hours") return Hours(r, ctx, nowUtc);
         if (r.command == u"reverse") return Reverse(r, ctx);

@@ -19,8 +19,10 @@ struct Outcome {
 
 // Everything a command reads, resolved from the request.
 struct Context {
-    Moment moment = 0;
-    Observer observer;
+    Moment moment = 0;     // the site clock reading (--at, or the present's)
+    Moment momentUtc = 0;  // its instant
+    Observer observer;     // with the offset in force at the instant (and its zone, if any)
+    Observer at;           // the same with that offset fixed: the moment's own conversions
     OptionsModel options;
 };
 

@@ -28,6 +28,13 @@ std::optional<Moment> JulianDayToLocal(double jd, const Observer& obs) {
     return local;
 }
 
+std::optional<Moment> JulianDayToUtc(double jd) {
+    if (!std::isfinite(jd)) return std::nullopt;
+    const Moment ut = jd - kEpochJulianDay;
+    if (!IsRepresentable(ut)) return std::nullopt;
+    return ut;
+}
+
 SignDegree ToSignDegree(double longitude) {
     SignDegree sd;
     sd.sign = int(std::trunc(longitude / 30.0));

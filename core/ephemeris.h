@@ -19,6 +19,10 @@ double MomentToJulianDay(Moment moment, const Observer& obs);
 // result falls outside the years 1 to 9999.
 std::optional<Moment> JulianDayToLocal(double jd, const Observer& obs);
 
+// The instant of a Julian day (UT) as a UTC reading on the scale; nullopt outside the years
+// 1 to 9999.
+std::optional<Moment> JulianDayToUtc(double jd);
+
 namespace eph {
 
 // Gives the ephemeris its data path: the program directory first, then the system's

@@ -16,6 +16,9 @@ struct Observer {
     double Pressure = 0;     // millibar
     double TimeZone = 0;     // hours added to UT for standard time (may be fractional)
     int DaylightTime = 0;    // 1 while daylight time is in force
+    // False when the field was left empty and the value is the default below.
+    bool PressureGiven = true;
+    bool TemperatureGiven = true;
     // IANA zone id; when set, TimeZone and DaylightTime follow it for each moment (see zone.h).
     // Empty: the two fields are as entered.
     QString Zone;
@@ -25,6 +28,14 @@ struct Observer {
     // Hours between UT and the local clock.
     double ClockOffsetHours() const { return TimeZone + DaylightTime; }
 };
+
+// The air a site gets when its weather fields are empty: the standard atmosphere's pressure
+// at the altitude (mbar) and 10 degrees Celsius.
+inline double StandardPressure(double altitudeMetres) {
+    const double base = 1 - 2.25577e-5 * altitudeMetres;  // 0 at about 44 km: no air above
+    return base > 0 ? 1013.25 * std::pow(base, 5.25588) : 0;
+}
+inline constexpr double kStandardTemperature = 10;
 
 // Every field equal: events computed for one site hold for the other.
 inline bool SameSite(const Observer& a, const Observer& b) {

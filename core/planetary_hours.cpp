@@ -5,6 +5,7 @@
 
 #include "format.h"
 #include "names.h"
+#include "zone.h"
 
 namespace hx {
 
@@ -61,7 +62,11 @@ HourBounds FindHourBounds(Moment q, const EventList& events) {
     return b;
 }
 
-std::vector<HourStart> PlanetaryHourStarts(const EventList& events) {
+int FirstRulerAt(Moment startUtc, const Observer& site, bool isDay) {
+    return FirstRulerPosition(DayOfWeek(ReadingOfUtc(site, startUtc)), isDay);
+}
+
+std::vector<HourStart> PlanetaryHourStarts(const EventList& events, const Observer& site) {
     std::vector<HourStart> starts;
     const SkyEvent* last = nullptr;
     for (const SkyEvent& e : events) {
@@ -69,7 +74,7 @@ std::vector<HourStart> PlanetaryHourStarts(const EventList& events) {
         if (last && last->Kind != e.Kind && e.Time - last->Time <= 1.0) {
             const bool isDay = last->Kind == kRise;
             const double hourLength = (e.Time - last->Time) / 12;
-            const int first = FirstRulerPosition(DayOfWeek(last->Time), isDay);
+            const int first = FirstRulerAt(last->Time, site, isDay);
             for (int k = 0; k < 12; ++k)
                 starts.push_back({last->Time + k * hourLength, RulerBody(RulerName(first + k))});
         }
@@ -78,8 +83,8 @@ std::vector<HourStart> PlanetaryHourStarts(const EventList& events) {
     return starts;
 }
 
-PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QLocale& locale,
-                                     bool listed) {
+PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Observer& site,
+                                     const QLocale& locale, bool listed) {
     PlanetaryHoursSection s;
     s.lines << QString();
     const HourBounds b = FindHourBounds(q, events);
@@ -96,7 +101,7 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     const double hourLength = (b.end - b.start) / 12;
     std::array<Moment, 12> hs{};
     for (int k = 0; k < 12; ++k) hs[k] = b.start + k * hourLength;
-    const int first = FirstRulerPosition(DayOfWeek(b.start), s.isDay);
+    const int first = FirstRulerAt(b.start, site, s.isDay);
     std::array<QString, 13> names;
     for (int h = 1; h <= 12; ++h) names[h] = RulerName(first + h - 1);
 
@@ -118,14 +123,15 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const QL
     s.lines << (s.isDay ? QStringLiteral("Planetary Hours of the Day")
                         : QStringLiteral("Planetary Hours of the Night"));
     for (int h = 1; h <= 12; ++h)
-        s.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"), hs[h - 1], locale);
+        s.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                             ReadingOfUtc(site, hs[h - 1]), locale);
     return s;
 }
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state, const QLocale& locale,
                                      bool listed) {
-    return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, locale,
-                          listed);
+    return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, state.site,
+                          locale, listed);
 }
 
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,

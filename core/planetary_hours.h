@@ -17,23 +17,25 @@ struct PlanetaryHoursSection {
     bool isDay = false;
     QString currentRuler;   // seven-character name, e.g. "Saturn "
     int rulerBody = -1;     // body number of the current ruler
-    Moment currentEnd = 0;  // when the current hour ends
+    Moment currentEnd = 0;  // the instant (UTC reading) the current hour ends
 };
 
 // The line shown in place of the hours when a sunrise or sunset bound is missing.
 inline constexpr const char* kNoPlanetaryHoursText =
     "No sunrise or sunset here today, so no planetary hours";
 
-PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events,
+// The hours around the instant qUtc: each a twelfth of the span between the instants of its
+// bounds, listed on the site's clock at its own start.
+PlanetaryHoursSection PlanetaryHours(Moment qUtc, const EventList& events, const Observer& site,
                                      const QLocale& locale = QLocale::system(), bool listed = true);
-// The same from the list as computed, so that a fired sunrise or sunset alarm (which zeroes
-// that event's Time in state.events) does not take the bound away.
-// listed = false leaves the lines out: only the current hour is wanted.
-PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state,
+// The same from the list as computed, for the site it was computed for, so that a fired
+// sunrise or sunset alarm (which zeroes that event's Time in state.events) does not take the
+// bound away. listed = false leaves the lines out: only the current hour is wanted.
+PlanetaryHoursSection PlanetaryHours(Moment qUtc, const SkyEventState& state,
                                      const QLocale& locale = QLocale::system(), bool listed = true);
 
-// The last Sun rise or set before q (start, with its flag as mark) and the first after q
-// (end); 0 where none. Events without a time are never bounds.
+// The last Sun rise or set before the instant q (start, with its flag as mark) and the first
+// after q (end), instants; 0 where none. Events without a time are never bounds.
 struct HourBounds {
     Moment start = 0;
     Moment end = 0;
@@ -50,14 +52,18 @@ QString RulerName(int position);
 // Body number of a seven-character ruler name; -1 for any other text.
 int RulerBody(const QString& name);
 
+// The first ruler's cycle position of the day or night that begins at an instant: by the
+// weekday of the site's date there.
+int FirstRulerAt(Moment startUtc, const Observer& site, bool isDay);
+
 // The start of one planetary hour and the body that rules it.
 struct HourStart {
-    Moment at = 0;
+    Moment at = 0;  // instant (UTC reading)
     int body = -1;
 };
 // Every planetary hour over the list: twelve for each day (a Sun rise to the next set) and
 // night (a set to the next rise) whose bounds both have a time and lie at most a day apart.
-std::vector<HourStart> PlanetaryHourStarts(const EventList& events);
+std::vector<HourStart> PlanetaryHourStarts(const EventList& events, const Observer& site);
 
 // What the tray shows after a report.
 struct TrayChoice {

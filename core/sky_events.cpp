@@ -25,11 +25,11 @@ constexpr int kForceSlowMethod = 32768;
 constexpr double kPreRoll = 1.0 / 24;
 constexpr int kMaxSteps = 4;
 
-SkyEvent MakeEvent(int body, int flag, std::optional<double> jd, const Observer& obs) {
+SkyEvent MakeEvent(int body, int flag, std::optional<double> jd) {
     SkyEvent e;
     e.Body = body;
     e.Kind = flag;
-    if (jd) e.Time = JulianDayToLocal(*jd, obs).value_or(0);
+    if (jd) e.Time = JulianDayToUtc(*jd).value_or(0);
     return e;
 }
 
@@ -51,43 +51,48 @@ EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
     list.reserve(40);
     for (int body = 1; body < kBodyCount; ++body)
         for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(MakeEvent(body, flag, FirstRiseTransAfter(start, body, flag, obs), obs));
+            list.push_back(MakeEvent(body, flag, FirstRiseTransAfter(start, body, flag, obs)));
     for (int offset : {-2, -1, 0, 1})
         for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(
-                MakeEvent(0, flag, FirstRiseTransAfter(start + offset, 0, flag, obs), obs));
+            list.push_back(MakeEvent(0, flag, FirstRiseTransAfter(start + offset, 0, flag, obs)));
     std::stable_sort(list.begin(), list.end(),
                      [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; });
     return list;
 }
 
-QString EventLogLine(const SkyEvent& e, const QLocale& locale) {
+QString EventLogLine(const SkyEvent& e, const Observer& site, const QLocale& locale) {
     const char* body = e.Body >= 0 && e.Body < kBodyCount ? BodyNames[e.Body] : "";
     return QStringLiteral("Event >>") +
-           FormatDateTime(QStringLiteral(" dddd hh:nn "), e.Time, locale) + QLatin1String(body) +
-           ' ' + QLatin1String(EventName(e.Kind));
+           FormatDateTime(QStringLiteral(" dddd hh:nn "), ReadingOfUtc(site, e.Time), locale) +
+           QLatin1String(body) + ' ' + QLatin1String(EventName(e.Kind));
 }
 
-QStringList EventLogLines(const EventList& events, Moment present, const QLocale& locale) {
+QStringList EventLogLines(const EventList& events, Moment presentUtc, const Observer& site,
+                          const QLocale& locale) {
     QStringList lines;
     for (const SkyEvent& e : events)
-        if (e.Time > present) lines << EventLogLine(e, locale);
+        if (e.Time > presentUtc) lines << EventLogLine(e, site, locale);
     return lines;
 }
 
-bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment present,
+bool SameSkySite(const Observer& a, const Observer& b) {
+    if (a.Zone.isEmpty() || a.Zone != b.Zone) return SameSite(a, b);
+    Observer offsetOfA = b;
+    offsetOfA.TimeZone = a.TimeZone;
+    offsetOfA.DaylightTime = a.DaylightTime;
+    return SameSite(a, offsetOfA);
+}
+
+bool CollectSkyEvents(SkyEventState& state, Moment moment, const Observer& obs, Moment presentUtc,
                       QStringList* log) {
-    // A zoned site compares with its offset at the moment, so the change of daylight time
-    // recomputes the list too.
-    const Observer site = AtReading(obs, moment);
     if (!state.events.empty() && DatePart(moment) == DatePart(state.LastEventMoment) &&
-        SameSite(site, state.site))
+        SameSkySite(obs, state.site))
         return false;
     state.LastEventMoment = moment;
-    state.site = site;
+    state.site = obs;
     state.events = ComputeSkyEvents(moment, obs);
     state.computed = state.events;
-    if (log) *log << EventLogLines(state.events, present);
+    if (log) *log << EventLogLines(state.events, presentUtc, obs);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Zone offsets through QTimeZone, never through the machine's zone.
 #include "zone.h"
 
+#include <array>
+#include <cmath>
 #include <map>
 
 #include <QTimeZone>
@@ -20,13 +22,42 @@ const QTimeZone* ZoneFor(const QString& id) {
     return it->second.isValid() ? &it->second : nullptr;
 }
 
-ZoneOffset OffsetAt(const QTimeZone& z, Moment utc) {
+ZoneOffset LookUp(const QTimeZone& z, const QDateTime& at) {
     // offsetData() is empty for the fixed UTC zone; these two answer for every zone.
-    const QDateTime at = ToQDateTime(utc);
     ZoneOffset o;
     o.DaylightTime = z.daylightTimeOffset(at) > 0 ? 1 : 0;
     o.TimeZone = (z.offsetFromUtc(at) - o.DaylightTime * 3600) / 3600.0;
     return o;
+}
+
+// The span between two changes of one zone, with the offset in force through it. A zone's
+// offset is asked for many instants close together (a report, a day's events, an export), so
+// the last span of each zone answers them without asking the zone database again.
+struct Span {
+    Moment from = 0, to = -1;  // [from, to), UTC readings
+    ZoneOffset offset;
+};
+
+ZoneOffset OffsetAt(const QTimeZone& z, Moment utc) {
+    // Two spans per zone: the work near a change asks on both sides of it.
+    static std::map<const QTimeZone*, std::array<Span, 2>> spans;
+    std::array<Span, 2>& known = spans[&z];
+    for (const Span& s : known)
+        if (utc >= s.from && utc < s.to) return s.offset;
+    known[1] = known[0];
+    Span& s = known[0];
+    const QDateTime at = ToQDateTime(utc);
+    s.offset = LookUp(z, at);
+    // Without transitions (a fixed zone, or beyond the rules) the answer holds for one day.
+    const QTimeZone::OffsetData next = z.nextTransition(at);
+    const QTimeZone::OffsetData prev = z.previousTransition(at.addMSecs(1));
+    s.from = prev.atUtc.isValid() ? FromQDateTime(prev.atUtc.toUTC()) : utc - 0.5;
+    s.to = next.atUtc.isValid() ? FromQDateTime(next.atUtc.toUTC()) : utc + 0.5;
+    if (!(utc >= s.from && utc < s.to)) {  // a span that does not hold it: kept for nothing
+        s.from = utc;
+        s.to = utc;
+    }
+    return s.offset;
 }
 
 }  // namespace
@@ -73,6 +104,18 @@ double ClockOffsetAtInstant(const Observer& site, Moment utc) {
     return o ? o->Hours() : site.ClockOffsetHours();
 }
 
+Moment ReadingOfUtc(const Observer& site, Moment utc) {
+    return utc + ClockOffsetAtInstant(site, utc) / 24.0;
+}
+
+Moment UtcOfReading(const Observer& site, Moment reading) {
+    return reading - ClockOffsetAtReading(site, reading) / 24.0;
+}
+
+QDateTime ReadingDateTime(const Observer& site, Moment utc) {
+    return ToQDateTime(utc).addSecs(std::llround(ClockOffsetAtInstant(site, utc) * 3600));
+}
+
 namespace {
 // The site with the zone's offset, or as it is when the zone gave none.
 Observer WithOffset(const Observer& site, const std::optional<ZoneOffset>& o) {
@@ -92,6 +135,12 @@ Observer AtReading(const Observer& site, Moment reading) {
 Observer AtInstant(const Observer& site, Moment utc) {
     if (site.Zone.isEmpty()) return site;
     return WithOffset(site, ZoneOffsetAtInstant(site.Zone, utc));
+}
+
+Observer FixedAtInstant(const Observer& site, Moment utc) {
+    Observer at = AtInstant(site, utc);
+    at.Zone.clear();
+    return at;
 }
 
 }  // namespace hx

@@ -30,14 +30,28 @@ QStringList ZoneIds();
 // unknown id.
 std::optional<ZoneOffset> ZoneOffsetAtInstant(const QString& id, Moment utc);
 
-// The offset in force at a clock reading in the zone. A reading the change to daylight time
-// skips keeps the offset before the change; a reading that occurs twice takes the first.
+// The offset in force at a clock reading in the zone. A reading in a gap or a fold (the hour a
+// change skips or repeats) takes the offset in force before the change: a skipped reading
+// counts as the old offset's, a repeated one as its first occurrence.
 std::optional<ZoneOffset> ZoneOffsetAtReading(const QString& id, Moment reading);
 
 // Hours from UT to the site's clock: TimeZone + DaylightTime, or the zone's at the reading or
 // the instant when the site has one.
 double ClockOffsetAtReading(const Observer& site, Moment reading);
 double ClockOffsetAtInstant(const Observer& site, Moment utc);
+
+// The site's clock reading of an instant (UTC reading), by the offset in force at that instant.
+Moment ReadingOfUtc(const Observer& site, Moment utc);
+// The instant (UTC reading) of a site clock reading, by the offset in force at that reading
+// (the gap and fold rule of ZoneOffsetAtReading).
+Moment UtcOfReading(const Observer& site, Moment reading);
+// The same reading as a QDateTime marked UTC, shifted in whole seconds, so that the text of a
+// reading and of its instant show the same second.
+QDateTime ReadingDateTime(const Observer& site, Moment utc);
+
+// The site with its offset at the instant and no zone: conversions through it cost no zone
+// lookup. For the work around one moment.
+Observer FixedAtInstant(const Observer& site, Moment utc);
 
 // The site with TimeZone and DaylightTime as its zone gives them at the reading; a site
 // without a zone (or with an unknown one) is returned as it is.

@@ -37,9 +37,12 @@ Observer ReadSite(const SiteFields& f) {
     o.Longitude = ReadAngle(f.lonDegrees, f.lonMinutes, f.format);
     if (f.west) o.Longitude = -o.Longitude;
     o.TimeZone = ReadDecimal(f.timeZone.trimmed());
-    o.Pressure = ReadDecimal(f.pressure.trimmed());
-    o.Temperature = (ReadDecimal(f.temperatureF.trimmed()) - 32) * 5 / 9;
     o.Altitude = ReadDecimal(f.altitude.trimmed());
+    o.PressureGiven = !f.pressure.trimmed().isEmpty();
+    o.Pressure = o.PressureGiven ? ReadDecimal(f.pressure.trimmed()) : StandardPressure(o.Altitude);
+    o.TemperatureGiven = !f.temperatureF.trimmed().isEmpty();
+    o.Temperature = o.TemperatureGiven ? (ReadDecimal(f.temperatureF.trimmed()) - 32) * 5 / 9
+                                       : kStandardTemperature;
     o.DaylightTime = f.daylight ? 1 : 0;
     if (IsKnownZone(f.zone)) o.Zone = f.zone;
     // -0.0 would print as "-0"; a negated zero is still no site.
@@ -54,8 +57,18 @@ QString SiteSummary(const SiteFields& f) {
     if (f.north) s += u'N';
     s += u' ' + f.lonDegrees.trimmed() + u'.' + f.lonMinutes.trimmed() + degree;
     if (f.west) s += u'W';
-    s += QStringLiteral(" TZ ") + f.timeZone.trimmed() + u' ' + f.pressure.trimmed() +
-         QStringLiteral(" mbar ") + f.temperatureF.trimmed() + degree + u'F';
+    const QString pressure = f.pressure.trimmed(), temperature = f.temperatureF.trimmed();
+    const QString standard = QStringLiteral(" (standard)");
+    s += QStringLiteral(" TZ ") + f.timeZone.trimmed() + u' ';
+    if (pressure.isEmpty())
+        s += QString::number(std::lround(StandardPressure(ReadDecimal(f.altitude.trimmed())))) +
+             QStringLiteral(" mbar") + standard + u' ';
+    else
+        s += pressure + QStringLiteral(" mbar ");
+    if (temperature.isEmpty())
+        s += QString::number(kStandardTemperature * 9 / 5 + 32) + degree + u'F' + standard;
+    else
+        s += temperature + degree + u'F';
     if (!f.altitude.trimmed().isEmpty())
         s += u' ' + f.altitude.trimmed() + QStringLiteral(" m.s.l.");
     return s;

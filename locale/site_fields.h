@@ -34,11 +34,13 @@ double ReadDecimal(const QString& text);
 
 // The Observer the fields describe. Every field is trimmed first and read as a decimal
 // number; in the decimal-fraction format the degrees and the decimals are joined with ".".
-// A zone the system knows becomes the Observer's Zone; an unknown one is dropped.
+// A zone the system knows becomes the Observer's Zone; an unknown one is dropped. An empty
+// pressure is the standard atmosphere's at the altitude, an empty temperature 10 °C.
 Observer ReadSite(const SiteFields& f);
 
 // The status-bar summary, made of the trimmed texts as typed,
-// e.g. «44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l.».
+// e.g. «44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l.»; an empty pressure or temperature
+// shows the value used in its place, as «1013 mbar (standard) 50°F (standard)».
 QString SiteSummary(const SiteFields& f);
 
 // The Done check: in the degrees-and-minutes format, a minutes field of 3 or more characters

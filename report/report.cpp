@@ -8,6 +8,7 @@
 #include "core/names.h"
 #include "core/roman.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 
 namespace hx {
 
@@ -59,7 +60,7 @@ QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
 }  // namespace
 
 QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
-                    const QLocale& locale) {
+                    const Observer& site, const QLocale& locale) {
     QStringList tip;
     for (const QString& l : lines)
         if (!l.isEmpty()) {
@@ -69,40 +70,45 @@ QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours
     if (hours.valid)
         tip << QStringLiteral("Hour of %1 until %2")
                    .arg(hours.currentRuler.trimmed(),
-                        FormatDateTime(QStringLiteral("t"), hours.currentEnd, locale));
+                        FormatDateTime(QStringLiteral("t"), ReadingOfUtc(site, hours.currentEnd),
+                                       locale));
     return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
 }
 
 namespace {
 
-ReportResult Compose(Moment q, const Observer& obs, const OptionsModel& options,
-                     SkyEventState& events, Moment present, const QLocale& locale) {
+ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& options,
+                     SkyEventState& events, Moment presentUtc, const QLocale& locale) {
     ReportResult r;
-    const QString t = ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
+    // The moment's offset once: the moment's own conversions go through the fixed site.
+    const Observer at = FixedAtInstant(obs, qUtc);
+    const Moment q = qUtc + at.ClockOffsetHours() / 24.0;
+    const QString t = ThinSpaces(ThelemicDateText(q, at, ThelemicStyleOf(options)));
     const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
     const QString e = ThinSpaces(EvPart(q, options, locale));
     r.headerLines = HeaderLines(t, w, e, options);
     r.lines = r.headerLines;
     for (const QString& l : r.headerLines) r.trayText += l + QStringLiteral("\r\n");
 
-    r.moonPhase = ComputeMoonPhase(q, obs);
-    r.eventsRecomputed = CollectSkyEvents(events, q, obs, present, &r.logLines);
+    r.moonPhase = ComputeMoonPhase(q, at);
+    r.eventsRecomputed = CollectSkyEvents(events, q, obs, presentUtc, &r.logLines);
 
     if (options.Checked("Solarevents1")) {
         r.lines << QString() << QStringLiteral("Impending Solar Events");
         int count = 0;
         for (const SkyEvent& ev : events.events) {
-            if (ev.Body != 0 || !(ev.Time > q)) continue;
+            if (ev.Body != 0 || !(ev.Time > qUtc)) continue;
             if (++count > 4) break;
             r.lines << QStringLiteral("Sun ") + QLatin1String(EventName(ev.Kind)) +
-                           FormatDateTime(QStringLiteral(" hh:nn ampm"), ev.Time, locale);
+                           FormatDateTime(QStringLiteral(" hh:nn ampm"), ReadingOfUtc(obs, ev.Time),
+                                          locale);
         }
     }
 
     // The hours are worked out for the tray's tooltip even when the report leaves them out.
     const bool hours = options.Checked("PlanetaryHours1");
-    const PlanetaryHoursSection section = PlanetaryHours(q, events, locale, hours);
-    r.toolTip = TrayToolTip(r.lines, section, locale);
+    const PlanetaryHoursSection section = PlanetaryHours(qUtc, events, locale, hours);
+    r.toolTip = TrayToolTip(r.lines, section, obs, locale);
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
@@ -115,8 +121,8 @@ ReportResult Compose(Moment q, const Observer& obs, const OptionsModel& options,
 
 }  // namespace
 
-ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
-                         SkyEventState& events, Moment present, const QLocale& locale) {
+ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment presentUtc, const QLocale& locale) {
     ReportResult r;
     if (!obs.HasSite()) {
         r.siteMissing = true;
@@ -126,7 +132,7 @@ ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& opti
         r.error = *bad;
     } else {
         try {
-            return Compose(q, obs, options, events, present, locale);
+            return Compose(qUtc, obs, options, events, presentUtc, locale);
         } catch (const Error& e) {
             r.error = e.message();
         }

@@ -27,16 +27,18 @@ struct ReportResult {
     QStringList logLines;  // «Event >> …» lines of a recomputation
 };
 
-// Composes the report for moment q. Recomputes the event list when q's calendar day differs
-// from that of events.LastEventMoment; `present` decides which events are logged.
-ReportResult BuildReport(Moment q, const Observer& obs, const OptionsModel& options,
-                         SkyEventState& events, Moment present,
+// Composes the report for the instant qUtc, shown on the site's clock with the offset in
+// force then (looked up once). Recomputes the event list when the calendar day of q's reading
+// differs from that of events.LastEventMoment; the instant presentUtc decides which events
+// are logged.
+ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& options,
+                         SkyEventState& events, Moment presentUtc,
                          const QLocale& locale = QLocale::system());
 
 // The tray icon's tooltip: the report's first non-empty line and, when the day or night has
-// hours, the current one with its end, as in «Hour of Jupiter until 3:45 PM».
+// hours, the current one with its end on the site's clock, as in «Hour of Jupiter until 3:45 PM».
 QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
-                    const QLocale& locale = QLocale::system());
+                    const Observer& site, const QLocale& locale = QLocale::system());
 
 // Latin weekday name, with its trailing blank, for 1 = Sunday ... 7 = Saturday.
 QString LatinWeekday(int dayOfWeek);

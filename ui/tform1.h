@@ -168,6 +168,9 @@ class TForm1 : public QMainWindow {
     void SetTimer1Interval(quint32 interval);
     void SetPickers(Moment m);
     Moment PickerMoment() const;
+    // The instant of the pickers: the present they were set to, else their reading's.
+    Moment PickerInstant() const;
+    void SetPickersToPresent();
     void StartCalendarExport(const ExportChoice& choice);
     // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
     // stays out of the menu model and the settings file.
@@ -234,6 +237,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
+    Moment pickersUtc_ = 0;          // the instant the last Now set the pickers to
     bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
     QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
     SkyEventState events_;

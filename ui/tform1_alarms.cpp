@@ -44,17 +44,18 @@ void TForm1::LoadAlarmTables() {
 void TForm1::CheckAlarms() {
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (alarmCheckRunning_) return;
-    ContinueAlarmCheck(SiteNow(observer_), 0, eventsGeneration_);
+    ContinueAlarmCheck(NowUtc(), 0, eventsGeneration_);
 }
 
-// Fires from index from on, opens the sound of the first event that has one, and goes on in
-// that opening's completion. Only the present, an index and the list's generation cross the
-// wait: when the list was replaced meanwhile (a new day, Exit), the check ends.
+// Fires from index from on (present: the instant of the tick), opens the sound of the first event
+// that has one, and goes on in that opening's completion. Only the present, an index and the list's
+// generation cross the wait: when the list was replaced meanwhile (a new day, Exit), the check
+// ends.
 void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation) {
     alarmCheckRunning_ = false;
     if (generation != eventsGeneration_ || shutdownDone_) return;
     const alarms::AlarmCheckStep step =
-        alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present);
+        alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present, events_.site);
     LogFirings(step);
     if (step.sound.isEmpty()) {
         CheckHourAlarms(present);
@@ -77,7 +78,7 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation)
 void TForm1::CheckHourAlarms(Moment present) {
     const EventList& hours = events_.computed.empty() ? events_.events : events_.computed;
     const alarms::AlarmCheckStep step =
-        alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_);
+        alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_, events_.site);
     LogFirings(step);
     if (step.sound.isEmpty()) return;
     MediaPlayer1->Close();

@@ -1,6 +1,7 @@
 // TForm1's handlers: start-up, the clock, the display options, the locale entry, the report.
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -165,6 +166,19 @@ Moment TForm1::PickerMoment() const {
                         FromQDate(QDate(1899, 12, 30), DateTimePicker2->time()));
 }
 
+Moment TForm1::PickerInstant() const {
+    // A reading in the repeated hour of a fold is ambiguous; the present it came from is not.
+    const Moment reading = PickerMoment();
+    if (pickersAtPresent_ && std::abs(ReadingOfUtc(observer_, pickersUtc_) - reading) < 1.0 / 86400)
+        return pickersUtc_;
+    return UtcOfReading(observer_, reading);
+}
+
+void TForm1::SetPickersToPresent() {
+    pickersUtc_ = NowUtc();
+    SetPickers(ReadingOfUtc(observer_, pickersUtc_));
+}
+
 void TForm1::SetTimer1Enabled(bool enabled) {
     timer1Enabled_ = enabled;
     // An interval of 0 leaves the flag set but the timer silent.
@@ -182,7 +196,7 @@ void TForm1::SetTimer1Interval(quint32 interval) {
 
 void TForm1::Button2Click() {
     ShowZoneOffset(NowUtc());
-    SetPickers(SiteNow(observer_));
+    SetPickersToPresent();
     pickersAtPresent_ = true;
     BuildReport();
     if (!timer1Enabled_) return;
@@ -343,7 +357,7 @@ void TForm1::Button4Click() {
     PageControl1->setCurrentWidget(main_.page);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
     // Pickers that showed the present show the present of the site as it now is.
-    if (pickersAtPresent_) SetPickers(SiteNow(observer_));
+    if (pickersAtPresent_) SetPickersToPresent();
     BuildReport();
 }
 
@@ -361,7 +375,7 @@ void TForm1::BuildReport() {
         return;
     }
     const ReportResult r =
-        services_.compose(PickerMoment(), observer_, options_, events_, SiteNow(observer_));
+        services_.compose(PickerInstant(), observer_, options_, events_, NowUtc());
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();

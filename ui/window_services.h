@@ -16,8 +16,9 @@
 namespace hx::ui {
 
 struct WindowServices {
-    std::function<ReportResult(Moment q, const Observer& obs, const OptionsModel& options,
-                               SkyEventState& events, Moment present)>
+    // The report for the instant qUtc at the instant presentUtc.
+    std::function<ReportResult(Moment qUtc, const Observer& obs, const OptionsModel& options,
+                               SkyEventState& events, Moment presentUtc)>
         compose;
     // Writes the header lines; returns an error text to show, if any.
     std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "alarms/alarm_check.h"
+#include "core/zone.h"
 #include "report/report.h"
 
 using namespace hx;
@@ -32,7 +33,7 @@ class AlarmCheckTest : public ::testing::Test {
     Whole Check(Moment present) {
         Whole w;
         for (size_t from = 0;;) {
-            const AlarmCheckStep step = CheckAlarmsFrom(events_, from, tables_, present, en_);
+            const AlarmCheckStep step = CheckAlarmsFrom(events_, from, tables_, present, ut_, en_);
             w.logLines << step.logLines;
             if (step.sound.isEmpty()) return w;
             w.sounds << step.sound;
@@ -45,6 +46,7 @@ class AlarmCheckTest : public ::testing::Test {
     }
 
     QLocale en_{QLocale::English, QLocale::UnitedStates};
+    Observer ut_;  // a site on UT: the times below are instants and readings at once
     QTemporaryDir dir_;
     QString soundA_, soundB_;
     AlarmTables tables_;
@@ -113,7 +115,8 @@ TEST_F(AlarmCheckTest, AlarmsOfOneMinuteAllFireAndEachSoundEndsAStep) {
                  {4, {}, {}, 4},
                  {9, {}, {}, 4}};  // past the end of a list that has shrunk meanwhile
     for (const auto& row : steps) {
-        const AlarmCheckStep step = CheckAlarmsFrom(events_, row.from, tables_, At(7, 1, 0), en_);
+        const AlarmCheckStep step =
+            CheckAlarmsFrom(events_, row.from, tables_, At(7, 1, 0), ut_, en_);
         EXPECT_EQ(step.logLines, row.lines) << row.from;
         EXPECT_EQ(step.sound, row.sound) << row.from;
         EXPECT_EQ(step.next, row.next) << row.from;
@@ -133,7 +136,7 @@ TEST_F(AlarmCheckTest, FiredSunriseAlarmLeavesTheDaysPlanetaryHours) {
     OptionsModel options;
     options.SetChecked("Solarevents1", false);  // the hours alone, after the header
     SkyEventState state;
-    const Moment dawn = At(5, 0, 0);
+    const Moment dawn = UtcOfReading(minneapolis, At(5, 0, 0));
     BuildReport(dawn, minneapolis, options, state, dawn);
     const auto rise = std::find_if(
         state.events.begin(), state.events.end(),
@@ -143,7 +146,80 @@ TEST_F(AlarmCheckTest, FiredSunriseAlarmLeavesTheDaysPlanetaryHours) {
     const ReportResult before = BuildReport(morning, minneapolis, options, state, morning);
     ASSERT_TRUE(before.hoursShown);
     On(0, 0);
-    ASSERT_EQ(CheckAlarmsFrom(state.events, 0, tables_, rise->Time, en_).logLines.size(), 1);
+    ASSERT_EQ(
+        CheckAlarmsFrom(state.events, 0, tables_, rise->Time, minneapolis, en_).logLines.size(), 1);
     ASSERT_EQ(rise->Time, 0);
     EXPECT_EQ(BuildReport(morning, minneapolis, options, state, morning).lines, before.lines);
+}
+
+namespace {
+// London's rules at a site far east of their meridian, so that its sunrise on 2025-10-26
+// falls in the hour the end of daylight time repeats (01:00 to 02:00 on the clock).
+Observer FarEastOfLondon() {
+    Observer o;
+    o.Latitude = 50;
+    o.Longitude = 80;
+    o.Zone = QStringLiteral("Europe/London");
+    return o;
+}
+}  // namespace
+
+// Ticks every 10 s through the fold, on the real path: the report keeps the day's list and
+// the sunrise alarm fires once, in the minute of its instant, named on the clock then.
+TEST_F(AlarmCheckTest, AnAlarmInTheRepeatedHourFiresOnce) {
+    const Observer site = FarEastOfLondon();
+    OptionsModel options;
+    SkyEventState state;
+    On(0, 0);
+    const Moment from = EncodeDateTime(2025, 10, 25, 23, 0, 10),
+                 to = EncodeDateTime(2025, 10, 26, 3);
+    QStringList fired;
+    Moment firedAt = 0;
+    int recomputed = 0;
+    for (Moment u = from; u < to; u += 10.0 / 86400) {
+        const Observer now = AtInstant(site, u);  // as the window keeps its fields
+        recomputed += BuildReport(u, now, options, state, u, en_).eventsRecomputed;
+        const QStringList lines = CheckAlarmsFrom(state.events, 0, tables_, u, now, en_).logLines;
+        for (const QString& l : lines)
+            if (l.startsWith("Sun Rise")) {
+                fired << l;
+                firedAt = u;
+            }
+    }
+    EXPECT_EQ(recomputed, 1);
+    const auto rise = std::find_if(
+        state.computed.begin(), state.computed.end(),
+        [&](const SkyEvent& e) { return e.Body == 0 && e.Kind == kRise && e.Time > from; });
+    ASSERT_NE(rise, state.computed.end());
+    // In the repeated hour: its clock reading also names an instant an hour earlier.
+    ASSERT_GE(rise->Time, EncodeDateTime(2025, 10, 26, 1));
+    ASSERT_LT(rise->Time, EncodeDateTime(2025, 10, 26, 2));
+    ASSERT_EQ(fired.size(), 1) << fired.join(" | ").toStdString();
+    EXPECT_EQ(MinuteOf(firedAt), MinuteOf(rise->Time));
+    const DateTimeFields f = DecodeDateTime(rise->Time);  // GMT: the reading is UT
+    EXPECT_EQ(fired[0], QStringLiteral("Sun Rise %1:%2 AM")
+                            .arg(f.hour, 2, 10, QLatin1Char('0'))
+                            .arg(f.minute, 2, 10, QLatin1Char('0')));
+}
+
+// A lead time is real minutes: 90 minutes before a sunrise at 03:00 BST on the day daylight
+// time starts is 00:30 GMT, not the 01:30 the clock skips.
+TEST_F(AlarmCheckTest, ALeadTimeAcrossAChangeCountsRealMinutes) {
+    Observer london;
+    london.Latitude = 51.51;
+    london.Longitude = -0.13;
+    london.Zone = QStringLiteral("Europe/London");
+    On(0, 0);
+    tables_.offsets[SlotOf(0, 0)] = -90;
+    const Moment rise = EncodeDateTime(2025, 3, 30, 2, 0, 20);
+    events_ = {{0, kRise, rise}};
+    QStringList fired;
+    Moment firedAt = 0;
+    for (Moment u = EncodeDateTime(2025, 3, 29, 23, 30); u < rise + 0.1; u += 10.0 / 86400) {
+        const QStringList lines = CheckAlarmsFrom(events_, 0, tables_, u, london, en_).logLines;
+        if (!lines.isEmpty()) firedAt = u;
+        fired << lines;
+    }
+    EXPECT_EQ(fired, QStringList{"Sun Rise in 90 min (03:00 AM)"});
+    EXPECT_EQ(MinuteOf(firedAt), MinuteOf(rise - 90.0 / 1440));
 }

@@ -8,6 +8,7 @@ using namespace hx;
 
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const Observer kUt;  // a site on UT: its readings are the instants
 
 Moment At(int d, int h, int n) {
     return EncodeDateTime(2024, 6, d, h, n);
@@ -28,7 +29,7 @@ EventList Days(int firstDay, int lastDay) {
 }  // namespace
 
 TEST(PlanetaryHours, WorkedExample) {
-    const PlanetaryHoursSection s = PlanetaryHours(At(15, 15, 45), Days(13, 17), kUs);
+    const PlanetaryHoursSection s = PlanetaryHours(At(15, 15, 45), Days(13, 17), kUt, kUs);
     const QStringList expected = {"",
                                   "Current Planetary Hour of the Day is Saturn ",
                                   "",
@@ -64,10 +65,11 @@ TEST(PlanetaryHours, FirstRulerOfEachDayAndNight) {
     const EventList events = Days(14, 24);
     for (int i = 0; i < 7; ++i) {
         const int day = 16 + i;
-        const PlanetaryHoursSection noon = PlanetaryHours(At(day, 12, 0), events, kUs);
-        const PlanetaryHoursSection evening = PlanetaryHours(At(day, 23, 0), events, kUs);
+        const PlanetaryHoursSection noon = PlanetaryHours(At(day, 12, 0), events, kUt, kUs);
+        const PlanetaryHoursSection evening = PlanetaryHours(At(day, 23, 0), events, kUt, kUs);
         // The small hours of the next morning still belong to this day's night.
-        const PlanetaryHoursSection smallHours = PlanetaryHours(At(day + 1, 3, 0), events, kUs);
+        const PlanetaryHoursSection smallHours =
+            PlanetaryHours(At(day + 1, 3, 0), events, kUt, kUs);
         ASSERT_EQ(noon.lines.size(), 16);
         EXPECT_EQ(noon.lines[4].left(7), rows[i][0]) << day;
         EXPECT_EQ(evening.lines[3], "Planetary Hours of the Night");
@@ -96,7 +98,7 @@ TEST(PlanetaryHours, CurrentHourAtTheEdges) {
         {At(15, 20, 56), "Venus  ", At(15, 20, 57)},
     };
     for (const auto& row : rows) {
-        const PlanetaryHoursSection s = PlanetaryHours(row.q, events, kUs);
+        const PlanetaryHoursSection s = PlanetaryHours(row.q, events, kUt, kUs);
         EXPECT_EQ(s.currentRuler, row.ruler);
         EXPECT_NEAR(s.currentEnd, row.end, 1e-6);
     }
@@ -116,7 +118,7 @@ TEST(PlanetaryHours, NoHoursWithoutBothBounds) {
     gap[4].Time = 0;  // the 15th's sunrise: sunset to sunset is no day and no night
     for (const EventList& events :
          {EventList{}, unformed, polar, gap, Days(10, 14), Days(16, 18)}) {
-        const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
+        const PlanetaryHoursSection s = PlanetaryHours(q, events, kUt, kUs);
         EXPECT_FALSE(s.valid);
         EXPECT_EQ(s.lines, QStringList({"", kNoPlanetaryHoursText}));
         // No planet to show: the planets keep the icon, the Moon display shows the phase.
@@ -129,7 +131,7 @@ TEST(PlanetaryHours, NoHoursWithoutBothBounds) {
 }
 
 TEST(PlanetaryHours, TrayChoiceByOptions) {
-    const PlanetaryHoursSection s = PlanetaryHours(At(15, 15, 45), Days(13, 17), kUs);
+    const PlanetaryHoursSection s = PlanetaryHours(At(15, 15, 45), Days(13, 17), kUt, kUs);
     struct Row {
         bool planets, moon, southern;
         TrayChoice::List list;

@@ -6,6 +6,7 @@
 #include "core/ephemeris.h"
 #include "core/names.h"
 #include "core/sky_events.h"
+#include "core/zone.h"
 
 using namespace hx;
 
@@ -31,6 +32,7 @@ Moment Saturday() {
 
 TEST(SkyEvents, FortyEventsOfTheDay) {
     const Moment kSaturday = Saturday();
+    const Moment kSaturdayUtc = UtcOfReading(kMinneapolis, kSaturday);
     const EventList l = ComputeSkyEvents(kSaturday, kMinneapolis);
     ASSERT_EQ(l.size(), 40u);
     EXPECT_TRUE(std::is_sorted(
@@ -46,14 +48,14 @@ TEST(SkyEvents, FortyEventsOfTheDay) {
             sunFirst = std::min(sunFirst, e.Time);
             sunLast = std::max(sunLast, e.Time);
         } else {
-            EXPECT_GE(e.Time, kSaturday);
-            EXPECT_LT(e.Time, kSaturday + 1.1);
+            EXPECT_GE(e.Time, kSaturdayUtc);
+            EXPECT_LT(e.Time, kSaturdayUtc + 1.1);
         }
     }
     EXPECT_EQ(perBody[0], 16);
     for (int b = 1; b < 7; ++b) EXPECT_EQ(perBody[b], 4);
-    EXPECT_GE(sunFirst, kSaturday - 2);
-    EXPECT_LT(sunLast, kSaturday + 2.1);
+    EXPECT_GE(sunFirst, kSaturdayUtc - 2);
+    EXPECT_LT(sunLast, kSaturdayUtc + 2.1);
     // Sunrise 05:25 and sunset 21:01 local (CDT) at Minneapolis on this day.
     const auto sun = [&](int kind, Moment after) {
         return std::find_if(l.begin(), l.end(),
@@ -62,19 +64,23 @@ TEST(SkyEvents, FortyEventsOfTheDay) {
                             })
             ->Time;
     };
-    EXPECT_NEAR(sun(kRise, kSaturday - 0.5), EncodeDateTime(2024, 6, 15, 5, 25), 1.5 / 1440);
-    EXPECT_NEAR(sun(kSet, kSaturday), EncodeDateTime(2024, 6, 15, 21, 1, 30), 1.5 / 1440);
+    const auto sunLocal = [&](int kind, Moment after) {
+        return ReadingOfUtc(kMinneapolis, sun(kind, UtcOfReading(kMinneapolis, after)));
+    };
+    EXPECT_NEAR(sunLocal(kRise, kSaturday - 0.5), EncodeDateTime(2024, 6, 15, 5, 25), 1.5 / 1440);
+    EXPECT_NEAR(sunLocal(kSet, kSaturday), EncodeDateTime(2024, 6, 15, 21, 1, 30), 1.5 / 1440);
 }
 
-TEST(SkyEvents, TimesAreShiftedToTheLocalClock) {
-    // The same instant in UT seen from UT and from TimeZone -6 with daylight time: every
-    // event lies five hours earlier on the local clock.
+TEST(SkyEvents, TimesAreInstantsShownOnTheLocalClock) {
+    // The same instant given on the UT clock and on TimeZone -6 with daylight time: the same
+    // instants, each read five hours earlier on the local clock.
     const EventList ut = ComputeSkyEvents(EncodeDateTime(2024, 6, 15, 18, 0), Site(44.98, -93.27));
     const EventList cdt = ComputeSkyEvents(EncodeDateTime(2024, 6, 15, 13, 0), kMinneapolis);
     ASSERT_EQ(ut.size(), cdt.size());
     for (size_t i = 0; i < ut.size(); ++i) {
         EXPECT_EQ(ut[i].Body, cdt[i].Body);
-        EXPECT_NEAR(ut[i].Time - cdt[i].Time, 5.0 / 24, 1e-9);
+        EXPECT_NEAR(ut[i].Time, cdt[i].Time, 1e-9);
+        EXPECT_NEAR(ut[i].Time - ReadingOfUtc(kMinneapolis, cdt[i].Time), 5.0 / 24, 1e-9);
     }
 }
 
@@ -83,12 +89,12 @@ TEST(SkyEvents, LogLines) {
     const EventList l = {
         {1, kSet, 0}, {1, kRise, tue}, {0, kZenith, tue + 0.5}, {6, kNadir, tue + 1}};
     EXPECT_EQ(
-        EventLogLines(l, tue - 1, kUs),
+        EventLogLines(l, tue - 1, Observer(), kUs),
         QStringList({"Event >> Tuesday 14:05 Moon Rise", "Event >> Wednesday 02:05 Sun Zenith",
                      "Event >> Wednesday 14:05 Saturn Nadir"}));
     // An event exactly at the present is not ahead of it.
-    EXPECT_EQ(EventLogLines(l, tue, kUs).size(), 2);
-    EXPECT_TRUE(EventLogLines(l, tue + 1, kUs).isEmpty());
+    EXPECT_EQ(EventLogLines(l, tue, Observer(), kUs).size(), 2);
+    EXPECT_TRUE(EventLogLines(l, tue + 1, Observer(), kUs).isEmpty());
 }
 
 TEST(SkyEvents, CollectsOncePerCalendarDay) {

@@ -24,11 +24,37 @@ TEST(SiteFields, AllEmpty) {
     EXPECT_FALSE(std::signbit(o.Latitude));
     EXPECT_FALSE(o.HasSite());
     EXPECT_EQ(o.TimeZone, 0);
-    EXPECT_EQ(o.Pressure, 0);
     EXPECT_EQ(o.Altitude, 0);
     EXPECT_EQ(o.DaylightTime, 0);
-    EXPECT_NEAR(o.Temperature, -17.7778, 1e-4);
-    EXPECT_EQ(SiteSummary(f), QString::fromUtf8(".° .° TZ   mbar °F"));
+    EXPECT_EQ(SiteSummary(f), QString::fromUtf8(".° .° TZ  1013 mbar (standard) 50°F (standard)"));
+}
+
+// Empty weather fields take the standard atmosphere at the altitude and 10 °C; what was typed
+// is used as it is, a typed 0 included.
+TEST(SiteFields, EmptyWeatherFieldsTakeTheStandardAtmosphere) {
+    struct Row {
+        const char *pressure, *temperatureF, *altitude;
+        double mbar, celsius;
+        bool pressureGiven, temperatureGiven;
+    };
+    const Row rows[] = {
+        {"", "", "", 1013.25, 10, false, false},   {" ", "", "1270", 869.7, 10, false, false},
+        {"", "", "2850", 714.6, 10, false, false}, {"1013", "", "2850", 1013, 10, true, false},
+        {"", "32", "1270", 869.7, 0, false, true}, {"0", "", "", 0, 10, true, false},
+        {"", "", "50000", 0, 10, false, false},  // no air that high
+    };
+    for (const Row& r : rows) {
+        SiteFields f;
+        f.pressure = r.pressure;
+        f.temperatureF = r.temperatureF;
+        f.altitude = r.altitude;
+        const Observer o = ReadSite(f);
+        SCOPED_TRACE(std::string(r.pressure) + "|" + r.temperatureF + "|" + r.altitude);
+        EXPECT_NEAR(o.Pressure, r.mbar, 0.1);
+        EXPECT_NEAR(o.Temperature, r.celsius, 1e-9);
+        EXPECT_EQ(o.PressureGiven, r.pressureGiven);
+        EXPECT_EQ(o.TemperatureGiven, r.temperatureGiven);
+    }
 }
 
 TEST(SiteFields, Latitudes) {

@@ -8,6 +8,7 @@
 
 #include "core/error.h"
 #include "core/thelemic.h"
+#include "core/zone.h"
 #include "report/option_clicks.h"
 #include "report/report.h"
 #include "report/shutdown.h"
@@ -37,7 +38,8 @@ struct Fixture : ::testing::Test {
 
     ReportResult Build(const QStringList& clicks = {}) {
         for (const QString& c : clicks) options.Invert(c);
-        return BuildReport(q, obs, options, events, q, kUs);
+        const Moment utc = UtcOfReading(obs, q);  // the pickers' reading
+        return BuildReport(utc, obs, options, events, utc, kUs);
     }
     QString Thelemic() const {
         return ThinSpaces(ThelemicDateText(q, obs, ThelemicStyleOf(options)));
@@ -161,7 +163,7 @@ TEST_F(Fixture, TrayToolTipNamesTheHourAndItsEnd) {
         const QRegularExpression hour("^Hour of (\\w+) until (\\d{1,2}:\\d\\d [AP]M)$");
         const QRegularExpressionMatch m = hour.match(tip[1]);
         ASSERT_TRUE(m.hasMatch()) << tip[1].toStdString();
-        const PlanetaryHoursSection s = PlanetaryHours(q, events, kUs);
+        const PlanetaryHoursSection s = PlanetaryHours(UtcOfReading(obs, q), events, kUs);
         EXPECT_EQ(m.captured(1), s.currentRuler.trimmed());
         // Ends after the moment, within one (summer) day hour of 77 minutes.
         const QTime end = kUs.toTime(m.captured(2), QLocale::ShortFormat);

@@ -16,7 +16,8 @@ TEST_F(WindowTest, WithoutASiteTheLocalePageIsInFront) {
     EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
     EXPECT_FALSE(form->Timer1Enabled());
     EXPECT_EQ(calls->count, 0);
-    EXPECT_EQ(form->StatusText(1), QString::fromUtf8(".° .° TZ   mbar °F"));
+    EXPECT_EQ(form->StatusText(1),
+              QString::fromUtf8(".° .° TZ  1013 mbar (standard) 50°F (standard)"));
     EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
 }
 

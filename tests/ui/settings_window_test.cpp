@@ -1,10 +1,15 @@
 // Start-up from heliodex.ini: design states without it, a prepared file restored, errors shown.
 #include <QDateEdit>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "cli/run.h"
+#include "core/zone.h"
 #include "report/clock.h"
 #include "window_fixture.h"
 
@@ -59,9 +64,10 @@ TEST_F(WindowTest, PreparedSettingsAreRestored) {
     ASSERT_EQ(calls->count, 1);
     EXPECT_EQ(calls->obs.DaylightTime, 1);
     // The site keeps daylight time: its present is an hour ahead of the machine's clock.
-    EXPECT_DOUBLE_EQ(calls->q, EncodeDateTime(2024, 6, 15, 16, 45, 10));
+    const Moment reading = ReadingOfUtc(calls->obs, calls->q);
+    EXPECT_NEAR(reading, EncodeDateTime(2024, 6, 15, 16, 45, 10), 1e-9);
     EXPECT_TRUE(calls->options.Checked("Short1"));
-    EXPECT_EQ(form->StatusText(0), StatusTimeText(calls->q, 9000));
+    EXPECT_EQ(form->StatusText(0), StatusTimeText(reading, 9000));
     EXPECT_EQ(Get<QPlainTextEdit>("outfld")->toPlainText(), calls->result.lines.join('\n'));
 }
 
@@ -72,4 +78,47 @@ TEST_F(WindowTest, AnErrorEndsTheStartUpWithItsMessage) {
     EXPECT_EQ(ui::MessageBox::Shown(), QStringList({calls->throwMessage}));
     EXPECT_TRUE(form->StatusText(0).isEmpty());  // the Now command stopped at the report
     EXPECT_TRUE(form->isEnabled());
+}
+
+// The same heliodex.ini, weather fields empty, at 2850 m: the window and the command line
+// compute the same air and the same events, to the second.
+TEST_F(WindowTest, TheWindowAndTheCommandLineAgreeOnOneFile) {
+    QStringList ini = kMinneapolis;
+    for (QString& l : ini) {
+        if (l.startsWith("Edit7=")) l = "Edit7=";
+        if (l.startsWith("Edit8=")) l = "Edit8=";
+        if (l.startsWith("Edit9=")) l = "Edit9=2850";
+    }
+    WriteIni(dir.path(), ini);
+    ui::WindowServices s = RealServices();
+    EventList windowEvents;
+    Moment q = 0;
+    s.compose = [&, real = s.compose](Moment qUtc, const Observer& obs, const OptionsModel& o,
+                                      SkyEventState& events, Moment present) {
+        ReportResult r = real(qUtc, obs, o, events, present);
+        windowEvents = events.computed;
+        q = ReadingOfUtc(obs, qUtc);
+        return r;
+    };
+    form = std::make_unique<ui::TForm1>(std::move(s));
+    ASSERT_EQ(windowEvents.size(), 40u);
+    EXPECT_NEAR(form->observer().Pressure, 714.6, 0.1);
+    EXPECT_EQ(form->observer().Temperature, 10);
+    const cli::Outcome o =
+        cli::Run({"--ini", dir.filePath("heliodex.ini"), "--at",
+                  ToQDateTime(q).toString("yyyy-MM-dd HH:mm:ss"), "events", "--format", "json"},
+                 NowUtc());
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QJsonObject doc = QJsonDocument::fromJson(o.out.toUtf8()).object();
+    EXPECT_EQ(doc["site"].toObject()["pressure_source"].toString(), "standard");
+    EXPECT_EQ(doc["site"].toObject()["temperature_source"].toString(), "standard");
+    const QJsonArray events = doc["events"].toArray();
+    ASSERT_EQ(events.size(), 40);
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        const QDateTime cli =
+            QDateTime::fromString(events[i].toObject()["time"].toString(), Qt::ISODate);
+        QDateTime window = ToQDateTime(windowEvents[size_t(i)].Time);  // to the second
+        window = window.addMSecs(-window.time().msec());
+        EXPECT_EQ(cli.toUTC(), window) << i;
+    }
 }
