@@ -91,16 +91,21 @@ TEST_F(WindowTest, TheWindowAndTheCommandLineAgreeOnOneFile) {
     }
     WriteIni(dir.path(), ini);
     ui::WindowServices s = RealServices();
-    EventList windowEvents;
-    Moment q = 0;
-    s.compose = [&, real = s.compose](Moment qUtc, const Observer& obs, const OptionsModel& o,
-                                      SkyEventState& events, Moment present) {
+    struct Seen {
+        EventList events;
+        Moment q = 0;
+    };
+    const auto seen = std::make_shared<Seen>();  // outlives the test body with the window
+    s.compose = [seen, real = s.compose](Moment qUtc, const Observer& obs, const OptionsModel& o,
+                                         SkyEventState& events, Moment present) {
         ReportResult r = real(qUtc, obs, o, events, present);
-        windowEvents = events.computed;
-        q = ReadingOfUtc(obs, qUtc);
+        seen->events = events.computed;
+        seen->q = ReadingOfUtc(obs, qUtc);
         return r;
     };
     form = std::make_unique<ui::TForm1>(std::move(s));
+    const EventList& windowEvents = seen->events;
+    const Moment q = seen->q;
     ASSERT_EQ(windowEvents.size(), 40u);
     EXPECT_NEAR(form->observer().Pressure, 714.6, 0.1);
     EXPECT_EQ(form->observer().Temperature, 10);
