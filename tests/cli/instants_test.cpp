@@ -55,7 +55,7 @@ std::vector<QDateTime> FromIcs(const QString& ics, bool ends) {
         if (l.startsWith("DTEND:")) end = l.mid(6);
         if (l == "END:VEVENT") {
             QDateTime t = QDateTime::fromString(ends ? end : start, "yyyyMMdd'T'HHmmss'Z'");
-            t.setTimeZone(QTimeZone::UTC);
+            t.setTimeZone(QTimeZone::utc());
             out.push_back(t);
         }
     }
@@ -64,7 +64,7 @@ std::vector<QDateTime> FromIcs(const QString& ics, bool ends) {
 
 // The days before each change of 2025 in the zone, or one day for a zone without changes.
 std::vector<QDateTime> Changes(const QTimeZone& zone) {
-    const QDateTime from(QDate(2025, 1, 1), QTime(0, 0), QTimeZone::UTC);
+    const QDateTime from(QDate(2025, 1, 1), QTime(0, 0), QTimeZone::utc());
     std::vector<QDateTime> out;
     for (const auto& t : zone.transitions(from, from.addYears(1))) out.push_back(t.atUtc);
     return out;

@@ -74,7 +74,7 @@ TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
     docosade->setCurrentIndex(3);
     QStringList previous;
     for (int dst : {0, 1}) {  // the daylight flag changes nothing
-        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst, {}});
+        form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst, true, true, {}});
         Get<QPushButton>(form, "Button2")->click();
         // The five lines of the search, then the section of the year's spans.
         ASSERT_GE(MemoLines(form).size(), 8);
