@@ -24,6 +24,9 @@ constexpr int kForceSlowMethod = 32768;
 // events found in that hour are stepped over one by one.
 constexpr double kPreRoll = 1.0 / 24;
 constexpr int kMaxSteps = 4;
+// After a Sun event the next of its kind is searched from 70 minutes on: the search looks an
+// hour back, and the Sun never rises, sets or culminates twice so soon.
+constexpr double kNextSameKind = 70.0 / 1440;
 
 SkyEvent MakeEvent(int body, int flag, std::optional<double> jd) {
     SkyEvent e;
@@ -52,9 +55,17 @@ EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
     for (int body = 1; body < kBodyCount; ++body)
         for (int flag : {kRise, kSet, kZenith, kNadir})
             list.push_back(MakeEvent(body, flag, FirstRiseTransAfter(start, body, flag, obs)));
-    for (int offset : {-2, -1, 0, 1})
-        for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(MakeEvent(0, flag, FirstRiseTransAfter(start + offset, 0, flag, obs)));
+    // The Sun's four of each kind follow one another from two days back, so none is stepped
+    // over where its time of day drifts past the moment's (searches a whole day apart find
+    // yesterday's sunrise and miss today's, minutes after it).
+    for (int flag : {kRise, kSet, kZenith, kNadir}) {
+        double from = start - 2;
+        for (int k = 0; k < 4; ++k) {
+            const std::optional<double> jd = FirstRiseTransAfter(from, 0, flag, obs);
+            list.push_back(MakeEvent(0, flag, jd));
+            from = jd ? *jd + kNextSameKind : from + 1;
+        }
+    }
     std::stable_sort(list.begin(), list.end(),
                      [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; });
     return list;
