@@ -2,6 +2,7 @@
 #include "report.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/error.h"
 #include "core/format.h"
@@ -82,7 +83,9 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     ReportResult r;
     // The moment's offset once: the moment's own conversions go through the fixed site.
     const Observer at = FixedAtInstant(obs, qUtc);
-    const Moment q = qUtc + at.ClockOffsetHours() / 24.0;
+    // Whole milliseconds, so that the reading shows the instant's second.
+    const Moment q =
+        FromQDateTime(ToQDateTime(qUtc).addSecs(std::llround(at.ClockOffsetHours() * 3600)));
     const QString t = ThinSpaces(ThelemicDateText(q, at, ThelemicStyleOf(options)));
     const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
     const QString e = ThinSpaces(EvPart(q, options, locale));
