@@ -6,6 +6,7 @@
 
 #include "ephemeris.h"
 #include "format.h"
+#include "horizon.h"
 #include "names.h"
 #include "zone.h"
 
@@ -17,13 +18,16 @@ constexpr double kMinute = 1.0 / 1440;
 // The library's fast rise/set method can step over a set that falls a few minutes after the
 // search start (seen from about 55 degrees of latitude), and near 60 degrees, where the
 // Moon grazes the horizon, it can even answer a set search with a rise. Beyond 50 degrees
-// rises and sets therefore use the library's slow, stepwise method.
+// rises and sets are therefore found by sampling the altitude (horizon.h).
 constexpr double kFastMethodLatitude = 50;
-constexpr int kForceSlowMethod = 32768;
 // Searching from an hour earlier puts an event just after the start well inside the search;
 // events found in that hour are stepped over one by one.
 constexpr double kPreRoll = 1.0 / 24;
 constexpr int kMaxSteps = 4;
+
+bool SampledRiseSet(int flag, const Observer& obs) {
+    return (flag == kRise || flag == kSet) && std::abs(obs.Latitude) > kFastMethodLatitude;
+}
 
 SkyEvent MakeEvent(int body, int flag, std::optional<double> jd, const Observer& obs) {
     SkyEvent e;
@@ -36,8 +40,8 @@ SkyEvent MakeEvent(int body, int flag, std::optional<double> jd, const Observer&
 }  // namespace
 
 std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const Observer& obs) {
-    if ((flag == kRise || flag == kSet) && std::abs(obs.Latitude) > kFastMethodLatitude)
-        flag |= kForceSlowMethod;
+    if (SampledRiseSet(flag, obs))
+        return FirstCrossing(HorizonCrossings(jdUt, jdUt + kRiseSetReach, body, obs), jdUt, flag);
     std::optional<double> r = eph::RiseTrans(jdUt - kPreRoll, body, flag, obs);
     for (int i = 0; r && *r < jdUt && i < kMaxSteps; ++i)
         r = eph::RiseTrans(*r + kMinute, body, flag, obs);
@@ -47,15 +51,24 @@ std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const
 
 EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
     const double start = MomentToJulianDay(moment, obs);
+    const bool sampled = SampledRiseSet(kRise, obs);
+    // Sampled, one pass over each body's altitude serves all of its rise and set searches.
+    std::vector<HorizonCrossing> crossings;
+    const auto event = [&](int body, int flag, double from) {
+        if (sampled && (flag == kRise || flag == kSet))
+            return MakeEvent(body, flag, FirstCrossing(crossings, from, flag), obs);
+        return MakeEvent(body, flag, FirstRiseTransAfter(from, body, flag, obs), obs);
+    };
     EventList list;
     list.reserve(40);
-    for (int body = 1; body < kBodyCount; ++body)
-        for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(MakeEvent(body, flag, FirstRiseTransAfter(start, body, flag, obs), obs));
+    for (int body = 1; body < kBodyCount; ++body) {
+        if (sampled) crossings = HorizonCrossings(start, start + kRiseSetReach, body, obs);
+        for (int flag : {kRise, kSet, kZenith, kNadir}) list.push_back(event(body, flag, start));
+    }
+    if (sampled) crossings = HorizonCrossings(start - 2, start + 1 + kRiseSetReach, 0, obs);
     for (int offset : {-2, -1, 0, 1})
         for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(
-                MakeEvent(0, flag, FirstRiseTransAfter(start + offset, 0, flag, obs), obs));
+            list.push_back(event(0, flag, start + offset));
     std::stable_sort(list.begin(), list.end(),
                      [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; });
     return list;
