@@ -49,7 +49,7 @@ class Search {
     // Height above the horizon the limb is seen on: positive while the body is up.
     double Height(double jd) const { return eph::UpperLimbAltitude(jd, body_, obs_) - horizon_; }
 
-    std::vector<HorizonCrossing> Run(double from, double to) {
+    std::vector<HorizonCrossing> Run(double from, double to, int until) {
         double a = from, ua = Height(a);
         while (a < to) {
             // The altitude cannot reach the horizon sooner than |u| / rate.
@@ -60,6 +60,9 @@ class Search {
             Examine(a, ua, b, ub);
             a = b;
             ua = ub;
+            int kinds = 0;
+            for (const HorizonCrossing& c : found_) kinds |= c.kind;
+            if (until && (kinds & until) == until) break;
         }
         std::erase_if(found_, [&](const HorizonCrossing& c) { return c.jd < from || c.jd >= to; });
         return found_;
@@ -131,9 +134,9 @@ class Search {
 
 }  // namespace
 
-std::vector<HorizonCrossing> HorizonCrossings(double from, double to, int body,
-                                              const Observer& obs) {
-    return Search(body, obs).Run(from, to);
+std::vector<HorizonCrossing> HorizonCrossings(double from, double to, int body, const Observer& obs,
+                                              int until) {
+    return Search(body, obs).Run(from, to, until);
 }
 
 std::optional<double> FirstCrossing(const std::vector<HorizonCrossing>& crossings, double from,

@@ -19,9 +19,10 @@ inline constexpr double kRiseSetReach = 26.0 / 24;
 
 // Every rise and set of the upper limb of the body on the site's apparent horizon in
 // [from, to), in time order. A pass that clears or dips below the horizon by less than
-// a few thousandths of a degree may be missed.
-std::vector<HorizonCrossing> HorizonCrossings(double from, double to, int body,
-                                              const Observer& obs);
+// a few thousandths of a degree may be missed. With `until` (kRise, kSet or both) the search
+// ends once a crossing of each of those kinds is found.
+std::vector<HorizonCrossing> HorizonCrossings(double from, double to, int body, const Observer& obs,
+                                              int until = 0);
 
 // The first crossing of the kind at or after `from` in a list from HorizonCrossings,
 // within kRiseSetReach of it.

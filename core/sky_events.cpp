@@ -41,7 +41,8 @@ SkyEvent MakeEvent(int body, int flag, std::optional<double> jd, const Observer&
 
 std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const Observer& obs) {
     if (SampledRiseSet(flag, obs))
-        return FirstCrossing(HorizonCrossings(jdUt, jdUt + kRiseSetReach, body, obs), jdUt, flag);
+        return FirstCrossing(HorizonCrossings(jdUt, jdUt + kRiseSetReach, body, obs, flag), jdUt,
+                             flag);
     std::optional<double> r = eph::RiseTrans(jdUt - kPreRoll, body, flag, obs);
     for (int i = 0; r && *r < jdUt && i < kMaxSteps; ++i)
         r = eph::RiseTrans(*r + kMinute, body, flag, obs);
@@ -62,7 +63,8 @@ EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
     EventList list;
     list.reserve(40);
     for (int body = 1; body < kBodyCount; ++body) {
-        if (sampled) crossings = HorizonCrossings(start, start + kRiseSetReach, body, obs);
+        if (sampled)
+            crossings = HorizonCrossings(start, start + kRiseSetReach, body, obs, kRise | kSet);
         for (int flag : {kRise, kSet, kZenith, kNadir}) list.push_back(event(body, flag, start));
     }
     if (sampled) crossings = HorizonCrossings(start - 2, start + 1 + kRiseSetReach, 0, obs);
