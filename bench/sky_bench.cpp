@@ -9,10 +9,23 @@ using namespace hx;
 
 using bench::Site;
 
-// One recomputation per iteration, a day apart: the daily cost of the list. Minneapolis
-// uses the library's fast rise/set method, Oslo (beyond 50 degrees) its slow one.
+// One recomputation per iteration, a day apart: the daily cost of the list, by latitude band
+// (0-50, 50-66, 66-72 degrees): Chicago (41.9), 45, 60 (Oslo's longitude), 70 (Tromso).
+static Observer BandSite(int64_t latitude) {
+    switch (latitude) {
+        case 41:
+            return bench::Chicago();
+        case 45:
+            return Site(45, -93.27, -6, 1);
+        case 60:
+            return Site(60, 10.75, 1, 1);
+        default:
+            return bench::Tromso();
+    }
+}
+
 static void BM_CollectSkyEvents(benchmark::State& state) {
-    const Observer o = state.range(0) ? Site(59.91, 10.75, 1, 1) : Site(44.98, -93.27, -6, 1);
+    const Observer o = BandSite(state.range(0));
     SkyEventState events;
     Moment m = EncodeDateTime(2024, 6, 15, 0, 5);
     for (auto _ : state) {
@@ -22,9 +35,11 @@ static void BM_CollectSkyEvents(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CollectSkyEvents)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("high_latitude")
+    ->Arg(41)
+    ->Arg(45)
+    ->Arg(60)
+    ->Arg(70)
+    ->ArgName("latitude")
     ->Unit(benchmark::kMillisecond);
 
 static void BM_MoonPhase(benchmark::State& state) {

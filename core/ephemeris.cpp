@@ -139,6 +139,41 @@ std::optional<double> RiseTrans(double jdUt, int body, int flag, const Observer&
     return tret[0];
 }
 
+namespace {
+// Disc diameters in metres, by body number, as the library sizes them for rises and sets.
+constexpr double kDiameter[] = {1392000000.0, 3475000.0,   4879400.0,  12103600.0,
+                                6779000.0,    139822000.0, 116464000.0};
+constexpr double kAuMetres = 1.49597870700e+11;
+constexpr double kLapseRate = 0.0065;  // K per metre, the library's standard atmosphere
+constexpr double kDeg = 180.0 / 3.14159265358979323846;
+
+// The pressure the library assumes when none is given: the standard atmosphere at the height.
+double PressureAt(const Observer& obs) {
+    if (obs.Pressure != 0) return obs.Pressure;
+    return 1013.25 * std::pow(1 - kLapseRate * obs.Altitude / 288, 5.255);
+}
+}  // namespace
+
+double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
+    double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
+    swe_set_topo(geopos[0], geopos[1], geopos[2]);
+    double xx[6] = {};
+    char err[AS_MAXCH] = {};
+    const int flags = EphemerisFlagFor(jdUt) | SEFLG_EQUATORIAL | SEFLG_TOPOCTR;
+    if (swe_calc_ut(jdUt, body, flags, xx, err) < 0) RaiseFor(err);
+    double xh[3] = {};
+    swe_azalt(jdUt, SE_EQU2HOR, geopos, 0, 0, xx, xh);
+    const double d = body >= 0 && body < int(std::size(kDiameter)) ? kDiameter[body] : 0;
+    const double semidiameter = xx[2] > 0 ? std::asin(d / 2 / kAuMetres / xx[2]) * kDeg : 0;
+    return xh[1] + semidiameter;
+}
+
+double HorizonTrueAltitude(const Observer& obs) {
+    double dret[4] = {};
+    return swe_refrac_extended(0, obs.Altitude, PressureAt(obs), obs.Temperature, kLapseRate,
+                               SE_APP_TO_TRUE, dret);
+}
+
 void Close() {
     swe_close();
 }
