@@ -1,32 +1,55 @@
 // Desktop notifications for fired alarms over the session bus (org.freedesktop.Notifications).
 #pragma once
 
+#include <functional>
 #include <map>
+#include <thread>
+#include <vector>
 
-#include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 namespace hx::alarms {
 
 class DesktopNotifier {
   public:
-    // Connects to the bus at busAddress, or to the session bus that DBUS_SESSION_BUS_ADDRESS
-    // names when busAddress is empty. Without a bus nothing is posted, and nothing complains.
-    explicit DesktopNotifier(const QString& busAddress = {});
+    // Receives the body of a notification no server took: no bus, a bus that did not answer
+    // within kBusWaitMs, no notification server, an error or no answer to the call.
+    using Unposted = std::function<void(const QString& body)>;
+    static constexpr int kBusWaitMs = 2000;
+
+    // Connects to the bus at busAddress, or to the session bus the process started with
+    // when busAddress is empty, on a thread of its own: the caller never waits on the bus.
+    explicit DesktopNotifier(const QString& busAddress = {}, Unposted unposted = {});
     ~DesktopNotifier();
 
-    bool Connected() const { return bus_.isConnected(); }
+    bool Connected() const { return state_ == State::Connected; }
+    // The bus has neither answered nor been given up yet.
+    bool Connecting() const { return state_ == State::Connecting; }
+    // No connection and no call under way: every notification asked for has had its answer.
+    bool Idle() const { return state_ != State::Connecting && calls_ == 0; }
     // Posts summary "Heliodex" with the body and the application's icon, replacing the last
-    // notification posted for the same key (one key per alarm). Returns at once; a server
-    // that is missing or refuses is ignored.
+    // notification posted for the same key (one key per alarm). Returns at once; while the
+    // bus is connecting the notification waits for it.
     void Notify(int key, const QString& body);
 
   private:
-    QDBusConnection bus_;
+    enum class State { Connecting, Connected, NoBus };
+    void Connect(const QString& address);
+    void Reached(bool connected);
+    void Post(int key, const QString& body);
+
+    State state_ = State::NoBus;
     QString connectionName_;
-    std::map<int, uint> ids_;  // the server's id of each key's last notification
-    QObject context_;          // ends the replies' handlers with the notifier
+    Unposted unposted_;
+    std::vector<std::pair<int, QString>> waiting_;  // asked for while connecting
+    std::map<int, uint> ids_;   // the server's id of each key's last notification
+    int calls_ = 0;             // calls sent and not yet answered
+    int cancel_[2] = {-1, -1};  // written to end the connecting thread's probe
+    std::thread connecting_;
+    QObject context_;  // ends the replies' and the thread's handlers with the notifier
+    QTimer giveUp_;
 };
 
 }  // namespace hx::alarms

@@ -32,8 +32,8 @@ namespace hx::cli {
 namespace {
 
 // The "Menu" check marks into the options and the "Locale" fields into a site, as the window
-// restores them at start-up.
-Observer ReadIni(const QString& path, OptionsModel& options) {
+// restores them at start-up. A [Site] Zone that is no zone id is said in `badZone`.
+Observer ReadIni(const QString& path, OptionsModel& options, QString& badZone) {
     const TExtIniF store(path);
     auto menu = MenuComponents(options);
     std::vector<FieldComponent> fields = LocaleFields();
@@ -64,6 +64,7 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
     s.temperatureF = text("Edit8");
     s.altitude = text("Edit9");
     s.zone = store.ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {});
+    if (!s.zone.isEmpty() && !IsKnownZone(s.zone)) badZone = s.zone;
     return ReadSite(s);
 }
 
@@ -72,7 +73,11 @@ Observer ReadIni(const QString& path, OptionsModel& options) {
 std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     Context c;
     std::optional<Observer> fromIni;
-    if (r.ini) fromIni = ReadIni(*r.ini, c.options);
+    QString badZone;
+    if (r.ini) fromIni = ReadIni(*r.ini, c.options, badZone);
+    if (!badZone.isEmpty() && !r.zone && !r.tz && !r.dst)
+        return Error{
+            QStringLiteral("unknown time zone in [Site] Zone of --ini: \"%1\"").arg(badZone)};
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
     o.Latitude = r.lat.value_or(base.Latitude);

@@ -44,8 +44,10 @@ inline bool SameSite(const Observer& a, const Observer& b) {
            a.DaylightTime == b.DaylightTime && a.Zone == b.Zone;
 }
 
-// Why a site cannot be computed: a latitude beyond 90 degrees, a longitude beyond 180 or a
-// time zone beyond 14 hours either way; nullopt for a usable site.
+// Why a site cannot be computed: a latitude beyond 90 degrees, a longitude beyond 180, a
+// time zone beyond 14 hours either way, an altitude outside -500 to 9000 m, a pressure outside
+// 0 to 1200 mbar or a temperature outside -150 to 150 degrees Fahrenheit (refraction and the
+// horizon's dip are meaningless beyond); nullopt for a usable site.
 inline std::optional<QString> SiteRangeError(const Observer& o) {
     if (!(std::abs(o.Latitude) <= 90))
         return QStringLiteral("Latitude must lie between -90 and 90 degrees");
@@ -53,6 +55,13 @@ inline std::optional<QString> SiteRangeError(const Observer& o) {
         return QStringLiteral("Longitude must lie between -180 and 180 degrees");
     if (!(std::abs(o.TimeZone) <= 14))
         return QStringLiteral("Time zone must lie between -14 and 14 hours");
+    if (!(o.Altitude >= -500 && o.Altitude <= 9000))
+        return QStringLiteral("Altitude must lie between -500 and 9000 metres");
+    if (!(o.Pressure >= 0 && o.Pressure <= 1200))
+        return QStringLiteral("Pressure must lie between 0 and 1200 mbar");
+    // The same expression as the fields' reading, so -150 and 150 themselves pass.
+    if (!(o.Temperature >= (-150.0 - 32) * 5 / 9 && o.Temperature <= (150.0 - 32) * 5 / 9))
+        return QStringLiteral("Temperature must lie between -150 and 150 \u00b0F");
     return std::nullopt;
 }
 

@@ -4,10 +4,40 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <set>
 
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace hx {
+
+namespace {
+
+// "UTC+05:30": seconds ahead of UT, or nullopt for any other text.
+std::optional<int> PlainOffsetSeconds(const QString& id) {
+    static const QRegularExpression form(QStringLiteral("^UTC([+-])([0-9]{2}):([0-5][0-9])$"));
+    const QRegularExpressionMatch m = form.match(id);
+    if (!m.hasMatch()) return std::nullopt;
+    const int seconds = m.captured(2).toInt() * 3600 + m.captured(3).toInt() * 60;
+    if (seconds > 14 * 3600) return std::nullopt;
+    return m.captured(1) == u"-" ? -seconds : seconds;
+}
+
+}  // namespace
+
+bool IsAcceptedZoneId(const QString& id) {
+    static const std::set<QString> available = [] {
+        std::set<QString> ids;
+        for (const QByteArray& z : QTimeZone::availableTimeZoneIds())
+            ids.insert(QString::fromLatin1(z));
+        return ids;
+    }();
+    if (available.count(id) > 0 || PlainOffsetSeconds(id)) return true;
+    // The machine's zone as a name only: TZ may hold a path.
+    static const QRegularExpression name(
+        QStringLiteral("^[A-Za-z0-9_+-]+(/[A-Za-z0-9_+-]+)*$"));
+    return id == QString::fromLatin1(QTimeZone::systemTimeZoneId()) && name.match(id).hasMatch();
+}
 
 namespace {
 
@@ -17,7 +47,9 @@ const QTimeZone* ZoneFor(const QString& id) {
     auto it = zones.find(id);
     if (it == zones.end()) {
         // Not every id the system's zone is known by is listed as available ("Etc/UTC").
-        it = zones.emplace(id, QTimeZone(id.toLatin1())).first;
+        if (!IsAcceptedZoneId(id)) return nullptr;
+        const std::optional<int> offset = PlainOffsetSeconds(id);
+        it = zones.emplace(id, offset ? QTimeZone(*offset) : QTimeZone(id.toLatin1())).first;
     }
     return it->second.isValid() ? &it->second : nullptr;
 }

@@ -23,6 +23,11 @@ struct ZoneOffset {
 // True for an id the system's zone database knows.
 bool IsKnownZone(const QString& id);
 
+// Whether an id may be handed to QTimeZone at all: one of its available ids, the machine's own
+// zone, or a plain offset "UTC+hh:mm" within 14 hours either way. QTimeZone takes any other
+// text as a path under the zone directory and opens it (a FIFO there would never answer).
+bool IsAcceptedZoneId(const QString& id);
+
 // The ids of the system's zone database, sorted.
 QStringList ZoneIds();
 

@@ -2,6 +2,7 @@
 #include "forexml.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace hx {
 
@@ -126,6 +127,10 @@ TXMLForexmlType ParseWeatherDocument(const QByteArray& data) {
 
 TXMLForexmlType LoadWeatherDocument(const QString& fileName) {
     QFile f(fileName);
+    // A FIFO or a device in the file's place would hold the open for good.
+    if (QFileInfo::exists(fileName) && !QFileInfo(fileName).isFile())
+        throw Error(
+            QStringLiteral("Cannot open file \"%1\". It is not a regular file.").arg(fileName));
     if (!f.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     return ParseWeatherDocument(f.read(xml::Limits{}.maxBytes + 1));

@@ -2,6 +2,7 @@
 #include "lookups.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace hx {
 
@@ -10,7 +11,8 @@ WeatherOutcome CompleteDownloadedWeather(const QString& query, QByteArray* answe
     WeatherOutcome outcome = CompleteWeatherLookup(document, query);
     if (answer) {
         QFile f(WeatherDocumentFile());
-        if (f.open(QIODevice::ReadOnly)) *answer = f.read(xml::Limits{}.maxBytes);
+        if (QFileInfo(f.fileName()).isFile() && f.open(QIODevice::ReadOnly))
+            *answer = f.read(xml::Limits{}.maxBytes);
     }
     return outcome;
 }

@@ -2,6 +2,7 @@
 #include "otousgl.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 namespace hx::net::otousgl {
@@ -52,6 +53,11 @@ Document ParseRDF(const QByteArray& data) {
 NewsImport ImportNewsFeed(const QString& fileName) {
     NewsImport out;
     QFile file(fileName);
+    // A FIFO or a device in the file's place would hold the open for good.
+    if (QFileInfo::exists(fileName) && !QFileInfo(fileName).isFile()) {
+        out.lines << Unreadable(QStringLiteral("\"%1\" is not a regular file.").arg(fileName));
+        return out;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         out.lines << Unreadable(
             QStringLiteral("cannot open \"%1\" (%2).").arg(fileName, file.errorString()));

@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 
+#include "alarms/session_bus.h"
+#include "message_box.h"
 #include "settings/textfile.h"
 #include "single_instance.h"
 #include "tform1.h"
@@ -11,10 +14,17 @@
 #include "unix_signals.h"
 #include "window_services.h"
 
+namespace {
+// How long the start waits at most for the session bus to answer before Qt's own users of
+// it (accessibility, tray, menus), which would wait without a bound, are kept off it. A bus
+// that answers does so in a few milliseconds.
+constexpr int kStartBusWaitMs = 300;
+}  // namespace
+
 int main(int argc, char** argv) {
-    // Before any thread exists: a termination signal during start-up is held until the
-    // handlers below are in place, then ends the program with the shutdown saves.
-    hx::ui::BlockTerminationSignals();
+    // Until the window runs its event loop a termination signal ends the process at once.
+    hx::ui::EndOnTerminationSignals();
+    hx::alarms::HideSilentSessionBus(kStartBusWaitMs);
     QApplication app(argc, argv);
     QApplication::setApplicationName("heliodex");
     QApplication::setApplicationDisplayName("Heliodex");
@@ -23,7 +33,13 @@ int main(int argc, char** argv) {
     const QString programDir = hx::files::ProgramDirectory();
     hx::ui::SingleInstance instance(programDir);
     if (!instance.lockProblem().isEmpty()) {
+        // Said on stderr at once and in a box; the start has failed however the box ends.
+        hx::ui::EndOnTerminationSignals(1);
         std::fprintf(stderr, "%s\n", qPrintable(instance.lockProblem()));
+        if (QMessageBox* box = hx::ui::MessageBox::Show(nullptr, instance.lockProblem())) {
+            QObject::connect(box, &QDialog::finished, &app, [] { QCoreApplication::exit(1); });
+            app.exec();
+        }
         return 1;
     }
     if (!instance.isPrimary()) {
@@ -36,12 +52,14 @@ int main(int argc, char** argv) {
                          qPrintable(dir));
         return 0;
     }
+    // From here a termination signal waits for the event loop, which runs the saves; the
+    // start-up sequence never waits, so the loop comes at once.
+    hx::ui::UnixSignals termination;
     hx::ui::TForm1 form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
                      [&form1] { form1.Restore1Click(); });
     // SIGTERM, SIGINT and SIGHUP end the program the way "Exit" does: everything is saved.
-    hx::ui::UnixSignals termination;
     QObject::connect(&termination, &hx::ui::UnixSignals::terminationRequested, &form1, [&form1] {
         form1.Button3Click();
         QCoreApplication::quit();

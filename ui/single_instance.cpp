@@ -7,15 +7,32 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <sys/stat.h>
+
 namespace hx::ui {
 
 namespace {
+// What the lock path holds when it is there but no regular file, else empty. QLockFile would
+// wait for good opening a FIFO and take a directory for another instance's lock.
+QString SpecialFileKind(const QString& path) {
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+    if (S_ISDIR(st.st_mode)) return QStringLiteral("a directory");
+    if (S_ISFIFO(st.st_mode)) return QStringLiteral("a FIFO");
+    if (S_ISSOCK(st.st_mode)) return QStringLiteral("a socket");
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return QStringLiteral("a device");
+    return QStringLiteral("a special file");
+}
+
 // Why the lock file cannot be made: a probe file beside it is written to learn the reason.
 QString LockProblem(const QString& programDir) {
     const QString path = QDir(programDir).filePath("heliodex.lock");
     QFile probe(path + ".probe");
     QString why = QStringLiteral("The directory cannot be written.");
-    if (probe.open(QIODevice::WriteOnly)) {
+    if (!SpecialFileKind(probe.fileName()).isEmpty()) {
+        why =
+            QStringLiteral("\"%1\" is in the way.").arg(QDir::toNativeSeparators(probe.fileName()));
+    } else if (probe.open(QIODevice::WriteOnly)) {
         if (probe.write(QByteArray(64, '\n')) != 64 || !probe.flush())
             why = probe.errorString() + '.';
         probe.close();
@@ -39,6 +56,14 @@ SingleInstance::SingleInstance(const QString& programDir, QObject* parent)
     : QObject(parent),
       dir_(programDir),
       lock_(std::make_unique<QLockFile>(QDir(programDir).filePath("heliodex.lock"))) {
+    const QString lockPath = QDir(programDir).filePath("heliodex.lock");
+    if (const QString kind = SpecialFileKind(lockPath); !kind.isEmpty()) {
+        problem_ = QStringLiteral(
+                       "Heliodex cannot start: the lock file \"%1\" is %2, not a "
+                       "regular file. Remove it and start again.")
+                       .arg(QDir::toNativeSeparators(lockPath), kind);
+        return;
+    }
     // A lock whose process has died counts as stale at once.
     lock_->setStaleLockTime(0);
     primary_ = lock_->tryLock(100);

@@ -24,7 +24,9 @@ class SingleInstance : public QObject {
     // True when this process is the one instance; it then listens for later starts.
     bool isPrimary() const { return primary_; }
     // Not primary and no other instance either: the lock file could not be made (no room on
-    // the disk, no permission). The text says so, with the file and the reason; else empty.
+    // the disk, no permission) or its path holds no regular file (a FIFO, a directory, a
+    // socket, a device), which is never opened. The text says so, with the file and the
+    // reason; else empty.
     const QString& lockProblem() const { return problem_; }
     // From a second process: asks the running one to restore its window. True when it answered.
     bool notifyPrimary(int timeoutMs = 1500) const;

@@ -1,5 +1,6 @@
 // TForm1's alarm work: the Alarms and Sounds pages, loading, the check after Now, saving.
 #include <QPlainTextEdit>
+#include <QSystemTrayIcon>
 
 #include "alarms/alarm_check.h"
 #include "alarms/qt_sound_player.h"
@@ -14,7 +15,10 @@ void TForm1::BuildAlarmPages() {
         services_.soundPlayer ? services_.soundPlayer() : std::make_unique<alarms::QtSoundPlayer>();
     alarms_ = new AlarmsPage(alarmTables_);
     sounds_ = new SoundsPage(alarmTables_, *MediaPlayer1);
-    notifier_ = std::make_unique<alarms::DesktopNotifier>();
+    // Where no notification server takes it, the alarm is said in the tray balloon.
+    notifier_ = std::make_unique<alarms::DesktopNotifier>(QString(), [this](const QString& body) {
+        if (TrayIcon1->isVisible()) TrayIcon1->showMessage(windowTitle(), body);
+    });
 }
 
 // The log lines of fired alarms, each also as a desktop notification (where a server runs).

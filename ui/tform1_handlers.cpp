@@ -335,6 +335,10 @@ void TForm1::ShowZoneOffset(Moment utc) {
 void TForm1::SetZone(const QString& id) {
     const int i = id.isEmpty() ? 0 : locale_.ZoneBox->findData(id);
     locale_.ZoneBox->setCurrentIndex(i < 0 ? 0 : i);
+    if (i < 0)
+        ShowStatusMessage(
+            QStringLiteral("Unknown time zone \"%1\"; the time zone is entered by hand.").arg(id),
+            60000);
 }
 
 void TForm1::Locale1Click() {

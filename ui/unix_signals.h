@@ -7,11 +7,13 @@ class QSocketNotifier;
 
 namespace hx::ui {
 
-// Holds SIGTERM, SIGINT and SIGHUP back from the calling thread and the threads it starts
-// later; call it first in main, so a signal during start-up waits for UnixSignals.
-void BlockTerminationSignals();
+// Installs the handlers; call it first in main. Until a UnixSignals exists a termination
+// signal ends the process at once with `status` (or 128 + the signal's number when status is
+// 0): nothing is loaded yet that a save could keep, and no wait of the start-up can hold it.
+void EndOnTerminationSignals(int status = 0);
 
-// Installs the handlers, then lets a held-back signal through.
+// From its construction on, a termination signal is handed to the event loop instead, which
+// runs the shutdown saves; a second one while the first is handled ends the process at once.
 class UnixSignals : public QObject {
     Q_OBJECT
   public:

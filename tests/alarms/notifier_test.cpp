@@ -8,7 +8,16 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <cstring>
+
 #include "alarms/desktop_notifier.h"
+#include "alarms/session_bus.h"
 
 namespace {
 
@@ -43,7 +52,7 @@ TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
         QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 1, 5000);
         // The id comes back in the reply, which the notifier reads from the event loop; a
         // second firing of the same alarm is a minute or more later, so let the reply arrive.
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
         notifier.Notify(0, "Sun Rise 05:26 AM");
         QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
         const QVariantList& second = notifications.calls[1];
@@ -60,6 +69,57 @@ TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
     hx::alarms::DesktopNotifier none("unix:path=/nonexistent/bus");
     EXPECT_FALSE(none.Connected());
     none.Notify(1, "Moon Set 10 min ago (01:42 AM)");
+}
+
+// A socket that takes connections and never answers them: a stalled session bus.
+class SilentBus {
+  public:
+    SilentBus() {
+        sockaddr_un sa = {};
+        sa.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(dir_.filePath("bus"));
+        std::strncpy(sa.sun_path, path.constData(), sizeof sa.sun_path - 1);
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        listening_ =
+            ::bind(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) == 0 && ::listen(fd_, 16) == 0;
+        address_ = "unix:path=" + QString::fromLocal8Bit(path);
+    }
+    ~SilentBus() { ::close(fd_); }
+    bool Listening() const { return listening_; }
+    const QString& Address() const { return address_; }
+
+  private:
+    QTemporaryDir dir_;
+    int fd_ = -1;
+    bool listening_ = false;
+    QString address_;
+};
+
+// A bus that never answers counts as none once the bound has passed; one that is not there
+// at once. What was asked for meanwhile goes to the fallback, and nothing waited for it.
+TEST(DesktopNotifier, ASilentOrMissingBusHandsTheNotificationsBack) {
+    SilentBus silent;
+    ASSERT_TRUE(silent.Listening());
+    EXPECT_FALSE(hx::alarms::BusAnswers(silent.Address(), 200));
+    EXPECT_TRUE(hx::alarms::BusAnswers("autolaunch:", 200));  // not probed: left to libdbus
+    for (const QString& address : {silent.Address(), QString("unix:path=/nonexistent/bus")}) {
+        SCOPED_TRACE(address.toStdString());
+        QStringList unposted;
+        hx::alarms::DesktopNotifier notifier(address,
+                                             [&](const QString& body) { unposted << body; });
+        EXPECT_TRUE(notifier.Connecting());
+        notifier.Notify(3, "Moon Set 01:42 AM");
+        EXPECT_TRUE(unposted.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(unposted, QStringList{"Moon Set 01:42 AM"},
+                                  hx::alarms::DesktopNotifier::kBusWaitMs + 1000);
+        EXPECT_FALSE(notifier.Connected());
+        notifier.Notify(3, "Moon Set 01:43 AM");
+        EXPECT_EQ(unposted.size(), 2);
+    }
+    // Given up while it still waits on the bus: the notifier ends at once.
+    auto connecting = std::make_unique<hx::alarms::DesktopNotifier>(silent.Address());
+    EXPECT_TRUE(connecting->Connecting());
+    connecting.reset();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "cli/run.h"
 #include "core/moon_phase.h"
+#include "tests/support/fifo_watch.h"
 
 using namespace hx;
 using namespace hx::cli;
@@ -40,6 +41,15 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         {{"--tz", "1e308", "thelemic"}, "Time zone"},
         {{"--zone", "Mars/Olympus", "thelemic"}, "Mars/Olympus"},
         {{"--zone", "UTC", "--tz", "1", "thelemic"}, "--zone"},
+        {{"--zone", "UTC", "--dst", "1", "thelemic"}, "--zone"},
+        {{"--alt", "1e308", "--lat", "45", "events"}, "Altitude"},
+        {{"--alt", "-1e6", "--lat", "45", "events"}, "Altitude"},
+        {{"--alt", "9000.5", "--lat", "45", "thelemic"}, "Altitude"},
+        {{"--pressure", "1200.1", "--lat", "45", "thelemic"}, "Pressure"},
+        {{"--pressure", "-1", "--lat", "45", "thelemic"}, "Pressure"},
+        {{"--temp-f", "150.1", "--lat", "45", "thelemic"}, "Temperature"},
+        {{"--temp-f", "-1e9", "--lat", "45", "thelemic"}, "Temperature"},
+        {{"--zone", "UTC+14:30", "thelemic"}, "UTC+14:30"},
         {{"--at", "3500-01-01 12:00", "thelemic"}, "outside the range"},
         {{"--at", "3500-01-01 12:00", "--lat", "10", "--lon", "10", "events"}, "outside the range"},
         {{"--bogus"}, "--bogus"},
@@ -69,6 +79,44 @@ TEST(CliArgs, BadInputNamesTheCulpritAndExitsTwo) {
         EXPECT_FALSE(o.err.contains(QChar(0x1b)) || o.err.contains(QChar(0x202e)));
         EXPECT_TRUE(o.out.isEmpty());
     }
+}
+
+// The ends of the atmosphere's ranges are sites like any other.
+TEST(CliArgs, RangeEndsAreAccepted) {
+    for (const char* args :
+         {"--alt -500 --pressure 0 --temp-f -150", "--alt 9000 --pressure 1200 --temp-f 150"}) {
+        const Outcome o = cli::Run(Split(args) + Split("--lat 45 --lon 0 events"), kNow);
+        EXPECT_EQ(o.status, 0) << args << o.err.toStdString();
+    }
+}
+
+// A zone is a name of the zone database or a plain offset, never a path: neither --zone nor
+// the file's [Site] Zone opens what it names.
+TEST(CliZone, AZoneThatIsNoZoneIdIsRefusedUnopened) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    test::FifoWatch watch(fifo);
+    ASSERT_TRUE(watch.Made());
+    const QString viaZoneDir = "../../../../../.." + fifo;
+    QFile ini(dir.filePath("heliodex.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(("[Site]\r\nZone=" + viaZoneDir + "\r\n").toUtf8());
+    ini.close();
+    const QStringList site = Split("--lat 45 --lon 0 thelemic");
+    const QStringList refused[] = {
+        QStringList{"--zone", viaZoneDir} + site,
+        QStringList{"--zone", "../../../../etc/localtime"} + site,
+        QStringList{"--zone", "/etc/localtime"} + site,
+        QStringList{"--ini", ini.fileName()} + site,
+    };
+    for (const QStringList& args : refused) {
+        const Outcome o = cli::Run(args, kNow);
+        EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.err.contains("time zone")) << o.err.toStdString();
+    }
+    EXPECT_FALSE(watch.Opened());
+    for (const char* zone : {"UTC+05:30", "UTC-14:00", "Europe/Paris"})
+        EXPECT_EQ(cli::Run(QStringList{"--zone", zone} + site, kNow).status, 0) << zone;
 }
 
 // Site readings never pass through the machine's zone; --zone gives its offset at the moment.

@@ -79,7 +79,8 @@ TEST_F(InternetWindowTest, NewVersionDialogOnlyForAnotherVersion) {
         WatchDialogs();
         OpenWith("[Services]\r\nMakerSite=" + server.BaseUrl().toLatin1() + "\r\n");
         EXPECT_TRUE(QTest::qWaitFor([&] { return !server.Requests().isEmpty(); }, 5000));
-        QTest::qWait(300);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return form->JobsIdle() && (!shown || !captions.isEmpty()); }, 5000));
         EXPECT_EQ(captions,
                   shown ? QStringList{"https://elsewhere.example.net/h.exe"} : QStringList{})
             << version;
@@ -96,7 +97,7 @@ TEST_F(InternetWindowTest, DisabledAtStartUpRequestsNothing) {
     server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(Osd("0,12,8,0")));
     OpenWith("[Menu]\r\nDisabled1=1\r\n[Services]\r\nMakerSite=" + server.BaseUrl().toLatin1() +
              "\r\nNewsFeed=" + server.BaseUrl().toLatin1() + "/news.rdf\r\n");
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 5000));
     EXPECT_TRUE(server.Requests().isEmpty());
     EXPECT_TRUE(downloads.isEmpty());
 }
@@ -119,7 +120,7 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
     form.reset();
     downloads.clear();
     OpenWith("");
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 5000));
     tabs = Get<QTabWidget>("PageControl1");
     EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(Get<QWidget>("TabSheet6"))));
     EXPECT_TRUE(downloads.isEmpty());

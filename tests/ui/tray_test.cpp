@@ -11,10 +11,16 @@
 #include <QSystemTrayIcon>
 #include <QThread>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <csignal>
+#include <cstring>
+#include <optional>
 
 #include "core/artwork.h"
 #include "settings/textfile.h"
+#include "support/fifo_watch.h"
 #include "ui/icons.h"
 #include "ui/single_instance.h"
 #include "ui/tray_area.h"
@@ -224,8 +230,10 @@ class ProgramTest : public ::testing::Test {
         binary = dir.filePath("heliodex");
         ASSERT_TRUE(QFile::copy(built, binary));
     }
-    void Start(QProcess& p, const QString& program = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // With environment false, the process environment set on p is kept.
+    void Start(QProcess& p, const QString& program = {}, bool environment = true) {
+        QProcessEnvironment env =
+            environment ? QProcessEnvironment::systemEnvironment() : p.processEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
@@ -238,7 +246,8 @@ class ProgramTest : public ::testing::Test {
 };
 
 TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
-    // Once the window is up, and during start-up: the lock is taken before the window is built.
+    // Once the window is up, and at once after the start, which may be before the window
+    // exists: nothing is loaded then, so nothing is saved, and the process still ends.
     const std::pair<int, int> cases[] = {{SIGTERM, 1500}, {SIGHUP, 1500}, {SIGTERM, 0}};
     for (const auto& [sig, waitMs] : cases) {
         SCOPED_TRACE(testing::Message() << "signal " << sig << " after " << waitMs << " ms");
@@ -252,6 +261,10 @@ TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
         ::kill(pid_t(p.processId()), sig);
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << p.readAllStandardError().toStdString();
+        if (waitMs == 0 && !QFile::exists(dir.filePath("heliodex.ini"))) {
+            EXPECT_EQ(p.exitCode(), 128 + sig);
+            continue;
+        }
         const auto keys = KeysPerSection(dir.filePath("heliodex.ini"));
         EXPECT_EQ(keys.value("Locale"), 14);
         EXPECT_EQ(keys.value("Menu"), 51);
@@ -262,6 +275,89 @@ TEST_F(ProgramTest, TerminationSignalsSaveTheSettings) {
         }
         EXPECT_TRUE(QFile::exists(dir.filePath("zipcodes.txt")));
     }
+}
+
+// A lock path that holds no regular file is never opened: the start says so at once on
+// stderr (and in a box) and fails with status 1, also when a signal ends the box.
+TEST_F(ProgramTest, ALockPathThatIsNoRegularFileFailsTheStart) {
+    const QString lock = dir.filePath("heliodex.lock");
+    std::optional<FifoWatch> fifo;  // notices being opened
+    const struct {
+        const char* kind;
+        std::function<bool()> make;
+    } rows[] = {
+        {"a FIFO",
+         [&] {
+             fifo.emplace(lock);
+             return fifo->Made();
+         }},
+        {"a directory", [&] { return QDir().mkdir(lock); }},
+        {"a socket",
+         [&] {
+             sockaddr_un sa = {};
+             sa.sun_family = AF_UNIX;
+             std::strncpy(sa.sun_path, QFile::encodeName(lock).constData(), sizeof sa.sun_path - 1);
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) == 0;
+             ::close(fd);
+             return ok;
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        ASSERT_TRUE(row.make());
+        QProcess p;
+        p.setReadChannel(QProcess::StandardError);
+        Start(p);
+        QString said;
+        QElapsedTimer saying;
+        saying.start();
+        while (!said.contains("regular file") && saying.elapsed() < 2000 &&
+               p.waitForReadyRead(int(2000 - saying.elapsed())))
+            said += QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_TRUE(said.contains(QString("is %1, not a regular file").arg(row.kind)))
+            << said.toStdString();
+        if (Running(p)) ::kill(pid_t(p.processId()), SIGTERM);  // the box
+        ASSERT_TRUE(p.waitForFinished(2000));
+        EXPECT_EQ(p.exitCode(), 1);
+        if (fifo) {
+            EXPECT_FALSE(fifo->Opened());
+        }
+        fifo.reset();
+        QDir().rmdir(lock);
+        QFile::remove(lock);
+    }
+}
+
+// A session bus that takes connections and never answers holds nothing: the first report
+// comes, SIGTERM ends the program with its saves.
+TEST_F(ProgramTest, ASilentSessionBusHoldsNothing) {
+    const QString socketPath = dir.filePath("bus");
+    sockaddr_un sa = {};
+    sa.sun_family = AF_UNIX;
+    std::strncpy(sa.sun_path, QFile::encodeName(socketPath).constData(), sizeof sa.sun_path - 1);
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    // Listening and never accepting: the kernel takes the connections, nobody answers.
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+    ASSERT_EQ(::listen(silent, 16), 0);
+    QFile ini(dir.filePath("heliodex.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Locale]\r\nEdit2=45\r\nCheckBox1=1\r\nEdit4=10\r\n");
+    ini.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + socketPath);
+    p.setProcessEnvironment(env);
+    Start(p, {}, false);
+    EXPECT_TRUE(WaitFor([&] { return QFile::exists(dir.filePath("td.txt")); }, 2000));
+    const int tried = ::accept(silent, nullptr, nullptr);
+    EXPECT_GE(tried, 0);  // the bus was asked
+    ::kill(pid_t(p.processId()), SIGTERM);
+    EXPECT_TRUE(p.waitForFinished(1000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(KeysPerSection(dir.filePath("heliodex.ini")).value("Menu"), 51);
+    if (tried >= 0) ::close(tried);
+    ::close(silent);
 }
 
 // A start-up message box stays open without holding the program: SIGTERM still ends it at
