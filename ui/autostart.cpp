@@ -27,11 +27,6 @@ QString ExecArgument(const QString& arg) {
     return u'"' + quoted + u'"';
 }
 
-QString AutostartEntryPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart/heliodex.desktop");
-}
-
 // A desktop entry's string holds no control character, and the file is UTF-8: a path with a
 // tab, a line break, another control character or a byte that is not UTF-8 (decoded as the
 // replacement character) has no Exec value that starts it.
@@ -44,6 +39,11 @@ bool EntryCanHold(const QString& path) {
 }
 
 }  // namespace
+
+QString AutostartEntryPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/heliodex.desktop");
+}
 
 std::optional<QString> AutostartEntry(const QString& executable) {
     if (!EntryCanHold(executable)) return std::nullopt;

@@ -86,11 +86,12 @@ void TForm1::CheckHourAlarms(Moment present, const QStringList& failures) {
     }
     MediaPlayer1->Close();
     MediaPlayer1->SetFileName(step.sound);
-    MediaPlayer1->Open([this, failures](const alarms::OpenOutcome& o) mutable {
-        if (o.ready) MediaPlayer1->Play();
-        if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
-        if (!failures.isEmpty() && !shutdownDone_) ShowClockError(failures.join(u'\n'));
-    });
+    MediaPlayer1->Open(
+        [this, failures = QStringList(failures)](const alarms::OpenOutcome& o) mutable {
+            if (o.ready) MediaPlayer1->Play();
+            if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
+            if (!failures.isEmpty() && !shutdownDone_) ShowClockError(failures.join(u'\n'));
+        });
 }
 
 }  // namespace hx::ui
