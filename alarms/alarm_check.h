@@ -32,9 +32,9 @@ qint64 MinuteOf(Moment utc);
 // the slot's lead time, a duration), from index from on: logs each («Sun Rise 06:45 AM» at the
 // present's time; with a lead time «Sun Rise in 15 min (06:45 AM)» or «Moon Set 10 min ago (…)» at
 // the event's; times on the site's clock), sets its Time to 0 so it never fires again, and stops
-// after the first one whose sound file exists. The caller opens that sound; when it opens, it plays
-// it and resumes at next on the same list (a later sound replaces an earlier one); when it cannot,
-// it shows the error and the rest of the minute's events fire on the next check.
+// after the first one whose sound file exists. The caller opens that sound, plays it when it opens
+// (a later sound replaces an earlier one) and resumes at next on the same list whether it opened
+// or not, so a sound that fails costs no alarm; the failures are said once the check has ended.
 AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables& tables,
                                Moment presentUtc, const Observer& site,
                                const QLocale& locale = QLocale::system());

@@ -1,6 +1,8 @@
 // The autostart entry: written whole, atomically, pointing at the running executable.
 #include "autostart.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +26,18 @@ QString ExecArgument(const QString& arg) {
     quoted.replace(u'%', QStringLiteral("%%"));
     return u'"' + quoted + u'"';
 }
+
+// A desktop entry's string holds no control character, and the file is UTF-8: a path with a
+// tab, a line break, another control character or a byte that is not UTF-8 (decoded as the
+// replacement character) has no Exec value that starts it.
+bool EntryCanHold(const QString& path) {
+    if (path.isEmpty()) return false;
+    return std::none_of(path.begin(), path.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter ||
+               c.isSurrogate();
+    });
+}
+
 }  // namespace
 
 QString AutostartEntryPath() {
@@ -32,7 +46,7 @@ QString AutostartEntryPath() {
 }
 
 std::optional<QString> AutostartEntry(const QString& executable) {
-    if (executable.contains(u'\n') || executable.contains(u'\r')) return std::nullopt;
+    if (!EntryCanHold(executable)) return std::nullopt;
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
@@ -59,7 +73,8 @@ void SetAutostart(bool enabled, const QString& executable) {
     const std::optional<QString> entry = AutostartEntry(executable);
     if (!entry)
         throw Error(QStringLiteral("The program's path \"%1\" cannot be started from a desktop "
-                                   "entry.")
+                                   "entry: it holds a tab, a line break, another control "
+                                   "character or a byte that is not UTF-8.")
                         .arg(executable));
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile f(path);

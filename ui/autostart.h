@@ -10,8 +10,9 @@ namespace hx::ui {
 // $XDG_CONFIG_HOME/autostart/heliodex.desktop (~/.config when the variable is unset).
 QString AutostartEntryPath();
 
-// The entry's text, starting the given executable; nullopt for a path a desktop entry cannot
-// hold (a line break in it).
+// The entry's text, starting the given executable (quoted, so spaces, quotes, $, `, \ and %
+// are kept); nullopt for a path a desktop entry cannot hold (a control character such as a tab
+// or a line break, or a byte that is not UTF-8).
 std::optional<QString> AutostartEntry(const QString& executable);
 
 // Whether the entry is there.

@@ -1,6 +1,8 @@
 // The job queue: one running job, the rest waiting in order.
 #include "job_queue.h"
 
+#include <utility>
+
 namespace hx::ui {
 
 void JobQueue::Add(Job job) {
@@ -11,7 +13,13 @@ void JobQueue::Add(Job job) {
 void JobQueue::Clear() {
     jobs_.clear();
     running_ = false;
+    cancel_ = nullptr;
     ++generation_;
+}
+
+void JobQueue::CancelRunning() {
+    const std::function<void()> cancel = std::exchange(cancel_, nullptr);
+    if (running_ && cancel) cancel();
 }
 
 void JobQueue::RunNext() {
@@ -23,6 +31,7 @@ void JobQueue::RunNext() {
     Job job = std::move(jobs_.front());
     jobs_.pop_front();
     running_ = true;
+    cancel_ = nullptr;
     const unsigned long long generation = ++generation_;
     job([this, generation] {
         if (generation != generation_ || !running_) return;

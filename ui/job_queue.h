@@ -17,6 +17,12 @@ class JobQueue {
     void Add(Job job);
     // Drops the waiting jobs and forgets the running one.
     void Clear();
+    // How the running job is cancelled; a job that can be cancelled sets it when it starts
+    // waiting. Forgotten when the next job starts.
+    void SetCancel(std::function<void()> cancel) { cancel_ = std::move(cancel); }
+    // Cancels the running job only: it is forgotten before it runs, so a job that its end
+    // starts at once is not cancelled with it. Nothing when the running job cannot be.
+    void CancelRunning();
     bool Idle() const { return !running_ && jobs_.empty(); }
     // Runs whenever the last job has ended.
     std::function<void()> onIdle;
@@ -26,6 +32,7 @@ class JobQueue {
     std::deque<Job> jobs_;
     bool running_ = false;
     unsigned long long generation_ = 0;
+    std::function<void()> cancel_;
 };
 
 }  // namespace hx::ui

@@ -226,9 +226,9 @@ void TForm1::BuildTimersAndTray() {
                 if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
             });
     auto* area = new TrayArea(this);
-    connect(area, &TrayArea::Changed, this, [this](bool available) {
-        if (available) TrayIcon1->show();
-    });
+    // A panel that goes away takes the icon with it; closing then only minimizes.
+    connect(area, &TrayArea::Changed, this,
+            [this](bool available) { TrayIcon1->setVisible(available); });
     if (area->Available()) TrayIcon1->show();
 }
 

@@ -97,7 +97,8 @@ class TForm1 : public QMainWindow {
     void Locale1Click();
     void Edit2Change();
     void Button4Click();
-    void Button3Click();
+    // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
+    void Button3Click(bool fromMenu = false);
     void CategoryButtons1Categories0Items0Click(int category, int item);
     void CategoryButtons2Categories0Items0Click(int category, int item);
     void BitBtn1Click();
@@ -131,7 +132,8 @@ class TForm1 : public QMainWindow {
     bool JobsIdle() const {
         return startupJobsEnded_ && jobs_.Idle() && !weatherPending_ && !gazetteerPending_;
     }
-    // Esc and the status bar's Cancel: ends the running download.
+    // Esc and the status bar's Cancel: ends the running job (a download, the version check),
+    // and only that one; the jobs queued behind it still run.
     void CancelJob();
     // Opens the lookup window modally with the present site; it lives from start to exit.
     void LookupThelemicDatereverse1Click();
@@ -158,7 +160,9 @@ class TForm1 : public QMainWindow {
     void OptionClicked(const QString& item);
     void SyncMenu();
     void Guarded(const std::function<void()>& handler);
+    // Errors of the clock, the alarms, the jobs and the handlers, through the one error box.
     void ShowClockError(const QString& text);
+    static constexpr int kErrorBoxLines = 12;  // beyond these, further errors go to the Log
 
     void BuildReport();
     void ApplyReport(const ReportResult& r);
@@ -221,12 +225,13 @@ class TForm1 : public QMainWindow {
     // machine's time zone.
     void OfferMachineZoneCity();
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
+    void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();
     void BuildAlarmPages();
     void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
     void CheckAlarms();      // Now command, step 6: due alarms of this minute
-    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation);
-    void CheckHourAlarms(Moment present);  // after the events: the planetary hours' alarms
+    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation, QStringList failures);
+    void CheckHourAlarms(Moment present, const QStringList& failures);
 
     WindowServices services_;
     TForm2* form2_ = nullptr;
@@ -311,6 +316,8 @@ class TForm1 : public QMainWindow {
     void BuildTrayBehaviour();  // close shortcut, session end
     void ShowBalloon(const QString& text);
     void FormDestroy();  // the shutdown sequence, run once
+    void SayNotSaved(const QString& message);
+    bool failedSaveBox_ = false;  // Exit came from the menu: failed saves get a box
     std::vector<SaveStep> ShutdownSteps();
     QString balloonText_;
     bool shutdownDone_ = false;

@@ -25,7 +25,10 @@ void TForm1::BuildAlarmPages() {
 void TForm1::LogFirings(const alarms::AlarmCheckStep& step) {
     for (qsizetype i = 0; i < step.logLines.size(); ++i) {
         log_.log->appendPlainText(step.logLines[i]);
-        notifier_->Notify(step.fired.value(i, -1), step.logLines[i]);
+        if (services_.notify)
+            services_.notify(step.fired.value(i, -1), step.logLines[i]);
+        else
+            notifier_->Notify(step.fired.value(i, -1), step.logLines[i]);
     }
 }
 
@@ -48,49 +51,52 @@ void TForm1::LoadAlarmTables() {
 void TForm1::CheckAlarms() {
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (alarmCheckRunning_) return;
-    ContinueAlarmCheck(NowUtc(), 0, eventsGeneration_);
+    ContinueAlarmCheck(NowUtc(), 0, eventsGeneration_, {});
 }
 
 // Fires from index from on (present: the instant of the tick), opens the sound of the first event
-// that has one, and goes on in that opening's completion. Only the present, an index and the list's
-// generation cross the wait: when the list was replaced meanwhile (a new day, Exit), the check
-// ends.
-void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation) {
+// that has one, and goes on in that opening's completion, whether the sound opened or not: every
+// due alarm of the minute is logged and notified, and the sounds that failed are said together in
+// the one error box at the end. Only the present, an index, the list's generation and the
+// failures so far cross the wait: when the list was replaced meanwhile (a new day, Exit), the
+// check ends.
+void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
+                                QStringList failures) {
     alarmCheckRunning_ = false;
     if (generation != eventsGeneration_ || shutdownDone_) return;
     const alarms::AlarmCheckStep step =
         alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present, events_.site);
     LogFirings(step);
-    if (step.sound.isEmpty()) {
-        CheckHourAlarms(present);
-        return;
-    }
+    if (step.sound.isEmpty()) return CheckHourAlarms(present, failures);
     alarmCheckRunning_ = true;
     MediaPlayer1->Close();
     MediaPlayer1->SetFileName(step.sound);
-    MediaPlayer1->Open([this, present, next = step.next, generation](const alarms::OpenOutcome& o) {
-        if (!o.ready) {
-            alarmCheckRunning_ = false;
-            if (!o.error.isEmpty()) ShowClockError(o.error);
-            return;
-        }
-        MediaPlayer1->Play();
-        ContinueAlarmCheck(present, next, generation);
+    MediaPlayer1->Open([this, present, next = step.next, generation,
+                        failures](const alarms::OpenOutcome& o) mutable {
+        if (o.ready) MediaPlayer1->Play();
+        if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
+        ContinueAlarmCheck(present, next, generation, failures);
     });
 }
 
-void TForm1::CheckHourAlarms(Moment present) {
+// The planetary hours' alarms, after the events; then the check's failures, if any, are shown.
+void TForm1::CheckHourAlarms(Moment present, const QStringList& failures) {
     const EventList& hours = events_.computed.empty() ? events_.events : events_.computed;
     const alarms::AlarmCheckStep step =
         alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_, events_.site);
     LogFirings(step);
-    if (step.sound.isEmpty()) return;
+    if (step.sound.isEmpty()) {
+        if (!failures.isEmpty()) ShowClockError(failures.join(u'\n'));
+        return;
+    }
     MediaPlayer1->Close();
     MediaPlayer1->SetFileName(step.sound);
-    MediaPlayer1->Open([this](const alarms::OpenOutcome& o) {
-        if (o.ready) MediaPlayer1->Play();
-        if (!o.error.isEmpty()) MessageBox::Show(this, o.error);
-    });
+    MediaPlayer1->Open(
+        [this, failures = QStringList(failures)](const alarms::OpenOutcome& o) mutable {
+            if (o.ready) MediaPlayer1->Play();
+            if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
+            if (!failures.isEmpty() && !shutdownDone_) ShowClockError(failures.join(u'\n'));
+        });
 }
 
 }  // namespace hx::ui

@@ -42,7 +42,7 @@ void TForm1::Guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const Error& e) {
-        MessageBox::Show(this, e.message());
+        ShowClockError(e.message());
     }
 }
 
@@ -131,7 +131,7 @@ void TForm1::OnMenuClick(const QString& name) {
             f.Clockon1Click();
         },
         [](TForm1& f, const QString&) { f.Button2Click(); },
-        [](TForm1& f, const QString&) { f.Button3Click(); },
+        [](TForm1& f, const QString&) { f.Button3Click(true); },
         [](TForm1& f, const QString&) { f.Locale1Click(); },
         [](TForm1& f, const QString&) { f.Refresh1Click(); },
         [](TForm1& f, const QString&) { f.Disabled1Click(); },
@@ -212,10 +212,23 @@ void TForm1::Timer1Timer() {
     }
 }
 
-// A tick while the clock's last error box is still open shows no second one.
+// The one error box of the clock, the alarms, the jobs and the handlers: while it is open, a
+// further error is added to it (a text it holds already is not repeated), and once it holds a
+// screenful the rest goes to the Log page, so errors never stack up boxes.
 void TForm1::ShowClockError(const QString& text) {
-    if (clockError_ && clockError_->isVisible()) return;
-    clockError_ = MessageBox::Show(this, text);
+    if (!clockError_ || !clockError_->isVisible()) {
+        clockError_ = MessageBox::Show(this, text);
+        return;
+    }
+    const QStringList lines = clockError_->text().split(u'\n');
+    const QStringList added = text.split(u'\n');
+    if (std::all_of(added.begin(), added.end(),
+                    [&lines](const QString& l) { return lines.contains(l); }))
+        return;
+    if (lines.size() + added.size() > kErrorBoxLines)
+        log_.log->appendPlainText(text);
+    else
+        clockError_->setText(clockError_->text() + u'\n' + text);
 }
 
 void TForm1::DateTimePicker1Change() {
@@ -440,7 +453,7 @@ void TForm1::ApplyReport(const ReportResult& r) {
                                ? PlanetIcon(r.tray.index)
                                : MoonIcon(r.tray.index, r.tray.mirrored));
     }
-    if (headerError) MessageBox::Show(this, *headerError);
+    if (headerError) ShowClockError(*headerError);
 }
 
 }  // namespace hx::ui

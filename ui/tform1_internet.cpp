@@ -49,6 +49,9 @@ void TForm1::StartVersionCheck(JobQueue::Finished finished) {
             Qt::QueuedConnection);
     versionCheckDone_ = std::move(finished);
     versionCheckRunning_ = true;
+    jobs_.SetCancel([this] {
+        if (XMLDocument1 && versionCheckRunning_) XMLDocument1->Abort();
+    });
     RefreshBusy();
     if (XMLDocument1->StartUp(false, MakerSite())) return;
     XMLDocument1AsyncLoad(0);  // a failure to start is dropped silently
@@ -137,20 +140,20 @@ void TForm1::DownloadNewsFeed() {
     feedPending_ = true;
     jobs_.Add([this, url](JobQueue::Finished finished) {
         RefreshBusy();
-        internet_.download(
-            url, FeedFile(), this,
-            [this, finished](const net::DownloadResult& r) {
-                if (shutdownDone_) return;
-                feedPending_ = false;
-                if (r.ok)
-                    DownLoadURL3AfterDownload();
-                else
-                    ShowFeedLines(
-                        news_.RichEdit2,
-                        {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
-                finished();
-                RefreshBusy();
-            });
+        jobs_.SetCancel([this] {
+            if (internet_.abortDownload) internet_.abortDownload();
+        });
+        internet_.download(url, FeedFile(), this, [this, finished](const net::DownloadResult& r) {
+            if (shutdownDone_) return;
+            feedPending_ = false;
+            if (r.ok)
+                DownLoadURL3AfterDownload();
+            else
+                ShowFeedLines(news_.RichEdit2,
+                              {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
+            finished();
+            RefreshBusy();
+        });
     });
 }
 

@@ -135,8 +135,8 @@ bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) 
         net::PrepareLookup(options_, {}, userStarted, url, downloader_->Busy());
     SyncMenu();
     if (start == net::LookupStart::NoAddress)
-        MessageBox::Show(this, net::MissingAddressMessage(
-                                   key, files::ProgramFile(QStringLiteral("heliodex.ini"))));
+        ShowClockError(
+            net::MissingAddressMessage(key, files::ProgramFile(QStringLiteral("heliodex.ini"))));
     return start == net::LookupStart::Go;
 }
 
@@ -154,6 +154,10 @@ void TForm1::RefreshBusy() {
 }
 
 void TForm1::CancelJob() {
+    jobs_.CancelRunning();
+}
+
+void TForm1::AbortNetwork() {
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
     if (XMLDocument1 && versionCheckRunning_) XMLDocument1->Abort();
@@ -171,7 +175,7 @@ void TForm1::LookupFailed(const net::DownloadResult& r, bool userStarted) {
 
 void TForm1::ReportLookupError(const QString& text, bool userStarted) {
     if (userStarted)
-        MessageBox::Show(this, text);
+        ShowClockError(text);
     else
         ShowPending(text);  // a start-up or timed lookup shows no box
 }
@@ -215,6 +219,7 @@ void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
     if (!go) return end();
     if (url.isEmpty()) return OwnWeatherJob(query, userStarted, end);
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    jobs_.SetCancel([this] { downloader_->Abort(); });
     downloader_->Download(url, WeatherDocumentFile(), this,
                           [this, query, userStarted, end](const net::DownloadResult& r) {
                               if (shutdownDone_) return;
@@ -338,6 +343,7 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
         return;
     }
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
+    jobs_.SetCancel([this] { downloader_->Abort(); });
     downloader_->Download(
         url, GazetteerPageFile(), this, [this, query, url, end](const net::DownloadResult& r) {
             if (shutdownDone_) return;
@@ -366,7 +372,7 @@ void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QS
         Edit2Change();
         ResumeAfterSiteFilled();
     }
-    if (outcome.message) MessageBox::Show(this, *outcome.message);
+    if (outcome.message) ShowClockError(*outcome.message);
 }
 
 // --- The recent lists --------------------------------------------------------------------

@@ -1,6 +1,7 @@
 // TForm1 in the notification area: the tray click, Restore, Date to Clipboard, the Exit
 // command, the refused close request and the shutdown sequence.
 #include <algorithm>
+#include <cstdio>
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QShortcut>
@@ -30,6 +32,7 @@ namespace hx::ui {
 namespace {
 const QString kBalloonTitle = QStringLiteral("Heliodex");
 const QString kCloseHint = QStringLiteral("Use the icon pop up menu or File menu to close.");
+const QString kNoAreaCloseHint = QStringLiteral("Minimized. Use the File menu to close.");
 
 // The shutdown order of the files after the settings; unknown files go last.
 int SaveRank(const QString& file) {
@@ -90,9 +93,10 @@ void TForm1::Copy1Click() {
     QGuiApplication::clipboard()->setText(text);
 }
 
-void TForm1::Button3Click() {
+void TForm1::Button3Click(bool fromMenu) {
     if (shutdownDone_) return;  // the session's end after an Exit, or a second signal
     exitRequested_ = true;
+    failedSaveBox_ = fromMenu;
     eph::Close();
     if (!close()) FormDestroy();  // the window system refused: still save everything
 }
@@ -101,7 +105,12 @@ void TForm1::FormCloseQuery(bool& canClose) {
     canClose = exitRequested_;
     if (canClose) return;
     showMinimized();  // to the notification area, or the task bar without one
-    ShowBalloon(kCloseHint);
+    // Without a notification area no balloon can show: the hint waits in the status bar, and
+    // the window is only minimized, so the task bar brings it back.
+    if (TrayIcon1->isVisible())
+        ShowBalloon(kCloseHint);
+    else
+        ShowStatusMessage(kNoAreaCloseHint, 30000);
     Button2Click();
 }
 
@@ -156,11 +165,22 @@ void TForm1::FormDestroy() {
     CloseDialogs();
     if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
     jobs_.Clear();                            // waiting jobs never start
-    CancelJob();                              // the running download ends, unreported
-    if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps()))
-        MessageBox::Show(this, *failed);
+    AbortNetwork();                           // the running download ends, unreported
+    if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window
     ++eventsGeneration_;
+}
+
+// Files not saved are said on stderr whatever ended the program. After the Exit command the box
+// says it too: it has no owner, so it outlives the closed window and keeps the program running,
+// and the program ends when it is closed. A signal or the session's end does not wait for it.
+void TForm1::SayNotSaved(const QString& message) {
+    std::fprintf(stderr, "Heliodex: %s\n", qPrintable(QString(message).replace(u'\n', "\n  ")));
+    std::fflush(stderr);
+    if (!failedSaveBox_) return;
+    if (QMessageBox* box = MessageBox::Show(nullptr, message))
+        connect(box, &QDialog::finished, QCoreApplication::instance(),
+                [] { QCoreApplication::quit(); });
 }
 
 }  // namespace hx::ui

@@ -21,8 +21,13 @@ std::optional<WindowPlace> LoadWindowPlace(const TExtIniF& store);
 // Writes Left, Top, Width, Height, Maximized and Page in one replacement of the file.
 void SaveWindowPlace(TExtIniF& store, const WindowPlace& place);
 
-// Where a saved geometry goes on the screens there are now: a window that would lie wholly
-// off them keeps its size but is moved onto the first; one larger than a screen shrinks to it.
+// The height the window system's title bar is taken to have, above the frame-less geometry.
+inline constexpr int kTitleBarHeight = 24;
+
+// Where a saved geometry goes on the screens there are now: it stays where at least half of
+// its title bar's width and half of its area lie on the screens; otherwise it moves, title bar
+// and all, onto the screen that holds most of it (or the nearest), keeping its size as far as
+// that screen allows.
 QRect PlaceOnScreens(const QRect& saved, const QList<QRect>& available);
 
 }  // namespace hx::ui

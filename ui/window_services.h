@@ -32,6 +32,9 @@ struct WindowServices {
     std::function<QByteArray()> machineZone;
     // Makes MediaPlayer1, the player of the Sounds page and the alarms; empty: Qt Multimedia.
     std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
+    // Posts a fired alarm's line as a desktop notification (key: the alarm); empty: the
+    // session bus's notification server.
+    std::function<void(int key, const QString& body)> notify;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -222,4 +223,31 @@ TEST_F(AlarmCheckTest, ALeadTimeAcrossAChangeCountsRealMinutes) {
     }
     EXPECT_EQ(fired, QStringList{"Sun Rise in 90 min (03:00 AM)"});
     EXPECT_EQ(MinuteOf(firedAt), MinuteOf(rise - 90.0 / 1440));
+}
+
+// A planetary hour's alarm checked on two ticks of its first minute fires on the first only.
+TEST_F(AlarmCheckTest, PlanetaryHourAlarmFiresOnceInItsMinute) {
+    Observer minneapolis;
+    minneapolis.Latitude = 44.98;
+    minneapolis.Longitude = -93.27;
+    minneapolis.TimeZone = -6;
+    SkyEventState state;
+    const Moment noon = At(12, 0, 0);
+    BuildReport(noon, minneapolis, OptionsModel(), state, noon);
+    const std::vector<HourStart> hours = PlanetaryHourStarts(state.events, minneapolis);
+    const auto afternoon =
+        std::find_if(hours.begin(), hours.end(), [&](const HourStart& h) { return h.at > noon; });
+    ASSERT_NE(afternoon, hours.end());
+    tables_.hourStates[afternoon->body] = kAlarmOn;
+    tables_.hourSounds[afternoon->body] = soundA_;
+    Moment lastFired = 0;
+    // Ticks at the first and the 51st second of the hour's minute.
+    const Moment first = std::floor(afternoon->at * 1440 + 1e-9) / 1440 + 1.0 / 86400;
+    const Moment second = first + 50.0 / 86400;
+    const AlarmCheckStep once = CheckHourAlarms(state.events, tables_, first, lastFired, minneapolis, en_);
+    EXPECT_EQ(once.logLines.size(), 1);
+    EXPECT_EQ(once.sound, soundA_);
+    const AlarmCheckStep again = CheckHourAlarms(state.events, tables_, second, lastFired, minneapolis, en_);
+    EXPECT_TRUE(again.logLines.isEmpty());
+    EXPECT_TRUE(again.sound.isEmpty());
 }

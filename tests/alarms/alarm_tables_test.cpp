@@ -65,6 +65,8 @@ TEST_F(AlarmFilesTest, LeadTimesAndHourAlarmsFollowTheSameFileRules) {
     Write(kAlarmOffsetsFile,
           QByteArray("-15\r\nabc\r\n721\r\n10\r\n") + QByteArray("0\r\n").repeated(24));
     Write(kHourAlarmsFile, "0\r\n1\r\n");  // not 7 lines: kept, all off
+    const QByteArray sounds = QByteArray("/s/a.wav\r\n").repeated(27);  // not 28: kept too
+    Write(kAlarmSoundsFile, sounds);
     AlarmTables t;
     LoadAlarmTables(t);
     EXPECT_EQ((std::array{t.offsets[0], t.offsets[1], t.offsets[2], t.offsets[3]}),
@@ -73,9 +75,12 @@ TEST_F(AlarmFilesTest, LeadTimesAndHourAlarmsFollowTheSameFileRules) {
     SaveAlarmTables(t);
     EXPECT_EQ(Read(kHourAlarmsFile), "0\r\n1\r\n");
     EXPECT_EQ(Read(kHourSoundsFile), QByteArray("\r\n").repeated(7));
+    EXPECT_EQ(Read(kAlarmSoundsFile), sounds);  // saved with no change: left as it was
     t.ToggleHour(6);
+    t.SetSound(1, "/s/b.wav");
     SaveAlarmTables(t);
     EXPECT_EQ(Read(kHourAlarmsFile), QByteArray("1\r\n").repeated(6) + "0\r\n");
+    EXPECT_EQ(Read(kAlarmSoundsFile), "\r\n/s/b.wav\r\n" + QByteArray("\r\n").repeated(26));
 }
 
 // 28 lines: slot 0 as given, slots 10 and 27 "0", the rest "1".

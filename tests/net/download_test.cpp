@@ -75,6 +75,14 @@ struct FailureRow {
     const char* reasonPart;
 };
 
+// A 200 answer that announces more than it sends before the server closes the connection.
+static HttpAnswer CutShort() {
+    HttpAnswer a = HttpAnswer::Ok("<forexml><observation");
+    a.sendContentLength = false;
+    a.headers = {{"Content-Length", "400"}};
+    return a;
+}
+
 TEST_F(Download, FailuresReportTheErrorAndKeepTheOldFile) {
     const FailureRow rows[] = {
         {"not found", HttpAnswer::Status(404), "HTTP status 404"},
@@ -84,6 +92,7 @@ TEST_F(Download, FailuresReportTheErrorAndKeepTheOldFile) {
         {"connection reset", HttpAnswer::Reset(), ""},
         {"too large, announced", HttpAnswer::Oversized(1001, true), "larger than 1000"},
         {"too large, unannounced", HttpAnswer::Oversized(5000, false), "larger than 1000"},
+        {"cut short", CutShort(), ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

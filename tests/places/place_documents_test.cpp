@@ -2,6 +2,8 @@
 // completions read them.
 #include <gtest/gtest.h>
 
+#include <QTextDocument>
+
 #include "locale/gazetteer_lookup.h"
 #include "locale/place_documents.h"
 #include "net/xml_tree.h"
@@ -170,6 +172,20 @@ TEST(PlaceDocuments, MessageLines) {
     EXPECT_EQ(PostalCodeMessage(" 55413 "),
               "\"55413\" looks like a postal code. Postal codes need a weather service address; "
               "a city name, such as Chicago, works offline.");
+}
+
+}  // namespace
+
+namespace {
+
+// The program's own result page shows report lines with markup as the characters they are.
+TEST(PlaceDocuments, ResultPageShowsMarkupInALineLiterally) {
+    const QStringList lines = {"<b>Bold</b> & <img src=\"/tmp/fifo\">", "a<br>b &amp; c"};
+    QTextDocument page;
+    page.setHtml(ResultPage(Found("Minneapolis"), kJuly, lines));
+    const QStringList shown = page.toPlainText().split(u'\n');
+    for (const QString& line : lines) EXPECT_TRUE(shown.contains(line)) << line.toStdString();
+    EXPECT_FALSE(page.toHtml().contains("<img"));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Line files: encodings on reading, CR LF and atomic replacement on writing, failures.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <csignal>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,11 +53,20 @@ TEST(LineFiles, FailedOrUnreadFilesAreNotReplaced) {
     const QString path = dir.filePath("zipcodes.txt");
     const QByteArray old = "55413\r\nZ\xC3\xBCrich\r\n";
     WriteBytes(path, old);
-    files::SetByteWriter([](QIODevice& f, const QByteArray& b) { return f.write(b.left(2)) < 0; });
-    EXPECT_THROW(files::WriteLines(path, {"55413", "a longer new list"}), Error);
-    files::SetByteWriter({});
-    EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"zipcodes.txt"}));
+    // The file size limit makes the write itself fail part-way, with the disk's own error.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit was{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+    for (const files::Sync sync : {files::Sync::ToDisk, files::Sync::Lazy}) {
+        rlimit small = was;
+        small.rlim_cur = 8;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        EXPECT_THROW(files::WriteLines(path, {"55413", "a longer new list"}, sync), Error);
+        ::setrlimit(RLIMIT_FSIZE, &was);
+        EXPECT_EQ(ReadBytes(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"zipcodes.txt"}));
+    }
+    ::signal(SIGXFSZ, SIG_DFL);
     EXPECT_FALSE(files::ReadLines(path, 4));  // over the limit: not read
     for (const files::Sync sync : {files::Sync::ToDisk, files::Sync::Lazy})
         EXPECT_THROW(files::WriteLines(path, {}, sync), Error);

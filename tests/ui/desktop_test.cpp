@@ -61,10 +61,15 @@ TEST(WindowPlace, ASavedPlaceIsFittedToTheScreens) {
     const struct {
         QRect saved, placed;
     } rows[] = {
-        {{100, 80, 715, 510}, {100, 80, 715, 510}},     // on the first screen
-        {{1100, 50, 715, 510}, {1100, 50, 715, 510}},   // on the second
-        {{3000, 2000, 715, 510}, {0, 0, 715, 510}},     // a screen since unplugged
-        {{1030, 10, 1200, 900}, {1030, 10, 800, 600}},  // larger than its screen
+        {{100, 80, 715, 510}, {100, 80, 715, 510}},      // on the first screen
+        {{1100, 50, 715, 510}, {1100, 50, 715, 510}},    // on the second
+        {{700, 100, 715, 510}, {700, 100, 715, 510}},    // across both
+        {{-300, 100, 715, 510}, {-300, 100, 715, 510}},  // 58% shown, title bar to grab
+        {{3000, 2000, 715, 510}, {1109, 90, 715, 510}},  // a screen since unplugged: the nearest
+        {{1030, 10, 1200, 900}, {1024, 24, 800, 576}},   // larger than its screen
+        {{100, -460, 715, 510}, {100, 24, 715, 510}},    // title bar off the top, 10% shown
+        {{100, 10, 715, 510}, {100, 24, 715, 510}},      // only the title bar's lower part
+        {{1800, 580, 715, 510}, {1109, 90, 715, 510}},   // a corner of 24 x 20 pixels
     };
     for (const auto& row : rows) EXPECT_EQ(ui::PlaceOnScreens(row.saved, screens), row.placed);
 }
@@ -82,6 +87,8 @@ TEST(Autostart, EntryWrittenValidAndRemoved) {
         {"/usr/bin/heliodex", "Exec=\"/usr/bin/heliodex\""},
         {"/home/a b/100% \"$x\"/he`l\\io",
          "Exec=\"/home/a b/100%% \\\\\"\\\\$x\\\\\"/he\\\\`l\\\\\\\\io\""},
+        {QString::fromUtf8("/home/jos\u00e9/a'b;c=d#e~/heliodex"),
+         QString::fromUtf8("Exec=\"/home/jos\u00e9/a'b;c=d#e~/heliodex\"")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.executable.toStdString());
@@ -99,8 +106,14 @@ TEST(Autostart, EntryWrittenValidAndRemoved) {
         ui::SetAutostart(false, row.executable);
         EXPECT_FALSE(QFile::exists(entry));
     }
-    EXPECT_THROW(ui::SetAutostart(true, "/a\nb"), Error);
-    EXPECT_FALSE(QFile::exists(entry));
+    // No desktop entry can start these: nothing is written, and the reason is raised.
+    const QString refused[] = {"/a\tb/heliodex", "/a\nb/heliodex", QString("/a") + QChar(1) + "b",
+                               QFile::decodeName(QByteArray("/a") + char(0xff) + "b/heliodex")};
+    for (const QString& path : refused) {
+        EXPECT_FALSE(ui::AutostartEntry(path)) << path.toStdString();
+        EXPECT_THROW(ui::SetAutostart(true, path), Error);
+        EXPECT_FALSE(QFile::exists(entry));
+    }
     if (oldConfig.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else

@@ -10,6 +10,7 @@
 #include "support/fifo_watch.h"
 #include "support/http_server.h"
 #include "support/unprivileged.h"
+#include "ui/closed_browser.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -169,6 +170,16 @@ TEST_F(OutsideText, FilesGoToTheProgramDirectoryNotTheCurrentOne) {
     EXPECT_TRUE(QFile::exists(dir.filePath("locale.html")));
     EXPECT_TRUE(QDir(current.path()).isEmpty());
     QFile::setPermissions(current.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// An answer shown as plain text stays text even where Qt would guess it to be a page.
+TEST(ClosedBrowserText, MarkupInAPlainAnswerIsShownAsWritten) {
+    const QString answer = "<b>Bold</b> <img src=\"/tmp/fifo\"><br>&amp;";
+    ASSERT_TRUE(Qt::mightBeRichText(answer));
+    ui::ClosedBrowser view;
+    view.ShowText(answer);
+    EXPECT_EQ(view.toPlainText(), answer);
+    EXPECT_FALSE(view.toHtml().contains("<img"));
 }
 
 }  // namespace
