@@ -317,7 +317,7 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     const QString munich = "Munich, Bavaria, Germany";
     EXPECT_EQ(Entries("ListBox2"), QStringList{munich});
     enter("Edit11", "munich");
-    enter("Edit11", "Muenchen, Bayern");
+    enter("Edit11", "München, Bayern");
     EXPECT_EQ(Entries("ListBox2"), QStringList{munich});
     enter("Edit10", "Wien");
     EXPECT_EQ(Text("Edit2"), "48");
