@@ -28,6 +28,9 @@ const std::vector<OptionDef>& CommonOptions() {
     static const std::vector<OptionDef> defs = {
         {"ini", "FILE",
          "read the options (\"Menu\") and the site (\"Locale\") from a heliodex.ini"},
+        {"site", "NAME",
+         "the site of a place saved in the window (Options, Places); --lat, --lon, --zone and "
+         "the others given as well change it"},
         {"at", "\"YYYY-MM-DD HH:MM[:SS]\"", "the moment, clock time at the site (default: now)"},
         {"lat", "DEG", "latitude, decimal degrees, north positive"},
         {"lon", "DEG", "longitude, decimal degrees, east positive"},
@@ -176,6 +179,7 @@ std::optional<Error> ReadCommon(const QCommandLineParser& p, Request& r) {
     }
     if (p.isSet("ini")) r.ini = p.value("ini");
     if (p.isSet("zone")) r.zone = p.value("zone");
+    if (p.isSet("site")) r.site = p.value("site");
     if (p.isSet("at")) {
         const QString v = p.value("at");
         if (!ParseMoment(v)) return BadValue("at", v, "YYYY-MM-DD HH:MM[:SS]");

@@ -19,6 +19,7 @@ struct Request {
     std::optional<QString> ini;   // a heliodex.ini to read the options and the site from
     std::optional<QString> at;    // "YYYY-MM-DD HH:MM[:SS]", local clock time at the site
     std::optional<QString> zone;  // an IANA time zone name for the site
+    std::optional<QString> site;  // a saved place's name, from savedplaces.txt
     std::optional<double> lat, lon, tz, alt, pressure, tempF;
     std::optional<int> dst;
     std::optional<int> days;  // events and hours: calendar days from the --at day

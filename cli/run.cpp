@@ -22,6 +22,7 @@
 #include "core/thelemic.h"
 #include "core/zone.h"
 #include "locale/place_search.h"
+#include "locale/saved_places.h"
 #include "locale/site_fields.h"
 #include "report/report.h"
 #include "settings/textfile.h"
@@ -30,6 +31,13 @@
 namespace hx::cli {
 
 namespace {
+
+// A saved place's altitude text as metres, when it is a number.
+std::optional<double> ToAltitude(const QString& text) {
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
 
 // The "Menu" check marks into the options and the "Locale" fields into a site, as the window
 // restores them at start-up. A [Site] Zone that is no zone id is said in `badZone`.
@@ -78,6 +86,22 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
     if (!badZone.isEmpty() && !r.zone && !r.tz && !r.dst)
         return Error{
             QStringLiteral("unknown time zone in [Site] Zone of --ini: \"%1\"").arg(badZone)};
+    // A saved place stands in for the file's site.
+    if (r.site) {
+        const std::optional<SavedPlace> saved = LoadSavedPlaces().Find(*r.site);
+        if (!saved)
+            return Error{QStringLiteral("no saved place is named \"%1\" (the window's Options, "
+                                        "Places saves them)")
+                             .arg(r.site->trimmed())};
+        Observer s = fromIni.value_or(Observer());
+        s.Latitude = saved->latitude;
+        s.Longitude = saved->longitude;
+        s.Zone = saved->zoneId;
+        s.TimeZone = saved->timeZone;
+        s.DaylightTime = saved->daylight ? 1 : 0;
+        if (const std::optional<double> alt = ToAltitude(saved->altitude)) s.Altitude = *alt;
+        fromIni = s;
+    }
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
     o.Latitude = r.lat.value_or(base.Latitude);
@@ -228,7 +252,7 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     alarms::AlarmTables tables;
     alarms::LoadAlarmTables(tables);
     // The site of the directory's settings unless given otherwise.
-    if (!r.ini && !r.lat && QFileInfo::exists(files::ProgramFile("heliodex.ini"))) {
+    if (!r.ini && !r.site && !r.lat && QFileInfo::exists(files::ProgramFile("heliodex.ini"))) {
         Request withIni = r;
         withIni.ini = files::ProgramFile("heliodex.ini");
         const auto resolved = ResolveContext(withIni, nowUtc);
@@ -265,17 +289,15 @@ Outcome Places(const Request& r) {
     QJsonArray list;
     for (const places::Place& p : search.matches) {
         out += QStringLiteral("%1  %2 %3  %4  %5\n")
-                   .arg(places::DisplayName(p), QString::number(p.latitude, 'f', 4),
+                   .arg(places::MatchedDisplayName(p), QString::number(p.latitude, 'f', 4),
                         QString::number(p.longitude, 'f', 4), p.zoneId)
                    .arg(p.population);
-        list.append(QJsonObject{{"name", p.name},
-                                {"region", p.region},
-                                {"country", p.country},
-                                {"country_code", p.countryCode},
-                                {"latitude", p.latitude},
-                                {"longitude", p.longitude},
-                                {"zone", p.zoneId},
-                                {"population", qint64(p.population)}});
+        QJsonObject place{{"name", p.name},         {"region", p.region},
+                          {"country", p.country},   {"country_code", p.countryCode},
+                          {"latitude", p.latitude}, {"longitude", p.longitude},
+                          {"zone", p.zoneId},       {"population", qint64(p.population)}};
+        if (!p.matchedName.isEmpty()) place["matched_name"] = p.matchedName;
+        list.append(place);
     }
     if (r.format == Format::Json)
         out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';

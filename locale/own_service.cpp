@@ -69,6 +69,8 @@ WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const Q
         CompleteWeatherLookup(LoadWeatherDocument(WeatherDocumentFile()), query);
     // The place's zone, so daylight time follows it from now on.
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
+    // Every spelling of the place comes to one recent entry.
+    outcome.recentEntry = places::DisplayName(place);
     if (weather && !weather->now.source.isEmpty())
         outcome.report << QStringLiteral("Weather data: ") + weather->now.source;
     if (!weather) {
@@ -102,6 +104,7 @@ GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, con
     outcome.fields.Edit6 = site.timezone;
     outcome.fields.CheckBox3 = site.daylight_saving == u'1';
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
+    outcome.recentEntry = places::DisplayName(place);
     const QString also = places::AlsoFoundLine(search.others);
     outcome.resultPage =
         places::ResultPage(place, date, also.isEmpty() ? QStringList() : QStringList{also});

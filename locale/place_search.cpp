@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <future>
+#include <memory>
 
 #include <QHash>
 #include <QRegularExpression>
@@ -13,49 +15,48 @@
 
 #include <geonames.h>
 
-namespace hx::places {
+#include "locale/capitals.h"
+#include "locale/name_catalogues.h"
 
-namespace {
+namespace hx::places {
 
 // The folded names of a city, made once with the list so a search only compares.
 struct Keys {
-    QString name, region, country;
+    QString name;
+    QStringList region, country;  // the English name first, then those of other languages
+    CapitalKind capital = CapitalKind::None;
 };
 
-struct World {
+// A name of a city in another language.
+struct OtherName {
+    QString key;   // folded
+    QString text;  // as written
+    int city = 0;  // index in `cities`
+};
+
+struct Gazetteer {
     std::vector<Place> cities;
     std::vector<Keys> keys;  // one per city
+    std::vector<OtherName> others;
 };
+
+namespace {
 
 QString Text(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
 }
 
-World ReadWorld() {
-    World w;
-    w.cities = ReadWorldCities();
-    w.keys.reserve(w.cities.size());
-    // Regions and countries repeat: each is folded once.
-    QHash<QString, QString> folded;
-    const auto fold = [&folded](const QString& s) {
-        auto it = folded.constFind(s);
-        if (it == folded.constEnd()) it = folded.insert(s, MatchKey(s));
-        return *it;
-    };
-    for (const Place& p : w.cities)
-        w.keys.push_back({MatchKey(p.name), fold(p.region), fold(p.country)});
-    return w;
-}
-
 // The load runs once, on its own thread where one can be had.
-const std::shared_future<World>& Loading() {
-    static const std::shared_future<World> loading =
-        std::async(std::launch::async | std::launch::deferred, ReadWorld).share();
+const std::shared_future<std::shared_ptr<const Gazetteer>>& Loading() {
+    static const std::shared_future<std::shared_ptr<const Gazetteer>> loading =
+        std::async(std::launch::async | std::launch::deferred, [] {
+            return ReadGazetteer(SystemLocaleDirectory());
+        }).share();
     return loading;
 }
 
-const World& TheWorld() {
-    return Loading().get();
+const Gazetteer& TheWorld() {
+    return *Loading().get();
 }
 
 // Letters that do not decompose into a base letter and a mark.
@@ -90,8 +91,12 @@ QString CodeAlias(const QString& key) {
 
 bool QualifierMatches(const QString& q, const Place& p, const Keys& k) {
     if (CodeAlias(q) == p.countryCode.toCaseFolded()) return true;
-    return (!k.region.isEmpty() && IsWordIn(q, k.region)) ||
-           (!k.country.isEmpty() && IsWordIn(q, k.country));
+    const auto in = [&q](const QStringList& names) {
+        return std::any_of(names.begin(), names.end(), [&q](const QString& name) {
+            return !name.isEmpty() && IsWordIn(q, name);
+        });
+    };
+    return in(k.region) || in(k.country);
 }
 
 // 0 exact, 1 begins with the query, 2 contains it, -1 no match.
@@ -99,8 +104,14 @@ int CityTier(const QString& key, const QString& name) {
     return name == key ? 0 : name.startsWith(key) ? 1 : name.contains(key) ? 2 : -1;
 }
 
+Keys KeysOf(const Place& p) {
+    return {MatchKey(p.name), {MatchKey(p.region)}, {MatchKey(p.country)}, CapitalOf(p)};
+}
+
+// Searches the cities' English names, and the names in `others` when given; `prepared` holds
+// the cities' keys, else they are made on the way.
 PlaceSearch Search(const QString& query, const std::vector<Place>& cities,
-                   const std::vector<Keys>* prepared) {
+                   const std::vector<Keys>* prepared, const std::vector<OtherName>* others) {
     const QStringList parts = query.split(u',');
     const QString key = MatchKey(parts.front());
     PlaceSearch result;
@@ -109,24 +120,45 @@ PlaceSearch Search(const QString& query, const std::vector<Place>& cities,
     for (qsizetype i = 1; i < parts.size(); ++i)
         if (QString q = MatchKey(parts[i]); !q.isEmpty()) qualifiers << q;
 
-    std::array<std::vector<const Place*>, 3> tiers;
-    for (size_t i = 0; i < cities.size(); ++i) {
-        const Place& p = cities[i];
-        Keys made;
-        if (!prepared) made = {MatchKey(p.name), MatchKey(p.region), MatchKey(p.country)};
-        const Keys& k = prepared ? (*prepared)[i] : made;
-        const int tier = CityTier(key, k.name);
-        if (tier < 0) continue;
-        if (std::all_of(qualifiers.begin(), qualifiers.end(),
-                        [&](const QString& q) { return QualifierMatches(q, p, k); }))
-            tiers[size_t(tier)].push_back(&p);
+    // Each city's best kind of match over all its names, and the other name that gave it.
+    std::vector<std::int8_t> tier(cities.size(), -1);
+    std::vector<const OtherName*> via(cities.size(), nullptr);
+    std::vector<Keys> made;
+    if (!prepared) {
+        made.reserve(cities.size());
+        for (const Place& p : cities) made.push_back(KeysOf(p));
     }
-    for (auto& tier : tiers) {
-        if (tier.empty()) continue;
-        std::stable_sort(tier.begin(), tier.end(), [](const Place* a, const Place* b) {
-            return a->population > b->population;
+    const std::vector<Keys>& keys = prepared ? *prepared : made;
+    for (size_t i = 0; i < cities.size(); ++i) tier[i] = std::int8_t(CityTier(key, keys[i].name));
+    if (others)
+        for (const OtherName& other : *others) {
+            const int t = CityTier(key, other.key);
+            std::int8_t& best = tier[size_t(other.city)];
+            if (t < 0 || (best >= 0 && best <= t)) continue;
+            best = std::int8_t(t);
+            via[size_t(other.city)] = &other;
+        }
+
+    std::array<std::vector<size_t>, 3> tiers;
+    for (size_t i = 0; i < cities.size(); ++i) {
+        if (tier[i] < 0) continue;
+        if (std::all_of(qualifiers.begin(), qualifiers.end(),
+                        [&](const QString& q) { return QualifierMatches(q, cities[i], keys[i]); }))
+            tiers[size_t(tier[i])].push_back(i);
+    }
+    for (auto& found : tiers) {
+        if (found.empty()) continue;
+        std::stable_sort(found.begin(), found.end(), [&](size_t a, size_t b) {
+            const bool capitalA = keys[a].capital != CapitalKind::None;
+            const bool capitalB = keys[b].capital != CapitalKind::None;
+            if (capitalA != capitalB) return capitalA;
+            return cities[a].population > cities[b].population;
         });
-        for (const Place* p : tier) result.matches.push_back(*p);
+        for (const size_t i : found) {
+            Place p = cities[i];
+            if (via[i]) p.matchedName = via[i]->text;
+            result.matches.push_back(std::move(p));
+        }
         break;
     }
     if (result.matches.empty()) return result;
@@ -157,6 +189,15 @@ std::vector<Place> ReadWorldCities() {
         p.longitude = geonames_city_get_longitude(c);
         p.population = geonames_city_get_population(c);
         p.listIndex = int(i);
+        // The id and the region's code, which the name catalogues are keyed by.
+        if (g_variant_is_of_type(c, G_VARIANT_TYPE("(sssssssudd)"))) {
+            const gchar* id = nullptr;
+            const gchar* region = nullptr;
+            g_variant_get_child(c, 0, "&s", &id);
+            g_variant_get_child(c, 2, "&s", &region);
+            p.geonameId = Text(id);
+            p.regionCode = Text(region);
+        }
         geonames_city_free(c);
         // A city without a name or with impossible coordinates would set a wrong site.
         if (p.name.isEmpty() || !(std::abs(p.latitude) <= 90 && std::abs(p.longitude) <= 180))
@@ -164,6 +205,50 @@ std::vector<Place> ReadWorldCities() {
         cities.push_back(std::move(p));
     }
     return cities;
+}
+
+std::shared_ptr<const Gazetteer> ReadGazetteer(const QString& localeDir) {
+    auto g = std::make_shared<Gazetteer>();
+    g->cities = ReadWorldCities();
+    const QHash<QString, QStringList> names = ReadNameCatalogues(localeDir);
+    g->keys.reserve(g->cities.size());
+    // Regions and countries repeat: each is folded once, with its names in other languages.
+    QHash<QString, QStringList> folded;
+    const auto namesOf = [&](const QString& code, const QString& english) {
+        auto it = folded.constFind(code);
+        if (it != folded.constEnd()) return *it;
+        QStringList keys{MatchKey(english)};
+        for (const QString& name : names.value(code))
+            if (QString k = MatchKey(name); !k.isEmpty() && !keys.contains(k)) keys << k;
+        return *folded.insert(code, keys);
+    };
+    for (size_t i = 0; i < g->cities.size(); ++i) {
+        const Place& p = g->cities[i];
+        const QString regionCode = p.countryCode + u'.' + p.regionCode;
+        g->keys.push_back({MatchKey(p.name), namesOf(regionCode, p.region),
+                           namesOf(p.countryCode, p.country), CapitalOf(p)});
+        if (p.geonameId.isEmpty()) continue;
+        const size_t first = g->others.size();
+        for (const QString& text : names.value(p.geonameId)) {
+            QString k = MatchKey(text);
+            if (k.isEmpty() || k == g->keys.back().name) continue;
+            // Names that fold alike (Wien, WIEN) are one name to the search.
+            if (std::any_of(g->others.begin() + std::ptrdiff_t(first), g->others.end(),
+                            [&k](const OtherName& o) { return o.key == k; }))
+                continue;
+            g->others.push_back({std::move(k), text, int(i)});
+        }
+    }
+    g->others.shrink_to_fit();
+    return g;
+}
+
+const std::vector<Place>& Cities(const Gazetteer& gazetteer) {
+    return gazetteer.cities;
+}
+
+size_t OtherNameCount(const Gazetteer& gazetteer) {
+    return gazetteer.others.size();
 }
 
 const std::vector<Place>& WorldCities() {
@@ -188,6 +273,12 @@ void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
         ready();
     });
     poll->start(5);
+}
+
+QString MatchedDisplayName(const Place& place) {
+    const QString name = DisplayName(place);
+    return place.matchedName.isEmpty() ? name
+                                       : name + QStringLiteral(" (%1)").arg(place.matchedName);
 }
 
 QString DisplayName(const Place& place) {
@@ -217,16 +308,19 @@ QString MatchKey(const QString& text) {
 }
 
 PlaceSearch FindPlace(const QString& query, const std::vector<Place>& cities) {
-    return Search(query, cities, nullptr);
+    return Search(query, cities, nullptr, nullptr);
+}
+
+PlaceSearch FindPlace(const QString& query, const Gazetteer& gazetteer) {
+    return Search(query, gazetteer.cities, &gazetteer.keys, &gazetteer.others);
 }
 
 PlaceSearch FindPlace(const QString& query) {
-    const World& world = TheWorld();
-    return Search(query, world.cities, &world.keys);
+    return FindPlace(query, TheWorld());
 }
 
 std::optional<Place> PlaceOfZone(const QString& zoneId) {
-    const World& world = TheWorld();
+    const Gazetteer& world = TheWorld();
     const QString named = MatchKey(zoneId.section(u'/', -1));
     const Place* best = nullptr;
     bool bestNamed = false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct Place {
     QString zoneId;        // IANA time zone, such as "America/Chicago"
     quint32 population = 0;
     int listIndex = -1;  // position in the gazetteer; -1 for places made up elsewhere
+    QString geonameId;   // the gazetteer's id of the place; empty for places made up elsewhere
+    QString regionCode;  // the gazetteer's code of the region within the country
+    // The name a search matched, when it was not `name` but one of the place's names in
+    // another language ("München" for Munich); empty otherwise.
+    QString matchedName;
 };
 
 struct PlaceSearch {
@@ -41,6 +47,14 @@ QString DisplayName(const Place& place);
 // Every city of the gazetteer in its order; loaded once (on the first call, or by
 // LoadWorldCitiesInBackground), then kept. Empty when the data cannot be read.
 const std::vector<Place>& WorldCities();
+// The cities with their names in every language, folded for the search.
+struct Gazetteer;
+// Reads the gazetteer and its places' names in the catalogues under `localeDir` anew,
+// uncached (what the first search costs; the program does it once, on a thread of its own).
+std::shared_ptr<const Gazetteer> ReadGazetteer(const QString& localeDir);
+const std::vector<Place>& Cities(const Gazetteer& gazetteer);
+size_t OtherNameCount(const Gazetteer& gazetteer);  // the names in other languages kept
+
 // Starts loading the gazetteer on a thread of its own, so that the first search finds it
 // ready; a search before the load has ended waits for it.
 void LoadWorldCitiesInBackground();
@@ -51,12 +65,20 @@ void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready);
 std::vector<Place> ReadWorldCities();
 
 // Finds the query among the cities, without regard to case, accents and punctuation. The
-// text before the first comma names the city; each further comma-separated part must name
-// (or begin the name of) the city's region or country, or be its country code. Exact city
-// names win over names that begin with the query, and those over names that contain it; only
-// the best of these kinds is kept, the largest places first.
+// text before the first comma names the city, by its English name or (in WorldCities()) any
+// name it has in another language; each further comma-separated part must name (or begin the
+// name of) the city's region or country, in any of their languages there too, or be its
+// country code. Exact city names win over names that begin with the query, and those over
+// names that contain it; only the best of these kinds is kept: capitals of countries and of
+// first-level regions first, then the other places, each the largest first.
+// `cities` alone are searched by their English names.
 PlaceSearch FindPlace(const QString& query, const std::vector<Place>& cities);
+PlaceSearch FindPlace(const QString& query, const Gazetteer& gazetteer);
 PlaceSearch FindPlace(const QString& query);  // in WorldCities(), with its prepared keys
+
+// The place's "City, Region, Country", followed by the name the search matched when that
+// was another: "Munich, Bavaria, Germany (München)".
+QString MatchedDisplayName(const Place& place);
 
 // The city that names a time zone ("America/Chicago" gives Chicago), else the zone's largest
 // city; none for a zone without cities, such as "UTC".

@@ -6,6 +6,8 @@ pkg_check_modules(GEONAMES REQUIRED IMPORTED_TARGET geonames)
 
 add_library(heliodex_places STATIC
   ${CMAKE_CURRENT_LIST_DIR}/place_search.cpp ${CMAKE_CURRENT_LIST_DIR}/place_search.h
+  ${CMAKE_CURRENT_LIST_DIR}/name_catalogues.cpp ${CMAKE_CURRENT_LIST_DIR}/name_catalogues.h
+  ${CMAKE_CURRENT_LIST_DIR}/capitals.cpp ${CMAKE_CURRENT_LIST_DIR}/capitals.h
   ${CMAKE_CURRENT_LIST_DIR}/weather_conversion.cpp ${CMAKE_CURRENT_LIST_DIR}/weather_conversion.h
   ${CMAKE_CURRENT_LIST_DIR}/place_documents.cpp ${CMAKE_CURRENT_LIST_DIR}/place_documents.h
   ${CMAKE_CURRENT_LIST_DIR}/gweather_glue.cpp ${CMAKE_CURRENT_LIST_DIR}/gweather_glue.h

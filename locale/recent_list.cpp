@@ -1,41 +1,40 @@
-// Recent lists: case-insensitive order and uniqueness, and the zipcodes.txt file.
+// Recent lists: the latest first, unique without regard to case, and their files.
 #include "recent_list.h"
-
-#include <algorithm>
 
 #include "settings/textfile.h"
 
 namespace hx {
 
-namespace {
-bool Before(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+int RecentList::IndexOf(const QString& text) const {
+    for (int i = 0; i < int(entries_.size()); ++i)
+        if (QString::compare(entries_[i], text, Qt::CaseInsensitive) == 0) return i;
+    return -1;
 }
-}  // namespace
 
 void RecentList::SetEntries(const QStringList& entries) {
-    entries_ = entries;
-    std::stable_sort(entries_.begin(), entries_.end(), Before);
-}
-
-int RecentList::PlaceOf(const QString& text) const {
-    return int(std::upper_bound(entries_.begin(), entries_.end(), text, Before) - entries_.begin());
+    entries_.clear();
+    for (const QString& e : entries)
+        if (IndexOf(e) < 0) entries_ << e;
 }
 
 bool RecentList::Contains(const QString& text) const {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const QString& e) {
-        return QString::compare(e, text, Qt::CaseInsensitive) == 0;
-    });
+    return IndexOf(text) >= 0;
 }
 
 bool RecentList::Add(const QString& text) {
-    if (Contains(text)) return false;
-    entries_.insert(PlaceOf(text), text);
+    const int at = IndexOf(text);
+    if (at == 0 && entries_.front() == text) return false;
+    if (at >= 0) entries_.removeAt(at);
+    entries_.prepend(text);
     return true;
 }
 
 QString RecentFileName() {
     return QStringLiteral("zipcodes.txt");
+}
+
+QString RecentLookupsFileName() {
+    return QStringLiteral("recentlookups.txt");
 }
 
 QStringList LoadRecentEntries() {
@@ -44,6 +43,14 @@ QStringList LoadRecentEntries() {
 
 void SaveRecentEntries(const QStringList& entries) {
     files::WriteLines(files::ProgramFile(RecentFileName()), entries);
+}
+
+QStringList LoadRecentLookups() {
+    return files::ReadLines(files::ProgramFile(RecentLookupsFileName())).value_or(QStringList());
+}
+
+void SaveRecentLookups(const QStringList& entries) {
+    files::WriteLines(files::ProgramFile(RecentLookupsFileName()), entries);
 }
 
 }  // namespace hx

@@ -1,4 +1,5 @@
-// The recent-locations lists of the two lookup pages and their file zipcodes.txt.
+// The recent-locations lists of the two lookup pages and their files: zipcodes.txt for the
+// Alternate page's, recentlookups.txt for the Look up page's.
 #pragma once
 
 #include <QString>
@@ -6,16 +7,19 @@
 
 namespace hx {
 
-// Entries kept in ascending order without regard to letter case; no size limit.
+// One entry per text without regard to letter case, the latest first; no size limit. The
+// lookups the program answers itself add the place's "City, Region, Country", so every
+// spelling of a place comes to one entry.
 class RecentList {
   public:
     RecentList() = default;
     explicit RecentList(const QStringList& entries) { SetEntries(entries); }
 
-    // Replaces the entries, sorted (duplicates from a file are kept, as a sorted list box does).
+    // Replaces the entries, in their order; of entries equal without regard to case the first
+    // is kept.
     void SetEntries(const QStringList& entries);
-    // Adds the text as typed, at its sorted place, unless an entry equal to it without regard
-    // to case is present. Returns whether it was added.
+    // Puts the text, as given, first; an entry equal to it without regard to case is taken
+    // out. Returns whether the list changed.
     bool Add(const QString& text);
     bool Contains(const QString& text) const;  // without regard to case
     void Clear() { entries_.clear(); }
@@ -23,18 +27,21 @@ class RecentList {
     const QStringList& Entries() const { return entries_; }
     int Count() const { return int(entries_.size()); }
     QString At(int index) const { return entries_.value(index); }
-    // The sorted place the text would take.
-    int PlaceOf(const QString& text) const;
 
   private:
+    int IndexOf(const QString& text) const;
     QStringList entries_;
 };
 
-QString RecentFileName();  // "zipcodes.txt", in the program directory
+QString RecentFileName();         // "zipcodes.txt", in the program directory
+QString RecentLookupsFileName();  // "recentlookups.txt", in the program directory
 
 // The lines of zipcodes.txt in the program directory; empty when the file does not exist.
 QStringList LoadRecentEntries();
 // Writes the entries to zipcodes.txt, replacing it; raises hx::Error when it cannot.
 void SaveRecentEntries(const QStringList& entries);
+// The same for the Look up page's list in recentlookups.txt.
+QStringList LoadRecentLookups();
+void SaveRecentLookups(const QStringList& entries);
 
 }  // namespace hx

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth fonts-dejavu-core imagemagick xdotool
   librsvg2-bin desktop-file-utils appstream dpkg-dev
   libgeonames-dev libical-dev                 # offline world gazetteer, iCalendar export
+  libgeonames-common                          # the gazetteer's place names in other languages
   python3-icalendar                           # a second, independent iCalendar parser for the checks
   dbus-daemon dbus-bin                        # private session buses for the notification tests
   openbox trayer                              # a real notification area for screenshots and tray tests

@@ -62,9 +62,9 @@ QString ProgramDirectory() {
 }
 
 const QStringList& UserFileNames() {
-    static const QStringList names = {"heliodex.ini",    "zipcodes.txt",     "alarmlist.txt",
-                                      "alarmsounds.txt", "alarmoffsets.txt", "houralarms.txt",
-                                      "hoursounds.txt"};
+    static const QStringList names = {"heliodex.ini",    "zipcodes.txt",      "alarmlist.txt",
+                                      "alarmsounds.txt", "alarmoffsets.txt",  "houralarms.txt",
+                                      "hoursounds.txt",  "recentlookups.txt", "savedplaces.txt"};
     return names;
 }
 

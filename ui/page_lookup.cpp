@@ -65,7 +65,6 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     p.recentLabel = NamedLabel(n.recentLabel, "Select From Recent Entries");
     p.recent = new QListWidget;
     p.recent->setObjectName(n.recent);
-    p.recent->setSortingEnabled(true);
     p.clear = new QToolButton;
     p.clear->setObjectName(n.clear);
     p.clear->setText("Clear");

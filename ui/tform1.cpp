@@ -47,6 +47,7 @@ TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
     BuildDesktopCommands();
+    BuildPlacesMenus();
     AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();

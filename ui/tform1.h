@@ -18,6 +18,7 @@
 #include "job_queue.h"
 #include "locale/gazetteer_lookup.h"
 #include "locale/recent_list.h"
+#include "locale/saved_places.h"
 #include "locale/site_fields.h"
 #include "locale/weather_lookup.h"
 #include "main_menu.h"
@@ -124,6 +125,8 @@ class TForm1 : public QMainWindow {
     void Timer2Timer();
     void Refresh1Click();
     void Disabled1Click();
+    // Shutdown step: ListBox2's entries into recentlookups.txt; raises hx::Error on failure.
+    void SaveRecentLookupList();
     // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
@@ -302,6 +305,29 @@ class TForm1 : public QMainWindow {
     QTimer* Timer2 = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
     QSystemTrayIcon* TrayIcon1 = nullptr;      // shown while the desktop has a notification area
+
+    // --- Saved places (saved_places_menu.cpp) ---
+  public:
+    // Options -> Places and the tray's Places: a click on a saved place makes it the site and
+    // rebuilds the report; "Save this place" keeps the present site, "Remove" lets one go.
+    void UseSavedPlace(const QString& name);
+    void SaveThisPlace();
+    void RemoveSavedPlace(const QString& name);
+    const SavedPlaces& Saved() const { return savedPlaces_; }
+
+  private:
+    void BuildPlacesMenus();  // with the menus: both "Places" submenus
+    void LoadPlacesFile();    // start-up: savedplaces.txt
+    void FillPlacesMenus();
+    void WriteSavedPlacesOrSay();
+    QString PresentPlaceName() const;
+    // The name of the place a lookup or a saved place set, with the coordinates it set.
+    void NoteSiteName(const QString& name);
+    QString siteName_;
+    double siteNameLatitude_ = 0, siteNameLongitude_ = 0;
+    SavedPlaces savedPlaces_;
+    bool savedPlacesUnsaved_ = false;  // the last write failed; the shutdown tries again
+    QMenu* placesMenus_[2] = {nullptr, nullptr};
 
     // --- Tray, clipboard and closing (tform1_tray.cpp) ---
   public:

@@ -62,7 +62,10 @@ void TForm1::FormCreate() {
             startupInternet_ = !options_.Checked("Disabled1");
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
-        [this] { LoadRecentLocations(); },
+        [this] {
+            LoadRecentLocations();
+            LoadPlacesFile();
+        },
         [this] { SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
         [this] {

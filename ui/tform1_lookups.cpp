@@ -1,6 +1,7 @@
 // TForm1's lookups: the weather and gazetteer lookups, the recent lists, the Internet switch
 // and the hourly refresh.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,18 +35,9 @@ const QString kOwnService = QStringLiteral("builtin:");
 
 namespace {
 
-// A list-box entry that sorts without regard to case, as the recent lists do.
-class RecentItem : public QListWidgetItem {
-  public:
-    using QListWidgetItem::QListWidgetItem;
-    bool operator<(const QListWidgetItem& other) const override {
-        return QString::compare(text(), other.text(), Qt::CaseInsensitive) < 0;
-    }
-};
-
 void ShowEntries(QListWidget* box, const RecentList& list) {
     box->clear();
-    for (const QString& entry : list.Entries()) box->addItem(new RecentItem(entry));
+    box->addItems(list.Entries());
 }
 
 }  // namespace
@@ -59,6 +51,11 @@ void TForm1::ConnectLookups() {
     connect(lookUp_.fetch, &QPushButton::clicked, this,
             [this] { Guarded([this] { LookupClick(); }); });
     connect(alternate_.fetch, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button1Click(); }); });
+    // Enter in a query box runs its page's lookup, as the button does.
+    connect(lookUp_.query, &QLineEdit::returnPressed, this,
+            [this] { Guarded([this] { LookupClick(); }); });
+    connect(alternate_.query, &QLineEdit::returnPressed, this,
             [this] { Guarded([this] { Button1Click(); }); });
     connect(lookUp_.recent, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Guarded([this, item] { ListBox2Click(item); }); });
@@ -301,6 +298,7 @@ void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByt
     lookUp_.cityName->setText(outcome.placeCaption);
     weather_.RichEdit1->setPlainText(outcome.report.join(u'\n'));
     Edit2Change();
+    NoteSiteName(outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
     ResumeAfterSiteFilled();
 }
 
@@ -370,6 +368,7 @@ void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QS
         ApplyFieldTexts(outcome.fields);
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
         Edit2Change();
+        NoteSiteName(outcome.recentEntry);
         ResumeAfterSiteFilled();
     }
     if (outcome.message) ShowClockError(*outcome.message);
@@ -379,13 +378,20 @@ void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QS
 
 void TForm1::LoadRecentLocations() {
     recent1_.SetEntries(LoadRecentEntries());
-    recent2_.SetEntries(LoadRecentEntries());
+    // The Look up page's list has a file of its own; before it was first saved, the list
+    // starts as a copy of the Alternate page's.
+    const QString own = files::ProgramFile(RecentLookupsFileName());
+    recent2_.SetEntries(QFileInfo::exists(own) ? LoadRecentLookups() : LoadRecentEntries());
     ShowEntries(alternate_.recent, recent1_);
     ShowEntries(lookUp_.recent, recent2_);
 }
 
 void TForm1::SaveRecentLocations() {
     SaveRecentEntries(recent1_.Entries());
+}
+
+void TForm1::SaveRecentLookupList() {
+    SaveRecentLookups(recent2_.Entries());
 }
 
 void TForm1::ListBox1Click(QListWidgetItem* item) {

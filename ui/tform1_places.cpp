@@ -26,8 +26,11 @@ void TForm1::ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& searc
     const QLocale locale = QLocale::system();
     for (size_t i = 0; i < kept.size(); ++i) {
         const places::Place& p = kept[i];
+        // The English name, with the name the query matched beside it when that was another.
+        const QString name =
+            p.matchedName.isEmpty() ? p.name : QStringLiteral("%1 (%2)").arg(p.name, p.matchedName);
         auto* item = new QTreeWidgetItem(
-            {p.name, p.region, p.country, p.population ? locale.toString(p.population) : ""});
+            {name, p.region, p.country, p.population ? locale.toString(p.population) : ""});
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, Qt::UserRole, int(i));
         page.choices->addTopLevelItem(item);

@@ -140,6 +140,7 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          store_.reset();
                      }});
     steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
+    steps.push_back({RecentLookupsFileName(), [this] { SaveRecentLookupList(); }});
     // One step per file, so the message names exactly the files that were not saved.
     steps.push_back(
         {QStringLiteral("alarmsounds.txt"), [this] { alarms::SaveSoundTable(alarmTables_); }});

@@ -11,6 +11,8 @@
 #include "cli/run.h"
 #include "core/moon_phase.h"
 #include "tests/support/fifo_watch.h"
+#include "locale/saved_places.h"
+#include "settings/textfile.h"
 
 using namespace hx;
 using namespace hx::cli;
@@ -305,8 +307,44 @@ TEST(CliPlaces, RankedMatchesAsTextAndJson) {
     const Outcome json = cli::Run({"--format", "json", "places", "Springfield"}, kNow);
     const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).array();
     ASSERT_GE(list.size(), 5);
-    EXPECT_EQ(list[0].toObject()["region"].toString(), "Missouri");
+    EXPECT_EQ(list[0].toObject()["region"].toString(), "Illinois");  // the state's capital
+    // Names in other languages, shown beside the English name.
+    const Outcome munich = cli::Run({"places", QString::fromUtf8("München")}, kNow);
+    EXPECT_EQ(munich.status, 0);
+    EXPECT_TRUE(
+        munich.out.startsWith(QString::fromUtf8("Munich, Bavaria, Germany (München)  48.1")))
+        << munich.out.toStdString();
+    const Outcome roma = cli::Run({"--format", "json", "places", "Roma"}, kNow);
+    const QJsonObject rome = QJsonDocument::fromJson(roma.out.toUtf8()).array()[0].toObject();
+    EXPECT_EQ(rome["name"].toString(), "Rome");
+    EXPECT_EQ(rome["matched_name"].toString(), "Roma");
     const Outcome none = cli::Run({"places", "Xqzwv"}, kNow);
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains("\"Xqzwv\"")) << none.err.toStdString();
+}
+
+// --site takes a saved place's site; the options given with it change it; an unknown name
+// is said and nothing is computed.
+TEST(CliSite, SavedPlaceStandsForTheSite) {
+    QTemporaryDir dir;
+    files::SetProgramDirectory(dir.path());
+    SavedPlaces saved;
+    saved.Save({"Vienna, Vienna, Austria", 48.208, 16.372, "Europe/Vienna", 0, false, "190"});
+    WriteSavedPlaces(saved);
+    const QString at = "--at=2024-06-15 12:00";
+    const auto site = [&](const QStringList& extra) {
+        const Outcome o =
+            cli::Run(QStringList{at, "--format", "json"} + extra + QStringList{"events"}, kNow);
+        EXPECT_EQ(o.status, 0) << o.err.toStdString();
+        return QJsonDocument::fromJson(o.out.toUtf8()).object()["site"].toObject();
+    };
+    const QJsonObject vienna = site({"--site", "vienna, vienna, austria"});
+    EXPECT_NEAR(vienna["latitude"].toDouble(), 48.208, 1e-9);
+    EXPECT_NEAR(vienna["longitude"].toDouble(), 16.372, 1e-9);
+    EXPECT_NEAR(site({"--site", "Vienna, Vienna, Austria", "--lat", "10"})["latitude"].toDouble(),
+                10, 1e-9);
+    const Outcome unknown = cli::Run({"--site", "Atlantis", "thelemic"}, kNow);
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains("\"Atlantis\"")) << unknown.err.toStdString();
+    files::SetProgramDirectory({});
 }

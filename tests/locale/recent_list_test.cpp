@@ -11,50 +11,41 @@
 
 using namespace hx;
 
-TEST(RecentList, AddsAtTheSortedPlaceOnceWithoutRegardToCase) {
+TEST(RecentList, LatestFirstOnceWithoutRegardToCase) {
     RecentList list;
     const std::pair<const char*, bool> adds[] = {
-        {"Minneapolis", true},
-        {"55413", true},
-        {"minneapolis", false},
-        {"MINNEAPOLIS", false},
-        {"Minneapolis ", true},
-        {" Minneapolis", true},
-        {"austin", true},
-        {"Boston", true},
-        {"55413", false},
-        {"", true},
-        {"", false},
+        {"Minneapolis", true},  {"55413", true},  {"minneapolis", true},  // moved up, respelt
+        {"minneapolis", false},                                           // already first
+        {"Minneapolis ", true}, {"Boston", true}, {"55413", true},       {"", true}, {"", false},
     };
-    for (const auto& [text, added] : adds) EXPECT_EQ(list.Add(text), added) << text;
-    EXPECT_EQ(list.Entries(), QStringList({"", " Minneapolis", "55413", "austin", "Boston",
-                                           "Minneapolis", "Minneapolis "}));
+    for (const auto& [text, changed] : adds) EXPECT_EQ(list.Add(text), changed) << text;
+    EXPECT_EQ(list.Entries(), QStringList({"", "55413", "Boston", "Minneapolis ", "minneapolis"}));
     EXPECT_TRUE(list.Contains("BOSTON"));
-    EXPECT_EQ(list.At(4), "Boston");
+    EXPECT_EQ(list.At(2), "Boston");
     EXPECT_EQ(list.At(99), "");
 }
 
-TEST(RecentList, FileRoundTrip) {
+TEST(RecentList, FilesRoundTrip) {
     QTemporaryDir dir;
     files::SetProgramDirectory(dir.path());
     EXPECT_TRUE(LoadRecentEntries().isEmpty());  // no file: empty lists, no message
+    EXPECT_TRUE(LoadRecentLookups().isEmpty());
 
     QFile f(dir.filePath("zipcodes.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xEF\xBB\xBFzurich\r\n55413\n\rBoston\rboston\r\n");  // BOM, mixed breaks
     f.close();
-    // Both lists start as the same copy: duplicates and the empty line stay entries.
+    // The file's order is kept; of one entry in two cases the first stays.
     const RecentList alternate(LoadRecentEntries());
-    RecentList lookup(LoadRecentEntries());
-    EXPECT_EQ(alternate.Entries(), QStringList({"", "55413", "Boston", "boston", "zurich"}));
-    EXPECT_EQ(lookup.Entries(), alternate.Entries());
+    EXPECT_EQ(alternate.Entries(), QStringList({"zurich", "55413", "", "Boston"}));
 
-    lookup.Clear();  // "Clear" empties the Look up page's list only
     SaveRecentEntries(alternate.Entries());
+    SaveRecentLookups({"Vienna, Vienna, Austria", "55413"});
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "\r\n55413\r\nBoston\r\nboston\r\nzurich\r\n");
+    EXPECT_EQ(f.readAll(), "zurich\r\n55413\r\n\r\nBoston\r\n");
     f.close();
     EXPECT_EQ(RecentList(LoadRecentEntries()).Entries(), alternate.Entries());
+    EXPECT_EQ(LoadRecentLookups(), QStringList({"Vienna, Vienna, Austria", "55413"}));
     files::SetProgramDirectory({});
 }
 

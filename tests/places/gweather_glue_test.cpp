@@ -22,7 +22,7 @@ WeatherOptions Offline(int timeoutMs) {
 
 TEST(GWeatherGlue, AnUnansweredRequestFailsAtItsTimeLimit) {
     for (const Place& place :
-         {*FindPlace("Minneapolis").place, Place{"Nowhere", {}, {}, {}, 1.0, 2.0, {}, 0, -1}}) {
+         {*FindPlace("Minneapolis").place, Place{"Nowhere", {}, {}, {}, 1.0, 2.0, {}, 0, -1, {}, {}, {}}}) {
         std::optional<QString> failure;
         std::optional<WeatherValues> values;
         WeatherRequest request(place, Offline(50),

@@ -59,7 +59,10 @@ TEST_F(OwnService, WeatherLookupFillsTheSiteAndTheReport) {
     EXPECT_EQ(f.Edit8, "23");
     EXPECT_EQ(f.Edit7, "1021");
     EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States of America");
-    EXPECT_EQ(out.recentEntry, "Minneapolis");
+    // The recent entry names the place whole, however it was spelt.
+    EXPECT_EQ(out.recentEntry, "Minneapolis, Minnesota, United States of America");
+    EXPECT_EQ(RunOwnWeatherLookup(" MINNEAPOLIS", QDate(2026, 7, 4), weather).recentEntry,
+              out.recentEntry);
     ASSERT_EQ(out.report.size(), 5);
     EXPECT_TRUE(out.report[0].startsWith("Weather forecast for Minneapolis, Minnesota, "));
     EXPECT_TRUE(out.report[1].contains("Winds are Calm.  Skies are overcast."));

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Kathmandu", "Kathmandu", "Bagmati Province", "NP", 27.702, 85.321, "Asia/Kathmandu",
             ""},
         Row{"New Delhi", "New Delhi", "National Capital Territory of Delhi", "IN", 28.636, 77.225,
-            "Asia/Kolkata", ""},
+            "Asia/Kolkata", "Delhi, National Capital Territory of Delhi, India"},
         Row{"Sydney", "Sydney", "New South Wales", "AU", -33.868, 151.207, "Australia/Sydney",
             "Sydney, Nova Scotia, Canada"},
         Row{"reykjavik", "Reykjavik", "Capital Region", "IS", 64.136, -21.895, "Atlantic/Reykjavik",
@@ -70,18 +70,59 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"London, UK", "London", "England", "GB", 51.509, -0.126, "Europe/London", ""},
         Row{"Kinshasa, Congo", "Kinshasa", "Kinshasa City", "CD", -4.328, 15.314, "Africa/Kinshasa",
             ""},
-        Row{"Springfield, US", "Springfield", "Missouri", "US", 37.215, -93.298, "America/Chicago",
-            "Springfield, Ohio, United States of America"}));
+        Row{"Springfield, US", "Springfield", "Illinois", "US", 39.802, -89.644, "America/Chicago",
+            "Springfield, Missouri, United States of America"},
+        // Names in other languages, and capitals before larger namesakes.
+        Row{"München", "Munich", "Bavaria", "DE", 48.137, 11.575, "Europe/Berlin", ""},
+        Row{"München, Deutschland", "Munich", "Bavaria", "DE", 48.137, 11.575, "Europe/Berlin", ""},
+        Row{"Wien", "Vienna", "Vienna", "AT", 48.208, 16.372, "Europe/Vienna", ""},
+        Row{"Köln", "Cologne", "North Rhine-Westphalia", "DE", 50.933, 6.95, "Europe/Berlin", ""},
+        Row{"Kiev", "Kyiv", "Kyiv City", "UA", 50.455, 30.524, "Europe/Kiev", ""},
+        Row{"Kyiv", "Kyiv", "Kyiv City", "UA", 50.455, 30.524, "Europe/Kiev", ""},
+        Row{"Ciudad de México", "Mexico City", "Mexico City", "MX", 19.428, -99.128,
+            "America/Mexico_City", ""}));
 
-// Many places of one name: the largest first, and the user is asked unless the query names
-// one of them whole.
-TEST(PlaceSearch, SeveralPlacesOfOneNameRankByPopulation) {
+// A capital first among places of one name, in every language the name is written in.
+TEST(PlaceSearch, CapitalsFirstByAnyOfTheirNames) {
+    const struct {
+        const char* query;
+        const char* name;
+        const char* countryCode;
+        const char* matched;  // the name matched, "" for the English one
+        const char* alsoFound;
+    } rows[] = {
+        {"Washington", "Washington D.C.", "US", "Washington",
+         "Washington, Utah, United States of America"},
+        {"Roma", "Rome", "IT", "Roma", ""},
+        {"Praha", "Prague", "CZ", "Praha", ""},
+        {"Rome", "Rome", "IT", "", "Rome, Georgia, United States of America"},
+        {"Vienna", "Vienna", "AT", "", "Vienna, Virginia, United States of America"},
+    };
+    for (const auto& r : rows) {
+        const PlaceSearch s = FindPlace(QString::fromUtf8(r.query));
+        ASSERT_TRUE(s.found()) << r.query;
+        EXPECT_EQ(s.place->name, QString::fromUtf8(r.name)) << r.query;
+        EXPECT_EQ(s.place->countryCode, r.countryCode) << r.query;
+        EXPECT_EQ(s.place->matchedName, QString::fromUtf8(r.matched)) << r.query;
+        if (*r.alsoFound) {
+            EXPECT_TRUE(s.others.contains(r.alsoFound)) << r.query;
+        }
+    }
+    const PlaceSearch wien = FindPlace("Wien");
+    ASSERT_TRUE(wien.found());
+    EXPECT_EQ(MatchedDisplayName(*wien.place), "Vienna, Vienna, Austria (Wien)");
+    EXPECT_TRUE(wien.singledOut);
+}
+
+// Many places of one name: a capital, then the largest first, and the user is asked unless the
+// query names one of them whole.
+TEST(PlaceSearch, SeveralPlacesOfOneNameRankCapitalThenPopulation) {
     const PlaceSearch s = FindPlace("Springfield");
     ASSERT_GE(s.matches.size(), 5u);
-    EXPECT_EQ(s.place->region, "Missouri");
-    EXPECT_TRUE(s.others.contains("Springfield, Illinois, United States of America"));
+    EXPECT_EQ(s.place->region, "Illinois");  // the state's capital
+    EXPECT_TRUE(s.others.contains("Springfield, Missouri, United States of America"));
     EXPECT_TRUE(
-        std::is_sorted(s.matches.begin(), s.matches.end(),
+        std::is_sorted(s.matches.begin() + 1, s.matches.end(),
                        [](const Place& a, const Place& b) { return a.population > b.population; }));
     const std::pair<const char*, bool> asks[] = {
         {"Springfield, Illinois, United States of America", true},

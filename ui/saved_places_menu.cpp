@@ -1,0 +1,148 @@
+// TForm1's saved places: the "Places" submenus of the Options menu and the tray menu, and
+// switching the site to a saved place.
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "locale/own_service.h"
+#include "message_box.h"
+#include "settings/textfile.h"
+#include "tform1.h"
+
+namespace hx::ui {
+
+void TForm1::BuildPlacesMenus() {
+    const std::pair<const char*, const char*> homes[] = {{"Options1", "Clockon1"},
+                                                         {"PopupMenu1", "Restore1"}};
+    for (int i = 0; i < 2; ++i) {
+        auto* menu = new QMenu(QStringLiteral("Places"), this);
+        menu->setObjectName(QStringLiteral("Places%1").arg(i + 1));
+        QAction* before = menus_.byName.value(QString::fromLatin1(homes[i].second));
+        QMenu* into = i == 0 ? menus_.byName.value(QString::fromLatin1(homes[i].first))->menu()
+                             : menus_.PopupMenu1;
+        if (into) into->insertMenu(before, menu);
+        placesMenus_[i] = menu;
+    }
+    // A failed write is tried once more at the end, with the other files.
+    AddSaveStep({SavedPlacesFileName(), [this] {
+                     if (savedPlacesUnsaved_) WriteSavedPlaces(savedPlaces_);
+                     savedPlacesUnsaved_ = false;
+                 }});
+    FillPlacesMenus();
+}
+
+void TForm1::LoadPlacesFile() {
+    savedPlaces_ = hx::LoadSavedPlaces();
+    FillPlacesMenus();
+}
+
+void TForm1::FillPlacesMenus() {
+    for (QMenu* menu : placesMenus_) {
+        if (!menu) continue;
+        menu->clear();
+        for (const SavedPlace& p : savedPlaces_.Places()) {
+            QAction* a = menu->addAction(p.name);
+            a->setCheckable(true);
+            a->setChecked(p.name == PresentPlaceName());
+            connect(a, &QAction::triggered, this,
+                    [this, name = p.name] { Guarded([this, name] { UseSavedPlace(name); }); });
+        }
+        if (!savedPlaces_.Places().empty()) menu->addSeparator();
+        QAction* save = menu->addAction(QStringLiteral("Save this place"));
+        connect(save, &QAction::triggered, this, [this] { Guarded([this] { SaveThisPlace(); }); });
+        QMenu* remove = menu->addMenu(QStringLiteral("Remove"));
+        remove->setEnabled(!savedPlaces_.Places().empty());
+        for (const SavedPlace& p : savedPlaces_.Places())
+            connect(remove->addAction(p.name), &QAction::triggered, this,
+                    [this, name = p.name] { Guarded([this, name] { RemoveSavedPlace(name); }); });
+    }
+}
+
+void TForm1::NoteSiteName(const QString& name) {
+    siteName_ = name.trimmed();
+    siteNameLatitude_ = observer_.Latitude;
+    siteNameLongitude_ = observer_.Longitude;
+    FillPlacesMenus();
+}
+
+// The name of the place a lookup or a saved place set, while the site is still there; else
+// the site's coordinates.
+QString TForm1::PresentPlaceName() const {
+    if (!siteName_.isEmpty() && siteNameLatitude_ == observer_.Latitude &&
+        siteNameLongitude_ == observer_.Longitude)
+        return siteName_;
+    return QStringLiteral("%1, %2")
+        .arg(observer_.Latitude, 0, 'f', 2)
+        .arg(observer_.Longitude, 0, 'f', 2);
+}
+
+void TForm1::SaveThisPlace() {
+    Edit2Change();  // the fields as they are now
+    if (const auto bad = SiteRangeError(observer_)) {
+        MessageBox::Show(this, *bad);
+        return;
+    }
+    SavedPlace place;
+    place.name = PresentPlaceName();
+    place.latitude = observer_.Latitude;
+    place.longitude = observer_.Longitude;
+    place.zoneId = observer_.Zone;
+    place.timeZone = observer_.TimeZone;
+    place.daylight = observer_.DaylightTime != 0;
+    place.altitude = weather_.Edit9->text().trimmed();
+    if (!savedPlaces_.Save(place)) {
+        MessageBox::Show(
+            this, QStringLiteral("Ten places are saved already; remove one to save this place."));
+        return;
+    }
+    WriteSavedPlacesOrSay();
+    ShowStatusMessage(QStringLiteral("Saved \"%1\" in Options \u2192 Places.").arg(place.name),
+                      10000);
+}
+
+void TForm1::RemoveSavedPlace(const QString& name) {
+    if (savedPlaces_.Remove(name)) WriteSavedPlacesOrSay();
+}
+
+void TForm1::WriteSavedPlacesOrSay() {
+    FillPlacesMenus();
+    try {
+        WriteSavedPlaces(savedPlaces_);
+        savedPlacesUnsaved_ = false;
+    } catch (const Error& e) {
+        // The list is kept; the shutdown tries the file again.
+        savedPlacesUnsaved_ = true;
+        MessageBox::Show(this, e.message());
+    }
+}
+
+void TForm1::UseSavedPlace(const QString& name) {
+    const std::optional<SavedPlace> saved = savedPlaces_.Find(name);
+    if (!saved) return;
+    places::Place place;
+    place.name = saved->name;
+    place.latitude = saved->latitude;
+    place.longitude = saved->longitude;
+    place.zoneId = saved->zoneId;
+    LocaleFieldTexts fields = PlaceSiteFields(place, ToQDateTime(PickerMoment()).date());
+    if (saved->zoneId.isEmpty()) {
+        fields.Zone.reset();
+        fields.Edit6 = QString::number(saved->timeZone, 'g', 6);
+        fields.CheckBox3 = saved->daylight;
+    }
+    // The fields are written as decimal fractions, so they are read that way.
+    locale_.radioItems->button(1)->setChecked(true);
+    ApplyFieldTexts(fields);
+    weather_.Edit9->setText(saved->altitude);
+    lookUp_.cityName->setText(saved->name);
+    Edit2Change();
+    NoteSiteName(saved->name);
+    ResumeAfterSiteFilled();
+    BuildReport();
+}
+
+}  // namespace hx::ui
