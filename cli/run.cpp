@@ -1,12 +1,20 @@
 // heliodex-cli's commands.
 #include "run.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QTimeZone>
+
+#include <cerrno>
+#include <cmath>
+
+#include <signal.h>
 
 #include "alarms/alarm_plan.h"
 #include "calendar/icalendar.h"
@@ -114,7 +122,17 @@ QJsonObject SiteJson(const Context& c, const Request& r) {
     return o;
 }
 
+// The era year of a moment before March 1904 would be a number without a meaning.
+std::optional<Outcome> BeforeEra(const Context& c) {
+    if (!BeforeThelemicEra(c.moment, c.observer)) return std::nullopt;
+    return Outcome{2,
+                   {},
+                   QStringLiteral("heliodex-cli: %1 is before the Thelemic era (1904-03-20)\n")
+                       .arg(ToQDateTime(c.moment).toString(u"yyyy-MM-dd HH:mm"))};
+}
+
 Outcome Thelemic(const Request& r, const Context& c) {
+    if (auto before = BeforeEra(c)) return *before;
     const QString line = ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options));
     if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
     return {0, line + '\n', {}};
@@ -164,8 +182,21 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
     return {0, EventsText(events), {}};
 }
 
+// Why a range has no planetary hours: "polar day" when the Sun stays up, "polar night" when it
+// stays down. The Sun's height at its upper culmination on the moment's day decides, from its
+// declination (on the ecliptic: sin d = sin e sin l).
+QString PolarReason(const Context& c) {
+    const double jd = MomentToJulianDay(c.moment, c.observer);
+    constexpr double kDeg = 3.14159265358979323846 / 180;
+    const double decl =
+        std::asin(std::sin(23.44 * kDeg) * std::sin(eph::EclipticLongitude(jd, 0) * kDeg)) / kDeg;
+    const double noonHeight = 90 - std::abs(c.observer.Latitude - decl);
+    return noonHeight > 0 ? QStringLiteral("polar day") : QStringLiteral("polar night");
+}
+
 // Without --days the current day's or night's hours as the report shows them; with it the
-// day and night hours of those calendar days.
+// day and night hours of those calendar days. No hours at all (a polar day or night) is said
+// on standard error and, in JSON, by a "reason".
 Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     EventList dayList;
@@ -175,17 +206,26 @@ Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     const cal::HourList hours =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
                : cal::HoursAround(c.moment, dayList);
-    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), {}};
+    const QString reason = hours.empty() ? PolarReason(c) : QString();
+    const QString note =
+        reason.isEmpty()
+            ? QString()
+            : QStringLiteral("heliodex-cli: no planetary hours in these days: %1 (the Sun %2)\n")
+                  .arg(reason, reason == u"polar day" ? QStringLiteral("does not set")
+                                                      : QStringLiteral("does not rise"));
+    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), note};
     if (r.format == Format::Json) {
         QJsonObject o = SiteJson(c, r);
         o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
-        return {0, Document(o, "hours", c), {}};
+        if (!reason.isEmpty()) o["reason"] = reason;
+        return {0, Document(o, "hours", c), note};
     }
-    return {0, HoursText(hours), {}};
+    return {0, HoursText(hours), note};
 }
 
 Outcome Report(const Request& r, const Context& c, Moment now) {
     if (!c.observer.HasSite()) return NoSite();
+    if (auto before = BeforeEra(c)) return *before;
     SkyEventState events;
     const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
     if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
@@ -196,11 +236,43 @@ Outcome Report(const Request& r, const Context& c, Moment now) {
     return {0, out, {}};
 }
 
+// Whether a Heliodex runs in the directory: its lock file names a live process of this machine.
+bool WindowRunsIn(const QString& dir) {
+    const QLockFile lock(QDir(dir).filePath(QStringLiteral("heliodex.lock")));
+    qint64 pid = 0;
+    QString host, app;
+    if (!lock.getLockInfo(&pid, &host, &app) || pid <= 0) return false;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// Why a directory gives no alarm plan, with the status to end with; nullopt when it does.
+std::optional<Outcome> AlarmDirProblem(const QString& dir) {
+    const QFileInfo fi(dir);
+    auto fail = [](int status, const QString& message) {
+        return Outcome{status, {}, QStringLiteral("heliodex-cli: %1\n").arg(message)};
+    };
+    if (!fi.exists()) return fail(2, QStringLiteral("no such directory: \"%1\"").arg(dir));
+    if (!fi.isDir()) return fail(2, QStringLiteral("not a directory: \"%1\"").arg(dir));
+    for (const char* name :
+         {alarms::kAlarmListFile, alarms::kAlarmSoundsFile, alarms::kAlarmOffsetsFile,
+          alarms::kHourAlarmsFile, alarms::kHourSoundsFile})
+        if (QFileInfo::exists(QDir(dir).filePath(QLatin1String(name)))) return std::nullopt;
+    QString m = QStringLiteral("\"%1\" holds no alarm files (%2, %3)")
+                    .arg(dir, QLatin1String(alarms::kAlarmListFile),
+                         QLatin1String(alarms::kAlarmSoundsFile));
+    // The window keeps its tables in memory and writes the files when it exits.
+    if (WindowRunsIn(dir)) m += QStringLiteral("; the Heliodex running there writes them at Exit");
+    return fail(1, m);
+}
+
 // The alarm plan of the alarm files in --dir (default: the program directory), for --days
 // days (default 1) from the --at day on, as text lines or a JSON array.
 Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     const int days = r.days.value_or(1);
     const QString dir = r.own.contains("dir") ? r.own.value("dir") : files::ProgramDirectory();
+    if (auto problem = AlarmDirProblem(dir)) return *problem;
+    const bool dirHasIni = QFileInfo::exists(QDir(dir).filePath(QStringLiteral("heliodex.ini")));
     const QString oldDir = files::ProgramDirectory();
     files::SetProgramDirectory(dir);
     alarms::AlarmTables tables;
@@ -217,6 +289,12 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
         c = std::get<Context>(resolved);
     }
     files::SetProgramDirectory(oldDir);
+    if (!c.observer.HasSite() && !dirHasIni)
+        return {1,
+                {},
+                QStringLiteral("heliodex-cli: no site: give --lat and --lon (\"%1\" holds no "
+                               "heliodex.ini)\n")
+                    .arg(dir)};
     if (!c.observer.HasSite()) return NoSite();
     QString out;
     QJsonArray list;

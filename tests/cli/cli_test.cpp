@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -134,6 +135,7 @@ TEST(CliArgs, HelpAndVersion) {
         {{"help", "places"}, "places QUERY"},
         {{"reverse", "-h", "--sun", "0"}, "--moon-degree"},
         {{"--version"}, "heliodex-cli 0."},
+        {{"-V"}, "heliodex-cli 0."},
     };
     for (const auto& [args, shows] : rows) {
         const Outcome o = cli::Run(args, kNow);
@@ -261,4 +263,55 @@ TEST(CliPlaces, RankedMatchesAsTextAndJson) {
     const Outcome none = cli::Run({"places", "Xqzwv"}, kNow);
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains("\"Xqzwv\"")) << none.err.toStdString();
+}
+
+// What cannot be answered is said in one line, with nothing on standard output.
+TEST(CliErrors, SayWhatIsWrongInOneLine) {
+    QTemporaryDir empty, running;
+    QLockFile lock(running.filePath("heliodex.lock"));
+    ASSERT_TRUE(lock.tryLock(0));  // this process stands for a running window
+    const QString site = "--lat 44.98 --lon -93.27 --tz -6 --dst 1 ";
+    const std::tuple<QString, int, const char*> rows[] = {
+        {site + "alarms --dir /nonexistent/heliodex", 2, "no such directory: \"/nonexistent"},
+        {site + "alarms --dir " + empty.path(), 1, "holds no alarm files (alarmlist.txt"},
+        {site + "alarms --dir " + running.path(), 1, "running there writes them at Exit"},
+        {site + "--at 1800-01-01T00:00 thelemic", 2, "before the Thelemic era (1904-03-20)"},
+        {site + "--at 1904-03-20T12:00 --tz 0 --dst 0 report", 2, "before the Thelemic era"},
+    };
+    for (const auto& [args, status, says] : rows) {
+        const Outcome o = cli::Run(args.split(' '), kNow);
+        EXPECT_EQ(o.status, status) << args.toStdString();
+        EXPECT_TRUE(o.err.contains(says)) << o.err.toStdString();
+        EXPECT_EQ(o.err.count('\n'), 1);
+        EXPECT_TRUE(o.out.isEmpty()) << o.out.toStdString();
+    }
+    EXPECT_FALSE(
+        cli::Run((site + "alarms --dir " + empty.path()).split(' '), kNow).err.contains("running"));
+    // The era's first day after the Sun's entry into Aries has its year 0.
+    EXPECT_TRUE(cli::Run(Split("--at 1904-03-21T12:00 --tz 0 --dst 0 thelemic"), kNow)
+                    .out.startsWith("An   Sol 0"));
+}
+
+// A range without planetary hours says why, on standard error and in the JSON.
+TEST(CliHours, PolarRangeSaysWhyItHasNoHours) {
+    for (const auto& [at, reason] : {std::pair{"2026-12-10T12:00", "polar night"},
+                                     std::pair{"2026-06-10T12:00", "polar day"}}) {
+        const QStringList args = {
+            "--lat", "78.22", "--lon", "15.65",  "--zone", "Arctic/Longyearbyen",
+            "--at",  at,      "hours", "--days", "2"};
+        const Outcome text = cli::Run(args, kNow);
+        EXPECT_EQ(text.status, 0);
+        EXPECT_TRUE(text.out.isEmpty());
+        EXPECT_TRUE(text.err.contains(reason)) << text.err.toStdString();
+        const Outcome json = cli::Run(args + QStringList{"--format", "json"}, kNow);
+        EXPECT_EQ(json.status, 0);
+        const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_TRUE(doc["hours"].isArray() && doc["hours"].toArray().isEmpty());
+        EXPECT_EQ(doc["reason"].toString(), reason);
+    }
+    const Outcome oslo = cli::Run(Split("--lat 59.91 --lon 10.75 --zone Europe/Oslo --at "
+                                        "2026-12-10T12:00 hours --days 1 --format json"),
+                                  kNow);
+    EXPECT_TRUE(oslo.err.isEmpty());
+    EXPECT_FALSE(QJsonDocument::fromJson(oslo.out.toUtf8()).object().contains("reason"));
 }
