@@ -163,7 +163,8 @@ Outcome NoSite() {
 QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
                  Moment nowUtc) {
     const QDateTime stamp = ToQDateTime(nowUtc);  // the present instant, in UTC
-    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp));
+    const cal::CalendarSite site{c.siteName, ThelemicStyleOf(c.options)};
+    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp, site));
 }
 
 // Without --days the moment's list as the window has it (40 events, "-" for an event

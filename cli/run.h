@@ -22,6 +22,7 @@ struct Context {
     Moment moment = 0;
     Observer observer;
     OptionsModel options;
+    QString siteName;  // the place's name, where one is known; else the coordinates name it
 };
 
 // Resolves the site, moment and options: unset --tz and --dst follow --zone (or the
