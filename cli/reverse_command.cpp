@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "cli/document.h"
 #include "cli/reverse_output.h"
 #include "core/names.h"
 
@@ -86,7 +87,8 @@ Outcome Reverse(const Request& r, const Context& c) {
     const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
     // An error leaves nothing on standard output: a script reads a whole answer or none.
     if (!res.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
-    return {0, r.format == Format::Json ? ReverseJson(res, clock) : ReverseText(res), {}};
+    if (r.format == Format::Json) return {0, Document("reverse", ReverseJson(res, clock), &c), {}};
+    return {0, ReverseText(res), {}};
 }
 
 }  // namespace hx::cli

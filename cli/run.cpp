@@ -19,6 +19,7 @@
 #include "alarms/alarm_plan.h"
 #include "calendar/icalendar.h"
 #include "calendar/sky_calendar.h"
+#include "cli/document.h"
 #include "cli/formats.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
@@ -107,17 +108,8 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
 
 namespace {
 
-QString Document(QJsonObject o, const char* command, const Context& c) {
-    o["command"] = QLatin1String(command);
-    o["moment"] = IsoTime(c.moment, c.observer.ClockOffsetHours());
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-}
-
-QJsonObject SiteJson(const Context& c, const Request& r) {
-    QJsonObject o;
-    o["site"] = QJsonObject{{"latitude", c.observer.Latitude},
-                            {"longitude", c.observer.Longitude},
-                            {"utc_offset_hours", c.observer.ClockOffsetHours()}};
+// The command's days (null without --days) beside its data.
+QJsonObject WithDays(QJsonObject o, const Request& r) {
     o["days"] = r.days ? QJsonValue(*r.days) : QJsonValue();
     return o;
 }
@@ -134,7 +126,7 @@ std::optional<Outcome> BeforeEra(const Context& c) {
 Outcome Thelemic(const Request& r, const Context& c) {
     if (auto before = BeforeEra(c)) return *before;
     const QString line = ThelemicDateText(c.moment, c.observer, ThelemicStyleOf(c.options));
-    if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
+    if (r.format == Format::Json) return {0, Document("thelemic", {{"line", line}}, &c), {}};
     return {0, line + '\n', {}};
 }
 
@@ -142,7 +134,6 @@ Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.observer);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
@@ -150,10 +141,14 @@ Outcome Positions(const Request& r, const Context& c) {
     o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
     o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
     o["moon_phase_index"] = phase.index;
-    // The plain form is the object as it has always been printed; the JSON document adds
-    // the command and writes the moment with its offset.
-    if (r.format == Format::Json) return {0, Document(o, "positions", c), {}};
-    return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
+    if (r.format == Format::Json) return {0, Document("positions", o, &c), {}};
+    // As text, a "name value" line each, the moment first.
+    QString out = QStringLiteral("moment ") + IsoReading(c.observer, c.moment) + '\n';
+    for (const char* key : {"jd_ut", "sun_lon", "moon_lon", "moon_fraction", "moon_fraction_next"})
+        out += QLatin1String(key) + ' ' +
+               QString::number(o[QLatin1String(key)].toDouble(), 'f', 6) + '\n';
+    out += QStringLiteral("moon_phase_index %1\n").arg(phase.index);
+    return {0, out, {}};
 }
 
 Outcome NoSite() {
@@ -176,9 +171,9 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
                : ComputeSkyEvents(c.moment, c.observer);
     if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
     if (r.format == Format::Json) {
-        QJsonObject o = SiteJson(c, r);
+        QJsonObject o = WithDays({}, r);
         o["events"] = EventsJson(events, c.observer.ClockOffsetHours());
-        return {0, Document(o, "events", c), {}};
+        return {0, Document("events", o, &c), {}};
     }
     return {0, EventsText(events), {}};
 }
@@ -216,10 +211,10 @@ Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
                                                       : QStringLiteral("does not rise"));
     if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), note};
     if (r.format == Format::Json) {
-        QJsonObject o = SiteJson(c, r);
+        QJsonObject o = WithDays({}, r);
         o["hours"] = HoursJson(hours, c.observer.ClockOffsetHours(), c.moment);
         if (!reason.isEmpty()) o["reason"] = reason;
-        return {0, Document(o, "hours", c), note};
+        return {0, Document("hours", o, &c), note};
     }
     return {0, HoursText(hours), note};
 }
@@ -231,7 +226,7 @@ Outcome Report(const Request& r, const Context& c, Moment now) {
     const ReportResult rep = BuildReport(c.moment, c.observer, c.options, events, now);
     if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
     if (r.format == Format::Json)
-        return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
+        return {0, Document("report", {{"lines", QJsonArray::fromStringList(rep.lines)}}, &c), {}};
     QString out;
     for (const QString& l : rep.lines) out += l + '\n';
     return {0, out, {}};
@@ -302,11 +297,15 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     for (const alarms::PlannedFiring& f : alarms::AlarmPlan(c.moment, days, c.observer, tables)) {
         const QString when = ToQDateTime(f.at).toString(u"yyyy-MM-dd HH:mm");
         out += QStringLiteral("%1  %2  %3  %4\n").arg(when, f.what).arg(f.offset).arg(f.sound);
-        list.append(QJsonObject{
-            {"time", when}, {"what", f.what}, {"offset", f.offset}, {"sound", f.sound}});
+        list.append(QJsonObject{{"time", IsoReading(c.observer, f.at)},
+                                {"what", f.what},
+                                {"offset", f.offset},
+                                {"sound", f.sound}});
     }
-    if (r.format == Format::Json)
-        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+    if (r.format == Format::Json) {
+        QJsonObject o{{"days", days}, {"dir", dir}, {"alarms", list}};
+        out = Document("alarms", o, &c);
+    }
     return {0, out, {}};
 }
 
@@ -335,7 +334,7 @@ Outcome Places(const Request& r) {
                                 {"population", qint64(p.population)}});
     }
     if (r.format == Format::Json)
-        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+        out = Document("places", {{"query", r.operand.trimmed()}, {"places", list}}, nullptr);
     return {0, out, {}};
 }
 

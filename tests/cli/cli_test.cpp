@@ -172,10 +172,11 @@ TEST(CliThelemic, MinneapolisInJune) {
 }
 
 TEST(CliPositions, JsonObject) {
-    const Outcome o = cli::Run(Split("--at 2024-06-15T12:30:45 --tz 0 --dst 0 positions"), kNow);
+    const Outcome o =
+        cli::Run(Split("--at 2024-06-15T12:30:45 --tz 0 --dst 0 positions --format json"), kNow);
     ASSERT_EQ(o.status, 0);
     const QJsonObject j = QJsonDocument::fromJson(o.out.toUtf8()).object();
-    EXPECT_EQ(j["moment"].toString(), "2024-06-15T12:30:45");
+    EXPECT_EQ(j["moment"].toString(), "2024-06-15T12:30:45+00:00");
     EXPECT_NEAR(j["jd_ut"].toDouble(), 2460477.020833, 1e-6);
     EXPECT_NEAR(j["sun_lon"].toDouble(), 84.9, 0.3);
     EXPECT_GE(j["moon_lon"].toDouble(), 0);
@@ -206,7 +207,7 @@ TEST(CliSky, EventsHoursAndPhase) {
     EXPECT_TRUE(h[4].startsWith("Saturn  05:2")) << h[4].toStdString();
 
     const Outcome pos =
-        cli::Run((QString(site) + "positions").split(' ', Qt::SkipEmptyParts), kNow);
+        cli::Run((QString(site) + "positions --format json").split(' ', Qt::SkipEmptyParts), kNow);
     const QJsonObject j = QJsonDocument::fromJson(pos.out.toUtf8()).object();
     const double f0 = j["moon_fraction"].toDouble(), f1 = j["moon_fraction_next"].toDouble();
     EXPECT_GT(f1, f0);  // waxing gibbous, 9 days after the new Moon
@@ -257,7 +258,7 @@ TEST(CliPlaces, RankedMatchesAsTextAndJson) {
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.out, "London, Ontario, Canada  42.9834 -81.2330  America/Toronto  346765\n");
     const Outcome json = cli::Run({"--format", "json", "places", "Springfield"}, kNow);
-    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).object()["places"].toArray();
     ASSERT_GE(list.size(), 5);
     EXPECT_EQ(list[0].toObject()["region"].toString(), "Missouri");
     const Outcome none = cli::Run({"places", "Xqzwv"}, kNow);
