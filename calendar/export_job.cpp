@@ -38,7 +38,8 @@ void ExportJob::Step() {
         return;
     }
     running_ = false;
-    emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp));
+    emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp,
+                                 request_.site));
 }
 
 }  // namespace hx::cal

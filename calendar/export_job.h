@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QObject>
 
+#include "calendar/icalendar.h"
 #include "calendar/sky_calendar.h"
 
 namespace hx::cal {
@@ -19,6 +20,7 @@ struct ExportRequest {
     bool hours = false;
     Observer observer;
     QDateTime stamp;  // the present, for DTSTAMP
+    CalendarSite site;
 };
 
 class ExportJob : public QObject {

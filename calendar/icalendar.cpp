@@ -9,6 +9,7 @@
 #include <libical/ical.h>
 
 #include "core/names.h"
+#include "core/zone.h"
 
 namespace hx::cal {
 
@@ -31,21 +32,32 @@ QString SiteToken(const Observer& obs) {
 // event's second and later occurrences on one UTC date (a planet that rises twice).
 class Writer {
   public:
-    Writer(const Observer& obs, const QDateTime& stamp)
-        : site_(SiteToken(obs)), stamp_(IcalUtc(stamp.toUTC())) {
+    Writer(const Observer& obs, const QDateTime& stamp, const CalendarSite& site)
+        : obs_(obs),
+          style_(site.style),
+          place_(SiteText(obs, site)),
+          site_(SiteToken(obs)),
+          stamp_(IcalUtc(stamp.toUTC())) {
         cal_ = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
         icalcomponent_add_property(cal_, icalproperty_new_version("2.0"));
         const QByteArray prodid =
             QByteArrayLiteral("-//Heliodex//Heliodex ") + HELIODEX_VERSION + "//EN";
         icalcomponent_add_property(cal_, icalproperty_new_prodid(prodid.constData()));
         icalcomponent_add_property(cal_, icalproperty_new_calscale("GREGORIAN"));
+        const QByteArray name = (QStringLiteral("Heliodex: ") + place_).toUtf8();
+        icalcomponent_add_property(cal_, icalproperty_new_name(name.constData()));
+        icalproperty* calName = icalproperty_new_x(name.constData());
+        icalproperty_set_x_name(calName, "X-WR-CALNAME");
+        icalcomponent_add_property(cal_, calName);
     }
     ~Writer() { icalcomponent_free(cal_); }
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
-    void Add(const QString& what, const QString& summary, const QDateTime& start,
-             const QDateTime* end, const char* category) {
+    // `utc` is the start's instant; the date line is the one of its reading on the site's clock.
+    void Add(const QString& what, const QString& summary, Moment utc, const QDateTime* end,
+             const char* category) {
+        const QDateTime start = ToUtc(utc);
         const QString date = start.date().toString(QStringLiteral("yyyyMMdd"));
         const int n = ++seen_[date + what];
         QString uid = date + '-' + what;
@@ -57,6 +69,9 @@ class Writer {
         icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalUtc(start)));
         if (end) icalcomponent_add_property(ev, icalproperty_new_dtend(IcalUtc(*end)));
         icalcomponent_add_property(ev, icalproperty_new_summary(summary.toUtf8().constData()));
+        icalcomponent_add_property(ev, icalproperty_new_location(place_.toUtf8().constData()));
+        icalcomponent_add_property(
+            ev, icalproperty_new_description(Description(utc).toUtf8().constData()));
         icalcomponent_add_property(ev, icalproperty_new_categories(category));
         icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(cal_, ev);
@@ -70,6 +85,20 @@ class Writer {
     }
 
   private:
+    // «Minneapolis» and, from the era on, «An V x Sol 24° Gemini Luna 13° Virgo» on a line
+    // of its own.
+    QString Description(Moment utc) const {
+        const Observer at = FixedAtInstant(obs_, utc);
+        const Moment reading = ReadingOfUtc(obs_, utc);
+        QString d = place_;
+        if (!BeforeThelemicEra(reading, at))
+            d += '\n' + ThelemicDateText(reading, at, style_).simplified();
+        return d;
+    }
+
+    Observer obs_;
+    ThelemicStyle style_;
+    QString place_;
     QString site_;
     icaltimetype stamp_;
     icalcomponent* cal_ = nullptr;
@@ -83,6 +112,16 @@ QDateTime ToUtc(Moment utc) {
     return QDateTime(QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second), Qt::UTC);
 }
 
+QString SiteText(const Observer& obs, const CalendarSite& site) {
+    const QString name = site.name.simplified();
+    if (!name.isEmpty()) return name;
+    auto part = [](double v, char pos, char neg) {
+        return QString::number(std::abs(v), 'f', 2) + QStringLiteral("\u00B0 ") +
+               QLatin1Char(v < 0 ? neg : pos);
+    };
+    return part(obs.Latitude, 'N', 'S') + ' ' + part(obs.Longitude, 'E', 'W');
+}
+
 QString EventSummary(const SkyEvent& e) {
     const char* body = e.Body >= 0 && e.Body < kBodyCount ? BodyNames[e.Body] : "";
     return QLatin1String(body) + ' ' + QLatin1String(EventName(e.Kind));
@@ -93,19 +132,19 @@ QString HourSummary(const PlanetaryHour& h) {
 }
 
 QByteArray WriteICalendar(const EventList& events, const HourList& hours, const Observer& obs,
-                          const QDateTime& stamp) {
-    Writer w(obs, stamp);
+                          const QDateTime& stamp, const CalendarSite& site) {
+    Writer w(obs, stamp, site);
     for (const SkyEvent& e : events) {
         if (e.Time == 0) continue;  // not formed: no VEVENT
         const QString what = EventSummary(e).toLower().replace(' ', '-');
-        w.Add(what, EventSummary(e), ToUtc(e.Time), nullptr, "Sky event");
+        w.Add(what, EventSummary(e), e.Time, nullptr, "Sky event");
     }
     for (const PlanetaryHour& h : hours) {
         const QString what = QStringLiteral("hour-%1-%2")
                                  .arg(h.day ? QStringLiteral("day") : QStringLiteral("night"))
                                  .arg(h.number);
         const QDateTime end = ToUtc(h.end);
-        w.Add(what, HourSummary(h), ToUtc(h.start), &end, "Planetary hour");
+        w.Add(what, HourSummary(h), h.start, &end, "Planetary hour");
     }
     return w.Text();
 }

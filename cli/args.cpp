@@ -271,7 +271,7 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
     for (const CommandDef& c : CommandDefs())
         for (const OptionDef& d : c.own) add(d);
     p.addOption(QCommandLineOption({"h", "help"}, "print the usage"));
-    p.addOption(QCommandLineOption("version", "print the version"));
+    p.addOption(QCommandLineOption({"V", "version"}, "print the version"));
 
     if (!p.parse(QStringList{QStringLiteral("heliodex-cli")} + args)) {
         const QStringList unknown = p.unknownOptionNames();
@@ -310,7 +310,7 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
     // Options of other commands are errors here rather than silently ignored.
     const CommandDef& cmd = *FindCommand(r.command);
     for (const QString& name : p.optionNames()) {
-        bool common = name == u"h" || name == u"help" || name == u"version";
+        bool common = name == u"h" || name == u"help" || name == u"V" || name == u"version";
         for (const OptionDef& d : CommonOptions()) common = common || name == QLatin1String(d.name);
         if (common) continue;
         bool own = false;
@@ -354,7 +354,7 @@ QString UsageText(const QString& command) {
     }
     QString out = QStringLiteral(
         "usage: heliodex-cli [OPTION]... COMMAND [COMMAND OPTION]...\n"
-        "       heliodex-cli help [COMMAND] | COMMAND --help | --version\n\n"
+        "       heliodex-cli help [COMMAND] | COMMAND --help | -V, --version\n\n"
         "Commands:\n");
     for (const CommandDef& c : CommandDefs())
         out += Wrap(QStringLiteral("  ") + QString(QLatin1String(c.name)).leftJustified(11),
@@ -363,7 +363,7 @@ QString UsageText(const QString& command) {
            OptionLines(CommonOptions()) +
            QStringLiteral(
                "  -h, --help                    print this, or a command's usage\n"
-               "  --version                     print the version\n\n"
+               "  -V, --version                 print the version\n\n"
                "Exit status: 0 done, 1 the command needs a site (--lat and --lon) or no place "
                "matched, 2 bad arguments.\n");
     return out;

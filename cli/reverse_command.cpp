@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "cli/document.h"
 #include "cli/reverse_output.h"
 #include "core/names.h"
 
@@ -16,13 +17,14 @@ constexpr const char* kUsage =
     "usage: reverse --docosade D --year N --sun SIGN [--sun-degree d] --moon SIGN "
     "[--moon-degree d]";
 
-// A docosade or year given as its number 1..22 becomes its item; other text is passed on
-// as if typed into the box, so the lookup reports what matches no item.
-QString ItemText(const QStringList& items, const QString& value) {
+// A docosade or year given as its number 1..22, or as an item's own text ("4 - IV"), becomes
+// that item; nullopt for anything else.
+std::optional<QString> ItemText(const QStringList& items, const QString& value) {
     bool ok = false;
     const int n = value.trimmed().toInt(&ok, 10);
-    if (ok && n >= 1 && n <= items.size()) return items[n - 1];
-    return value;
+    if (ok) return n >= 1 && n <= items.size() ? std::optional(items[n - 1]) : std::nullopt;
+    const int i = lookup::ItemIndexOf(items, value);
+    return i >= 0 ? std::optional(items[i]) : std::nullopt;
 }
 
 }  // namespace
@@ -51,8 +53,13 @@ std::variant<lookup::Query, Error> ParseReverse(const Request& r) {
         return Error{QStringLiteral("bad value for --%1: \"%2\" (want %3)")
                          .arg(flag, value, QLatin1String(want))};
     };
-    q.docosade = ItemText(lookup::DocosadeItems(), r.own.value("docosade"));
-    q.year = ItemText(lookup::YearItems(), r.own.value("year"));
+    for (const char* flag : {"docosade", "year"}) {
+        const bool docosade = flag == std::string_view("docosade");
+        const QString value = r.own.value(QLatin1String(flag));
+        const auto item = ItemText(docosade ? lookup::DocosadeItems() : lookup::YearItems(), value);
+        if (!item) return badValue(QLatin1String(flag), value, "1 to 22");
+        (docosade ? q.docosade : q.year) = *item;
+    }
     for (const char* flag : {"sun", "moon"}) {
         const QString value = r.own.value(QLatin1String(flag));
         const auto sign = ParseSign(value);
@@ -63,8 +70,10 @@ std::variant<lookup::Query, Error> ParseReverse(const Request& r) {
         if (!r.own.contains(QLatin1String(flag))) continue;
         const QString value = r.own.value(QLatin1String(flag));
         bool ok = false;
-        value.trimmed().toInt(&ok, 10);
-        if (!ok) return badValue(QLatin1String(flag), value, "a whole number");
+        const int degree = value.trimmed().toInt(&ok, 10);
+        // A sign has the whole degrees 0 to 29; 0 asks for no degree, as an empty box does.
+        if (!ok || degree < 0 || degree > 29)
+            return badValue(QLatin1String(flag), value, "a whole degree 0 to 29");
         (flag == std::string_view("sun-degree") ? q.sunDegree : q.moonDegree) = value;
     }
     return q;
@@ -76,9 +85,10 @@ Outcome Reverse(const Request& r, const Context& c) {
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e->message)};
     const lookup::SiteClock clock = lookup::SiteClockOf(c.observer);
     const lookup::Result res = lookup::Find(std::get<lookup::Query>(parsed), clock);
-    const QString out = r.format == Format::Json ? ReverseJson(res, clock) : ReverseText(res);
-    if (!res.error.isEmpty()) return {2, out, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
-    return {0, out, {}};
+    // An error leaves nothing on standard output: a script reads a whole answer or none.
+    if (!res.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(res.error)};
+    if (r.format == Format::Json) return {0, Document("reverse", ReverseJson(res, clock), &c), {}};
+    return {0, ReverseText(res), {}};
 }
 
 }  // namespace hx::cli

@@ -2,7 +2,6 @@
 #include "reverse_output.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cmath>
@@ -26,9 +25,8 @@ QString SiteIso(double jdUt, const lookup::SiteClock& clock) {
                              minutes % 60);
 }
 
-QString ReverseJson(const lookup::Result& result, const lookup::SiteClock& clock) {
+QJsonObject ReverseJson(const lookup::Result& result, const lookup::SiteClock& clock) {
     QJsonObject o;
-    o["command"] = "reverse";
     o["lines"] = QJsonArray::fromStringList(result.lines);
     o["error"] = result.error.isEmpty() ? QJsonValue() : QJsonValue(result.error);
     auto moment = [&](const char* key, const std::optional<double>& jd) {
@@ -51,7 +49,7 @@ QString ReverseJson(const lookup::Result& result, const lookup::SiteClock& clock
         }
         o["spans"] = spans;
     }
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n';
+    return o;
 }
 
 }  // namespace hx::cli

@@ -1,16 +1,25 @@
 // heliodex-cli's commands.
 #include "run.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QTimeZone>
+
+#include <cerrno>
+#include <cmath>
+
+#include <signal.h>
 
 #include "alarms/alarm_plan.h"
 #include "calendar/icalendar.h"
 #include "calendar/sky_calendar.h"
+#include "cli/document.h"
 #include "cli/formats.h"
 #include "cli/reverse_command.h"
 #include "core/ephemeris.h"
@@ -101,6 +110,7 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
         s.DaylightTime = saved->daylight ? 1 : 0;
         if (const std::optional<double> alt = ToAltitude(saved->altitude)) s.Altitude = *alt;
         fromIni = s;
+        if (!r.lat && !r.lon) c.siteName = saved->name;
     }
     Observer& o = c.observer;
     const Observer base = fromIni.value_or(Observer());
@@ -139,30 +149,25 @@ std::variant<Context, Error> ResolveContext(const Request& r, Moment nowUtc) {
 
 namespace {
 
-QString Document(QJsonObject o, const char* command, const Context& c) {
-    o["command"] = QLatin1String(command);
-    o["moment"] = IsoTimeAt(c.observer, c.momentUtc);
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-}
-
-QJsonObject SiteJson(const Context& c, const Request& r) {
-    QJsonObject o;
-    const auto source = [](bool given) { return given ? "given" : "standard"; };
-    o["site"] = QJsonObject{{"latitude", c.observer.Latitude},
-                            {"longitude", c.observer.Longitude},
-                            {"utc_offset_hours", c.observer.ClockOffsetHours()},
-                            {"altitude_m", c.observer.Altitude},
-                            {"pressure_mbar", c.observer.Pressure},
-                            {"pressure_source", source(c.observer.PressureGiven)},
-                            {"temperature_c", c.observer.Temperature},
-                            {"temperature_source", source(c.observer.TemperatureGiven)}};
+// The command's days (null without --days) beside its data.
+QJsonObject WithDays(QJsonObject o, const Request& r) {
     o["days"] = r.days ? QJsonValue(*r.days) : QJsonValue();
     return o;
 }
 
+// The era year of a moment before March 1904 would be a number without a meaning.
+std::optional<Outcome> BeforeEra(const Context& c) {
+    if (!BeforeThelemicEra(c.moment, c.at)) return std::nullopt;
+    return Outcome{2,
+                   {},
+                   QStringLiteral("heliodex-cli: %1 is before the Thelemic era (1904-03-20)\n")
+                       .arg(ToQDateTime(c.moment).toString(u"yyyy-MM-dd HH:mm"))};
+}
+
 Outcome Thelemic(const Request& r, const Context& c) {
+    if (auto before = BeforeEra(c)) return *before;
     const QString line = ThelemicDateText(c.moment, c.at, ThelemicStyleOf(c.options));
-    if (r.format == Format::Json) return {0, Document({{"line", line}}, "thelemic", c), {}};
+    if (r.format == Format::Json) return {0, Document("thelemic", {{"line", line}}, &c), {}};
     return {0, line + '\n', {}};
 }
 
@@ -170,7 +175,6 @@ Outcome Positions(const Request& r, const Context& c) {
     const double jd = MomentToJulianDay(c.moment, c.at);
     eph::SetTopo(c.observer);
     QJsonObject o;
-    o["moment"] = ToQDateTime(c.moment).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     o["jd_ut"] = QString::number(jd, 'f', 6).toDouble();
     o["sun_lon"] = QString::number(eph::EclipticLongitude(jd, 0), 'f', 6).toDouble();
     o["moon_lon"] = QString::number(eph::EclipticLongitude(jd, 1), 'f', 6).toDouble();
@@ -178,10 +182,14 @@ Outcome Positions(const Request& r, const Context& c) {
     o["moon_fraction"] = QString::number(phase.fraction, 'f', 6).toDouble();
     o["moon_fraction_next"] = QString::number(phase.fractionNext, 'f', 6).toDouble();
     o["moon_phase_index"] = phase.index;
-    // The plain form is the object as it has always been printed; the JSON document adds
-    // the command and writes the moment with its offset.
-    if (r.format == Format::Json) return {0, Document(o, "positions", c), {}};
-    return {0, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + '\n', {}};
+    if (r.format == Format::Json) return {0, Document("positions", o, &c), {}};
+    // As text, a "name value" line each, the moment first.
+    QString out = QStringLiteral("moment ") + IsoTimeAt(c.observer, c.momentUtc) + '\n';
+    for (const char* key : {"jd_ut", "sun_lon", "moon_lon", "moon_fraction", "moon_fraction_next"})
+        out += QLatin1String(key) + ' ' +
+               QString::number(o[QLatin1String(key)].toDouble(), 'f', 6) + '\n';
+    out += QStringLiteral("moon_phase_index %1\n").arg(phase.index);
+    return {0, out, {}};
 }
 
 Outcome NoSite() {
@@ -191,7 +199,8 @@ Outcome NoSite() {
 QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
                  Moment nowUtc) {
     const QDateTime stamp = ToQDateTime(nowUtc);  // the present instant, in UTC
-    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp));
+    const cal::CalendarSite site{c.siteName, ThelemicStyleOf(c.options)};
+    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp, site));
 }
 
 // Without --days the moment's list as the window has it (40 events, "-" for an event
@@ -203,15 +212,28 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
                : ComputeSkyEvents(c.moment, c.at);
     if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
     if (r.format == Format::Json) {
-        QJsonObject o = SiteJson(c, r);
+        QJsonObject o = WithDays({}, r);
         o["events"] = EventsJson(events, c.observer);
-        return {0, Document(o, "events", c), {}};
+        return {0, Document("events", o, &c), {}};
     }
     return {0, EventsText(events, c.observer), {}};
 }
 
+// Why a range has no planetary hours: "polar day" when the Sun stays up, "polar night" when it
+// stays down. The Sun's height at its upper culmination on the moment's day decides, from its
+// declination (on the ecliptic: sin d = sin e sin l).
+QString PolarReason(const Context& c) {
+    const double jd = MomentToJulianDay(c.moment, c.at);
+    constexpr double kDeg = 3.14159265358979323846 / 180;
+    const double decl =
+        std::asin(std::sin(23.44 * kDeg) * std::sin(eph::EclipticLongitude(jd, 0) * kDeg)) / kDeg;
+    const double noonHeight = 90 - std::abs(c.observer.Latitude - decl);
+    return noonHeight > 0 ? QStringLiteral("polar day") : QStringLiteral("polar night");
+}
+
 // Without --days the current day's or night's hours as the report shows them; with it the
-// day and night hours of those calendar days.
+// day and night hours of those calendar days. No hours at all (a polar day or night) is said
+// on standard error and, in JSON, by a "reason".
 Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
     EventList dayList;
@@ -221,25 +243,64 @@ Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
     const cal::HourList hours =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, false, true).hours
                : cal::HoursAround(c.momentUtc, dayList, c.observer);
-    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), {}};
+    const QString reason = hours.empty() ? PolarReason(c) : QString();
+    const QString note =
+        reason.isEmpty()
+            ? QString()
+            : QStringLiteral("heliodex-cli: no planetary hours in these days: %1 (the Sun %2)\n")
+                  .arg(reason, reason == u"polar day" ? QStringLiteral("does not set")
+                                                      : QStringLiteral("does not rise"));
+    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), note};
     if (r.format == Format::Json) {
-        QJsonObject o = SiteJson(c, r);
+        QJsonObject o = WithDays({}, r);
         o["hours"] = HoursJson(hours, c.observer, c.momentUtc);
-        return {0, Document(o, "hours", c), {}};
+        if (!reason.isEmpty()) o["reason"] = reason;
+        return {0, Document("hours", o, &c), note};
     }
-    return {0, HoursText(hours, c.observer), {}};
+    return {0, HoursText(hours, c.observer), note};
 }
 
 Outcome Report(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite()) return NoSite();
+    if (auto before = BeforeEra(c)) return *before;
     SkyEventState events;
     const ReportResult rep = BuildReport(c.momentUtc, c.observer, c.options, events, nowUtc);
     if (!rep.error.isEmpty()) return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(rep.error)};
     if (r.format == Format::Json)
-        return {0, Document({{"lines", QJsonArray::fromStringList(rep.lines)}}, "report", c), {}};
+        return {0, Document("report", {{"lines", QJsonArray::fromStringList(rep.lines)}}, &c), {}};
     QString out;
     for (const QString& l : rep.lines) out += l + '\n';
     return {0, out, {}};
+}
+
+// Whether a Heliodex runs in the directory: its lock file names a live process of this machine.
+bool WindowRunsIn(const QString& dir) {
+    const QLockFile lock(QDir(dir).filePath(QStringLiteral("heliodex.lock")));
+    qint64 pid = 0;
+    QString host, app;
+    if (!lock.getLockInfo(&pid, &host, &app) || pid <= 0) return false;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// Why a directory gives no alarm plan, with the status to end with; nullopt when it does.
+std::optional<Outcome> AlarmDirProblem(const QString& dir) {
+    const QFileInfo fi(dir);
+    auto fail = [](int status, const QString& message) {
+        return Outcome{status, {}, QStringLiteral("heliodex-cli: %1\n").arg(message)};
+    };
+    if (!fi.exists()) return fail(2, QStringLiteral("no such directory: \"%1\"").arg(dir));
+    if (!fi.isDir()) return fail(2, QStringLiteral("not a directory: \"%1\"").arg(dir));
+    for (const char* name :
+         {alarms::kAlarmListFile, alarms::kAlarmSoundsFile, alarms::kAlarmOffsetsFile,
+          alarms::kHourAlarmsFile, alarms::kHourSoundsFile})
+        if (QFileInfo::exists(QDir(dir).filePath(QLatin1String(name)))) return std::nullopt;
+    QString m = QStringLiteral("\"%1\" holds no alarm files (%2, %3)")
+                    .arg(dir, QLatin1String(alarms::kAlarmListFile),
+                         QLatin1String(alarms::kAlarmSoundsFile));
+    // The window keeps its tables in memory and writes the files when it exits.
+    if (WindowRunsIn(dir)) m += QStringLiteral("; the Heliodex running there writes them at Exit");
+    return fail(1, m);
 }
 
 // The alarm plan of the alarm files in --dir (default: the program directory), for --days
@@ -247,6 +308,8 @@ Outcome Report(const Request& r, const Context& c, Moment nowUtc) {
 Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     const int days = r.days.value_or(1);
     const QString dir = r.own.contains("dir") ? r.own.value("dir") : files::ProgramDirectory();
+    if (auto problem = AlarmDirProblem(dir)) return *problem;
+    const bool dirHasIni = QFileInfo::exists(QDir(dir).filePath(QStringLiteral("heliodex.ini")));
     const QString oldDir = files::ProgramDirectory();
     files::SetProgramDirectory(dir);
     alarms::AlarmTables tables;
@@ -263,17 +326,27 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
         c = std::get<Context>(resolved);
     }
     files::SetProgramDirectory(oldDir);
+    if (!c.observer.HasSite() && !dirHasIni)
+        return {1,
+                {},
+                QStringLiteral("heliodex-cli: no site: give --lat and --lon (\"%1\" holds no "
+                               "heliodex.ini)\n")
+                    .arg(dir)};
     if (!c.observer.HasSite()) return NoSite();
     QString out;
     QJsonArray list;
     for (const alarms::PlannedFiring& f : alarms::AlarmPlan(c.moment, days, c.observer, tables)) {
         const QString when = ReadingDateTime(c.observer, f.at).toString(u"yyyy-MM-dd HH:mm");
         out += QStringLiteral("%1  %2  %3  %4\n").arg(when, f.what).arg(f.offset).arg(f.sound);
-        list.append(QJsonObject{
-            {"time", when}, {"what", f.what}, {"offset", f.offset}, {"sound", f.sound}});
+        list.append(QJsonObject{{"time", IsoTimeAt(c.observer, f.at)},
+                                {"what", f.what},
+                                {"offset", f.offset},
+                                {"sound", f.sound}});
     }
-    if (r.format == Format::Json)
-        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+    if (r.format == Format::Json) {
+        QJsonObject o{{"days", days}, {"dir", dir}, {"alarms", list}};
+        out = Document("alarms", o, &c);
+    }
     return {0, out, {}};
 }
 
@@ -300,7 +373,7 @@ Outcome Places(const Request& r) {
         list.append(place);
     }
     if (r.format == Format::Json)
-        out = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + '\n';
+        out = Document("places", {{"query", r.operand.trimmed()}, {"places", list}}, nullptr);
     return {0, out, {}};
 }
 

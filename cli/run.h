@@ -24,6 +24,7 @@ struct Context {
     Observer observer;     // with the offset in force at the instant (and its zone, if any)
     Observer at;           // the same with that offset fixed: the moment's own conversions
     OptionsModel options;
+    QString siteName;  // the place's name, where one is known; else the coordinates name it
 };
 
 // Resolves the site, moment and options: unset --tz and --dst follow --zone (or the

@@ -72,6 +72,25 @@ const QString& CachedShortDateFormat(const QLocale& locale) {
     return format;
 }
 
+// Whether the locale's clock is the 12-hour one: its short time format has an AM/PM part
+// outside quotes. Cached for the last locale, as the report asks on every tick.
+bool TwelveHourClock(const QLocale& locale) {
+    static QLocale last(QLocale::C);
+    static bool known = false, twelve = true;
+    if (!known || !(locale == last)) {
+        const QString f = locale.timeFormat(QLocale::ShortFormat);
+        bool quoted = false;
+        twelve = false;
+        for (const QChar c : f) {
+            if (c == '\'') quoted = !quoted;
+            if (!quoted && (c == 'a' || c == 'A')) twelve = true;
+        }
+        last = locale;
+        known = true;
+    }
+    return twelve;
+}
+
 }  // namespace
 
 QString LongTimeFormatWithoutZone(const QLocale& locale) {
@@ -96,7 +115,10 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
     const DateTimeFields f = DecodeDateTime(m);
     const QDate date(f.year, f.month, f.day);
     const QTime time(f.hour, f.minute, f.second, f.msec);
-    const bool twelveHour = p.contains(u"ampm", Qt::CaseInsensitive);
+    // "ampm" follows the locale's clock, as its own time formats do: the 12-hour clock with
+    // the designator where the locale has one, else the 24-hour clock and no designator.
+    const bool localeTwelve = TwelveHourClock(locale);
+    const bool twelveHour = localeTwelve && p.contains(u"ampm", Qt::CaseInsensitive);
     int hour12 = f.hour % 12;
     if (hour12 == 0) hour12 = 12;
     const int hour = twelveHour ? hour12 : f.hour;
@@ -114,7 +136,10 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             continue;
         }
         if (lc == 'a' && p.mid(i, 4).compare(u"ampm", Qt::CaseInsensitive) == 0) {
-            out += f.hour < 12 ? locale.amText() : locale.pmText();
+            if (localeTwelve)
+                out += f.hour < 12 ? locale.amText() : locale.pmText();
+            else
+                while (!out.isEmpty() && out.back() == ' ') out.chop(1);
             i += 4;
             continue;
         }

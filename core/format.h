@@ -12,7 +12,8 @@ namespace hx {
 //   "ddddd" short date (four-digit year), "dddddd" long date, "t" short time, "tt" long time (no
 //   zone), "dddd"/"ddd" full/abbreviated weekday, "dd"/"d" day, "mmmm"/"mmm"/"mm"/"m" month,
 //   "yyyy"/"yy" year, "hh"/"h" hour, "nn"/"n" minute, "ss"/"s" second,
-//   "ampm" AM/PM designator (hours then run on the 12-hour clock).
+//   "ampm" AM/PM designator (hours then run on the 12-hour clock); in a locale whose clock is
+//   the 24-hour one, nothing (with the blanks before it) and hours on the 24-hour clock.
 // Text in double or single quotes is copied unchanged; other characters are copied too.
 QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale = QLocale::system());
 

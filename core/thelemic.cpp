@@ -15,6 +15,15 @@ int EraYear(int year, int month, int sunSign) {
     return era < 0 ? 0 : era;
 }
 
+bool BeforeThelemicEra(Moment moment, const Observer& obs) {
+    const DateTimeFields f = DecodeDateTime(moment);
+    if (f.year != 1904) return f.year < 1904;
+    if (f.month != 3) return f.month < 3;
+    const double jd = MomentToJulianDay(moment, obs);
+    eph::SetTopo(obs);
+    return ToSignDegree(eph::EclipticLongitude(jd, 0)).sign != 0;
+}
+
 QString ThelemicYearText(int eraYear, const ThelemicStyle& style) {
     const int d = eraYear / 22;
     const int e = eraYear % 22;

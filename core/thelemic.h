@@ -23,6 +23,10 @@ struct ThelemicStyle {
 // 0 for moments before the era's first Aries ingress.
 int EraYear(int year, int month, int sunSign);
 
+// Whether a site clock reading falls before the era's first Aries ingress (March 1904), where
+// the line's era year would have no meaning; registers the site with the ephemeris.
+bool BeforeThelemicEra(Moment moment, const Observer& obs);
+
 // The year part alone (docosade, blank unless noSpace, year) for an era year.
 QString ThelemicYearText(int eraYear, const ThelemicStyle& style);
 

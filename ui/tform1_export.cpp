@@ -48,6 +48,7 @@ void TForm1::StartCalendarExport(const ExportChoice& choice) {
     req.hours = choice.hours;
     req.observer = observer_;
     req.stamp = CurrentDateTime().toUTC();
+    req.site.style = ThelemicStyleOf(options_);  // the events' date lines as the report's
     auto* job = new cal::ExportJob(req, this);
     exportJob_ = job;
     // Not modal: a modal progress dialog would run the event loop inside setValue().

@@ -84,7 +84,8 @@ TEST(ExportJob, ComputesDayByDayAndWritesTheSameCalendar) {
                       true,
                       true,
                       kMinneapolis,
-                      QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC)};
+                      QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC),
+                      {}};
     ExportJob job(req);
     QSignalSpy progress(&job, &ExportJob::progress), finished(&job, &ExportJob::finished);
     job.Start();

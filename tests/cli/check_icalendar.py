@@ -46,6 +46,30 @@ for a, b in zip(hours, hours[1:]):
 if not all(str(h["SUMMARY"]).startswith("Hour of ") for h in hours):
     failures.append("an hour's SUMMARY")
 
+# Two sites' exports imported into one calendar: every event names its own site and carries
+# the date line of its moment; each calendar is named after its site.
+oslo = ["--at", "2024-06-15 00:00", "--lat", "59.91", "--lon", "10.75", "--zone", "Europe/Oslo"]
+sites = {"44.98° N 93.27° W": site, "59.91° N 10.75° E": oslo}
+merged = icalendar.Calendar()
+for place, where in sites.items():
+    text = subprocess.run([cli, *where, "events", "--days", "2", "--format", "ics"], check=True,
+                          capture_output=True, text=True).stdout
+    cal = icalendar.Calendar.from_ical(text)
+    for key in ("NAME", "X-WR-CALNAME"):
+        if place not in str(cal.get(key)):
+            failures.append(f"{key} {cal.get(key)!r} does not name {place}")
+    for ev in cal.walk("VEVENT"):
+        merged.add_component(ev)
+merged = icalendar.Calendar.from_ical(merged.to_ical())
+seen = set()
+for ev in merged.walk("VEVENT"):
+    place, description = str(ev["LOCATION"]), str(ev["DESCRIPTION"]).splitlines()
+    seen.add(place)
+    if place not in sites or description[0] != place or not description[1].startswith("An "):
+        failures.append(f"{ev['UID']}: {place!r} {description!r}")
+if seen != set(sites):
+    failures.append(f"sites in the merged calendar: {seen}")
+
 for f in failures:
     print(f)
 print(f"{len(events)} events, {len(hours)} hours: {'FAILED' if failures else 'ok'}")

@@ -5,14 +5,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cli/run.h"
 #include "core/moon_phase.h"
-#include "tests/support/fifo_watch.h"
 #include "locale/saved_places.h"
 #include "settings/textfile.h"
+#include "tests/support/fifo_watch.h"
 
 using namespace hx;
 using namespace hx::cli;
@@ -184,6 +185,7 @@ TEST(CliArgs, HelpAndVersion) {
         {{"help", "places"}, "places QUERY"},
         {{"reverse", "-h", "--sun", "0"}, "--moon-degree"},
         {{"--version"}, "heliodex-cli 0."},
+        {{"-V"}, "heliodex-cli 0."},
     };
     for (const auto& [args, shows] : rows) {
         const Outcome o = cli::Run(args, kNow);
@@ -220,10 +222,11 @@ TEST(CliThelemic, MinneapolisInJune) {
 }
 
 TEST(CliPositions, JsonObject) {
-    const Outcome o = cli::Run(Split("--at 2024-06-15T12:30:45 --tz 0 --dst 0 positions"), kNow);
+    const Outcome o =
+        cli::Run(Split("--at 2024-06-15T12:30:45 --tz 0 --dst 0 positions --format json"), kNow);
     ASSERT_EQ(o.status, 0);
     const QJsonObject j = QJsonDocument::fromJson(o.out.toUtf8()).object();
-    EXPECT_EQ(j["moment"].toString(), "2024-06-15T12:30:45");
+    EXPECT_EQ(j["moment"].toString(), "2024-06-15T12:30:45+00:00");
     EXPECT_NEAR(j["jd_ut"].toDouble(), 2460477.020833, 1e-6);
     EXPECT_NEAR(j["sun_lon"].toDouble(), 84.9, 0.3);
     EXPECT_GE(j["moon_lon"].toDouble(), 0);
@@ -254,7 +257,7 @@ TEST(CliSky, EventsHoursAndPhase) {
     EXPECT_TRUE(h[4].startsWith("Saturn  05:2")) << h[4].toStdString();
 
     const Outcome pos =
-        cli::Run((QString(site) + "positions").split(' ', Qt::SkipEmptyParts), kNow);
+        cli::Run((QString(site) + "positions --format json").split(' ', Qt::SkipEmptyParts), kNow);
     const QJsonObject j = QJsonDocument::fromJson(pos.out.toUtf8()).object();
     const double f0 = j["moon_fraction"].toDouble(), f1 = j["moon_fraction_next"].toDouble();
     EXPECT_GT(f1, f0);  // waxing gibbous, 9 days after the new Moon
@@ -305,7 +308,7 @@ TEST(CliPlaces, RankedMatchesAsTextAndJson) {
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.out, "London, Ontario, Canada  42.9834 -81.2330  America/Toronto  346765\n");
     const Outcome json = cli::Run({"--format", "json", "places", "Springfield"}, kNow);
-    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).object()["places"].toArray();
     ASSERT_GE(list.size(), 5);
     EXPECT_EQ(list[0].toObject()["region"].toString(), "Illinois");  // the state's capital
     // Names in other languages, shown beside the English name.
@@ -347,4 +350,55 @@ TEST(CliSite, SavedPlaceStandsForTheSite) {
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.err.contains("\"Atlantis\"")) << unknown.err.toStdString();
     files::SetProgramDirectory({});
+}
+
+// What cannot be answered is said in one line, with nothing on standard output.
+TEST(CliErrors, SayWhatIsWrongInOneLine) {
+    QTemporaryDir empty, running;
+    QLockFile lock(running.filePath("heliodex.lock"));
+    ASSERT_TRUE(lock.tryLock(0));  // this process stands for a running window
+    const QString site = "--lat 44.98 --lon -93.27 --tz -6 --dst 1 ";
+    const std::tuple<QString, int, const char*> rows[] = {
+        {site + "alarms --dir /nonexistent/heliodex", 2, "no such directory: \"/nonexistent"},
+        {site + "alarms --dir " + empty.path(), 1, "holds no alarm files (alarmlist.txt"},
+        {site + "alarms --dir " + running.path(), 1, "running there writes them at Exit"},
+        {site + "--at 1800-01-01T00:00 thelemic", 2, "before the Thelemic era (1904-03-20)"},
+        {site + "--at 1904-03-20T12:00 --tz 0 --dst 0 report", 2, "before the Thelemic era"},
+    };
+    for (const auto& [args, status, says] : rows) {
+        const Outcome o = cli::Run(args.split(' '), kNow);
+        EXPECT_EQ(o.status, status) << args.toStdString();
+        EXPECT_TRUE(o.err.contains(says)) << o.err.toStdString();
+        EXPECT_EQ(o.err.count('\n'), 1);
+        EXPECT_TRUE(o.out.isEmpty()) << o.out.toStdString();
+    }
+    EXPECT_FALSE(
+        cli::Run((site + "alarms --dir " + empty.path()).split(' '), kNow).err.contains("running"));
+    // The era's first day after the Sun's entry into Aries has its year 0.
+    EXPECT_TRUE(cli::Run(Split("--at 1904-03-21T12:00 --tz 0 --dst 0 thelemic"), kNow)
+                    .out.startsWith("An   Sol 0"));
+}
+
+// A range without planetary hours says why, on standard error and in the JSON.
+TEST(CliHours, PolarRangeSaysWhyItHasNoHours) {
+    for (const auto& [at, reason] : {std::pair{"2026-12-10T12:00", "polar night"},
+                                     std::pair{"2026-06-10T12:00", "polar day"}}) {
+        const QStringList args = {
+            "--lat", "78.22", "--lon", "15.65",  "--zone", "Arctic/Longyearbyen",
+            "--at",  at,      "hours", "--days", "2"};
+        const Outcome text = cli::Run(args, kNow);
+        EXPECT_EQ(text.status, 0);
+        EXPECT_TRUE(text.out.isEmpty());
+        EXPECT_TRUE(text.err.contains(reason)) << text.err.toStdString();
+        const Outcome json = cli::Run(args + QStringList{"--format", "json"}, kNow);
+        EXPECT_EQ(json.status, 0);
+        const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_TRUE(doc["hours"].isArray() && doc["hours"].toArray().isEmpty());
+        EXPECT_EQ(doc["reason"].toString(), reason);
+    }
+    const Outcome oslo = cli::Run(Split("--lat 59.91 --lon 10.75 --zone Europe/Oslo --at "
+                                        "2026-12-10T12:00 hours --days 1 --format json"),
+                                  kNow);
+    EXPECT_TRUE(oslo.err.isEmpty());
+    EXPECT_FALSE(QJsonDocument::fromJson(oslo.out.toUtf8()).object().contains("reason"));
 }

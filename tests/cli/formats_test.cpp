@@ -4,6 +4,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <libical/ical.h>
 
@@ -106,14 +109,7 @@ TEST(CliJson, ParsesAndMatchesTheText) {
             t.left(19).replace('T', ' ') + ' ' + e["body"].toString() + ' ' + e["event"].toString(),
             text[i]);
     }
-    // Every command answers with one document; an event without a time has a null one.
-    for (const char* cmd : {"thelemic", "positions", "report", "hours"}) {
-        const Outcome o = cli::Run(kMinneapolis + QStringList{cmd, "--format", "json"}, kNow);
-        QJsonParseError err;
-        const QJsonDocument d = QJsonDocument::fromJson(o.out.toUtf8(), &err);
-        EXPECT_EQ(err.error, QJsonParseError::NoError) << cmd;
-        EXPECT_EQ(d.object()["command"].toString(), cmd);
-    }
+    // An event without a time has a null one.
     const QJsonArray polar =
         QJsonDocument::fromJson(cli::Run({"--at", "2024-06-21 12:00", "--lat", "78.2", "--lon",
                                           "15.6", "--tz", "1", "events", "--format", "json"},
@@ -123,4 +119,95 @@ TEST(CliJson, ParsesAndMatchesTheText) {
             .toArray();
     ASSERT_EQ(polar.size(), 40);
     EXPECT_TRUE(polar[0].toObject()["time"].isNull());
+}
+
+namespace {
+// Every string that begins like a date is a time to the second with its offset.
+void ExpectOffsets(const QJsonValue& v, const QString& where) {
+    static const QRegularExpression date("^\\d{4}-\\d{2}-\\d{2}");
+    static const QRegularExpression iso(
+        "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}[+-]\\d{2}:\\d{2}$");
+    if (v.isString() && date.match(v.toString()).hasMatch()) {
+        EXPECT_TRUE(iso.match(v.toString()).hasMatch())
+            << where.toStdString() << ' ' << v.toString().toStdString();
+    }
+    if (v.isArray())
+        for (const QJsonValue& e : v.toArray()) ExpectOffsets(e, where);
+    const QJsonObject object = v.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        ExpectOffsets(it.value(), where + '.' + it.key());
+}
+}  // namespace
+
+// The shape the manual page gives: one object with command, site, moment and the data keys.
+TEST(CliJson, EveryCommandAnswersWithOneObjectOfTheShape) {
+    QTemporaryDir dir;
+    QFile list(dir.filePath("alarmlist.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 28; ++i) list.write(i == 0 ? "0\r\n" : "1\r\n");  // Sun Rise on
+    list.close();
+    const QString zoned = "--at 2024-06-15T00:00 --lat 44.98 --lon -93.27 --zone America/Chicago ";
+    const std::tuple<QString, const char*, QStringList> rows[] = {
+        {zoned + "thelemic", "thelemic", {"line"}},
+        {zoned + "positions", "positions", {"jd_ut", "sun_lon", "moon_lon", "moon_phase_index"}},
+        {zoned + "events --days 2", "events", {"days", "events"}},
+        {zoned + "hours", "hours", {"days", "hours"}},
+        {zoned + "report", "report", {"lines"}},
+        {zoned + "reverse --docosade 5 --year 10 --sun aquarius --moon leo",
+         "reverse",
+         {"lines", "spans", "era_year"}},
+        {zoned + "alarms --days 2 --dir " + dir.path(), "alarms", {"days", "alarms"}},
+        {"places Springfield", "places", {"query", "places"}},
+    };
+    for (const auto& [args, command, data] : rows) {
+        const Outcome o = cli::Run((args + " --format json").split(' '), kNow);
+        ASSERT_EQ(o.status, 0) << args.toStdString() << o.err.toStdString();
+        QJsonParseError err;
+        const QJsonDocument d = QJsonDocument::fromJson(o.out.toUtf8(), &err);
+        ASSERT_EQ(err.error, QJsonParseError::NoError) << command;
+        ASSERT_TRUE(d.isObject()) << command;
+        const QJsonObject j = d.object();
+        EXPECT_EQ(j["command"].toString(), command);
+        for (const QString& key : data)
+            EXPECT_TRUE(j.contains(key)) << command << ' ' << key.toStdString();
+        ExpectOffsets(j, command);
+        if (QString(command) == "places") {
+            EXPECT_TRUE(j["site"].isNull() && j["moment"].isNull());
+            EXPECT_FALSE(j["places"].toArray().isEmpty());
+            continue;
+        }
+        EXPECT_EQ(j["moment"].toString(), "2024-06-15T00:00:00-05:00") << command;
+        const QJsonObject site = j["site"].toObject();
+        for (const char* key : {"latitude", "longitude", "utc_offset_hours", "altitude_m",
+                                "pressure_mbar", "temperature_c"})
+            EXPECT_TRUE(site[key].isDouble()) << command << ' ' << key;
+        EXPECT_EQ(site["zone"].toString(), "America/Chicago");
+        EXPECT_EQ(site["utc_offset_hours"].toDouble(), -5);
+        if (QString(command) == "alarms") {
+            EXPECT_FALSE(j["alarms"].toArray().isEmpty());
+        }
+    }
+    // Without --format, positions prints text like the other commands.
+    const Outcome text = cli::Run((zoned + "positions").split(' '), kNow);
+    EXPECT_TRUE(text.out.startsWith("moment 2024-06-15T00:00:00-05:00\njd_ut "))
+        << text.out.toStdString();
+}
+
+// Under a 24-hour locale the report's times are all on the 24-hour clock, as its date line is.
+TEST(CliReport, OneTimeFormatUnderGerman) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "de_DE.UTF-8");
+    env.insert("LANG", "de_DE.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("HELIODEX_BINARY_DIR") + "/cli/heliodex-cli",
+            {"--at", "2026-12-10 16:05", "--lat", "52.52", "--lon", "13.40", "--zone",
+             "Europe/Berlin", "report"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("Dezember 2026 e.v. 16:05:00")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Sun Set 15:5")) << out.toStdString();
+    static const QRegularExpression twelve("\\d{2}:\\d{2} (AM|PM)");
+    EXPECT_FALSE(out.contains(twelve)) << out.toStdString();
+    EXPECT_EQ(out.split('\n').filter(QRegularExpression("^Moon +\\d{2}:\\d{2}$")).size(), 2);
 }

@@ -136,8 +136,11 @@ TEST(CliReverse, BadArgumentsNameTheCulprit) {
           {"reverse --docosade 4 --year 16 --sun 0 --moon 0 --sun-degree abc", "abc", 0},
           {"reverse --docosade 4 --year 16 --sun 0 --moon 0 --planet 3", "--planet", 0},
           {"reverse --docosade 4 --year 16 --sun 0 --moon", "--moon", 0},
-          // a docosade that is no item stops after the first two lines, as the window does
-          {"--tz 0 reverse --docosade 23 --year 16 --sun 0 --moon 0", "\"23\"", 2}}) {
+          // out of range: refused with the range, nothing on standard output
+          {"--tz 0 reverse --docosade 23 --year 16 --sun 0 --moon 0", "\"23\" (want 1 to 22)", 0},
+          {"--tz 0 reverse --docosade 4 --year 0 --sun 0 --moon 0", "--year", 0},
+          {"reverse --docosade 4 --year 16 --sun 0 --moon 0 --moon-degree 31", "0 to 29", 0},
+          {"reverse --docosade 4 --year 16 --sun 0 --moon 0 --sun-degree -1", "0 to 29", 0}}) {
         const Outcome o = RunLine(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_TRUE(o.err.contains(culprit)) << o.err.toStdString();
