@@ -65,7 +65,7 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
     alarmCheckRunning_ = false;
     if (generation != eventsGeneration_ || shutdownDone_) return;
     const alarms::AlarmCheckStep step =
-        alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present, events_.site);
+        alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present, observer_);
     LogFirings(step);
     if (step.sound.isEmpty()) return CheckHourAlarms(present, failures);
     alarmCheckRunning_ = true;
@@ -83,7 +83,7 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
 void TForm1::CheckHourAlarms(Moment present, const QStringList& failures) {
     const EventList& hours = events_.computed.empty() ? events_.events : events_.computed;
     const alarms::AlarmCheckStep step =
-        alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_, events_.site);
+        alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_, observer_);
     LogFirings(step);
     if (step.sound.isEmpty()) {
         if (!failures.isEmpty()) ShowClockError(failures.join(u'\n'));

@@ -318,7 +318,10 @@ TEST(CliPlaces, RankedMatchesAsTextAndJson) {
         munich.out.startsWith(QString::fromUtf8("Munich, Bavaria, Germany (München)  48.1")))
         << munich.out.toStdString();
     const Outcome roma = cli::Run({"--format", "json", "places", "Roma"}, kNow);
-    const QJsonObject rome = QJsonDocument::fromJson(roma.out.toUtf8()).array()[0].toObject();
+    const QJsonArray romes =
+        QJsonDocument::fromJson(roma.out.toUtf8()).object()["places"].toArray();
+    ASSERT_FALSE(romes.isEmpty());
+    const QJsonObject rome = romes[0].toObject();
     EXPECT_EQ(rome["name"].toString(), "Rome");
     EXPECT_EQ(rome["matched_name"].toString(), "Roma");
     const Outcome none = cli::Run({"places", "Xqzwv"}, kNow);

@@ -23,6 +23,10 @@ namespace {
 QDateTime At(int h, int n, int s) {
     return QDateTime(QDate(2024, 6, 15), QTime(h, n, s), Qt::OffsetFromUTC, -6 * 3600);
 }
+// The instant of a reading of the test site's clock (UT - 6 h).
+Moment InstantAt(int h, int n, int s) {
+    return FromQDateTime(At(h, n, s).toUTC());
+}
 void SetClockTo(const QDateTime& t) {
     SetClock([t] { return t; });
 }
@@ -34,7 +38,7 @@ class AlarmWindowTest : public WindowTest {
         ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
-            if (ev.events.empty()) ev.events = {{0, kRise, FromQDateTime(At(6, 45, 20))}};
+            if (ev.events.empty()) ev.events = {{0, kRise, InstantAt(6, 45, 20)}};
             return inner(q, o, opt, ev, present);
         };
         form = std::make_unique<ui::TForm1>(std::move(s));
@@ -143,9 +147,12 @@ class AlarmSoundsTest : public AlarmWindowTest {
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
                                         SkyEventState& ev, Moment present) {
             ReportResult r = inner(q, o, opt, ev, present);
-            if (ev.events.empty() || DatePart(present) != DatePart(ev.LastEventMoment)) {
-                const Moment day = DatePart(present) - DatePart(FromQDateTime(At(0, 0, 0)));
-                const Moment t = FromQDateTime(At(23, 59, 20)) + day;
+            // A new list at each midnight of the site's clock (UT - 6 h).
+            if (ev.events.empty() ||
+                DatePart(present - 6.0 / 24) != DatePart(ev.LastEventMoment - 6.0 / 24)) {
+                const Moment day =
+                    DatePart(present - 6.0 / 24) - DatePart(FromQDateTime(At(0, 0, 0)));
+                const Moment t = InstantAt(23, 59, 20) + day;
                 ev.events = {{0, kRise, t}, {1, kRise, t}};
                 ev.LastEventMoment = present;
                 r.eventsRecomputed = true;
@@ -182,7 +189,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
         for (int item : {0, 2}) {
             states[alarms::SlotOf(body, item)] = "0";
             sounds[alarms::SlotOf(body, item)] = bad;
-            due.push_back({body, AlarmEventFlags[item], FromQDateTime(At(14, 5, 50))});
+            due.push_back({body, AlarmEventFlags[item], InstantAt(14, 5, 50)});
         }
     files::WriteLines(dir.filePath(alarms::kAlarmListFile), states);
     files::WriteLines(dir.filePath(alarms::kAlarmSoundsFile), sounds);

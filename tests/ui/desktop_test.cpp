@@ -32,7 +32,7 @@ TEST_F(DesktopTest, GeometryAndPageComeBackAfterARestart) {
     EnterMinneapolis();
     Get<QPushButton>("Button4")->click();
     form->show();
-    const QRect placed(10, 20, 780, 560);  // within the 800 x 600 offscreen screen
+    const QRect placed(10, 40, 780, 540);  // within the 800 x 600 offscreen screen
     form->setGeometry(placed);
     Get<QTabWidget>("PageControl1")->setCurrentWidget(Get<QWidget>("TabSheet8"));
     Click("Exit2");

@@ -69,9 +69,8 @@ TEST_F(RealReportTest, AnotherSiteOnTheSameDayIsThatSitesReportAtItsPresent) {
     qputenv("TZ", savedZone);
     tzset();
     ASSERT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
-    const cli::Outcome tokyo = cli::Run({"--at", at, "--lat", "35.41", "--lon", "139.41", "--tz",
-                                         "9", "--dst", "0", "--temp-f", "0", "report"},
-                                        0);
+    const cli::Outcome tokyo = cli::Run(
+        {"--at", at, "--lat", "35.41", "--lon", "139.41", "--tz", "9", "--dst", "0", "report"}, 0);
     ASSERT_EQ(tokyo.status, 0) << tokyo.err.toStdString();
     EXPECT_EQ(Get<QPlainTextEdit>("outfld")->toPlainText() + '\n', tokyo.out);
     EXPECT_TRUE(tokyo.out.contains("Planetary Hour")) << tokyo.out.toStdString();
