@@ -58,29 +58,22 @@ Observer ReadIni(const QString& path, OptionsModel& options, QString& badZone) {
     for (auto& f : fields) visit.push_back(&f);
     for (auto& m : menu) visit.push_back(m.get());
     RestoreWindowComponents(store, visit);
-    auto text = [&](const char* name) {
-        for (const auto& f : fields)
-            if (f.name() == QLatin1String(name)) return f.text();
-        return QString();
-    };
-    auto box = [&](const char* name) {
-        for (const auto& f : fields)
-            if (f.name() == QLatin1String(name)) return f.checked();
-        return false;
-    };
+    auto field = [&](SiteField role) -> const FieldComponent& { return fields[size_t(role)]; };
+    auto text = [&](SiteField role) { return field(role).text(); };
+    auto box = [&](SiteField role) { return field(role).checked(); };
     SiteFields s;
-    s.latDegrees = text("Edit2");
-    s.latMinutes = text("Edit3");
-    s.north = box("CheckBox1");
-    s.lonDegrees = text("Edit4");
-    s.lonMinutes = text("Edit5");
-    s.west = box("CheckBox2");
-    s.timeZone = text("Edit6");
-    s.daylight = box("CheckBox3");
-    s.pressure = text("Edit7");
-    s.temperatureF = text("Edit8");
-    s.altitude = text("Edit9");
-    s.zone = store.ReadString(QStringLiteral("Site"), QStringLiteral("Zone"), {});
+    s.latDegrees = text(SiteField::LatitudeDegrees);
+    s.latMinutes = text(SiteField::LatitudeMinutes);
+    s.north = box(SiteField::North);
+    s.lonDegrees = text(SiteField::LongitudeDegrees);
+    s.lonMinutes = text(SiteField::LongitudeMinutes);
+    s.west = box(SiteField::West);
+    s.timeZone = text(SiteField::TimeZone);
+    s.daylight = box(SiteField::DaylightTime);
+    s.pressure = text(SiteField::Pressure);
+    s.temperatureF = text(SiteField::Temperature);
+    s.altitude = text(SiteField::Altitude);
+    s.zone = store.ReadString(StoredName(Section::Site), StoredName(Key::Zone), {});
     if (!s.zone.isEmpty() && !IsKnownZone(s.zone)) badZone = s.zone;
     return ReadSite(s);
 }
@@ -315,9 +308,10 @@ Outcome Alarms(const Request& r, Context c, Moment nowUtc) {
     alarms::AlarmTables tables;
     alarms::LoadAlarmTables(tables);
     // The site of the directory's settings unless given otherwise.
-    if (!r.ini && !r.site && !r.lat && QFileInfo::exists(files::ProgramFile("heliodex.ini"))) {
+    if (!r.ini && !r.site && !r.lat &&
+        QFileInfo::exists(files::ProgramFile(StoredName(StateFile::Settings)))) {
         Request withIni = r;
-        withIni.ini = files::ProgramFile("heliodex.ini");
+        withIni.ini = files::ProgramFile(StoredName(StateFile::Settings));
         const auto resolved = ResolveContext(withIni, nowUtc);
         if (const Error* e = std::get_if<Error>(&resolved)) {
             files::SetProgramDirectory(oldDir);

@@ -5,64 +5,86 @@
 
 namespace hx {
 
+namespace {
+
+using O = Option;
+enum class Tier { Bar, Tray };  // an item's parent when it is no submenu
+
+MenuItemDef Item(Option o, const char* caption, const char* parent, int group, bool radio,
+                 bool checked, MenuCommand command) {
+    return {StoredKey(o), caption, parent, group, radio, checked, command, o};
+}
+MenuItemDef Item(Option o, const char* caption, Option parent, int group, bool radio, bool checked,
+                 MenuCommand command) {
+    return Item(o, caption, StoredKey(parent), group, radio, checked, command);
+}
+MenuItemDef Item(Option o, const char* caption, Tier parent, int group, bool radio, bool checked,
+                 MenuCommand command) {
+    return Item(o, caption, parent == Tier::Bar ? "" : kTrayMenu, group, radio, checked, command);
+}
+
+}  // namespace
+
 const std::vector<MenuItemDef>& MenuItems() {
     using C = MenuCommand;
     static const std::vector<MenuItemDef> items = {
-        {"File1", "&File", "", 0, false, false, C::None},
-        {"Exit1", "E&xit", "File1", 0, false, false, C::Exit},
-        {"Calculate1", "&Calculate", "", 0, false, false, C::None},
-        {"Now1", "&Now", "Calculate1", 0, false, false, C::Now},
-        {"LookupThelemicDatereverse1", "&Look up Thelemic Date (reverse)", "Calculate1", 0, false,
-         false, C::ReverseLookup},
-        {"Edit1", "&Edit", "", 0, false, false, C::None},
-        {"Copy1", "&Copy", "Edit1", 0, false, false, C::Copy},
-        {"Options1", "&Options", "", 0, false, false, C::None},
-        {"Format1", "&Format", "Options1", 0, false, false, C::None},
-        {"Date1", "&Date", "Format1", 0, false, false, C::None},
-        {"Long1", "&Long", "Date1", 1, true, true, C::DisplayOption},
-        {"Short1", "&Short", "Date1", 1, true, false, C::DisplayOption},
-        {"Roman1", "&Roman", "Date1", 1, true, false, C::DisplayOption},
-        {"None3", "&None", "Date1", 1, true, false, C::DisplayOption},
-        {"Time1", "&Time", "Format1", 0, false, false, C::None},
-        {"Long2", "&Long", "Time1", 2, true, true, C::DisplayOption},
-        {"Short2", "&Short", "Time1", 2, true, false, C::DisplayOption},
-        {"None2", "&None", "Time1", 2, true, false, C::DisplayOption},
-        {"Year1", "&Year", "Format1", 0, false, false, C::None},
-        {"IVx1", "&IV x", "Year1", 3, true, true, C::DisplayOption},
-        {"iv101", "i&v 10", "Year1", 3, true, false, C::DisplayOption},
-        {"ivX2", "iv& X", "Year1", 3, true, false, C::DisplayOption},
-        {"N4x1", "&4 x", "Year1", 3, true, false, C::DisplayOption},
-        {"N4X2", "4 X", "Year1", 3, true, false, C::DisplayOption},
-        {"Nospace1", "&No space", "Year1", 3, false, false, C::DisplayOption},
-        {"Prefix1", "&Prefix", "Format1", 0, false, false, C::None},
-        {"An1", "&An", "Prefix1", 4, true, true, C::DisplayOption},
-        {"Anno1", "Ann&o", "Prefix1", 4, true, false, C::DisplayOption},
-        {"None1", "Non&e", "Prefix1", 4, true, false, C::DisplayOption},
-        {"Lines1", "&Lines", "Format1", 0, false, false, C::None},
-        {"N11", "&1", "Lines1", 5, true, true, C::DisplayOption},
-        {"N21", "&2", "Lines1", 5, true, false, C::DisplayOption},
-        {"N31", "&3", "Lines1", 5, true, false, C::DisplayOption},
-        {"Degrees1", "Degrees", "Format1", 0, true, true, C::DisplayOption},
-        {"Extras1", "E&xtras", "Options1", 0, false, false, C::None},
-        {"Solarevents1", "&Solar events", "Extras1", 0, false, true, C::DisplayOption},
-        {"PlanetaryHours1", "&Planetary Hours", "Extras1", 0, false, true, C::DisplayOption},
-        {"Moonphase1", "&Moon phase", "Extras1", 0, false, true, C::MoonPicture},
-        {"askbar1", "Task bar", "Extras1", 0, false, false, C::None},
-        {"PlanetaryHours2", "Planetary Hours", "askbar1", 6, true, false, C::TrayHours},
-        {"MoonPhase2", "Moon Phase", "askbar1", 6, true, true, C::TrayMoonPhase},
-        {"Locale1", "&Locale", "Options1", 0, false, false, C::Locale},
-        {"Clockon1", "&Clock on", "Options1", 0, false, false, C::Clock},
-        {"Internet1", "Internet", "Options1", 0, false, false, C::None},
-        {"Refresh1", "Refresh weather and feeds every ten min", "Internet1", 0, false, false,
-         C::Refresh},
-        {"Disabled1", "Disable internet functions", "Internet1", 0, false, false,
-         C::InternetSwitch},
-        {"Help1", "&Help", "", 0, false, false, C::None},
-        {"About1", "&About", "Help1", 0, false, false, C::About},
-        {"DatetoClipboard1", "Date to Clipboard", "PopupMenu1", 0, false, false,
-         C::DateToClipboard},
-        {"Restore1", "Restore", "PopupMenu1", 0, false, false, C::Restore},
-        {"Exit2", "Exit", "PopupMenu1", 0, false, false, C::Exit},
+        Item(O::FileMenu, "&File", Tier::Bar, 0, false, false, C::None),
+        Item(O::Exit, "E&xit", O::FileMenu, 0, false, false, C::Exit),
+        Item(O::CalculateMenu, "&Calculate", Tier::Bar, 0, false, false, C::None),
+        Item(O::Now, "&Now", O::CalculateMenu, 0, false, false, C::Now),
+        Item(O::ReverseLookup, "&Look up Thelemic Date (reverse)", O::CalculateMenu, 0, false,
+             false, C::ReverseLookup),
+        Item(O::EditMenu, "&Edit", Tier::Bar, 0, false, false, C::None),
+        Item(O::Copy, "&Copy", O::EditMenu, 0, false, false, C::Copy),
+        Item(O::OptionsMenu, "&Options", Tier::Bar, 0, false, false, C::None),
+        Item(O::FormatMenu, "&Format", O::OptionsMenu, 0, false, false, C::None),
+        Item(O::DateMenu, "&Date", O::FormatMenu, 0, false, false, C::None),
+        Item(O::LongDate, "&Long", O::DateMenu, 1, true, true, C::DisplayOption),
+        Item(O::ShortDate, "&Short", O::DateMenu, 1, true, false, C::DisplayOption),
+        Item(O::RomanDate, "&Roman", O::DateMenu, 1, true, false, C::DisplayOption),
+        Item(O::NoDate, "&None", O::DateMenu, 1, true, false, C::DisplayOption),
+        Item(O::TimeMenu, "&Time", O::FormatMenu, 0, false, false, C::None),
+        Item(O::LongTime, "&Long", O::TimeMenu, 2, true, true, C::DisplayOption),
+        Item(O::ShortTime, "&Short", O::TimeMenu, 2, true, false, C::DisplayOption),
+        Item(O::NoTime, "&None", O::TimeMenu, 2, true, false, C::DisplayOption),
+        Item(O::YearMenu, "&Year", O::FormatMenu, 0, false, false, C::None),
+        Item(O::YearIVx, "&IV x", O::YearMenu, 3, true, true, C::DisplayOption),
+        Item(O::Yeariv10, "i&v 10", O::YearMenu, 3, true, false, C::DisplayOption),
+        Item(O::YearivX, "iv& X", O::YearMenu, 3, true, false, C::DisplayOption),
+        Item(O::Year4x, "&4 x", O::YearMenu, 3, true, false, C::DisplayOption),
+        Item(O::Year4X, "4 X", O::YearMenu, 3, true, false, C::DisplayOption),
+        Item(O::YearNoSpace, "&No space", O::YearMenu, 3, false, false, C::DisplayOption),
+        Item(O::PrefixMenu, "&Prefix", O::FormatMenu, 0, false, false, C::None),
+        Item(O::PrefixAn, "&An", O::PrefixMenu, 4, true, true, C::DisplayOption),
+        Item(O::PrefixAnno, "Ann&o", O::PrefixMenu, 4, true, false, C::DisplayOption),
+        Item(O::PrefixNone, "Non&e", O::PrefixMenu, 4, true, false, C::DisplayOption),
+        Item(O::LinesMenu, "&Lines", O::FormatMenu, 0, false, false, C::None),
+        Item(O::OneLine, "&1", O::LinesMenu, 5, true, true, C::DisplayOption),
+        Item(O::TwoLines, "&2", O::LinesMenu, 5, true, false, C::DisplayOption),
+        Item(O::ThreeLines, "&3", O::LinesMenu, 5, true, false, C::DisplayOption),
+        Item(O::Degrees, "Degrees", O::FormatMenu, 0, true, true, C::DisplayOption),
+        Item(O::ExtrasMenu, "E&xtras", O::OptionsMenu, 0, false, false, C::None),
+        Item(O::SolarEvents, "&Solar events", O::ExtrasMenu, 0, false, true, C::DisplayOption),
+        Item(O::PlanetaryHours, "&Planetary Hours", O::ExtrasMenu, 0, false, true,
+             C::DisplayOption),
+        Item(O::MoonPicture, "&Moon phase", O::ExtrasMenu, 0, false, true, C::MoonPicture),
+        Item(O::TaskBarMenu, "Task bar", O::ExtrasMenu, 0, false, false, C::None),
+        Item(O::TrayPlanetaryHours, "Planetary Hours", O::TaskBarMenu, 6, true, false,
+             C::TrayHours),
+        Item(O::TrayMoonPhase, "Moon Phase", O::TaskBarMenu, 6, true, true, C::TrayMoonPhase),
+        Item(O::LocaleCommand, "&Locale", O::OptionsMenu, 0, false, false, C::Locale),
+        Item(O::ClockOn, "&Clock on", O::OptionsMenu, 0, false, false, C::Clock),
+        Item(O::InternetMenu, "Internet", O::OptionsMenu, 0, false, false, C::None),
+        Item(O::Refresh, "Refresh weather and feeds every ten min", O::InternetMenu, 0, false,
+             false, C::Refresh),
+        Item(O::InternetDisabled, "Disable internet functions", O::InternetMenu, 0, false, false,
+             C::InternetSwitch),
+        Item(O::HelpMenu, "&Help", Tier::Bar, 0, false, false, C::None),
+        Item(O::About, "&About", O::HelpMenu, 0, false, false, C::About),
+        Item(O::DateToClipboard, "Date to Clipboard", Tier::Tray, 0, false, false,
+             C::DateToClipboard),
+        Item(O::Restore, "Restore", Tier::Tray, 0, false, false, C::Restore),
+        Item(O::TrayExit, "Exit", Tier::Tray, 0, false, false, C::Exit),
     };
     return items;
 }
@@ -81,6 +103,14 @@ int OptionsModel::IndexOf(const QString& name) {
 
 OptionsModel::OptionsModel() {
     for (const MenuItemDef& d : MenuItems()) checked_.push_back(d.checked);
+}
+
+bool OptionsModel::Checked(Option o) const {
+    return checked_[size_t(o)];
+}
+
+void OptionsModel::SetChecked(Option o, bool checked) {
+    SetChecked(StoredName(o), checked);
 }
 
 bool OptionsModel::Has(const QString& name) const {
@@ -122,26 +152,26 @@ QStringList OptionsModel::Differences(const OptionsModel& other) const {
 
 ThelemicStyle ThelemicStyleOf(const OptionsModel& o) {
     ThelemicStyle s;
-    s.degrees = o.Checked("Degrees1");
-    s.noSpace = o.Checked("Nospace1");
+    s.degrees = o.Checked(Option::Degrees);
+    s.noSpace = o.Checked(Option::YearNoSpace);
     // The first checked item of each group decides, as the menu is read top to bottom.
-    if (o.Checked("IVx1"))
+    if (o.Checked(Option::YearIVx))
         s.year = YearStyle::IVx;
-    else if (o.Checked("iv101"))
+    else if (o.Checked(Option::Yeariv10))
         s.year = YearStyle::iv10;
-    else if (o.Checked("ivX2"))
+    else if (o.Checked(Option::YearivX))
         s.year = YearStyle::ivX;
-    else if (o.Checked("N4x1"))
+    else if (o.Checked(Option::Year4x))
         s.year = YearStyle::N4x;
-    else if (o.Checked("N4X2"))
+    else if (o.Checked(Option::Year4X))
         s.year = YearStyle::N4X;
     else
         s.year = YearStyle::None;
-    if (o.Checked("An1"))
+    if (o.Checked(Option::PrefixAn))
         s.prefix = YearPrefix::An;
-    else if (o.Checked("Anno1"))
+    else if (o.Checked(Option::PrefixAnno))
         s.prefix = YearPrefix::Anno;
-    else if (o.Checked("None1"))
+    else if (o.Checked(Option::PrefixNone))
         s.prefix = YearPrefix::Bare;
     else
         s.prefix = YearPrefix::Omitted;

@@ -8,18 +8,23 @@
 
 #include "core/thelemic.h"
 #include "menu/menu_command.h"
+#include "menu/stored_names.h"
 
 namespace hx {
 
 struct MenuItemDef {
     const char* name;
     const char* caption;
-    const char* parent;  // "" for the menu bar; "PopupMenu1" for the tray menu
+    const char* parent;  // "" for the menu bar; kTrayMenu for the tray menu
     int group;
     bool radio;
     bool checked;  // the design check mark
     MenuCommand command;
+    Option option;  // the item's role; name is its stored key
 };
+
+// The parent of the tray menu's items.
+inline constexpr const char* kTrayMenu = "PopupMenu1";
 
 // Every item of the main menu in menu order, then the three of the tray menu.
 const std::vector<MenuItemDef>& MenuItems();
@@ -28,6 +33,8 @@ class OptionsModel {
   public:
     OptionsModel();  // design check marks
 
+    bool Checked(Option o) const;
+    void SetChecked(Option o, bool checked);
     bool Has(const QString& name) const;
     bool Checked(const QString& name) const;
     // Sets a check mark; checking a radio item clears the other radio items of its

@@ -6,9 +6,9 @@
 namespace hx::net {
 
 namespace {
-const QString kDisabled = QStringLiteral("Disabled1");
-const QString kRefresh = QStringLiteral("Refresh1");
-const QString kClock = QStringLiteral("Clockon1");
+const QString kDisabled = StoredName(Option::InternetDisabled);
+const QString kRefresh = StoredName(Option::Refresh);
+const QString kClock = StoredName(Option::ClockOn);
 }  // namespace
 
 QString InternetQuestion() {

@@ -8,13 +8,14 @@ OptionClick ClickOption(OptionsModel& options, const QString& name) {
     const int i = OptionsModel::IndexOf(name);
     if (i < 0 || !IsDisplayOption(MenuItems()[i].command)) return c;
     c.handled = true;
-    if (name == QLatin1String("Moonphase1")) {
+    if (name == StoredName(Option::MoonPicture)) {
         // Looked at before inverting: a checked item is being switched off.
         c.moonPictureShown = !options.Checked(name);
         c.moonPictureChanged = true;
     }
     options.Invert(name);
-    c.showBalloon = name == QLatin1String("PlanetaryHours2") || name == QLatin1String("MoonPhase2");
+    c.showBalloon =
+        name == StoredName(Option::TrayPlanetaryHours) || name == StoredName(Option::TrayMoonPhase);
     return c;
 }
 

@@ -37,24 +37,24 @@ namespace {
 // The e.v. date and time part chosen by the Date and Time groups.
 QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
     QString e;
-    if (o.Checked("Short1"))
+    if (o.Checked(Option::ShortDate))
         e += FormatDateTime(QStringLiteral("ddddd \"e.v. \""), q, locale);
-    else if (o.Checked("Long1"))
+    else if (o.Checked(Option::LongDate))
         e += FormatDateTime(QStringLiteral("dddddd \"e.v. \""), q, locale);
-    else if (o.Checked("Roman1"))
+    else if (o.Checked(Option::RomanDate))
         e += ToRoman(DecodeDateTime(q).year % 100) + ' ';
-    if (o.Checked("Short2"))
+    if (o.Checked(Option::ShortTime))
         e += FormatDateTime(QStringLiteral("t"), q, locale);
-    else if (o.Checked("Long2"))
+    else if (o.Checked(Option::LongTime))
         e += FormatDateTime(QStringLiteral("tt"), q, locale);
     return e;
 }
 
 QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
                         const OptionsModel& o) {
-    if (o.Checked("N11")) return {t + w + e};
-    if (o.Checked("N21")) return {t + w, e};
-    if (o.Checked("N31")) return {t, w, e};
+    if (o.Checked(Option::OneLine)) return {t + w + e};
+    if (o.Checked(Option::TwoLines)) return {t + w, e};
+    if (o.Checked(Option::ThreeLines)) return {t, w, e};
     return {};
 }
 
@@ -96,7 +96,7 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     r.moonPhase = ComputeMoonPhase(q, at);
     r.eventsRecomputed = CollectSkyEvents(events, q, obs, presentUtc, &r.logLines);
 
-    if (options.Checked("Solarevents1")) {
+    if (options.Checked(Option::SolarEvents)) {
         r.lines << QString() << QStringLiteral("Impending Solar Events");
         int count = 0;
         for (const SkyEvent& ev : events.events) {
@@ -109,14 +109,15 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     }
 
     // The hours are worked out for the tray's tooltip even when the report leaves them out.
-    const bool hours = options.Checked("PlanetaryHours1");
+    const bool hours = options.Checked(Option::PlanetaryHours);
     const PlanetaryHoursSection section = PlanetaryHours(qUtc, events, locale, hours);
     r.toolTip = TrayToolTip(r.lines, section, obs, locale);
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
-        r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
-                            options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);
+        r.tray =
+            ChooseTray(section, options.Checked(Option::TrayPlanetaryHours),
+                       options.Checked(Option::TrayMoonPhase), r.moonPhase.index, obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
     return r;

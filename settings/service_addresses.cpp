@@ -1,17 +1,19 @@
 // The "Services" section of the settings file.
 #include "service_addresses.h"
 
+#include "menu/stored_names.h"
+
 namespace hx {
 
 namespace {
-const QString kSection = QStringLiteral("Services");
+const QString kSection = StoredName(Section::Services);
 
 template <typename Fn>
 void ForEachKey(Fn fn, auto& a) {
-    fn(QStringLiteral("WeatherService"), a.weatherService);
-    fn(QStringLiteral("GazetteerService"), a.gazetteerService);
-    fn(QStringLiteral("MakerSite"), a.makerSite);
-    fn(QStringLiteral("NewsFeed"), a.newsFeed);
+    fn(StoredName(Key::WeatherService), a.weatherService);
+    fn(StoredName(Key::GazetteerService), a.gazetteerService);
+    fn(StoredName(Key::MakerSite), a.makerSite);
+    fn(StoredName(Key::NewsFeed), a.newsFeed);
 }
 }  // namespace
 

@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
+#include "menu/stored_names.h"
+
 #include "core/error.h"
 
 namespace hx::files {
@@ -62,9 +64,15 @@ QString ProgramDirectory() {
 }
 
 const QStringList& UserFileNames() {
-    static const QStringList names = {"heliodex.ini",    "zipcodes.txt",      "alarmlist.txt",
-                                      "alarmsounds.txt", "alarmoffsets.txt",  "houralarms.txt",
-                                      "hoursounds.txt",  "recentlookups.txt", "savedplaces.txt"};
+    static const QStringList names = [] {
+        QStringList out;
+        for (StateFile f :
+             {StateFile::Settings, StateFile::RecentLocations, StateFile::AlarmStates,
+              StateFile::AlarmSounds, StateFile::AlarmOffsets, StateFile::HourAlarms,
+              StateFile::HourSounds, StateFile::RecentLookups, StateFile::SavedPlaces})
+            out << StoredName(f);
+        return out;
+    }();
     return names;
 }
 

@@ -36,13 +36,35 @@ std::vector<std::unique_ptr<PersistentComponent>> MenuComponents(OptionsModel& m
 }
 
 std::vector<FieldComponent> LocaleFields() {
-    using K = ComponentKind;
-    return {
-        {"Edit11", K::EditBox, "55413"}, {"Edit3", K::EditBox},          {"Edit2", K::EditBox},
-        {"CheckBox1", K::CheckBox},      {"CheckBox2", K::CheckBox},     {"Edit5", K::EditBox},
-        {"Edit4", K::EditBox},           {"Edit6", K::EditBox},          {"CheckBox3", K::CheckBox},
-        {"Edit12", K::EditBox, "10"},    {"Edit7", K::EditBox},          {"Edit9", K::EditBox},
-        {"Edit8", K::EditBox},           {"Edit10", K::EditBox, "55413"}};
+    std::vector<FieldComponent> out;
+    for (int i = 0; i < int(SiteField::Count); ++i) {
+        const auto f = SiteField(i);
+        out.emplace_back(StoredName(f), SiteFieldKind(f), SiteFieldDesignText(f));
+    }
+    return out;
+}
+
+ComponentKind SiteFieldKind(SiteField f) {
+    switch (f) {
+        case SiteField::North:
+        case SiteField::West:
+        case SiteField::DaylightTime:
+            return ComponentKind::CheckBox;
+        default:
+            return ComponentKind::EditBox;
+    }
+}
+
+QString SiteFieldDesignText(SiteField f) {
+    switch (f) {
+        case SiteField::LookUpQuery:
+        case SiteField::AlternateQuery:
+            return QStringLiteral("55413");
+        case SiteField::ClockResolution:
+            return QStringLiteral("10");
+        default:
+            return {};
+    }
 }
 
 const QStringList& VisitingOrder() {
@@ -58,10 +80,10 @@ const QStringList& VisitingOrder() {
 QString WindowSection(ComponentKind kind) {
     switch (kind) {
         case ComponentKind::MenuItem:
-            return QStringLiteral("Menu");
+            return StoredName(Section::Menu);
         case ComponentKind::EditBox:
         case ComponentKind::CheckBox:
-            return QStringLiteral("Locale");
+            return StoredName(Section::Locale);
         case ComponentKind::Other:
             break;
     }
@@ -88,7 +110,7 @@ void SaveWindowComponents(TExtIniF& store, const std::vector<PersistentComponent
 }
 
 QString SettingsFilePath() {
-    return files::ProgramFile(QStringLiteral("heliodex.ini"));
+    return files::ProgramFile(StoredName(StateFile::Settings));
 }
 
 }  // namespace hx

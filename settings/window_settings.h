@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "menu/options_model.h"
+#include "menu/stored_names.h"
 #include "settings/component.h"
 #include "settings/extini.h"
 
@@ -33,6 +34,8 @@ std::vector<std::unique_ptr<PersistentComponent>> MenuComponents(OptionsModel& m
 // The fourteen "Locale" fields in visiting order with their design states ("55413" in both
 // lookup fields, "10" as the clock resolution, the rest empty or unchecked).
 std::vector<FieldComponent> LocaleFields();
+ComponentKind SiteFieldKind(SiteField f);  // a check box or an edit box
+QString SiteFieldDesignText(SiteField f);  // the text a field has before any restore
 
 // The order in which the window visits its components: the "Locale" keys, then the menu keys.
 const QStringList& VisitingOrder();

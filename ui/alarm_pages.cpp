@@ -1,6 +1,8 @@
 // The "Alarms" and "Sounds" pages over the shared alarm tables and sound player.
 #include "alarm_pages.h"
 
+#include "menu/stored_names.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -90,7 +92,7 @@ QTreeWidgetItem* CategoryButtons::Button(int category, int item) const {
 
 AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     : QWidget(parent), CategoryButtons1(new CategoryButtons(this)), tables_(tables) {
-    setObjectName(QStringLiteral("TabSheet8"));
+    setObjectName(StoredName(Page::Alarms));
     CategoryButtons1->setObjectName(QStringLiteral("CategoryButtons1"));
     LeadTime->setObjectName(QStringLiteral("LeadTime"));
     LeadTime->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
@@ -179,7 +181,7 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
       ClearSound(new QPushButton(QStringLiteral("Clear"), Panel4)),
       tables_(tables),
       player_(player) {
-    setObjectName(QStringLiteral("TabSheet9"));
+    setObjectName(StoredName(Page::Sounds));
     CategoryButtons2->setObjectName(QStringLiteral("CategoryButtons2"));
     Panel4->setObjectName(QStringLiteral("Panel4"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));

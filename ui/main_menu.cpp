@@ -22,7 +22,7 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
     MenuActions m;
     m.PopupMenu1 = new QMenu;
     m.PopupMenu1->setParent(qobject_cast<QWidget*>(owner), Qt::Popup);
-    m.PopupMenu1->setObjectName("PopupMenu1");
+    m.PopupMenu1->setObjectName(kTrayMenu);
     QSet<QString> parents;
     for (const MenuItemDef& d : MenuItems()) parents.insert(QString::fromLatin1(d.parent));
 
@@ -42,7 +42,8 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
             submenus.insert(name, sub);
             a = sub->menuAction();
         } else {
-            QMenu* into = parent == u"PopupMenu1" ? m.PopupMenu1 : submenus.value(parent);
+            QMenu* into =
+                parent == QLatin1String(kTrayMenu) ? m.PopupMenu1 : submenus.value(parent);
             if (into)
                 a = into->addAction(caption);
             else
@@ -63,13 +64,13 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
             group->addAction(a);
         }
     }
-    if (QMenu* edit = submenus.value(QStringLiteral("Edit1"))) {
+    if (QMenu* edit = submenus.value(StoredName(Option::EditMenu))) {
         m.DatetoClipboard2 = edit->addAction(QStringLiteral("Date to Clipboard"));
         m.DatetoClipboard2->setObjectName(QStringLiteral("DatetoClipboard2"));
         QObject::connect(m.DatetoClipboard2, &QAction::triggered, owner,
-                         [onClick] { onClick(QStringLiteral("DatetoClipboard1")); });
+                         [onClick] { onClick(StoredName(Option::DateToClipboard)); });
     }
-    if (QMenu* options = submenus.value(QStringLiteral("Options1"))) {
+    if (QMenu* options = submenus.value(StoredName(Option::OptionsMenu))) {
         m.StartwiththeDesktop1 = options->addAction(QStringLiteral("Start with the Desktop"));
         m.StartwiththeDesktop1->setObjectName(QStringLiteral("StartwiththeDesktop1"));
         m.StartwiththeDesktop1->setCheckable(true);

@@ -12,21 +12,22 @@
 #include <QVBoxLayout>
 
 #include "core/zone.h"
+#include "menu/stored_names.h"
 #include "pages.h"
 
 namespace hx::ui {
 
 namespace {
-QLineEdit* SiteEdit(const char* name, const QString& hint = {}) {
+QLineEdit* SiteEdit(SiteField role, const QString& hint = {}) {
     auto* e = new QLineEdit;
-    e->setObjectName(name);
+    e->setObjectName(StoredName(role));
     e->setToolTip(hint);
     e->setMaximumWidth(90);
     return e;
 }
-QCheckBox* Box(const char* name, const QString& caption) {
+QCheckBox* Box(SiteField role, const QString& caption) {
     auto* c = new QCheckBox(caption);
-    c->setObjectName(name);
+    c->setObjectName(StoredName(role));
     return c;
 }
 }  // namespace
@@ -34,16 +35,16 @@ QCheckBox* Box(const char* name, const QString& caption) {
 LocalePage BuildLocalePage() {
     LocalePage p;
     p.page = new QWidget;
-    p.page->setObjectName("TabSheet2");
+    p.page->setObjectName(StoredName(Page::Locale));
     const QString hint = "Enter locale in degrees and minutes";
-    p.Edit2 = SiteEdit("Edit2", hint);
-    p.Edit3 = SiteEdit("Edit3", hint);
-    p.Edit4 = SiteEdit("Edit4", hint);
-    p.Edit5 = SiteEdit("Edit5", hint);
-    p.Edit6 = SiteEdit("Edit6");
-    p.CheckBox1 = Box("CheckBox1", "North");
-    p.CheckBox2 = Box("CheckBox2", "West");
-    p.CheckBox3 = Box("CheckBox3", "Daylight Time");
+    p.Edit2 = SiteEdit(SiteField::LatitudeDegrees, hint);
+    p.Edit3 = SiteEdit(SiteField::LatitudeMinutes, hint);
+    p.Edit4 = SiteEdit(SiteField::LongitudeDegrees, hint);
+    p.Edit5 = SiteEdit(SiteField::LongitudeMinutes, hint);
+    p.Edit6 = SiteEdit(SiteField::TimeZone);
+    p.CheckBox1 = Box(SiteField::North, "North");
+    p.CheckBox2 = Box(SiteField::West, "West");
+    p.CheckBox3 = Box(SiteField::DaylightTime, "Daylight Time");
     p.ZoneBox = new QComboBox;
     p.ZoneBox->setObjectName("ZoneBox");
     p.ZoneBox->setToolTip("With a zone, the time zone and daylight time follow it");
@@ -91,7 +92,7 @@ LocalePage BuildLocalePage() {
         "You should still verify that they are reasonable.");
     note->setWordWrap(true);
     p.Edit12 = new QLineEdit("10");
-    p.Edit12->setObjectName("Edit12");
+    p.Edit12->setObjectName(StoredName(SiteField::ClockResolution));
     p.Edit12->setAlignment(Qt::AlignRight);
     p.Edit12->setMaximumWidth(60);
     p.Edit12->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), p.Edit12));

@@ -10,22 +10,30 @@
 #include <QVBoxLayout>
 
 #include "closed_browser.h"
+#include "menu/stored_names.h"
 #include "pages.h"
 
 namespace hx::ui {
 
 // The fetch buttons are captioned with the service's host once one is configured.
-const LookupNames kLookUpPageNames = {
-    "TabSheet5",  "GroupBox3",    "Look up longitude and latitude",
-    "Label14",    "Edit11",       "Lookup",
-    "",           "Label16",      "Label15",
-    "ListBox2",   "SpeedButton3", "PlaceChoices2",
-    "WebBrowser2"};
-const LookupNames kAlternatePageNames = {"TabSheet4",
+const LookupNames kLookUpPageNames = {Page::LookUp,
+                                      "GroupBox3",
+                                      "Look up longitude and latitude",
+                                      "Label14",
+                                      SiteField::LookUpQuery,
+                                      "Lookup",
+                                      "",
+                                      "Label16",
+                                      "Label15",
+                                      "ListBox2",
+                                      "SpeedButton3",
+                                      "PlaceChoices2",
+                                      "WebBrowser2"};
+const LookupNames kAlternatePageNames = {Page::Alternate,
                                          "GroupBox1",
                                          "Look up longitude and latitude(alt)",
                                          "Label11",
-                                         "Edit10",
+                                         SiteField::AlternateQuery,
                                          "Button1",
                                          "Try fetching data from the web",
                                          "Label13",
@@ -50,13 +58,13 @@ QLabel* NamedLabel(const char* name, const QString& text, bool bold) {
 LookupPage BuildLookupPage(const LookupNames& n) {
     LookupPage p;
     p.page = new QWidget;
-    p.page->setObjectName(n.page);
+    p.page->setObjectName(StoredName(n.page));
     p.group = new QGroupBox(QString::fromLatin1(n.groupTitle));
     p.group->setObjectName(n.group);
     p.group->setFixedWidth(209);
     p.queryLabel = NamedLabel(n.queryLabel, "Zip Code or City", true);
     p.query = new QLineEdit("55413");
-    p.query->setObjectName(n.query);
+    p.query->setObjectName(StoredName(n.query));
     p.query->setToolTip("Enter your zip code");
     p.fetch = new QPushButton("Look up");
     p.fetch->setObjectName(n.fetch);

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "menu/stored_names.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -10,7 +11,7 @@ namespace hx::ui {
 MainPage BuildMainPage() {
     MainPage p;
     p.page = new QWidget;
-    p.page->setObjectName("TabSheet1");
+    p.page->setObjectName(StoredName(Page::Main));
     p.Panel1 = new QFrame(p.page);
     p.Panel1->setObjectName("Panel1");
     p.outfld = new QPlainTextEdit(p.Panel1);

@@ -4,6 +4,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "menu/stored_names.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -11,7 +12,7 @@ namespace hx::ui {
 NewsPage BuildNewsPage() {
     NewsPage p;
     p.page = new QWidget;
-    p.page->setObjectName("TabSheet6");
+    p.page->setObjectName(StoredName(Page::News));
     p.RichEdit2 = new QTextEdit;
     p.RichEdit2->setObjectName("RichEdit2");
     p.RichEdit2->setReadOnly(true);
@@ -27,7 +28,7 @@ NewsPage BuildNewsPage() {
 LogPage BuildLogPage() {
     LogPage p;
     p.page = new QWidget;
-    p.page->setObjectName("TabSheet7");
+    p.page->setObjectName(StoredName(Page::Log));
     p.log = new QPlainTextEdit;
     p.log->setObjectName("log");
     p.log->setReadOnly(true);

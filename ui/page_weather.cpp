@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "menu/stored_names.h"
 #include "pages.h"
 
 namespace hx::ui {
@@ -13,21 +14,21 @@ namespace hx::ui {
 WeatherPage BuildWeatherPage() {
     WeatherPage p;
     p.page = new QWidget;
-    p.page->setObjectName("TabSheet3");
+    p.page->setObjectName(StoredName(Page::Weather));
     auto* strip = new QFrame;
     strip->setObjectName("Panel3");
     strip->setFixedHeight(75);
     p.Label17 =
         NamedLabel("Label17", "Set these fields from the weather service on the Look up page.");
-    auto edit = [](const char* name) {
+    auto edit = [](SiteField role) {
         auto* e = new QLineEdit;
-        e->setObjectName(name);
+        e->setObjectName(StoredName(role));
         e->setMaximumWidth(120);
         return e;
     };
-    p.Edit7 = edit("Edit7");
-    p.Edit9 = edit("Edit9");
-    p.Edit8 = edit("Edit8");
+    p.Edit7 = edit(SiteField::Pressure);
+    p.Edit9 = edit(SiteField::Altitude);
+    p.Edit8 = edit(SiteField::Temperature);
     auto* grid = new QGridLayout(strip);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->addWidget(p.Label17, 0, 0, 1, 3);

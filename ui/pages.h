@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "menu/stored_names.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -49,11 +51,11 @@ struct LookupPage {
     ClosedBrowser* browser = nullptr;  // shows answers, loads nothing they name
 };
 struct LookupNames {
-    const char* page;
+    Page page;
     const char* group;
     const char* groupTitle;
     const char* queryLabel;
-    const char* query;
+    SiteField query;
     const char* fetch;
     const char* fetchHint;
     const char* cityName;

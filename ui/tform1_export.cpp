@@ -15,8 +15,8 @@
 namespace hx::ui {
 
 void TForm1::AddExportMenuItem() {
-    QAction* fileMenu = menus_.byName.value(QStringLiteral("File1"));
-    QAction* exit = menus_.byName.value(QStringLiteral("Exit1"));
+    QAction* fileMenu = menus_.byName.value(StoredName(Option::FileMenu));
+    QAction* exit = menus_.byName.value(StoredName(Option::Exit));
     if (!fileMenu || !fileMenu->menu() || !exit) return;
     auto* item = new QAction(QStringLiteral("&Export Calendar…"), this);
     item->setObjectName(QStringLiteral("ExportCalendar1"));

@@ -59,7 +59,7 @@ void TForm1::FormCreate() {
         [this] {
             PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
             // The version check and the feed run as jobs after the first report.
-            startupInternet_ = !options_.Checked("Disabled1");
+            startupInternet_ = !options_.Checked(Option::InternetDisabled);
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] {
@@ -67,14 +67,15 @@ void TForm1::FormCreate() {
             LoadPlacesFile();
         },
         [this] { SelectStartPage(); },
-        [this] { ApplyMoonPicture(options_.Checked("Moonphase1")); },
+        [this] { ApplyMoonPicture(options_.Checked(Option::MoonPicture)); },
         [this] {
             events_ = SkyEventState{};
             ++eventsGeneration_;
             LoadAlarmTables();
         },
         [this] {
-            SetTimer1Enabled(ClockEnabledAfter(ClockEvent::StartUp, options_.Checked("Clockon1")));
+            SetTimer1Enabled(
+                ClockEnabledAfter(ClockEvent::StartUp, options_.Checked(Option::ClockOn)));
             if (timer1Enabled_)
                 Timer2->start();
             else
@@ -261,11 +262,11 @@ void TForm1::Edit12Change() {
 }
 
 void TForm1::Clockon1Click() {
-    const bool on = options_.Checked("Clockon1");
+    const bool on = options_.Checked(Option::ClockOn);
     clockPausedForSite_ = false;
     if (on) MessageBox::Show(this, kClockOnMessage);
     SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Switch, on));
-    if (options_.Checked("Refresh1")) {
+    if (options_.Checked(Option::Refresh)) {
         if (timer1Enabled_)
             Timer2->start();
         else
@@ -297,15 +298,15 @@ void TForm1::ApplyMoonPicture(bool shown) {
 }
 
 void TForm1::Moonphase1Click() {
-    OptionClicked("Moonphase1");
+    OptionClicked(StoredName(Option::MoonPicture));
 }
 
 void TForm1::PlanetaryHours2Click() {
-    OptionClicked("PlanetaryHours2");
+    OptionClicked(StoredName(Option::TrayPlanetaryHours));
 }
 
 void TForm1::MoonPhase2Click() {
-    OptionClicked("MoonPhase2");
+    OptionClicked(StoredName(Option::TrayMoonPhase));
 }
 
 // --- Locale entry ----------------------------------------------------------------------
@@ -360,7 +361,8 @@ void TForm1::SetZone(const QString& id) {
 void TForm1::Locale1Click() {
     clockPausedForSite_ = false;
     PageControl1->setCurrentWidget(locale_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked("Clockon1")));
+    SetTimer1Enabled(
+        ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked(Option::ClockOn)));
 }
 
 void TForm1::Button4Click() {
@@ -375,7 +377,7 @@ void TForm1::Button4Click() {
         return;
     }
     PageControl1->setCurrentWidget(main_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
     if (pickersAtPresent_) SetPickersToPresent();
     BuildReport();
@@ -386,7 +388,7 @@ void TForm1::Button4Click() {
 void TForm1::ShowSiteMissing() {
     clockPausedForSite_ = true;
     PageControl1->setCurrentWidget(locale_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked("Clockon1")));
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }
 
 void TForm1::BuildReport() {

@@ -76,7 +76,7 @@ void TForm1::ConnectLookups() {
 }
 
 void TForm1::LoadServiceAddresses() {
-    addresses_ = LoadServices(TExtIniF(files::ProgramFile(QStringLiteral("heliodex.ini"))), {});
+    addresses_ = LoadServices(TExtIniF(SettingsFilePath()), {});
     lookUp_.fetch->setText(net::LookupCaption(addresses_.weatherService));
     alternate_.fetch->setText(net::LookupCaption(addresses_.gazetteerService));
     weather_.Label17->setText(net::WeatherLabelText(addresses_.weatherService));
@@ -115,7 +115,7 @@ void TForm1::AskInternet(const std::function<void(bool yes)>& answered) {
 // in flight (pending) while it is open. Yes switches Internet functions on and queues it (go),
 // No drops it.
 void TForm1::PassGateThen(bool& pending, const std::function<void()>& go) {
-    if (!options_.Checked("Disabled1")) return go();
+    if (!options_.Checked(Option::InternetDisabled)) return go();
     AskInternet([this, &pending, go](bool yes) {
         if (net::PassInternetGate(options_, [yes](const QString&) { return yes; })) {
             SyncMenu();
@@ -132,8 +132,7 @@ bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) 
         net::PrepareLookup(options_, {}, userStarted, url, downloader_->Busy());
     SyncMenu();
     if (start == net::LookupStart::NoAddress)
-        ShowClockError(
-            net::MissingAddressMessage(key, files::ProgramFile(QStringLiteral("heliodex.ini"))));
+        ShowClockError(net::MissingAddressMessage(key, SettingsFilePath()));
     return start == net::LookupStart::Go;
 }
 
@@ -183,7 +182,7 @@ void TForm1::ResumeAfterSiteFilled() {
     if (!clockPausedForSite_ || !observer_.HasSite()) return;
     clockPausedForSite_ = false;
     PageControl1->setCurrentWidget(main_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked("Clockon1")));
+    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     Button2Click();
 }
 
@@ -430,7 +429,8 @@ void TForm1::Refresh1Click() {
     };
     // Switching the refresh on while Internet functions are off asks first; the click's rule
     // runs with the answer.
-    if (options_.Checked("Refresh1") || !options_.Checked("Disabled1")) return apply(false);
+    if (options_.Checked(Option::Refresh) || !options_.Checked(Option::InternetDisabled))
+        return apply(false);
     AskInternet(apply);
 }
 
@@ -443,7 +443,7 @@ void TForm1::Timer2Timer() {
 // Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,
 // which is left out when the first failed (its failure is shown once).
 void TForm1::RunStartupLookups() {
-    if (options_.Checked("Disabled1")) return;
+    if (options_.Checked(Option::InternetDisabled)) return;
     lookupFailedQuietly_ = false;
     LookupClick(false);
     jobs_.Add([this](JobQueue::Finished finished) {

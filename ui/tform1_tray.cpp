@@ -36,7 +36,9 @@ const QString kNoAreaCloseHint = QStringLiteral("Minimized. Use the File menu to
 
 // The shutdown order of the files after the settings; unknown files go last.
 int SaveRank(const QString& file) {
-    static const QStringList order = {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"};
+    static const QStringList order = {StoredName(StateFile::RecentLocations),
+                                      StoredName(StateFile::AlarmSounds),
+                                      StoredName(StateFile::AlarmStates)};
     const qsizetype i = order.indexOf(file);
     return i < 0 ? int(order.size()) : int(i);
 }
@@ -80,7 +82,7 @@ void TForm1::Restore1Click() {
 
 void TForm1::DatetoClipboard1Click() {
     BuildReport();
-    const QString path = files::ProgramFile("td.txt");
+    const QString path = files::ProgramFile(StoredName(StateFile::ReportHeader));
     if (!QFile::exists(path)) return;  // nothing written: the clipboard stays as it was
     QGuiApplication::clipboard()->setText(TdFile(path).ReadForClipboard());
 }
@@ -127,7 +129,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 std::vector<SaveStep> TForm1::ShutdownSteps() {
     std::vector<SaveStep> steps;
-    steps.push_back({QStringLiteral("heliodex.ini"), [this] {
+    steps.push_back({StoredName(StateFile::Settings), [this] {
                          if (!store_) store_ = std::make_unique<TExtIniF>(SettingsFilePath());
                          const auto components = ComponentStates();
                          std::vector<PersistentComponent*> visit;
@@ -135,23 +137,23 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
                          SaveWindowComponents(*store_, visit);
                          SaveServices(*store_, addresses_);
                          SaveWindowPlace(*store_, CurrentWindowPlace());
-                         store_->WriteString(QStringLiteral("Site"), QStringLiteral("Zone"),
+                         store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone),
                                              observer_.Zone);
                          store_.reset();
                      }});
-    steps.push_back({QStringLiteral("zipcodes.txt"), [this] { SaveRecentLocations(); }});
+    steps.push_back({StoredName(StateFile::RecentLocations), [this] { SaveRecentLocations(); }});
     steps.push_back({RecentLookupsFileName(), [this] { SaveRecentLookupList(); }});
     // One step per file, so the message names exactly the files that were not saved.
     steps.push_back(
-        {QStringLiteral("alarmsounds.txt"), [this] { alarms::SaveSoundTable(alarmTables_); }});
+        {StoredName(StateFile::AlarmSounds), [this] { alarms::SaveSoundTable(alarmTables_); }});
     steps.push_back(
-        {QStringLiteral("alarmlist.txt"), [this] { alarms::SaveStateTable(alarmTables_); }});
+        {StoredName(StateFile::AlarmStates), [this] { alarms::SaveStateTable(alarmTables_); }});
     steps.push_back(
-        {QStringLiteral("alarmoffsets.txt"), [this] { alarms::SaveOffsetTable(alarmTables_); }});
+        {StoredName(StateFile::AlarmOffsets), [this] { alarms::SaveOffsetTable(alarmTables_); }});
     steps.push_back(
-        {QStringLiteral("houralarms.txt"), [this] { alarms::SaveHourStateTable(alarmTables_); }});
+        {StoredName(StateFile::HourAlarms), [this] { alarms::SaveHourStateTable(alarmTables_); }});
     steps.push_back(
-        {QStringLiteral("hoursounds.txt"), [this] { alarms::SaveHourSoundTable(alarmTables_); }});
+        {StoredName(StateFile::HourSounds), [this] { alarms::SaveHourSoundTable(alarmTables_); }});
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);

@@ -45,7 +45,7 @@ void TForm1::BuildDesktopCommands() {
     if (!item) return;
     item->setChecked(AutostartEnabled());
     // The mark says whether the entry is there each time the menu opens.
-    connect(menus_.byName.value(QStringLiteral("Options1"))->menu(), &QMenu::aboutToShow, item,
+    connect(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(), &QMenu::aboutToShow, item,
             [item] { item->setChecked(AutostartEnabled()); });
     connect(item, &QAction::triggered, this,
             [this] { Guarded([this] { StartwiththeDesktop1Click(); }); });

@@ -5,39 +5,40 @@
 
 #include <QList>
 
+#include "menu/stored_names.h"
+
 namespace hx::ui {
 
 namespace {
-const QString kSection = QStringLiteral("Window");
+const QString kSection = StoredName(Section::Window);
 
-std::optional<int> Number(const IniDocument& doc, const char* key) {
+std::optional<int> Number(const IniDocument& doc, Key key) {
     bool ok = false;
-    const int v =
-        IniValueText(doc.Raw(kSection, QLatin1String(key)).value_or(QString())).toInt(&ok);
+    const int v = IniValueText(doc.Raw(kSection, StoredName(key)).value_or(QString())).toInt(&ok);
     return ok ? std::optional<int>(v) : std::nullopt;
 }
 }  // namespace
 
 std::optional<WindowPlace> LoadWindowPlace(const TExtIniF& store) {
     const IniDocument doc = store.Document();
-    const auto left = Number(doc, "Left"), top = Number(doc, "Top");
-    const auto width = Number(doc, "Width"), height = Number(doc, "Height");
+    const auto left = Number(doc, Key::Left), top = Number(doc, Key::Top);
+    const auto width = Number(doc, Key::Width), height = Number(doc, Key::Height);
     if (!left || !top || !width || !height || *width < 100 || *height < 100) return std::nullopt;
     WindowPlace p;
     p.geometry = QRect(*left, *top, *width, *height);
-    p.maximized = IniValueBool(doc.Raw(kSection, QStringLiteral("Maximized"))).value_or(false);
-    p.page = IniValueText(doc.Raw(kSection, QStringLiteral("Page")).value_or(QString()));
+    p.maximized = IniValueBool(doc.Raw(kSection, StoredName(Key::Maximized))).value_or(false);
+    p.page = IniValueText(doc.Raw(kSection, StoredName(Key::Page)).value_or(QString()));
     return p;
 }
 
 void SaveWindowPlace(TExtIniF& store, const WindowPlace& place) {
     store.Modify([&](IniDocument& doc) {
-        doc.Set(kSection, QStringLiteral("Left"), QString::number(place.geometry.x()));
-        doc.Set(kSection, QStringLiteral("Top"), QString::number(place.geometry.y()));
-        doc.Set(kSection, QStringLiteral("Width"), QString::number(place.geometry.width()));
-        doc.Set(kSection, QStringLiteral("Height"), QString::number(place.geometry.height()));
-        doc.Set(kSection, QStringLiteral("Maximized"), place.maximized ? "1" : "0");
-        doc.Set(kSection, QStringLiteral("Page"), place.page);
+        doc.Set(kSection, StoredName(Key::Left), QString::number(place.geometry.x()));
+        doc.Set(kSection, StoredName(Key::Top), QString::number(place.geometry.y()));
+        doc.Set(kSection, StoredName(Key::Width), QString::number(place.geometry.width()));
+        doc.Set(kSection, StoredName(Key::Height), QString::number(place.geometry.height()));
+        doc.Set(kSection, StoredName(Key::Maximized), place.maximized ? "1" : "0");
+        doc.Set(kSection, StoredName(Key::Page), place.page);
     });
 }
 

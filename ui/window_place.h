@@ -13,7 +13,7 @@ namespace hx::ui {
 struct WindowPlace {
     QRect geometry;  // the normal (not maximized) frame-less geometry
     bool maximized = false;
-    QString page;  // the object name of the current page, e.g. "TabSheet1"
+    QString page;  // the current page's stored name (StoredName(Page::…))
 };
 
 // The saved place; nullopt when the section is missing or its size is not a usable number.
