@@ -24,6 +24,7 @@
 #include "report/clock.h"
 #include "settings/extini.h"
 #include "settings/textfile.h"
+#include "settings/window_settings.h"
 #include "tform1.h"
 
 namespace hx::ui {
