@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "core/names.h"
+#include "menu/stored_names.h"
 
 namespace hx::alarms {
 
@@ -15,11 +16,11 @@ inline constexpr int kSlotCount = kBodyCount * kEventCount;  // 28
 inline constexpr int kAlarmOn = 0;                           // image index of a switched-on alarm
 inline constexpr int kAlarmOff = 1;
 
-inline constexpr const char* kAlarmListFile = "alarmlist.txt";
-inline constexpr const char* kAlarmSoundsFile = "alarmsounds.txt";
-inline constexpr const char* kAlarmOffsetsFile = "alarmoffsets.txt";
-inline constexpr const char* kHourAlarmsFile = "houralarms.txt";
-inline constexpr const char* kHourSoundsFile = "hoursounds.txt";
+inline constexpr const char* kAlarmListFile = StoredFileName(StateFile::AlarmStates);
+inline constexpr const char* kAlarmSoundsFile = StoredFileName(StateFile::AlarmSounds);
+inline constexpr const char* kAlarmOffsetsFile = StoredFileName(StateFile::AlarmOffsets);
+inline constexpr const char* kHourAlarmsFile = StoredFileName(StateFile::HourAlarms);
+inline constexpr const char* kHourSoundsFile = StoredFileName(StateFile::HourSounds);
 
 // Lead times in minutes: negative fires before the event, positive after it.
 inline constexpr int kMaxOffset = 720;

@@ -1,6 +1,7 @@
 // Recent lists: the latest first, unique without regard to case, and their files.
 #include "recent_list.h"
 
+#include "menu/stored_names.h"
 #include "settings/textfile.h"
 
 namespace hx {
@@ -30,11 +31,11 @@ bool RecentList::Add(const QString& text) {
 }
 
 QString RecentFileName() {
-    return QStringLiteral("zipcodes.txt");
+    return StoredName(StateFile::RecentLocations);
 }
 
 QString RecentLookupsFileName() {
-    return QStringLiteral("recentlookups.txt");
+    return StoredName(StateFile::RecentLookups);
 }
 
 QStringList LoadRecentEntries() {

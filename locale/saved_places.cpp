@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "menu/stored_names.h"
 #include "settings/textfile.h"
 
 namespace hx {
@@ -104,7 +105,7 @@ SavedPlaces SavedPlaces::FromLines(const QStringList& lines) {
 }
 
 QString SavedPlacesFileName() {
-    return QStringLiteral("savedplaces.txt");
+    return StoredName(StateFile::SavedPlaces);
 }
 
 SavedPlaces LoadSavedPlaces() {

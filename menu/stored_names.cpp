@@ -119,16 +119,16 @@ constexpr std::array<std::pair<Entry, Section>, int(Key::Count)> kKeys = {{
 }};
 
 constexpr std::array<Entry, int(StateFile::Count)> kFiles = {{
-    {"Settings", "heliodex.ini"},
-    {"RecentLocations", "zipcodes.txt"},
-    {"AlarmStates", "alarmlist.txt"},
-    {"AlarmSounds", "alarmsounds.txt"},
-    {"AlarmOffsets", "alarmoffsets.txt"},
-    {"HourAlarms", "houralarms.txt"},
-    {"HourSounds", "hoursounds.txt"},
-    {"ReportHeader", "td.txt"},
-    {"RecentLookups", "recentlookups.txt"},
-    {"SavedPlaces", "savedplaces.txt"},
+    {"Settings", StoredFileName(StateFile::Settings)},
+    {"RecentLocations", StoredFileName(StateFile::RecentLocations)},
+    {"AlarmStates", StoredFileName(StateFile::AlarmStates)},
+    {"AlarmSounds", StoredFileName(StateFile::AlarmSounds)},
+    {"AlarmOffsets", StoredFileName(StateFile::AlarmOffsets)},
+    {"HourAlarms", StoredFileName(StateFile::HourAlarms)},
+    {"HourSounds", StoredFileName(StateFile::HourSounds)},
+    {"ReportHeader", StoredFileName(StateFile::ReportHeader)},
+    {"RecentLookups", StoredFileName(StateFile::RecentLookups)},
+    {"SavedPlaces", StoredFileName(StateFile::SavedPlaces)},
 }};
 
 template <typename E, size_t N>

@@ -3,6 +3,7 @@
 // so a saved file keeps its values; code names the roles, and only this table the text.
 #pragma once
 
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -121,6 +122,16 @@ enum class StateFile {
     SavedPlaces,
     Count
 };
+
+// A state file's name as a constant, for the tables that name their files.
+constexpr const char* StoredFileName(StateFile f) {
+    constexpr const char* names[] = {"heliodex.ini",    "zipcodes.txt",     "alarmlist.txt",
+                                     "alarmsounds.txt", "alarmoffsets.txt", "houralarms.txt",
+                                     "hoursounds.txt",  "td.txt",           "recentlookups.txt",
+                                     "savedplaces.txt"};
+    static_assert(std::size(names) == size_t(StateFile::Count));
+    return names[size_t(f)];
+}
 
 QString StoredName(Option o);
 const char* StoredKey(Option o);  // the same, for the menu table
