@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "settings/textfile.h"
+#include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/window_services.h"
-#include "ui/tform1.h"
 
 using namespace hx;
 
@@ -56,12 +56,12 @@ void RunLookups(benchmark::State& state, const QByteArray& answer) {
         return std::optional<places::WeatherValues>();
     };
     {
-        ui::TForm1 form(std::move(services));
+        ui::MainWindow form(std::move(services));
         ui::MessageBox::ClearShown();
         // Each lookup runs as a job; the loop waits for it to end.
         while (!form.JobsIdle()) QCoreApplication::processEvents();
         for (auto _ : state) {
-            form.LookupClick();
+            form.onWeatherLookupClicked();
             while (!form.JobsIdle()) QCoreApplication::processEvents();
         }
         if (!ui::MessageBox::Shown().isEmpty())

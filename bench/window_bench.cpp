@@ -22,8 +22,8 @@
 
 #include "core/ephemeris.h"
 #include "settings/textfile.h"
+#include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/tform1.h"
 #include "ui/window_services.h"
 
 using namespace hx;
@@ -98,8 +98,8 @@ class ProgramDir {
 
 // Opens the window as main() does and lets it paint; null when the start-up did not reach
 // a report or raised a message box.
-std::unique_ptr<ui::TForm1> OpenWindow() {
-    auto form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices());
+std::unique_ptr<ui::MainWindow> OpenWindow() {
+    auto form = std::make_unique<ui::MainWindow>(ui::DefaultWindowServices());
     form->show();
     QCoreApplication::processEvents();
     if (form->TrayText().isEmpty() || !ui::MessageBox::Shown().isEmpty()) return nullptr;
@@ -183,7 +183,7 @@ namespace hx::bench {
 
 int RunStartupChild(const QString& programDir, const QElapsedTimer& sinceMain) {
     UseProgramDirectory(programDir);
-    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    const std::unique_ptr<ui::MainWindow> form = OpenWindow();
     if (!form) {
         std::printf("failed\n");
         return 1;
@@ -202,7 +202,7 @@ static void BM_WindowStartupInProcess(benchmark::State& state) {
         state.PauseTiming();
         auto dir = std::make_unique<ProgramDir>(10);
         state.ResumeTiming();
-        std::unique_ptr<ui::TForm1> form = OpenWindow();
+        std::unique_ptr<ui::MainWindow> form = OpenWindow();
         state.PauseTiming();
         if (!form) state.SkipWithError("the start-up did not reach a report");
         form.reset();  // the shutdown saves are not part of the start-up
@@ -221,7 +221,7 @@ static void BM_WindowStartupSilentServer(benchmark::State& state) {
         state.PauseTiming();
         auto dir = std::make_unique<ProgramDir>(10, IniWithServices(10, server.BaseUrl()));
         state.ResumeTiming();
-        std::unique_ptr<ui::TForm1> form = OpenWindow();
+        std::unique_ptr<ui::MainWindow> form = OpenWindow();
         state.PauseTiming();
         if (!form) state.SkipWithError("the start-up did not reach a report");
         form.reset();  // aborts the jobs still waiting on the server
@@ -269,18 +269,18 @@ BENCHMARK(BM_WindowStartupFreshProcess)
     ->UseManualTime()
     ->Iterations(5);
 
-// One tick of the open window as Timer1 runs it (Now, the report applied, td.txt, status
+// One tick of the open window as clockTimer runs it (Now, the report applied, td.txt, status
 // bar, alarm check), with the repaint the event loop does after it.
 static void BM_WindowTick(benchmark::State& state) {
     ProgramDir dir(10);
-    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    const std::unique_ptr<ui::MainWindow> form = OpenWindow();
     if (!form) {
         state.SkipWithError("the start-up did not reach a report");
         return;
     }
-    form->findChild<QTimer*>("Timer1")->stop();  // ticks only from here
+    form->findChild<QTimer*>("clockTimer")->stop();  // ticks only from here
     for (auto _ : state) {
-        form->Button2Click();
+        form->onNowClicked();
         QCoreApplication::processEvents();
     }
 }
@@ -297,7 +297,7 @@ static void BM_IdleWakeups(benchmark::State& state) {
     const int seconds = int(state.range(1));
     const bool shown = state.range(2) != 0;
     ProgramDir dir(resolution);
-    const std::unique_ptr<ui::TForm1> form = OpenWindow();
+    const std::unique_ptr<ui::MainWindow> form = OpenWindow();
     if (!form) {
         state.SkipWithError("the start-up did not reach a report");
         return;
@@ -328,7 +328,7 @@ static void BM_IdleWakeups(benchmark::State& state) {
         }
         state.SetLabel((label + QStringLiteral("focus:") + focusName).toStdString());
         state.counters["timer_events_per_s"] = double(counter.timerEvents) / elapsed;
-        state.counters["Timer1_per_s"] = counter.counts["Timer1"] / elapsed;
+        state.counters["clockTimer_per_s"] = counter.counts["clockTimer"] / elapsed;
         state.counters["wakeups_per_s"] = SwitchesBetween(before, after) / elapsed;
         state.counters["main_wakeups_per_s"] = (after.main - before.main) / elapsed;
         state.counters["threads"] = double(after.perThread.size());

@@ -26,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Check(t.has_value() && t->size() <= max);
             for (const QChar c : *t) Check(c.isDigit() || c == '+');
         };
-        digits(out.fields.Edit2, 1 << 20);
-        digits(out.fields.Edit4, 1 << 20);
-        digits(out.fields.Edit3, 99);
-        digits(out.fields.Edit5, 99);
+        digits(out.fields.latDegrees, 1 << 20);
+        digits(out.fields.lonDegrees, 1 << 20);
+        digits(out.fields.latMinutes, 99);
+        digits(out.fields.lonMinutes, 99);
         Check(out.report.size() >= 3);
     } catch (const hx::Error& e) {
         Check(!e.message().isEmpty());

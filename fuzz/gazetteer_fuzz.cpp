@@ -10,7 +10,7 @@ using hx::fuzz::Check;
 namespace {
 void CheckOutcome(const hx::GazetteerOutcome& out) {
     if (!out.found) {
-        Check(out.message.has_value() && !out.fields.Edit2 && out.recentEntry.isEmpty());
+        Check(out.message.has_value() && !out.fields.latDegrees && out.recentEntry.isEmpty());
         return;
     }
     Check(!out.notice.isEmpty() && out.recentEntry == QLatin1String("55413"));

@@ -68,12 +68,12 @@ GazetteerOutcome CompleteGazetteerLookup(const QString& page, const QString& que
     out.recentEntry = query;
     const Part lat = Cut(text.left(comma));
     const Part lon = Cut(text.mid(comma + 2, 99));
-    out.fields.Edit2 = lat.degrees;
-    out.fields.Edit3 = lat.decimals;
-    out.fields.CheckBox1 = lat.last == 'N';
-    out.fields.Edit4 = lon.degrees;
-    out.fields.Edit5 = lon.decimals;
-    out.fields.CheckBox2 = lon.last == 'W';
+    out.fields.latDegrees = lat.degrees;
+    out.fields.latMinutes = lat.decimals;
+    out.fields.north = lat.last == 'N';
+    out.fields.lonDegrees = lon.degrees;
+    out.fields.lonMinutes = lon.decimals;
+    out.fields.west = lon.last == 'W';
     out.notice = QStringLiteral(
         "Look up completed. You must set your time zone and daylight time manually.");
 

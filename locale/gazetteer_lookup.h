@@ -22,14 +22,14 @@ QString ReadGazetteerPage(const QString& fileName);
 struct GazetteerOutcome {
     bool found = false;                   // false: only the message is shown, nothing changes
     std::optional<QString> message;       // plain message box, shown after the fields are set
-    LocaleFieldTexts fields;              // Edit2..Edit5, CheckBox1, CheckBox2
-    std::optional<QString> placeCaption;  // Label13
-    QString recentEntry;  // added to ListBox1 unless an equal entry (any case) is there
+    LocaleFieldTexts fields;              // latDegrees..lonMinutes, north, west
+    std::optional<QString> placeCaption;  // alternatePlace
+    QString recentEntry;  // added to alternateRecent unless an equal entry (any case) is there
     QString notice;  // "Look up completed. You must set your time zone and daylight time manually."
     QString resultPage;  // HTML the program made for the result pane; empty: show the page
 };
 
-// DownLoadURL1AfterDownload for the page text and the query that fetched it. A page that
+// onGazetteerLookupDone for the page text and the query that fetched it. A page that
 // says "Sorry, no matches found", or lacks the "Location:" text with its markers, gives the
 // "not specific enough" message and nothing else. After applying a found outcome the window
 // re-reads the site, so the Observer never mixes the new latitude with the old longitude.

@@ -47,8 +47,8 @@ LocaleFieldTexts PlaceSiteFields(const places::Place& place, QDate date) {
     WeatherOutcome outcome =
         CompleteWeatherLookup(ParseWeatherDocument(places::ForexmlDocument(place, date, nullptr)),
                               places::DisplayName(place));
-    outcome.fields.Edit7.reset();
-    outcome.fields.Edit8.reset();
+    outcome.fields.pressure.reset();
+    outcome.fields.temperatureF.reset();
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     return outcome.fields;
 }
@@ -74,8 +74,8 @@ WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const Q
     if (weather && !weather->now.source.isEmpty())
         outcome.report << QStringLiteral("Weather data: ") + weather->now.source;
     if (!weather) {
-        outcome.fields.Edit7.reset();
-        outcome.fields.Edit8.reset();
+        outcome.fields.pressure.reset();
+        outcome.fields.temperatureF.reset();
         outcome.report = QStringList{places::NoWeatherLine(place)};
     }
     if (const QString also = places::AlsoFoundLine(search.others); !also.isEmpty())
@@ -101,8 +101,8 @@ GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, con
     GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);
     // The program knows the place's zone, so the time zone is set along with the coordinates.
     const places::SiteAttributes site = places::SiteOf(place, date);
-    outcome.fields.Edit6 = site.timezone;
-    outcome.fields.CheckBox3 = site.daylight_saving == u'1';
+    outcome.fields.timeZone = site.timezone;
+    outcome.fields.daylight = site.daylight_saving == u'1';
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     outcome.recentEntry = places::DisplayName(place);
     const QString also = places::AlsoFoundLine(search.others);

@@ -9,19 +9,19 @@ namespace hx {
 
 // The texts and states of the site components, as typed (untrimmed).
 struct SiteFields {
-    QString latDegrees;     // Edit2
-    QString latMinutes;     // Edit3
-    bool north = false;     // CheckBox1
-    QString lonDegrees;     // Edit4
-    QString lonMinutes;     // Edit5
-    bool west = false;      // CheckBox2
-    QString timeZone;       // Edit6, hours
-    bool daylight = false;  // CheckBox3
-    int format = 1;         // RadioGroup1: 0 degrees and minutes, 1 decimal fractions
-    QString pressure;       // Edit7, mbar
-    QString temperatureF;   // Edit8, degrees Fahrenheit
-    QString altitude;       // Edit9, metres
-    QString zone;           // ZoneBox's IANA id; empty for manual entry
+    QString latDegrees;     // latDegrees
+    QString latMinutes;     // latMinutes
+    bool north = false;     // north
+    QString lonDegrees;     // lonDegrees
+    QString lonMinutes;     // lonMinutes
+    bool west = false;      // west
+    QString timeZone;       // timeZone, hours
+    bool daylight = false;  // daylight
+    int format = 1;         // formatGroup: 0 degrees and minutes, 1 decimal fractions
+    QString pressure;       // pressure, mbar
+    QString temperatureF;   // temperatureF, degrees Fahrenheit
+    QString altitude;       // altitude, metres
+    QString zone;           // zoneBox's IANA id; empty for manual entry
 };
 
 inline constexpr const char* kMinutesWarning =

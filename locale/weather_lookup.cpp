@@ -57,17 +57,17 @@ WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& qu
 
     WeatherOutcome out;
     out.recentEntry = query;
-    out.fields.CheckBox1 = !lat.negative;
-    out.fields.CheckBox2 = lon.negative;
-    out.fields.Edit2 = lat.degrees;
-    out.fields.Edit3 = lat.decimals;
-    out.fields.Edit4 = lon.degrees;
-    out.fields.Edit5 = lon.decimals;
+    out.fields.north = !lat.negative;
+    out.fields.west = lon.negative;
+    out.fields.latDegrees = lat.degrees;
+    out.fields.latMinutes = lat.decimals;
+    out.fields.lonDegrees = lon.degrees;
+    out.fields.lonMinutes = lon.decimals;
     out.placeCaption = o.Longname();
-    out.fields.Edit6 = o.Timezone();
-    out.fields.CheckBox3 = o.Daylight_saving() == QLatin1String("1");
-    out.fields.Edit8 = o.Temp_F();
-    out.fields.Edit7 = o.Pressure_mb();
+    out.fields.timeZone = o.Timezone();
+    out.fields.daylight = o.Daylight_saving() == QLatin1String("1");
+    out.fields.temperatureF = o.Temp_F();
+    out.fields.pressure = o.Pressure_mb();
 
     const TXMLAlmanacTypeList almanac = document.Almanac();
     const QString sunrise = almanac.Count() ? almanac[0].Sunrise() : QString();

@@ -13,14 +13,14 @@ QString WeatherDocumentFile();  // "locale.xml" in the program directory
 
 struct WeatherOutcome {
     LocaleFieldTexts fields;  // coordinates, time zone, daylight time, temperature, pressure
-    QString placeCaption;     // Label16
-    QStringList report;       // the lines of RichEdit1, which is emptied first
-    QString recentEntry;      // added to ListBox2 unless an equal entry (any case) is there
+    QString placeCaption;     // lookUpPlace
+    QStringList report;       // the lines of weatherReport, which is emptied first
+    QString recentEntry;      // added to lookUpRecent unless an equal entry (any case) is there
     QString notice;           // "Look up completed. Location, time zone and daylight time updated."
     QString resultPage;       // HTML the program made for the result pane; empty: show the answer
 };
 
-// DownLoadURL2AfterDownload for a loaded document and the query that fetched it. A document
+// onWeatherLookupDone for a loaded document and the query that fetched it. A document
 // without an observation, or whose latitude or longitude is missing or not a coordinate, is
 // refused with hx::Error (then nothing may change). After applying the outcome the window
 // re-reads the site.

@@ -7,21 +7,21 @@ namespace hx {
 // options are the items whose click only changes what the report shows.
 enum class MenuCommand {
     None,             // submenus and items without a command
-    DisplayOption,    // Long2Click: a format or extras check mark
-    MoonPicture,      // Moonphase1Click
-    TrayHours,        // PlanetaryHours2Click
-    TrayMoonPhase,    // MoonPhase2Click
-    Clock,            // Clockon1Click
-    Now,              // Button2Click
-    Exit,             // Button3Click
-    Locale,           // Locale1Click
-    Refresh,          // Refresh1Click
-    InternetSwitch,   // Disabled1Click
-    DateToClipboard,  // DatetoClipboard1Click
-    Restore,          // Restore1Click
-    ReverseLookup,    // LookupThelemicDatereverse1Click
-    About,            // About1Click
-    Copy,             // Copy1Click
+    DisplayOption,    // onDisplayOptionClicked: a format or extras check mark
+    MoonPicture,      // onMoonPictureClicked
+    TrayHours,        // onTrayPlanetaryHoursClicked
+    TrayMoonPhase,    // onTrayMoonPhaseClicked
+    Clock,            // onClockOnClicked
+    Now,              // onNowClicked
+    Exit,             // onExit
+    Locale,           // onLocaleClicked
+    Refresh,          // onRefreshClicked
+    InternetSwitch,   // onInternetSwitchClicked
+    DateToClipboard,  // onDateToClipboard
+    Restore,          // onRestore
+    ReverseLookup,    // onReverseLookupClicked
+    About,            // onAboutClicked
+    Copy,             // onCopy
     Count
 };
 

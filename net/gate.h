@@ -21,22 +21,22 @@ using AskFunction = std::function<bool(const QString& question)>;
 // are switched on (Disabled1 unchecked) and true is returned.
 bool PassInternetGate(OptionsModel& options, const AskFunction& ask);
 
-// Disabled1Click: inverts the switch and nothing else.
+// onInternetSwitchClicked: inverts the switch and nothing else.
 void ToggleInternetDisabled(OptionsModel& options);
 
-// What Refresh1Click leaves for the window to do.
+// What onRefreshClicked leaves for the window to do.
 struct RefreshClickResult {
     bool timer2Enabled;    // the refresh timer's new enabled flag
-    bool runClockHandler;  // run Clockon1Click once (the clock option is off)
+    bool runClockHandler;  // run onClockOnClicked once (the clock option is off)
 };
-// Refresh1Click: inverts Refresh1; when it becomes checked, passes the gate (a No unchecks
+// onRefreshClicked: inverts Refresh1; when it becomes checked, passes the gate (a No unchecks
 // it again and stops the timer) and couples with the clock option.
 RefreshClickResult RefreshClick(OptionsModel& options, const AskFunction& ask, bool timer2Enabled);
 
-// Timer2Timer: a tick runs the weather lookup only while Internet functions are enabled.
+// onRefreshTick: a tick runs the weather lookup only while Internet functions are enabled.
 bool RefreshTickLooksUp(const OptionsModel& options);
 
-// Clockon1Click's coupling: with Refresh1 checked the refresh timer follows the clock timer.
+// onClockOnClicked's coupling: with Refresh1 checked the refresh timer follows the clock timer.
 std::optional<bool> RefreshTimerAfterClockChange(const OptionsModel& options, bool timer1Enabled);
 
 // Start-up steps 9 and 10: the refresh timer runs exactly when the clock timer does; then,

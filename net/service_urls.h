@@ -22,8 +22,8 @@ QString GazetteerUrl(const QString& gazetteerService, const QString& query);
 // The host of a base address ("https://weather.example.org:8080/x" -> "weather.example.org").
 QString HostName(const QString& configured);
 
-// Captions of the Lookup and Button1 buttons (the service's host, or "Look up" without one)
-// and the text of Label17.
+// Captions of the Lookup and alternateFetch buttons (the service's host, or "Look up" without one)
+// and the text of sourceNote.
 QString LookupCaption(const QString& service);
 QString WeatherLabelText(const QString& weatherService);
 

@@ -42,7 +42,7 @@ Moment ReportMoment(Moment datePicker, Moment timePicker);
 // earliest picker date (the step is then refused with kCalendarRefusal).
 std::optional<Moment> StepPickerDate(Moment datePicker, int days);
 
-// Where Timer1's enabled flag changes.
+// Where clockTimer's enabled flag changes.
 enum class ClockEvent { StartUp, Switch, LocaleOpened, Done, SiteMissing };
 bool ClockEnabledAfter(ClockEvent event, bool clockOnChecked);
 

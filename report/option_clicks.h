@@ -18,7 +18,8 @@ struct OptionClick {
 };
 
 // Inverts the item's check mark with the group rule and says what else to do:
-// Long2Click for the display options, Moonphase1Click, MoonPhase2Click, PlanetaryHours2Click.
+// onDisplayOptionClicked for the display options, onMoonPictureClicked, onTrayMoonPhaseClicked,
+// onTrayPlanetaryHoursClicked.
 OptionClick ClickOption(OptionsModel& options, const QString& name);
 
 inline int HeaderPanelHeight(bool moonShown) {

@@ -72,9 +72,9 @@ sleep 1
 
 # The prepared run.
 mkdir -p "$work/main"
-printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'CheckBox2=1' \
-  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=1' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
-  'Edit8=70' 'Edit10=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
+printf '%s\r\n' '[Locale]' 'lookUpQuery=55413' 'latMinutes=58' 'latDegrees=44' 'north=1' 'west=1' \
+  'lonMinutes=16' 'lonDegrees=93' 'timeZone=-6' 'daylight=1' 'clockResolution=10' 'pressure=1013' 'altitude=256' \
+  'temperatureF=70' 'alternateQuery=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
 start_copy "$work/main"
 main_pid=${pids[-1]}
 window=$(find_window '^Heliodex$')

@@ -91,59 +91,58 @@ QTreeWidgetItem* CategoryButtons::Button(int category, int item) const {
 }
 
 AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
-    : QWidget(parent), CategoryButtons1(new CategoryButtons(this)), tables_(tables) {
+    : QWidget(parent), alarmSwitches(new CategoryButtons(this)), tables_(tables) {
     setObjectName(StoredName(Page::Alarms));
-    CategoryButtons1->setObjectName(QStringLiteral("CategoryButtons1"));
-    LeadTime->setObjectName(QStringLiteral("LeadTime"));
-    LeadTime->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
-    LeadTime->setSuffix(QStringLiteral(" min"));
-    LeadTime->setToolTip(QStringLiteral("Minutes from the event: negative is before it"));
-    LeadTime->setEnabled(false);
+    alarmSwitches->setObjectName(QStringLiteral("CategoryButtons1"));
+    leadTime->setObjectName(QStringLiteral("LeadTime"));
+    leadTime->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
+    leadTime->setSuffix(QStringLiteral(" min"));
+    leadTime->setToolTip(QStringLiteral("Minutes from the event: negative is before it"));
+    leadTime->setEnabled(false);
     auto* lead = new QHBoxLayout;
     lead->addWidget(new QLabel(QStringLiteral("Lead time:"), this));
-    lead->addWidget(LeadTime);
+    lead->addWidget(leadTime);
     lead->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CategoryButtons1);
+    layout->addWidget(alarmSwitches);
     layout->addLayout(lead);
-    CategoryButtons1->OnButtonClick(
-        [this](int c, int i) { CategoryButtons1Categories0Items0Click(c, i); });
+    alarmSwitches->OnButtonClick([this](int c, int i) { onAlarmSwitchClicked(c, i); });
     // The lead time shown and set is the selected event item's.
-    connect(CategoryButtons1, &QTreeWidget::currentItemChanged, this, [this] {
+    connect(alarmSwitches, &QTreeWidget::currentItemChanged, this, [this] {
         int c = 0, i = 0;
-        const bool slot = CategoryButtons1->CurrentButton(c, i) && c < kBodyCount;
-        const QSignalBlocker quiet(LeadTime);
-        LeadTime->setEnabled(slot);
-        LeadTime->setValue(slot ? tables_.offsets[alarms::SlotOf(c, i)] : 0);
+        const bool slot = alarmSwitches->CurrentButton(c, i) && c < kBodyCount;
+        const QSignalBlocker quiet(leadTime);
+        leadTime->setEnabled(slot);
+        leadTime->setValue(slot ? tables_.offsets[alarms::SlotOf(c, i)] : 0);
     });
-    connect(LeadTime, &QSpinBox::valueChanged, this, [this](int minutes) {
+    connect(leadTime, &QSpinBox::valueChanged, this, [this](int minutes) {
         int c = 0, i = 0;
-        if (CategoryButtons1->CurrentButton(c, i) && c < kBodyCount)
+        if (alarmSwitches->CurrentButton(c, i) && c < kBodyCount)
             tables_.SetOffset(alarms::SlotOf(c, i), minutes);
     });
     Refresh();
 }
 
-void AlarmsPage::CategoryButtons1Categories0Items0Click(int category, int item) {
+void AlarmsPage::onAlarmSwitchClicked(int category, int item) {
     if (category == kBodyCount) {
         tables_.ToggleHour(item);
-        CategoryButtons1->Button(category, item)
+        alarmSwitches->Button(category, item)
             ->setIcon(0, OnOffIcon(tables_.IsHourOn(item) ? 0 : 1));
         return;
     }
     const int slot = alarms::SlotOf(category, item);
     tables_.Toggle(slot);
-    CategoryButtons1->Button(category, item)->setIcon(0, OnOffIcon(tables_.IsOn(slot) ? 0 : 1));
+    alarmSwitches->Button(category, item)->setIcon(0, OnOffIcon(tables_.IsOn(slot) ? 0 : 1));
 }
 
 void AlarmsPage::Refresh() {
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i)
-            CategoryButtons1->Button(c, i)->setIcon(
+            alarmSwitches->Button(c, i)->setIcon(
                 0, OnOffIcon(tables_.IsOn(alarms::SlotOf(c, i)) ? 0 : 1));
     for (int b = 0; b < alarms::kHourSlotCount; ++b)
-        CategoryButtons1->Button(kBodyCount, b)->setIcon(0, OnOffIcon(tables_.IsHourOn(b) ? 0 : 1));
+        alarmSwitches->Button(kBodyCount, b)->setIcon(0, OnOffIcon(tables_.IsHourOn(b) ? 0 : 1));
 }
 
 MediaPlayerStrip::MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent)
@@ -173,55 +172,53 @@ QToolButton* MediaPlayerStrip::ButtonNamed(const QString& name) const {
 
 SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& player, QWidget* parent)
     : QWidget(parent),
-      CategoryButtons2(new CategoryButtons(this)),
-      Panel4(new QWidget(this)),
-      MediaPlayer1(new MediaPlayerStrip(player, Panel4)),
-      BitBtn1(new QPushButton(QStringLiteral("MP3"), Panel4)),
-      TestSound(new QPushButton(QStringLiteral("Test"), Panel4)),
-      ClearSound(new QPushButton(QStringLiteral("Clear"), Panel4)),
+      soundButtons(new CategoryButtons(this)),
+      playerStrip(new QWidget(this)),
+      mediaPlayer(new MediaPlayerStrip(player, playerStrip)),
+      chooseSound(new QPushButton(QStringLiteral("MP3"), playerStrip)),
+      testSound(new QPushButton(QStringLiteral("Test"), playerStrip)),
+      clearSound(new QPushButton(QStringLiteral("Clear"), playerStrip)),
       tables_(tables),
       player_(player) {
     setObjectName(StoredName(Page::Sounds));
-    CategoryButtons2->setObjectName(QStringLiteral("CategoryButtons2"));
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    Panel4->setFixedHeight(47);
+    soundButtons->setObjectName(QStringLiteral("CategoryButtons2"));
+    playerStrip->setObjectName(QStringLiteral("playerStrip"));
+    mediaPlayer->setObjectName(QStringLiteral("MediaPlayer1"));
+    chooseSound->setObjectName(QStringLiteral("BitBtn1"));
+    playerStrip->setFixedHeight(47);
 
-    auto* strip = new QHBoxLayout(Panel4);
-    strip->addWidget(MediaPlayer1);
-    strip->addWidget(BitBtn1);
-    strip->addWidget(TestSound);
-    strip->addWidget(ClearSound);
+    auto* strip = new QHBoxLayout(playerStrip);
+    strip->addWidget(mediaPlayer);
+    strip->addWidget(chooseSound);
+    strip->addWidget(testSound);
+    strip->addWidget(clearSound);
     strip->addStretch();
-    TestSound->setObjectName(QStringLiteral("TestSound"));
-    TestSound->setToolTip(QStringLiteral("Plays the selected item's sound"));
-    ClearSound->setObjectName(QStringLiteral("ClearSound"));
-    ClearSound->setToolTip(QStringLiteral("Removes the selected item's sound"));
+    testSound->setObjectName(QStringLiteral("TestSound"));
+    testSound->setToolTip(QStringLiteral("Plays the selected item's sound"));
+    clearSound->setObjectName(QStringLiteral("ClearSound"));
+    clearSound->setToolTip(QStringLiteral("Removes the selected item's sound"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CategoryButtons2);
-    layout->addWidget(Panel4);
+    layout->addWidget(soundButtons);
+    layout->addWidget(playerStrip);
 
     for (int c = 0; c < kBodyCount; ++c)
-        for (int i = 0; i < kEventCount; ++i)
-            CategoryButtons2->Button(c, i)->setIcon(0, PlanetIcon(c));
+        for (int i = 0; i < kEventCount; ++i) soundButtons->Button(c, i)->setIcon(0, PlanetIcon(c));
     for (int b = 0; b < alarms::kHourSlotCount; ++b)
-        CategoryButtons2->Button(kBodyCount, b)->setIcon(0, PlanetIcon(b));
-    CategoryButtons2->OnButtonClick(
-        [this](int c, int i) { CategoryButtons2Categories0Items0Click(c, i); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(TestSound, &QPushButton::clicked, this, [this] { TestSoundClick(); });
-    connect(ClearSound, &QPushButton::clicked, this, [this] {
+        soundButtons->Button(kBodyCount, b)->setIcon(0, PlanetIcon(b));
+    soundButtons->OnButtonClick([this](int c, int i) { onSoundButtonClicked(c, i); });
+    connect(chooseSound, &QPushButton::clicked, this, [this] { onChooseSoundClicked(); });
+    connect(testSound, &QPushButton::clicked, this, [this] { onTestSoundClicked(); });
+    connect(clearSound, &QPushButton::clicked, this, [this] {
         int c = 0, i = 0;
-        if (CategoryButtons2->CurrentButton(c, i)) SetSound(c, i, QString());
+        if (soundButtons->CurrentButton(c, i)) SetSound(c, i, QString());
     });
     Refresh();
 }
 
-void SoundsPage::BitBtn1Click() {
+void SoundsPage::onChooseSoundClicked() {
     // The dialog is the page's child: its completion never outlives the page.
-    OpenDialog1.Open(this, [this](const QString& name) {
+    soundFileDialog.Open(this, [this](const QString& name) {
         if (!QFileInfo(name).isFile()) {
             MessageBox::Show(this, QStringLiteral("File does not exist."));
             return;
@@ -233,7 +230,7 @@ void SoundsPage::BitBtn1Click() {
     });
 }
 
-void SoundsPage::CategoryButtons2Categories0Items0Click(int category, int item) {
+void SoundsPage::onSoundButtonClicked(int category, int item) {
     // With no file chosen yet there is nothing to assign: the slot keeps its sound (Clear
     // removes it).
     if (player_.FileName().isEmpty()) return;
@@ -250,12 +247,12 @@ void SoundsPage::SetSound(int category, int item, const QString& path) {
         tables_.SetHourSound(item, path);
     else
         tables_.SetSound(alarms::SlotOf(category, item), path);
-    CategoryButtons2->Button(category, item)->setToolTip(0, PlainToolTip(path));
+    soundButtons->Button(category, item)->setToolTip(0, PlainToolTip(path));
 }
 
-void SoundsPage::TestSoundClick() {
+void SoundsPage::onTestSoundClicked() {
     int c = 0, i = 0;
-    if (!CategoryButtons2->CurrentButton(c, i)) return;
+    if (!soundButtons->CurrentButton(c, i)) return;
     const QString sound = SoundOf(c, i);
     if (sound.isEmpty()) return;
     if (!QFileInfo(sound).isFile()) {
@@ -273,8 +270,8 @@ void SoundsPage::TestSoundClick() {
 
 void SoundsPage::Refresh() {
     for (int c = 0; c <= kBodyCount; ++c)
-        for (int i = 0; i < CategoryButtons2->topLevelItem(c)->childCount(); ++i)
-            CategoryButtons2->Button(c, i)->setToolTip(0, PlainToolTip(SoundOf(c, i)));
+        for (int i = 0; i < soundButtons->topLevelItem(c)->childCount(); ++i)
+            soundButtons->Button(c, i)->setToolTip(0, PlainToolTip(SoundOf(c, i)));
 }
 
 }  // namespace hx::ui

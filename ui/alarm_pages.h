@@ -42,32 +42,33 @@ class CategoryButtons : public QTreeWidget {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// TabSheet8: CategoryButtons1 with pictures from OnOff; a click toggles the slot's alarm (or
-// the planetary hour's). LeadTime below sets the selected event item's lead time.
+// Page::Alarms: alarmSwitches with pictures from OnOff; a click toggles the slot's alarm (or
+// the planetary hour's). leadTime below sets the selected event item's lead time.
 class AlarmsPage : public QWidget {
   public:
     explicit AlarmsPage(alarms::AlarmTables& tables, QWidget* parent = nullptr);
 
-    void CategoryButtons1Categories0Items0Click(int category, int item);
+    void onAlarmSwitchClicked(int category, int item);
     // Shows the table's states (after loading).
     void Refresh();
 
-    CategoryButtons* CategoryButtons1;
-    QSpinBox* LeadTime = new QSpinBox(this);
+    CategoryButtons* alarmSwitches;
+    QSpinBox* leadTime = new QSpinBox(this);
 
   private:
     alarms::AlarmTables& tables_;
 };
 
-// MediaPlayer1: the Play, Pause, Stop, Step and Back buttons over the shared player.
+// mediaPlayer: the Play, Pause, Stop, Step and Back buttons over the shared player.
 class MediaPlayerStrip : public QWidget {
   public:
     MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent = nullptr);
     QToolButton* ButtonNamed(const QString& name) const;
 };
 
-// TabSheet9: CategoryButtons2 with the planet pictures and each sound path as the tooltip;
-// Panel4 below with MediaPlayer1 and BitBtn1 "MP3", which chooses a file through OpenDialog1.
+// Page::Sounds: soundButtons with the planet pictures and each sound path as the tooltip;
+// playerStrip below with mediaPlayer and chooseSound "MP3", which chooses a file through
+// soundFileDialog.
 class SoundsPage : public QWidget {
   public:
     SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& player,
@@ -75,21 +76,22 @@ class SoundsPage : public QWidget {
 
     // Opens the file chooser; the chosen file is opened in the player when the user picks
     // it. Errors go to a message box.
-    void BitBtn1Click();
+    void onChooseSoundClicked();
     // Sets the slot's sound to the player's file name; with none chosen the slot is kept.
-    void CategoryButtons2Categories0Items0Click(int category, int item);
+    void onSoundButtonClicked(int category, int item);
     // "Test": plays the selected item's sound.
-    void TestSoundClick();
+    void onTestSoundClicked();
     // Shows the table's paths (after loading).
     void Refresh();
 
-    CategoryButtons* CategoryButtons2;
-    QWidget* Panel4;
-    MediaPlayerStrip* MediaPlayer1;
-    QPushButton* BitBtn1;
-    QPushButton* TestSound;
-    QPushButton* ClearSound;  // empties the selected item's sound
-    OpenFileDialog OpenDialog1{QStringLiteral("Sound Files|*.mp3;*.wav"), QStringLiteral("sounds")};
+    CategoryButtons* soundButtons;
+    QWidget* playerStrip;
+    MediaPlayerStrip* mediaPlayer;
+    QPushButton* chooseSound;
+    QPushButton* testSound;
+    QPushButton* clearSound;  // empties the selected item's sound
+    OpenFileDialog soundFileDialog{QStringLiteral("Sound Files|*.mp3;*.wav"),
+                                   QStringLiteral("sounds")};
 
   private:
     QString SoundOf(int category, int item) const;

@@ -3,12 +3,12 @@
 
 #include <QComboBox>
 
+#include "main_window.h"
 #include "settings/window_settings.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
-std::vector<std::unique_ptr<PersistentComponent>> TForm1::ComponentStates() {
+std::vector<std::unique_ptr<PersistentComponent>> MainWindow::ComponentStates() {
     std::vector<std::unique_ptr<PersistentComponent>> list;
     auto edit = [&](SiteField role, QLineEdit* e) {
         list.push_back(std::make_unique<EditBoxComponent>(role, e));
@@ -18,24 +18,24 @@ std::vector<std::unique_ptr<PersistentComponent>> TForm1::ComponentStates() {
     };
     using F = SiteField;
     edit(F::LookUpQuery, lookUp_.query);
-    edit(F::LatitudeMinutes, locale_.Edit3);
-    edit(F::LatitudeDegrees, locale_.Edit2);
-    box(F::North, locale_.CheckBox1);
-    box(F::West, locale_.CheckBox2);
-    edit(F::LongitudeMinutes, locale_.Edit5);
-    edit(F::LongitudeDegrees, locale_.Edit4);
-    edit(F::TimeZone, locale_.Edit6);
-    box(F::DaylightTime, locale_.CheckBox3);
-    edit(F::ClockResolution, locale_.Edit12);
-    edit(F::Pressure, weather_.Edit7);
-    edit(F::Altitude, weather_.Edit9);
-    edit(F::Temperature, weather_.Edit8);
+    edit(F::LatitudeMinutes, locale_.latMinutes);
+    edit(F::LatitudeDegrees, locale_.latDegrees);
+    box(F::North, locale_.north);
+    box(F::West, locale_.west);
+    edit(F::LongitudeMinutes, locale_.lonMinutes);
+    edit(F::LongitudeDegrees, locale_.lonDegrees);
+    edit(F::TimeZone, locale_.timeZone);
+    box(F::DaylightTime, locale_.daylight);
+    edit(F::ClockResolution, locale_.clockResolution);
+    edit(F::Pressure, weather_.pressure);
+    edit(F::Altitude, weather_.altitude);
+    edit(F::Temperature, weather_.temperatureF);
     edit(F::AlternateQuery, alternate_.query);
     for (auto& item : MenuComponents(options_)) list.push_back(std::move(item));
     return list;
 }
 
-void TForm1::RestoreSettings() {
+void MainWindow::RestoreSettings() {
     store_ = std::make_unique<TExtIniF>(SettingsFilePath());
     const auto components = ComponentStates();
     std::vector<PersistentComponent*> visit;
@@ -43,7 +43,7 @@ void TForm1::RestoreSettings() {
     RestoreWindowComponents(*store_, visit);
     {
         // Start-up reads the site after this step.
-        const QSignalBlocker block(locale_.ZoneBox);
+        const QSignalBlocker block(locale_.zoneBox);
         SetZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
     }
     SyncMenu();

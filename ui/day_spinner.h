@@ -1,4 +1,4 @@
-// UpDown1: a day spinner attached to no box; each arrow click is one day up or down.
+// daySpinner: a day spinner attached to no box; each arrow click is one day up or down.
 #pragma once
 
 #include <QSpinBox>

@@ -12,7 +12,7 @@ QPixmap MoonPicture(int phaseIndex, bool mirrored);  // MoonImageList, phase 1..
 QIcon MoonIcon(int iconIndex, bool mirrored);        // MoonIconList, 0..28
 QIcon PlanetIcon(int body);                          // PlanetImageList, 0..6
 QIcon OnOffIcon(int state);                          // OnOff: 0 on, 1 off
-QIcon LightningGlyph();                              // SpeedButton1
+QIcon LightningGlyph();                              // nowButton
 
 // The application icon: the icon theme's "heliodex" where the package installed it, else the
 // copy compiled into the program; null only in a build made without rsvg-convert.

@@ -6,11 +6,11 @@
 #include <QMessageBox>
 
 #include "alarms/session_bus.h"
+#include "main_window.h"
 #include "message_box.h"
+#include "reverse_lookup_dialog.h"
 #include "settings/textfile.h"
 #include "single_instance.h"
-#include "tform1.h"
-#include "tform2.h"
 #include "unix_signals.h"
 #include "window_services.h"
 
@@ -55,18 +55,18 @@ int main(int argc, char** argv) {
     // From here a termination signal waits for the event loop, which runs the saves; the
     // start-up sequence never waits, so the loop comes at once.
     hx::ui::UnixSignals termination;
-    hx::ui::TForm1 form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
+    hx::ui::MainWindow form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
-                     [&form1] { form1.Restore1Click(); });
+                     [&form1] { form1.onRestore(); });
     // SIGTERM, SIGINT and SIGHUP end the program the way "Exit" does: everything is saved.
     QObject::connect(&termination, &hx::ui::UnixSignals::terminationRequested, &form1, [&form1] {
-        form1.Button3Click();
+        form1.onExit();
         QCoreApplication::quit();
     });
     // The reverse-lookup window, created after the main window; it lives until exit and is
     // shown by "&Look up Thelemic Date (reverse)".
-    hx::ui::TForm2 form2(&form1);
+    hx::ui::ReverseLookupDialog form2(&form1);
     form1.SetLookupWindow(&form2);
     return app.exec();
 }

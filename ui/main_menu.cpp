@@ -17,12 +17,12 @@ bool CanCarryMark(const MenuItemDef& d) {
 }
 }  // namespace
 
-MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
+MenuActions BuildMenus(QMenuBar* bar, QObject* owner,
                        const std::function<void(const QString&)>& onClick) {
     MenuActions m;
-    m.PopupMenu1 = new QMenu;
-    m.PopupMenu1->setParent(qobject_cast<QWidget*>(owner), Qt::Popup);
-    m.PopupMenu1->setObjectName(kTrayMenu);
+    m.trayMenu = new QMenu;
+    m.trayMenu->setParent(qobject_cast<QWidget*>(owner), Qt::Popup);
+    m.trayMenu->setObjectName(kTrayMenu);
     QSet<QString> parents;
     for (const MenuItemDef& d : MenuItems()) parents.insert(QString::fromLatin1(d.parent));
 
@@ -36,18 +36,17 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
         if (parents.contains(name)) {
             QMenu* sub = nullptr;
             if (parent.isEmpty())
-                sub = MainMenu1->addMenu(caption);
+                sub = bar->addMenu(caption);
             else
                 sub = submenus.value(parent)->addMenu(caption);
             submenus.insert(name, sub);
             a = sub->menuAction();
         } else {
-            QMenu* into =
-                parent == QLatin1String(kTrayMenu) ? m.PopupMenu1 : submenus.value(parent);
+            QMenu* into = parent == QLatin1String(kTrayMenu) ? m.trayMenu : submenus.value(parent);
             if (into)
                 a = into->addAction(caption);
             else
-                a = MainMenu1->addAction(caption);
+                a = bar->addAction(caption);
             QObject::connect(a, &QAction::triggered, owner, [onClick, name] { onClick(name); });
         }
         a->setObjectName(name);
@@ -65,15 +64,15 @@ MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
         }
     }
     if (QMenu* edit = submenus.value(StoredName(Option::EditMenu))) {
-        m.DatetoClipboard2 = edit->addAction(QStringLiteral("Date to Clipboard"));
-        m.DatetoClipboard2->setObjectName(QStringLiteral("DatetoClipboard2"));
-        QObject::connect(m.DatetoClipboard2, &QAction::triggered, owner,
+        m.editDateToClipboard = edit->addAction(QStringLiteral("Date to Clipboard"));
+        m.editDateToClipboard->setObjectName(QStringLiteral("DatetoClipboard2"));
+        QObject::connect(m.editDateToClipboard, &QAction::triggered, owner,
                          [onClick] { onClick(StoredName(Option::DateToClipboard)); });
     }
     if (QMenu* options = submenus.value(StoredName(Option::OptionsMenu))) {
-        m.StartwiththeDesktop1 = options->addAction(QStringLiteral("Start with the Desktop"));
-        m.StartwiththeDesktop1->setObjectName(QStringLiteral("StartwiththeDesktop1"));
-        m.StartwiththeDesktop1->setCheckable(true);
+        m.startWithDesktop = options->addAction(QStringLiteral("Start with the Desktop"));
+        m.startWithDesktop->setObjectName(QStringLiteral("StartwiththeDesktop1"));
+        m.startWithDesktop->setCheckable(true);
     }
     return m;
 }

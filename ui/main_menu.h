@@ -1,4 +1,4 @@
-// MainMenu1 and PopupMenu1 built from the menu model; check marks always mirror the model.
+// bar and trayMenu built from the menu model; check marks always mirror the model.
 #pragma once
 
 #include <functional>
@@ -16,15 +16,15 @@ namespace hx::ui {
 
 struct MenuActions {
     QHash<QString, QAction*> byName;  // every item of MenuItems(), submenus included
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* trayMenu = nullptr;
     // Commands of the window alone, kept in no settings file: "Date to Clipboard" in the Edit
     // menu (it runs DatetoClipboard1's command) and Options -> "Start with the Desktop".
-    QAction* DatetoClipboard2 = nullptr;
-    QAction* StartwiththeDesktop1 = nullptr;
+    QAction* editDateToClipboard = nullptr;
+    QAction* startWithDesktop = nullptr;
 };
 
 // Creates the menus; a click on an item calls onClick with the item's name.
-MenuActions BuildMenus(QMenuBar* MainMenu1, QObject* owner,
+MenuActions BuildMenus(QMenuBar* bar, QObject* owner,
                        const std::function<void(const QString&)>& onClick);
 
 // Sets every action's check mark from the model. Items that can carry a mark are shown

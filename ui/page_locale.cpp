@@ -37,43 +37,43 @@ LocalePage BuildLocalePage() {
     p.page = new QWidget;
     p.page->setObjectName(StoredName(Page::Locale));
     const QString hint = "Enter locale in degrees and minutes";
-    p.Edit2 = SiteEdit(SiteField::LatitudeDegrees, hint);
-    p.Edit3 = SiteEdit(SiteField::LatitudeMinutes, hint);
-    p.Edit4 = SiteEdit(SiteField::LongitudeDegrees, hint);
-    p.Edit5 = SiteEdit(SiteField::LongitudeMinutes, hint);
-    p.Edit6 = SiteEdit(SiteField::TimeZone);
-    p.CheckBox1 = Box(SiteField::North, "North");
-    p.CheckBox2 = Box(SiteField::West, "West");
-    p.CheckBox3 = Box(SiteField::DaylightTime, "Daylight Time");
-    p.ZoneBox = new QComboBox;
-    p.ZoneBox->setObjectName("ZoneBox");
-    p.ZoneBox->setToolTip("With a zone, the time zone and daylight time follow it");
-    p.ZoneBox->addItem("Manual", QString());
-    for (const QString& id : ZoneIds()) p.ZoneBox->addItem(id, id);
+    p.latDegrees = SiteEdit(SiteField::LatitudeDegrees, hint);
+    p.latMinutes = SiteEdit(SiteField::LatitudeMinutes, hint);
+    p.lonDegrees = SiteEdit(SiteField::LongitudeDegrees, hint);
+    p.lonMinutes = SiteEdit(SiteField::LongitudeMinutes, hint);
+    p.timeZone = SiteEdit(SiteField::TimeZone);
+    p.north = Box(SiteField::North, "North");
+    p.west = Box(SiteField::West, "West");
+    p.daylight = Box(SiteField::DaylightTime, "Daylight Time");
+    p.zoneBox = new QComboBox;
+    p.zoneBox->setObjectName("ZoneBox");
+    p.zoneBox->setToolTip("With a zone, the time zone and daylight time follow it");
+    p.zoneBox->addItem("Manual", QString());
+    for (const QString& id : ZoneIds()) p.zoneBox->addItem(id, id);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(NamedLabel("Label4", "Latitude", true), 0, 0);
-    grid->addWidget(NamedLabel("Label2", "Degrees"), 0, 1);
-    grid->addWidget(NamedLabel("Label3", "Minutes (or decimals)"), 0, 2);
-    grid->addWidget(p.Edit2, 1, 1);
-    grid->addWidget(p.Edit3, 1, 2);
-    grid->addWidget(p.CheckBox1, 1, 3);
-    grid->addWidget(NamedLabel("Label1", "Longitude ", true), 2, 0);
-    grid->addWidget(NamedLabel("Label5", "Degrees"), 2, 1);
-    grid->addWidget(NamedLabel("Label6", "Minutes (or decimals)"), 2, 2);
-    grid->addWidget(p.Edit4, 3, 1);
-    grid->addWidget(p.Edit5, 3, 2);
-    grid->addWidget(p.CheckBox2, 3, 3);
-    grid->addWidget(NamedLabel("Label7", "Time Zone", true), 4, 0);
-    grid->addWidget(p.Edit6, 4, 1);
-    grid->addWidget(p.CheckBox3, 4, 2);
-    grid->addWidget(p.ZoneBox, 4, 3);
+    grid->addWidget(NamedLabel("latitudeLabel", "Latitude", true), 0, 0);
+    grid->addWidget(NamedLabel("latDegreesLabel", "Degrees"), 0, 1);
+    grid->addWidget(NamedLabel("latMinutesLabel", "Minutes (or decimals)"), 0, 2);
+    grid->addWidget(p.latDegrees, 1, 1);
+    grid->addWidget(p.latMinutes, 1, 2);
+    grid->addWidget(p.north, 1, 3);
+    grid->addWidget(NamedLabel("longitudeLabel", "Longitude ", true), 2, 0);
+    grid->addWidget(NamedLabel("lonDegreesLabel", "Degrees"), 2, 1);
+    grid->addWidget(NamedLabel("lonMinutesLabel", "Minutes (or decimals)"), 2, 2);
+    grid->addWidget(p.lonDegrees, 3, 1);
+    grid->addWidget(p.lonMinutes, 3, 2);
+    grid->addWidget(p.west, 3, 3);
+    grid->addWidget(NamedLabel("timeZoneLabel", "Time Zone", true), 4, 0);
+    grid->addWidget(p.timeZone, 4, 1);
+    grid->addWidget(p.daylight, 4, 2);
+    grid->addWidget(p.zoneBox, 4, 3);
     grid->setColumnStretch(4, 1);
 
-    p.RadioGroup1 = new QGroupBox("Format of Latitude and Longitude");
-    p.RadioGroup1->setObjectName("RadioGroup1");
-    p.radioItems = new QButtonGroup(p.RadioGroup1);
-    auto* radios = new QVBoxLayout(p.RadioGroup1);
+    p.formatGroup = new QGroupBox("Format of Latitude and Longitude");
+    p.formatGroup->setObjectName("RadioGroup1");
+    p.radioItems = new QButtonGroup(p.formatGroup);
+    auto* radios = new QVBoxLayout(p.formatGroup);
     const char* items[] = {"Degrees and minutes", "Degress and decimal fractions"};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(QString::fromLatin1(items[i]));
@@ -83,27 +83,28 @@ LocalePage BuildLocalePage() {
     }
     p.radioItems->button(1)->setChecked(true);
 
-    p.Button4 = new QPushButton("Done");
-    p.Button4->setObjectName("Button4");
+    p.doneButton = new QPushButton("Done");
+    p.doneButton->setObjectName("doneButton");
     auto* note = NamedLabel(
-        "Label18",
+        "localeNote",
         "Use the page to manually set your location on the planet.  It's better to use the Look "
         "up page if you have an internet connection.  It will set these field contents for you.  "
         "You should still verify that they are reasonable.");
     note->setWordWrap(true);
-    p.Edit12 = new QLineEdit("10");
-    p.Edit12->setObjectName(StoredName(SiteField::ClockResolution));
-    p.Edit12->setAlignment(Qt::AlignRight);
-    p.Edit12->setMaximumWidth(60);
-    p.Edit12->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), p.Edit12));
+    p.clockResolution = new QLineEdit("10");
+    p.clockResolution->setObjectName(StoredName(SiteField::ClockResolution));
+    p.clockResolution->setAlignment(Qt::AlignRight);
+    p.clockResolution->setMaximumWidth(60);
+    p.clockResolution->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), p.clockResolution));
 
     auto* side = new QHBoxLayout;
-    side->addWidget(p.RadioGroup1);
-    side->addWidget(p.Button4, 0, Qt::AlignBottom);
+    side->addWidget(p.formatGroup);
+    side->addWidget(p.doneButton, 0, Qt::AlignBottom);
     side->addStretch(1);
     auto* resolution = new QHBoxLayout;
-    resolution->addWidget(NamedLabel("Label20", "Clock Resolution (seconds)"));
-    resolution->addWidget(p.Edit12);
+    resolution->addWidget(NamedLabel("clockResolutionLabel", "Clock Resolution (seconds)"));
+    resolution->addWidget(p.clockResolution);
     resolution->addStretch(1);
 
     auto* page = new QVBoxLayout(p.page);

@@ -12,27 +12,27 @@ MainPage BuildMainPage() {
     MainPage p;
     p.page = new QWidget;
     p.page->setObjectName(StoredName(Page::Main));
-    p.Panel1 = new QFrame(p.page);
-    p.Panel1->setObjectName("Panel1");
-    p.outfld = new QPlainTextEdit(p.Panel1);
-    p.outfld->setObjectName("outfld");
-    p.outfld->setReadOnly(true);
-    p.outfld->setUndoRedoEnabled(false);  // nothing to undo in a view the report rewrites
-    p.outfld->setFrameShape(QFrame::NoFrame);
-    p.outfld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    p.outfld->setLineWrapMode(QPlainTextEdit::NoWrap);
+    p.reportFrame = new QFrame(p.page);
+    p.reportFrame->setObjectName("reportFrame");
+    p.reportView = new QPlainTextEdit(p.reportFrame);
+    p.reportView->setObjectName("outfld");
+    p.reportView->setReadOnly(true);
+    p.reportView->setUndoRedoEnabled(false);  // nothing to undo in a view the report rewrites
+    p.reportView->setFrameShape(QFrame::NoFrame);
+    p.reportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    p.reportView->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPixelSize(15);
-    p.outfld->setFont(font);
-    QPalette pal = p.outfld->palette();
+    p.reportView->setFont(font);
+    QPalette pal = p.reportView->palette();
     pal.setColor(QPalette::Text, Qt::black);
-    p.outfld->setPalette(pal);
-    auto* inner = new QVBoxLayout(p.Panel1);
+    p.reportView->setPalette(pal);
+    auto* inner = new QVBoxLayout(p.reportFrame);
     inner->setContentsMargins(0, 0, 0, 0);
-    inner->addWidget(p.outfld);
+    inner->addWidget(p.reportView);
     auto* outer = new QVBoxLayout(p.page);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(p.Panel1);
+    outer->addWidget(p.reportFrame);
     return p;
 }
 

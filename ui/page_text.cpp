@@ -13,15 +13,15 @@ NewsPage BuildNewsPage() {
     NewsPage p;
     p.page = new QWidget;
     p.page->setObjectName(StoredName(Page::News));
-    p.RichEdit2 = new QTextEdit;
-    p.RichEdit2->setObjectName("RichEdit2");
-    p.RichEdit2->setReadOnly(true);
-    QFont f = p.RichEdit2->font();
+    p.feedView = new QTextEdit;
+    p.feedView->setObjectName("RichEdit2");
+    p.feedView->setReadOnly(true);
+    QFont f = p.feedView->font();
     f.setPixelSize(13);
-    p.RichEdit2->setFont(f);
+    p.feedView->setFont(f);
     auto* l = new QVBoxLayout(p.page);
     l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(p.RichEdit2);
+    l->addWidget(p.feedView);
     return p;
 }
 

@@ -16,41 +16,42 @@ WeatherPage BuildWeatherPage() {
     p.page = new QWidget;
     p.page->setObjectName(StoredName(Page::Weather));
     auto* strip = new QFrame;
-    strip->setObjectName("Panel3");
+    strip->setObjectName("weatherStrip");
     strip->setFixedHeight(75);
-    p.Label17 =
-        NamedLabel("Label17", "Set these fields from the weather service on the Look up page.");
+    p.sourceNote =
+        NamedLabel("sourceNote", "Set these fields from the weather service on the Look up page.");
     auto edit = [](SiteField role) {
         auto* e = new QLineEdit;
         e->setObjectName(StoredName(role));
         e->setMaximumWidth(120);
         return e;
     };
-    p.Edit7 = edit(SiteField::Pressure);
-    p.Edit9 = edit(SiteField::Altitude);
-    p.Edit8 = edit(SiteField::Temperature);
+    p.pressure = edit(SiteField::Pressure);
+    p.altitude = edit(SiteField::Altitude);
+    p.temperatureF = edit(SiteField::Temperature);
     auto* grid = new QGridLayout(strip);
     grid->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(p.Label17, 0, 0, 1, 3);
-    grid->addWidget(NamedLabel("Label8", "Atmospheric pressure in mbar/hPa"), 1, 0);
-    grid->addWidget(NamedLabel("Label10", "Altitude in meters above sea level"), 1, 1);
-    grid->addWidget(NamedLabel("Label9", "Atmospheric temperature in deg. Fahrenheit "), 1, 2);
-    grid->addWidget(p.Edit7, 2, 0);
-    grid->addWidget(p.Edit9, 2, 1);
-    grid->addWidget(p.Edit8, 2, 2);
+    grid->addWidget(p.sourceNote, 0, 0, 1, 3);
+    grid->addWidget(NamedLabel("pressureLabel", "Atmospheric pressure in mbar/hPa"), 1, 0);
+    grid->addWidget(NamedLabel("altitudeLabel", "Altitude in meters above sea level"), 1, 1);
+    grid->addWidget(NamedLabel("temperatureLabel", "Atmospheric temperature in deg. Fahrenheit "),
+                    1, 2);
+    grid->addWidget(p.pressure, 2, 0);
+    grid->addWidget(p.altitude, 2, 1);
+    grid->addWidget(p.temperatureF, 2, 2);
 
-    p.RichEdit1 = new QTextEdit;
-    p.RichEdit1->setObjectName("RichEdit1");
-    p.RichEdit1->setReadOnly(true);
-    p.RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont f = p.RichEdit1->font();
+    p.weatherReport = new QTextEdit;
+    p.weatherReport->setObjectName("RichEdit1");
+    p.weatherReport->setReadOnly(true);
+    p.weatherReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont f = p.weatherReport->font();
     f.setPixelSize(13);
-    p.RichEdit1->setFont(f);
+    p.weatherReport->setFont(f);
 
     auto* page = new QVBoxLayout(p.page);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(strip);
-    page->addWidget(p.RichEdit1, 1);
+    page->addWidget(p.weatherReport, 1);
     return p;
 }
 

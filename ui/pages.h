@@ -26,15 +26,15 @@ namespace hx::ui {
 
 class ClosedBrowser;
 
-// TabSheet1 "Main": the report view.
+// Page::Main "Main": the report view.
 struct MainPage {
     QWidget* page = nullptr;
-    QFrame* Panel1 = nullptr;
-    QPlainTextEdit* outfld = nullptr;
+    QFrame* reportFrame = nullptr;
+    QPlainTextEdit* reportView = nullptr;
 };
 MainPage BuildMainPage();
 
-// TabSheet5 "Look up" and TabSheet4 "Alternate": a lookup panel beside a web view.
+// Page::LookUp "Look up" and Page::Alternate "Alternate": a lookup panel beside a web view.
 struct LookupPage {
     QWidget* page = nullptr;
     QGroupBox* group = nullptr;
@@ -65,36 +65,37 @@ struct LookupNames {
     const char* choices;
     const char* browser;
 };
-extern const LookupNames kLookUpPageNames;     // GroupBox3, Edit11, Lookup, ListBox2 ...
-extern const LookupNames kAlternatePageNames;  // GroupBox1, Edit10, Button1, ListBox1 ...
+extern const LookupNames kLookUpPageNames;  // lookUpGroup, lookUpQuery, Lookup, lookUpRecent ...
+extern const LookupNames
+    kAlternatePageNames;  // alternateGroup, alternateQuery, alternateFetch, alternateRecent ...
 LookupPage BuildLookupPage(const LookupNames& names);
 
-// TabSheet2 "Locale": the site fields and the clock resolution.
+// Page::Locale "Locale": the site fields and the clock resolution.
 struct LocalePage {
     QWidget* page = nullptr;
-    QLineEdit *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr,
-              *Edit6 = nullptr, *Edit12 = nullptr;
-    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
-    QComboBox* ZoneBox = nullptr;  // "Manual" (item 0, no zone id), then the IANA zone ids
-    QGroupBox* RadioGroup1 = nullptr;
+    QLineEdit *latDegrees = nullptr, *latMinutes = nullptr, *lonDegrees = nullptr,
+              *lonMinutes = nullptr, *timeZone = nullptr, *clockResolution = nullptr;
+    QCheckBox *north = nullptr, *west = nullptr, *daylight = nullptr;
+    QComboBox* zoneBox = nullptr;  // "Manual" (item 0, no zone id), then the IANA zone ids
+    QGroupBox* formatGroup = nullptr;
     QButtonGroup* radioItems = nullptr;  // ids 0 and 1 are the group's items
-    QPushButton* Button4 = nullptr;
+    QPushButton* doneButton = nullptr;
 };
 LocalePage BuildLocalePage();
 
-// TabSheet3 "Weather": the atmosphere fields over the weather report.
+// Page::Weather "Weather": the atmosphere fields over the weather report.
 struct WeatherPage {
     QWidget* page = nullptr;
-    QLabel* Label17 = nullptr;
-    QLineEdit *Edit7 = nullptr, *Edit8 = nullptr, *Edit9 = nullptr;
-    QTextEdit* RichEdit1 = nullptr;
+    QLabel* sourceNote = nullptr;
+    QLineEdit *pressure = nullptr, *temperatureF = nullptr, *altitude = nullptr;
+    QTextEdit* weatherReport = nullptr;
 };
 WeatherPage BuildWeatherPage();
 
-// TabSheet6 "News" (its tab is hidden) and TabSheet7 "Log".
+// Page::News "News" (its tab is hidden) and Page::Log "Log".
 struct NewsPage {
     QWidget* page = nullptr;
-    QTextEdit* RichEdit2 = nullptr;
+    QTextEdit* feedView = nullptr;
 };
 NewsPage BuildNewsPage();
 struct LogPage {
@@ -103,7 +104,7 @@ struct LogPage {
 };
 LogPage BuildLogPage();
 
-// TabSheet8 "Alarms" and TabSheet9 "Sounds": see alarm_pages.h.
+// Page::Alarms "Alarms" and Page::Sounds "Sounds": see alarm_pages.h.
 
 // A label with the given object name and text, optionally bold; it shows its text as plain
 // text, whatever a lookup puts there.

@@ -1,4 +1,4 @@
-// TForm1's saved places: the "Places" submenus of the Options menu and the tray menu, and
+// MainWindow's saved places: the "Places" submenus of the Options menu and the tray menu, and
 // switching the site to a saved place.
 #include <QAbstractButton>
 #include <QAction>
@@ -9,13 +9,13 @@
 #include <QMenu>
 
 #include "locale/own_service.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "settings/textfile.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
-void TForm1::BuildPlacesMenus() {
+void MainWindow::BuildPlacesMenus() {
     const std::pair<const char*, const char*> homes[] = {{"Options1", "Clockon1"},
                                                          {"PopupMenu1", "Restore1"}};
     for (int i = 0; i < 2; ++i) {
@@ -23,7 +23,7 @@ void TForm1::BuildPlacesMenus() {
         menu->setObjectName(QStringLiteral("Places%1").arg(i + 1));
         QAction* before = menus_.byName.value(QString::fromLatin1(homes[i].second));
         QMenu* into = i == 0 ? menus_.byName.value(QString::fromLatin1(homes[i].first))->menu()
-                             : menus_.PopupMenu1;
+                             : menus_.trayMenu;
         if (into) into->insertMenu(before, menu);
         placesMenus_[i] = menu;
     }
@@ -35,12 +35,12 @@ void TForm1::BuildPlacesMenus() {
     FillPlacesMenus();
 }
 
-void TForm1::LoadPlacesFile() {
+void MainWindow::LoadPlacesFile() {
     savedPlaces_ = hx::LoadSavedPlaces();
     FillPlacesMenus();
 }
 
-void TForm1::FillPlacesMenus() {
+void MainWindow::FillPlacesMenus() {
     for (QMenu* menu : placesMenus_) {
         if (!menu) continue;
         menu->clear();
@@ -62,7 +62,7 @@ void TForm1::FillPlacesMenus() {
     }
 }
 
-void TForm1::NoteSiteName(const QString& name) {
+void MainWindow::NoteSiteName(const QString& name) {
     siteName_ = name.trimmed();
     siteNameLatitude_ = observer_.Latitude;
     siteNameLongitude_ = observer_.Longitude;
@@ -71,7 +71,7 @@ void TForm1::NoteSiteName(const QString& name) {
 
 // The name of the place a lookup or a saved place set, while the site is still there; else
 // the site's coordinates.
-QString TForm1::PresentPlaceName() const {
+QString MainWindow::PresentPlaceName() const {
     if (!siteName_.isEmpty() && siteNameLatitude_ == observer_.Latitude &&
         siteNameLongitude_ == observer_.Longitude)
         return siteName_;
@@ -80,8 +80,8 @@ QString TForm1::PresentPlaceName() const {
         .arg(observer_.Longitude, 0, 'f', 2);
 }
 
-void TForm1::SaveThisPlace() {
-    Edit2Change();  // the fields as they are now
+void MainWindow::SaveThisPlace() {
+    onSiteChanged();  // the fields as they are now
     if (const auto bad = SiteRangeError(observer_)) {
         MessageBox::Show(this, *bad);
         return;
@@ -93,7 +93,7 @@ void TForm1::SaveThisPlace() {
     place.zoneId = observer_.Zone;
     place.timeZone = observer_.TimeZone;
     place.daylight = observer_.DaylightTime != 0;
-    place.altitude = weather_.Edit9->text().trimmed();
+    place.altitude = weather_.altitude->text().trimmed();
     if (!savedPlaces_.Save(place)) {
         MessageBox::Show(
             this, QStringLiteral("Ten places are saved already; remove one to save this place."));
@@ -104,11 +104,11 @@ void TForm1::SaveThisPlace() {
                       10000);
 }
 
-void TForm1::RemoveSavedPlace(const QString& name) {
+void MainWindow::RemoveSavedPlace(const QString& name) {
     if (savedPlaces_.Remove(name)) WriteSavedPlacesOrSay();
 }
 
-void TForm1::WriteSavedPlacesOrSay() {
+void MainWindow::WriteSavedPlacesOrSay() {
     FillPlacesMenus();
     try {
         WriteSavedPlaces(savedPlaces_);
@@ -120,7 +120,7 @@ void TForm1::WriteSavedPlacesOrSay() {
     }
 }
 
-void TForm1::UseSavedPlace(const QString& name) {
+void MainWindow::UseSavedPlace(const QString& name) {
     const std::optional<SavedPlace> saved = savedPlaces_.Find(name);
     if (!saved) return;
     places::Place place;
@@ -131,15 +131,15 @@ void TForm1::UseSavedPlace(const QString& name) {
     LocaleFieldTexts fields = PlaceSiteFields(place, ToQDateTime(PickerMoment()).date());
     if (saved->zoneId.isEmpty()) {
         fields.Zone.reset();
-        fields.Edit6 = QString::number(saved->timeZone, 'g', 6);
-        fields.CheckBox3 = saved->daylight;
+        fields.timeZone = QString::number(saved->timeZone, 'g', 6);
+        fields.daylight = saved->daylight;
     }
     // The fields are written as decimal fractions, so they are read that way.
     locale_.radioItems->button(1)->setChecked(true);
     ApplyFieldTexts(fields);
-    weather_.Edit9->setText(saved->altitude);
+    weather_.altitude->setText(saved->altitude);
     lookUp_.cityName->setText(saved->name);
-    Edit2Change();
+    onSiteChanged();
     NoteSiteName(saved->name);
     ResumeAfterSiteFilled();
     BuildReport();

@@ -30,7 +30,7 @@ struct WindowServices {
     // The machine's time zone id, whose city a first start offers as the site; empty: the
     // system's.
     std::function<QByteArray()> machineZone;
-    // Makes MediaPlayer1, the player of the Sounds page and the alarms; empty: Qt Multimedia.
+    // Makes mediaPlayer, the player of the Sounds page and the alarms; empty: Qt Multimedia.
     std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
     // Posts a fired alarm's line as a desktop notification (key: the alarm); empty: the
     // session bus's notification server.

@@ -46,14 +46,14 @@ TEST(GazetteerLookup, CutsCoordinatesAndHemispheres) {
         SCOPED_TRACE(r.name);
         const GazetteerOutcome out = CompleteGazetteerLookup(r.page, "55413");
         ASSERT_TRUE(out.found);
-        EXPECT_EQ(out.fields.Edit2, r.e2);
-        EXPECT_EQ(out.fields.Edit3, r.e3);
-        EXPECT_EQ(out.fields.CheckBox1, r.north);
-        EXPECT_EQ(out.fields.Edit4, r.e4);
-        EXPECT_EQ(out.fields.Edit5, r.e5);
-        EXPECT_EQ(out.fields.CheckBox2, r.west);
-        EXPECT_FALSE(out.fields.Edit6 || out.fields.Edit7 || out.fields.Edit8 ||
-                     out.fields.CheckBox3);  // time zone and weather are the user's
+        EXPECT_EQ(out.fields.latDegrees, r.e2);
+        EXPECT_EQ(out.fields.latMinutes, r.e3);
+        EXPECT_EQ(out.fields.north, r.north);
+        EXPECT_EQ(out.fields.lonDegrees, r.e4);
+        EXPECT_EQ(out.fields.lonMinutes, r.e5);
+        EXPECT_EQ(out.fields.west, r.west);
+        EXPECT_FALSE(out.fields.timeZone || out.fields.pressure || out.fields.temperatureF ||
+                     out.fields.daylight);  // time zone and weather are the user's
         EXPECT_EQ(out.recentEntry, "55413");
     }
 }
@@ -78,7 +78,7 @@ TEST(GazetteerLookup, PlaceName) {
         const GazetteerOutcome out =
             CompleteGazetteerLookup(Page("44.998 N, 93.253 W", "\r\n", r.before, r.after), "q");
         EXPECT_TRUE(out.found);
-        EXPECT_EQ(out.fields.Edit2, "44");  // the first location stays set
+        EXPECT_EQ(out.fields.latDegrees, "44");  // the first location stays set
         EXPECT_EQ(out.placeCaption, r.caption);
         EXPECT_EQ(out.message, r.message);
     }

@@ -70,8 +70,8 @@ TEST_F(Lookups, WeatherLookupSendsTheEncodedQuery) {
     EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
     EXPECT_EQ(answer, kForexml);
     EXPECT_EQ(out.placeCaption, "Saint Paul");
-    EXPECT_EQ(out.fields.Edit3, "95");
-    EXPECT_EQ(out.fields.CheckBox2, true);
+    EXPECT_EQ(out.fields.latMinutes, "95");
+    EXPECT_EQ(out.fields.west, true);
     EXPECT_EQ(out.recentEntry, query);
 }
 
@@ -101,7 +101,7 @@ TEST_F(Lookups, GazetteerPageWithBareLineFeeds) {
     EXPECT_EQ(server_.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
     EXPECT_TRUE(page.contains("<br>\r\nBrowse Tiger"));
     ASSERT_TRUE(out.found);
-    EXPECT_EQ(out.fields.Edit3, "998 ");
+    EXPECT_EQ(out.fields.latMinutes, "998 ");
     EXPECT_EQ(out.placeCaption, "MINNEAPOLIS (MN)");
 }
 

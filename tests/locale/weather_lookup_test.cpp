@@ -42,12 +42,12 @@ TEST(WeatherLookup, CoordinatesIntoFieldsAndBoxes) {
         SCOPED_TRACE(r.lat);
         const LocaleFieldTexts f =
             CompleteWeatherLookup(Doc(WithCoordinates(r.lat, r.lon)), "q").fields;
-        EXPECT_EQ(f.CheckBox1, r.north);
-        EXPECT_EQ(f.Edit2, r.deg2);
-        EXPECT_EQ(f.Edit3, r.dec3);
-        EXPECT_EQ(f.CheckBox2, r.west);
-        EXPECT_EQ(f.Edit4, r.deg4);
-        EXPECT_EQ(f.Edit5, r.dec5);
+        EXPECT_EQ(f.north, r.north);
+        EXPECT_EQ(f.latDegrees, r.deg2);
+        EXPECT_EQ(f.latMinutes, r.dec3);
+        EXPECT_EQ(f.west, r.west);
+        EXPECT_EQ(f.lonDegrees, r.deg4);
+        EXPECT_EQ(f.lonMinutes, r.dec5);
     }
 }
 
@@ -60,7 +60,7 @@ TEST(WeatherLookup, DaylightTimeOnlyForExactlyOne) {
     for (const auto& [attribute, checked] : rows) {
         SCOPED_TRACE(attribute);
         EXPECT_EQ(CompleteWeatherLookup(Doc(WithCoordinates("1.0", "2.0", attribute)), "q")
-                      .fields.CheckBox3,
+                      .fields.daylight,
                   checked);
     }
 }
@@ -73,9 +73,9 @@ TEST(WeatherLookup, CompleteDocument) {
             "<forecast day=\"Tuesday\" text=\"Rain &amp; wind.\"/>"),
         "Minneapolis");
     // Texts go into the fields unchanged; reading 72.5 as a number is the site reading's job.
-    EXPECT_EQ(out.fields.Edit6, "-6");
-    EXPECT_EQ(out.fields.Edit8, "72.5");
-    EXPECT_EQ(out.fields.Edit7, "1016");
+    EXPECT_EQ(out.fields.timeZone, "-6");
+    EXPECT_EQ(out.fields.temperatureF, "72.5");
+    EXPECT_EQ(out.fields.pressure, "1016");
     EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota");
     EXPECT_EQ(out.recentEntry, "Minneapolis");
     EXPECT_EQ(out.report,
@@ -92,7 +92,7 @@ TEST(WeatherLookup, SparseDocumentsGiveEmptyValues) {
     ASSERT_EQ(out.report.size(), 3);  // no forecast: three lines
     EXPECT_EQ(out.report[0], "Weather forecast for , ");
     EXPECT_EQ(out.report[2], "This morning's sunrise was at .  Sunset at ");
-    EXPECT_EQ(out.fields.Edit6, "");
+    EXPECT_EQ(out.fields.timeZone, "");
     EXPECT_EQ(out.recentEntry, " q ");  // as typed
 }
 
@@ -121,7 +121,7 @@ TEST(WeatherLookup, CoordinatesAtTheirLimitsAreSites) {
         SCOPED_TRACE(lat);
         const LocaleFieldTexts f =
             CompleteWeatherLookup(Doc(WithCoordinates(lat, lon)), "q").fields;
-        EXPECT_EQ(f.Edit2, "90");
-        EXPECT_EQ(f.Edit4, "180");
+        EXPECT_EQ(f.latDegrees, "90");
+        EXPECT_EQ(f.lonDegrees, "180");
     }
 }

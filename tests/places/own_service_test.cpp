@@ -48,16 +48,16 @@ TEST_F(OwnService, WeatherLookupFillsTheSiteAndTheReport) {
     const WeatherOutcome out = RunOwnWeatherLookup("Minneapolis", QDate(2026, 7, 4), weather);
     EXPECT_TRUE(QFile::exists(dir_.filePath("locale.xml")));
     const LocaleFieldTexts& f = out.fields;
-    EXPECT_EQ(f.Edit2, "44");
-    EXPECT_EQ(f.Edit3, "98");
-    EXPECT_EQ(f.CheckBox1, true);
-    EXPECT_EQ(f.Edit4, "93");
-    EXPECT_EQ(f.Edit5, "26");
-    EXPECT_EQ(f.CheckBox2, true);
-    EXPECT_EQ(f.Edit6, "-6");
-    EXPECT_EQ(f.CheckBox3, true);
-    EXPECT_EQ(f.Edit8, "23");
-    EXPECT_EQ(f.Edit7, "1021");
+    EXPECT_EQ(f.latDegrees, "44");
+    EXPECT_EQ(f.latMinutes, "98");
+    EXPECT_EQ(f.north, true);
+    EXPECT_EQ(f.lonDegrees, "93");
+    EXPECT_EQ(f.lonMinutes, "26");
+    EXPECT_EQ(f.west, true);
+    EXPECT_EQ(f.timeZone, "-6");
+    EXPECT_EQ(f.daylight, true);
+    EXPECT_EQ(f.temperatureF, "23");
+    EXPECT_EQ(f.pressure, "1021");
     EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States of America");
     // The recent entry names the place whole, however it was spelt.
     EXPECT_EQ(out.recentEntry, "Minneapolis, Minnesota, United States of America");
@@ -74,12 +74,12 @@ TEST_F(OwnService, WithoutWeatherTheSiteIsSetAndTheAtmosphereKept) {
     const WeatherOutcome out = RunOwnWeatherLookup(
         "sydney", QDate(2026, 12, 9),
         [](const places::Place&) { return std::optional<places::WeatherValues>(); });
-    EXPECT_EQ(out.fields.Edit2, "33");
-    EXPECT_EQ(out.fields.CheckBox1, false);
-    EXPECT_EQ(out.fields.Edit6, "10");
-    EXPECT_EQ(out.fields.CheckBox3, true);
-    EXPECT_FALSE(out.fields.Edit7);
-    EXPECT_FALSE(out.fields.Edit8);
+    EXPECT_EQ(out.fields.latDegrees, "33");
+    EXPECT_EQ(out.fields.north, false);
+    EXPECT_EQ(out.fields.timeZone, "10");
+    EXPECT_EQ(out.fields.daylight, true);
+    EXPECT_FALSE(out.fields.pressure);
+    EXPECT_FALSE(out.fields.temperatureF);
     EXPECT_EQ(out.report,
               QStringList({"No current weather could be had for Sydney, New South Wales, "
                            "Australia.",
@@ -90,15 +90,15 @@ TEST_F(OwnService, GazetteerLookupCutsItsOwnPage) {
     const GazetteerOutcome out = RunOwnGazetteerLookup("Reykjavik");
     ASSERT_TRUE(out.found);
     EXPECT_FALSE(out.message);
-    EXPECT_EQ(out.fields.Edit2, "64");
-    EXPECT_EQ(out.fields.Edit3, "14 ");
-    EXPECT_EQ(out.fields.CheckBox1, true);
-    EXPECT_EQ(out.fields.Edit4, "21");
-    EXPECT_EQ(out.fields.Edit5, "90 ");
-    EXPECT_EQ(out.fields.CheckBox2, true);
+    EXPECT_EQ(out.fields.latDegrees, "64");
+    EXPECT_EQ(out.fields.latMinutes, "14 ");
+    EXPECT_EQ(out.fields.north, true);
+    EXPECT_EQ(out.fields.lonDegrees, "21");
+    EXPECT_EQ(out.fields.lonMinutes, "90 ");
+    EXPECT_EQ(out.fields.west, true);
     EXPECT_EQ(out.placeCaption, "Reykjavik (Capital Region, Iceland)");
     // The program knows the zone, so the time zone comes along.
-    EXPECT_EQ(out.fields.Edit6, "0");
+    EXPECT_EQ(out.fields.timeZone, "0");
     EXPECT_EQ(out.fields.Zone, "Atlantic/Reykjavik");
 }
 

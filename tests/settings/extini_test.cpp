@@ -113,7 +113,7 @@ TEST(ExtIniF, DefaultNameAndSection) {
 TEST(ExtIniF, UnsupportedKind) {
     QTemporaryDir dir;
     TExtIniF store(dir.filePath("a.ini"));
-    FieldComponent other("Image1", ComponentKind::Other, "x", true);
+    FieldComponent other("moonPicture", ComponentKind::Other, "x", true);
     store.LoadComponent(other, "Locale");  // left alone
     EXPECT_EQ(other.text(), "x");
     try {

@@ -49,7 +49,7 @@ TEST_F(AlarmPagesTest, ClickTogglesTheSlotAndItsLamp) {
     AlarmsPage page(tables_);
     page.resize(300, 600);
     page.show();
-    CategoryButtons* cb = page.CategoryButtons1;
+    CategoryButtons* cb = page.alarmSwitches;
     for (int c = 0; c < 7; ++c) EXPECT_EQ(cb->topLevelItem(c)->isExpanded(), c == 0);
     cb->topLevelItem(2)->setExpanded(true);
     QTreeWidgetItem* mercurySet = cb->Button(2, 2);
@@ -74,33 +74,33 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     const QString wav = f.fileName();
 
     tables_.sounds[3] = "/old.wav";
-    page.CategoryButtons2Categories0Items0Click(0, 3);  // nothing chosen yet: kept
+    page.onSoundButtonClicked(0, 3);  // nothing chosen yet: kept
     EXPECT_EQ(tables_.sounds[3], "/old.wav");
-    page.CategoryButtons2->setCurrentItem(page.CategoryButtons2->Button(0, 3));
-    QTest::mouseClick(page.ClearSound, Qt::LeftButton);  // only the explicit clear empties it
+    page.soundButtons->setCurrentItem(page.soundButtons->Button(0, 3));
+    QTest::mouseClick(page.clearSound, Qt::LeftButton);  // only the explicit clear empties it
     EXPECT_EQ(tables_.sounds[3], "");
 
     OpenFileDialog::SetNextFileNames({QString(), dir_.filePath("gone.mp3"), wav});
-    page.BitBtn1Click();  // cancelled
-    page.BitBtn1Click();
+    page.onChooseSoundClicked();  // cancelled
+    page.onChooseSoundClicked();
     EXPECT_EQ(MessageBox::Shown(), QStringList{"File does not exist."});
     EXPECT_TRUE(player_.calls.isEmpty());
     player_.failOn = {wav};
-    QTest::mouseClick(page.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(page.chooseSound, Qt::LeftButton);
     EXPECT_EQ(OpenFileDialog::Requests().last().qtFilter, "Sound Files (*.mp3 *.wav)");
     EXPECT_EQ(OpenFileDialog::Requests().last().directory,
               QDir::current().absoluteFilePath("sounds"));
     EXPECT_EQ(player_.calls, (QStringList{"set " + wav, "open"}));
     EXPECT_EQ(MessageBox::Shown().last(), "Cannot open " + wav);
 
-    page.CategoryButtons2Categories0Items0Click(4, 2);  // the player kept the name
+    page.onSoundButtonClicked(4, 2);  // the player kept the name
     EXPECT_EQ(tables_.sounds[alarms::SlotOf(4, 2)], wav);
-    EXPECT_EQ(page.CategoryButtons2->Button(4, 2)->toolTip(0), wav);
+    EXPECT_EQ(page.soundButtons->Button(4, 2)->toolTip(0), wav);
 
     player_.failOn.clear();
     player_.calls.clear();
-    page.CategoryButtons2->setCurrentItem(page.CategoryButtons2->Button(4, 2));
-    QTest::mouseClick(page.TestSound, Qt::LeftButton);
+    page.soundButtons->setCurrentItem(page.soundButtons->Button(4, 2));
+    QTest::mouseClick(page.testSound, Qt::LeftButton);
     EXPECT_EQ(player_.calls, (QStringList{"close", "set " + wav, "open", "play"}));
 }
 
@@ -111,8 +111,8 @@ TEST_F(AlarmPagesTest, TheChooserOpensTheFileWhenPicked) {
     QFile bell(dir_.filePath("bell.wav"));
     ASSERT_TRUE(bell.open(QIODevice::WriteOnly));
     SoundsPage page(tables_, player_);
-    page.BitBtn1Click();
-    page.BitBtn1Click();
+    page.onChooseSoundClicked();
+    page.onChooseSoundClicked();
     const QList<QFileDialog*> open = page.findChildren<QFileDialog*>();
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open[0]->nameFilters(), QStringList{"Sound Files (*.mp3 *.wav)"});
@@ -125,7 +125,7 @@ TEST_F(AlarmPagesTest, TheChooserOpensTheFileWhenPicked) {
 TEST_F(AlarmPagesTest, PlayerStripButtonsReachThePlayer) {
     SoundsPage page(tables_, player_);
     for (const char* n : {"Play", "Pause", "Stop", "Step", "Back"})
-        QTest::mouseClick(page.MediaPlayer1->ButtonNamed(n), Qt::LeftButton);
+        QTest::mouseClick(page.mediaPlayer->ButtonNamed(n), Qt::LeftButton);
     EXPECT_EQ(player_.calls, (QStringList{"play", "pause", "stop", "step", "back"}));
 }
 

@@ -41,14 +41,14 @@ class AlarmWindowTest : public WindowTest {
             if (ev.events.empty()) ev.events = {{0, kRise, InstantAt(6, 45, 20)}};
             return inner(q, o, opt, ev, present);
         };
-        form = std::make_unique<ui::TForm1>(std::move(s));
+        form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         form->show();
     }
     void ClickButton(const char* list, int category, int item) {
         auto* tree = Get<QTreeWidget>(list);
-        Get<QTabWidget>("PageControl1")->setCurrentWidget(tree->parentWidget());
+        Get<QTabWidget>("pages")->setCurrentWidget(tree->parentWidget());
         QTreeWidgetItem* it = tree->topLevelItem(category)->child(item);
         tree->scrollToItem(it);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(it).center());
@@ -159,12 +159,12 @@ class AlarmSoundsTest : public AlarmWindowTest {
             }
             return r;
         };
-        form = std::make_unique<ui::TForm1>(std::move(s));
+        form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         Get<QLineEdit>("Edit12")->setText("0");  // no ticks but the ones made here
     }
-    void Tick() { form->Timer1Timer(); }
+    void Tick() { form->onClockTick(); }
     QString Log() { return Get<QPlainTextEdit>("log")->toPlainText(); }
     QString a, b;
 };
@@ -202,9 +202,9 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
         return inner(q, o, opt, ev, present);
     };
     SetClockTo(At(14, 5, 0));
-    form = std::make_unique<ui::TForm1>(std::move(s));
+    form = std::make_unique<ui::MainWindow>(std::move(s));
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     Get<QLineEdit>("Edit12")->setText("0");
     player->holdOpen = true;  // each opening fails from the event loop, as Qt's player does
     player->failOn = {bad};
@@ -212,7 +212,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
     for (int second = 10; second <= 60; second += 10) {
         while (player->Opening()) player->FinishOpen();
         SetClockTo(At(14, 5, 0).addSecs(second));
-        form->Timer1Timer();
+        form->onClockTick();
     }
     const QString log = Get<QPlainTextEdit>("log")->toPlainText();
     EXPECT_EQ(log.count(" 02:05 PM"), 10) << log.toStdString();
@@ -254,7 +254,7 @@ TEST_F(AlarmSoundsTest, ExitSignalOrNewDayWhileASoundOpensDropsTheCheckAndSavesE
          [this] {
              ui::UnixSignals termination;
              QObject::connect(&termination, &ui::UnixSignals::terminationRequested, form.get(),
-                              [this] { form->Button3Click(); });
+                              [this] { form->onExit(); });
              ::raise(SIGTERM);
              EXPECT_TRUE(QTest::qWaitFor([&] { return form->ShutdownDone(); }, 5000));
          },

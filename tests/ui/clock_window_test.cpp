@@ -1,4 +1,4 @@
-// The clock in the window: Now, Timer1 and its resolution, the switch, the day spinner.
+// The clock in the window: Now, clockTimer and its resolution, the switch, the day spinner.
 #include <QDateEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -20,7 +20,7 @@ class ClockWindowTest : public WindowTest {
     void OpenWithSite() {
         Open();
         EnterMinneapolis();
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
     }
 };
 
@@ -31,8 +31,8 @@ TEST_F(ClockWindowTest, SwitchOnShowsItsMessageOnceAndRunsNow) {
     Click("Clockon1");
     EXPECT_TRUE(form->options().Checked("Clockon1"));
     EXPECT_EQ(ui::MessageBox::Shown(), QStringList({kClockOnMessage}));
-    EXPECT_TRUE(form->Timer1Enabled());
-    EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+    EXPECT_TRUE(form->ClockTimerEnabled());
+    EXPECT_TRUE(Get<QTimer>("clockTimer")->isActive());
     EXPECT_EQ(calls->count, before + 1);
     const Moment now = EncodeDateTime(2024, 6, 15, 15, 45, 10);
     EXPECT_EQ(form->StatusText(0), StatusTimeText(now, 10000));
@@ -40,7 +40,7 @@ TEST_F(ClockWindowTest, SwitchOnShowsItsMessageOnceAndRunsNow) {
 
     Click("Clockon1");  // off: no message, the clock stops
     EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
-    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_FALSE(form->ClockTimerEnabled());
 }
 
 TEST_F(ClockWindowTest, ResolutionDecidesSecondsAndTicks) {
@@ -48,7 +48,7 @@ TEST_F(ClockWindowTest, ResolutionDecidesSecondsAndTicks) {
     Click("Clockon1");
     auto* resolution = Get<QLineEdit>("Edit12");
     resolution->setText("9");
-    EXPECT_EQ(form->Timer1Interval(), 9000u);
+    EXPECT_EQ(form->ClockTimerInterval(), 9000u);
     Click("Now1");
     EXPECT_TRUE(form->StatusText(0).contains(":10")) << form->StatusText(0).toStdString();
     resolution->setText("10");
@@ -56,15 +56,15 @@ TEST_F(ClockWindowTest, ResolutionDecidesSecondsAndTicks) {
     EXPECT_FALSE(form->StatusText(0).contains(":10")) << form->StatusText(0).toStdString();
 
     resolution->setText("0");  // enabled, yet it never ticks; Now by hand still shows the time
-    EXPECT_TRUE(form->Timer1Enabled());
-    EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
-    form->findChild<QLabel*>("StatusBar1Panel0")->clear();
+    EXPECT_TRUE(form->ClockTimerEnabled());
+    EXPECT_FALSE(Get<QTimer>("clockTimer")->isActive());
+    form->findChild<QLabel*>("statusPanel0")->clear();
     Click("Now1");
     EXPECT_FALSE(form->StatusText(0).isEmpty());
 
     ui::MessageBox::ClearShown();
     resolution->setText("");  // emptied while typing: the old interval stays, silently
-    EXPECT_EQ(form->Timer1Interval(), 0u);
+    EXPECT_EQ(form->ClockTimerInterval(), 0u);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
 }
 
@@ -78,24 +78,24 @@ TEST_F(ClockWindowTest, LocaleStopsAndDoneRestartsAsClockOnSays) {
     OpenWithSite();
     Click("Clockon1");
     Click("Locale1");
-    auto* pages = Get<QTabWidget>("PageControl1");
+    auto* pages = Get<QTabWidget>("pages");
     EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet2");
-    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_FALSE(form->ClockTimerEnabled());
     EXPECT_TRUE(form->options().Checked("Clockon1"));
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet1");
-    EXPECT_TRUE(form->Timer1Enabled());
+    EXPECT_TRUE(form->ClockTimerEnabled());
 
     Click("Clockon1");
     Click("Locale1");
-    Get<QPushButton>("Button4")->click();
-    EXPECT_FALSE(form->Timer1Enabled());
+    Get<QPushButton>("doneButton")->click();
+    EXPECT_FALSE(form->ClockTimerEnabled());
 }
 
 TEST_F(ClockWindowTest, DaySpinnerRefusesBeforeTheEraAndWraps) {
     OpenWithSite();
     auto* date = Get<QDateEdit>("DateTimePicker1");
-    auto* spinner = Get<ui::DaySpinner>("UpDown1");
+    auto* spinner = Get<ui::DaySpinner>("daySpinner");
     date->setDate(QDate(1904, 3, 20));
     const int reports = calls->count;
     ui::MessageBox::ClearShown();
@@ -131,12 +131,12 @@ TEST_F(ClockWindowTest, TheClockShowsOneErrorBoxAtATime) {
     const int reports = calls->count;
     for (const char* error : {"Cannot open the sound file", "", "Cannot open it again"}) {
         calls->throwMessage = error;
-        form->Timer1Timer();
+        form->onClockTick();
     }
     EXPECT_EQ(calls->count, reports + 1);  // the tick without an error
     ASSERT_EQ(OpenBoxes().size(), 1);
     OpenBoxes()[0]->button(QMessageBox::Ok)->click();
-    form->Timer1Timer();
+    form->onClockTick();
     ASSERT_EQ(OpenBoxes().size(), 1);
     EXPECT_EQ(OpenBoxes()[0]->text(), "Cannot open it again");
 }

@@ -17,8 +17,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "ui/about_dialog.h"
 #include "ui/autostart.h"
-#include "ui/tform3.h"
 #include "ui/window_place.h"
 #include "window_fixture.h"
 
@@ -30,16 +30,16 @@ class DesktopTest : public WindowTest {};
 TEST_F(DesktopTest, GeometryAndPageComeBackAfterARestart) {
     Open();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     form->show();
     const QRect placed(10, 40, 780, 540);  // within the 800 x 600 offscreen screen
     form->setGeometry(placed);
-    Get<QTabWidget>("PageControl1")->setCurrentWidget(Get<QWidget>("TabSheet8"));
+    Get<QTabWidget>("pages")->setCurrentWidget(Get<QWidget>("TabSheet8"));
     Click("Exit2");
     form.reset();
     Open();
     EXPECT_EQ(form->geometry(), placed);
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet8");
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet8");
     // A section that cannot be read leaves the design size and the Main page.
     const QString broken[] = {"Left=x\r\nTop=0\r\nWidth=640\r\nHeight=470\r\nPage=TabSheet8",
                               "Left=0\r\nTop=0\r\nWidth=3\r\nHeight=470\r\nPage=Nowhere"};
@@ -52,7 +52,7 @@ TEST_F(DesktopTest, GeometryAndPageComeBackAfterARestart) {
         });
         Open();
         EXPECT_EQ(form->size(), QSize(715, 510)) << section.toStdString();
-        EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+        EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
     }
 }
 
@@ -185,7 +185,7 @@ TEST_F(DesktopTest, CopyTakesTheSelectionOrTheWholeReportWithLineFeeds) {
         EXPECT_EQ(QGuiApplication::clipboard()->text(), row.copied) << row.from;
     }
     // Date to Clipboard from the Edit menu: td.txt's lines.
-    form = std::make_unique<ui::TForm1>(RealServices());
+    form = std::make_unique<ui::MainWindow>(RealServices());
     EnterMinneapolis();
     QGuiApplication::clipboard()->clear();
     Click("DatetoClipboard2");
@@ -224,14 +224,14 @@ TEST_F(DesktopTest, StatusMessagesKeepClearOfTheTimeAndSitePanels) {
     Open();  // the start-up weather lookup cannot answer the postal code "55413" and says so
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
-    auto* message = Get<QLabel>("StatusBar1Pending");
+    auto* message = Get<QLabel>("statusPending");
     EXPECT_TRUE(message->text().startsWith("\"55413\" looks like a postal code"))
         << message->text().toStdString();
-    for (const char* name : {"StatusBar1Panel0", "StatusBar1Panel1", "StatusBar1Message"}) {
+    for (const char* name : {"statusPanel0", "statusPanel1", "statusMessage"}) {
         auto* panel = Get<QLabel>(name);
         EXPECT_FALSE(panel->geometry().intersects(message->geometry())) << name;
     }
-    for (const char* name : {"StatusBar1Panel0", "StatusBar1Panel1"})
+    for (const char* name : {"statusPanel0", "statusPanel1"})
         EXPECT_TRUE(Get<QLabel>(name)->isVisible()) << name;
 }
 
@@ -243,11 +243,11 @@ TEST(AboutBox, SizedToItsContents) {
         QFont f = oldFont;
         f.setPixelSize(pixels);
         QApplication::setFont(f);
-        ui::TForm3 box(QString(), [](const QUrl&) {});
+        ui::AboutDialog box(QString(), [](const QUrl&) {});
         box.show();
-        auto* memo = box.findChild<QTextEdit*>("Memo1");
-        auto* close = box.findChild<QPushButton*>("Button1");
-        auto* link = box.findChild<QLabel*>("StaticText1");
+        auto* memo = box.findChild<QTextEdit*>("aboutText");
+        auto* close = box.findChild<QPushButton*>("okButton");
+        auto* link = box.findChild<QLabel*>("link");
         EXPECT_LE(memo->document()->size().height(), memo->viewport()->height());
         EXPECT_LE(memo->viewport()->height(), memo->document()->size().height() + 8);
         EXPECT_LE(memo->document()->idealWidth(), memo->viewport()->width());

@@ -8,9 +8,9 @@
 #include <QTextEdit>
 
 #include "net/otousgl.h"
+#include "ui/about_dialog.h"
+#include "ui/new_version_dialog.h"
 #include "ui/news_page.h"
-#include "ui/tform3.h"
-#include "ui/tokbottomdlg.h"
 
 using namespace hx::ui;
 
@@ -27,9 +27,9 @@ T* Part(QWidget& w, const char* name) {
 
 TEST(AboutBox, ShowsItsLinesAndLinksToTheHomePage) {
     QList<QUrl> opened;
-    TForm3 box(kSite, [&](const QUrl& u) { opened << u; });
+    AboutDialog box(kSite, [&](const QUrl& u) { opened << u; });
     EXPECT_EQ(box.windowTitle(), "About Heliodex");
-    const QStringList lines = Part<QTextEdit>(box, "Memo1")->toPlainText().split('\n');
+    const QStringList lines = Part<QTextEdit>(box, "aboutText")->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], "Do what thou wilt shall be the whole of the Law.");
     EXPECT_EQ(lines[2], "Heliodex Thelemic Dates etc.");
@@ -37,29 +37,29 @@ TEST(AboutBox, ShowsItsLinesAndLinksToTheHomePage) {
     EXPECT_TRUE(lines[1].isEmpty() && lines[6].isEmpty());
     for (int i = 3; i <= 5; ++i) EXPECT_FALSE(lines[i].isEmpty()) << i;
     box.show();
-    auto* link = Part<QLabel>(box, "StaticText1");
+    auto* link = Part<QLabel>(box, "link");
     EXPECT_TRUE(link->text().startsWith("Visit"));
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>{QUrl(kSite)});
     EXPECT_TRUE(box.isVisible());
 
-    TForm3 noSite(QString(), [&](const QUrl& u) { opened << u; });
+    AboutDialog noSite(QString(), [&](const QUrl& u) { opened << u; });
     noSite.show();
-    QTest::mouseClick(Part<QLabel>(noSite, "StaticText1"), Qt::LeftButton);
+    QTest::mouseClick(Part<QLabel>(noSite, "link"), Qt::LeftButton);
     EXPECT_EQ(opened.size(), 1);
 }
 
 TEST(AboutBox, TextClickCloseButtonAndEnterCloseIt) {
-    const std::function<void(TForm3&)> closers[] = {
-        [](TForm3& b) {
-            QTest::mouseClick(Part<QTextEdit>(b, "Memo1")->viewport(), Qt::LeftButton, {},
+    const std::function<void(AboutDialog&)> closers[] = {
+        [](AboutDialog& b) {
+            QTest::mouseClick(Part<QTextEdit>(b, "aboutText")->viewport(), Qt::LeftButton, {},
                               QPoint(40, 30));
         },
-        [](TForm3& b) { QTest::mouseClick(Part<QPushButton>(b, "Button1"), Qt::LeftButton); },
-        [](TForm3& b) { QTest::keyClick(&b, Qt::Key_Return); },
+        [](AboutDialog& b) { QTest::mouseClick(Part<QPushButton>(b, "okButton"), Qt::LeftButton); },
+        [](AboutDialog& b) { QTest::keyClick(&b, Qt::Key_Return); },
     };
     for (const auto& close : closers) {
-        TForm3 box(kSite, [](const QUrl&) {});
+        AboutDialog box(kSite, [](const QUrl&) {});
         box.open();
         ASSERT_TRUE(box.isVisible());
         close(box);
@@ -72,20 +72,20 @@ TEST(NewVersionDialog, LinkOpensTheFixedDownloadWhateverTheCaption) {
     const QString captions[] = {"https://elsewhere.example.net/other.exe", ""};
     for (const QString& caption : captions) {
         QList<QUrl> opened;
-        TOKBottomDlg dlg(kSite, [&](const QUrl& u) { opened << u; });
+        NewVersionDialog dlg(kSite, [&](const QUrl& u) { opened << u; });
         dlg.SetLinkCaption(caption);
         dlg.open();
         EXPECT_EQ(dlg.windowTitle(), "New Version!");
-        EXPECT_EQ(Part<QLabel>(dlg, "Label1")->text(),
+        EXPECT_EQ(Part<QLabel>(dlg, "message")->text(),
                   "A new version of Heliodex is available. Click the link below to download it "
                   "now, ");
-        auto* link = Part<QLabel>(dlg, "StaticText1");
+        auto* link = Part<QLabel>(dlg, "link");
         EXPECT_EQ(link->text(), caption);
         QTest::mouseClick(link, Qt::LeftButton);
         EXPECT_EQ(opened,
                   QList<QUrl>{QUrl("https://heliodex.example.org/download/programs/heliodex.exe")});
         EXPECT_TRUE(dlg.isVisible());
-        auto* later = Part<QPushButton>(dlg, "OKBtn");
+        auto* later = Part<QPushButton>(dlg, "okButton");
         EXPECT_EQ(later->text(), "Later!");
         QTest::mouseClick(later, Qt::LeftButton);
         EXPECT_FALSE(dlg.isVisible());

@@ -29,7 +29,7 @@ class ExportCalendarTest : public WindowTest {
 TEST_F(ExportCalendarTest, WritesTheChosenDaysThroughTheCalendarLibrary) {
     Open();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     const QString file = dir.filePath("sky.ics");
     ui::ExportCalendarDialog::SetNextChoice(ui::ExportChoice{3, true, false, file});
     Click("ExportCalendar1");
@@ -49,7 +49,7 @@ TEST_F(ExportCalendarTest, WritesTheChosenDaysThroughTheCalendarLibrary) {
 TEST_F(ExportCalendarTest, AFileThatCannotBeWrittenIsNamedAndNothingElseHappens) {
     Open();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     const QString file = dir.filePath("no-such-folder/sky.ics");
     ui::ExportCalendarDialog::SetNextChoice(ui::ExportChoice{1, false, true, file});
     Click("ExportCalendar1");
@@ -61,7 +61,7 @@ TEST_F(ExportCalendarTest, AFileThatCannotBeWrittenIsNamedAndNothingElseHappens)
     Type("Edit3", "0");
     Type("Edit4", "0");
     Type("Edit5", "0");
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     ui::ExportCalendarDialog::SetNextChoice(ui::ExportChoice{1, true, true, dir.filePath("x.ics")});
     Click("ExportCalendar1");
     ASSERT_EQ(ui::MessageBox::Shown().size(), 1);

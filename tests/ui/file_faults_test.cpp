@@ -41,7 +41,7 @@ void SetWritable(const QDir& dir, bool writable) {
 
 class FileFaults : public WindowTest {
   protected:
-    void OpenReal() { form = std::make_unique<ui::TForm1>(RealServices()); }
+    void OpenReal() { form = std::make_unique<ui::MainWindow>(RealServices()); }
 };
 
 TEST_F(FileFaults, AReadOnlyProgramDirectoryKeepsItsFilesAndTheClockRuns) {
@@ -50,7 +50,7 @@ TEST_F(FileFaults, AReadOnlyProgramDirectoryKeepsItsFilesAndTheClockRuns) {
     // A first session saves the site, the clock switched on and every file.
     OpenReal();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     Click("Clockon1");
     Click("Exit2");
     form.reset();
@@ -63,11 +63,11 @@ TEST_F(FileFaults, AReadOnlyProgramDirectoryKeepsItsFilesAndTheClockRuns) {
     OpenReal();
     // The site came back and the report is shown; td.txt's failure is said once.
     EXPECT_TRUE(form->observer().HasSite());
-    EXPECT_TRUE(form->Timer1Enabled());
+    EXPECT_TRUE(form->ClockTimerEnabled());
     ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
     EXPECT_TRUE(ui::MessageBox::Shown().front().contains("td.txt"))
         << ui::MessageBox::Shown().front().toStdString();
-    for (int i = 0; i < 3; ++i) form->Timer1Timer();
+    for (int i = 0; i < 3; ++i) form->onClockTick();
     EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
 
     // Exit says which files could not be saved, in one message, and they are as they were.
@@ -95,8 +95,8 @@ TEST_F(FileFaults, AReadOnlyProgramDirectoryGoesOnInTheDataDirectory) {
     if (RunningAsRoot()) return RerunCurrentTestUnprivileged();
     OpenReal();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
-    form->CategoryButtons1Categories0Items0Click(0, 0);  // Sun Rise on
+    Get<QPushButton>("doneButton")->click();
+    form->onAlarmSwitchClicked(0, 0);            // Sun Rise on
     form->setGeometry(QRect(10, 40, 715, 510));  // a place the next start keeps as it is
     Click("Exit2");
     form.reset();
@@ -154,7 +154,7 @@ TEST_F(FileFaults, OnAFullDiskEveryFileIsWholeAndTheFailedOnesAreNamed) {
         files::WriteLines(files::ProgramFile("zipcodes.txt"), zipcodes);
         OpenReal();
         EnterMinneapolis();
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         Click("Exit2");
         form.reset();
         if (where == disk.path()) {
@@ -167,7 +167,7 @@ TEST_F(FileFaults, OnAFullDiskEveryFileIsWholeAndTheFailedOnesAreNamed) {
         }
         ui::MessageBox::ClearShown();
         OpenReal();
-        form->CategoryButtons1Categories0Items0Click(0, 0);
+        form->onAlarmSwitchClicked(0, 0);
         Type("Edit4", "94");
         Click("Exit2");
         form.reset();
@@ -205,10 +205,10 @@ TEST_F(FileFaults, ServersThatFailLeaveTheWindowWorking) {
             .WriteString("Services", "WeatherService", server.BaseUrl());
         ui::WindowServices s = Services();
         s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
-        form = std::make_unique<ui::TForm1>(std::move(s));
+        form = std::make_unique<ui::MainWindow>(std::move(s));
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));  // start-up's
         EnterMinneapolis();
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         QFile previous(dir.filePath("locale.xml"));
         ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
         previous.write("an earlier answer");

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "support/http_server.h"
-#include "ui/tform3.h"
-#include "ui/tokbottomdlg.h"
+#include "ui/about_dialog.h"
+#include "ui/new_version_dialog.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -38,15 +38,15 @@ class InternetWindowTest : public test::WindowTest {
             done({true, {}, {}});
         };
         internet.openUrl = [this](const QUrl& u) { opened << u; };
-        form = std::make_unique<ui::TForm1>(Services(), internet);
+        form = std::make_unique<ui::MainWindow>(Services(), internet);
     }
     // Answers the modal dialogs that come up: clicks the new-version link, then "Later!".
     void WatchDialogs() {
         QObject::connect(&poll, &QTimer::timeout, [this] {
-            if (auto* d = qobject_cast<ui::TOKBottomDlg*>(QApplication::activeModalWidget())) {
+            if (auto* d = qobject_cast<ui::NewVersionDialog*>(QApplication::activeModalWidget())) {
                 captions << d->linkCaption();
-                QTest::mouseClick(d->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
-                QTest::mouseClick(d->findChild<QWidget*>("OKBtn"), Qt::LeftButton);
+                QTest::mouseClick(d->findChild<QWidget*>("link"), Qt::LeftButton);
+                QTest::mouseClick(d->findChild<QWidget*>("okButton"), Qt::LeftButton);
             }
         });
         poll.start(10);
@@ -108,31 +108,32 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
         "<item><description>Sol in Aries</description></item><item/></rdf:RDF>";
     OpenWith("[Services]\r\nNewsFeed=feeds.example.org/news.rdf\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !downloads.isEmpty() && form->JobsIdle(); }, 5000));
-    auto* tabs = Get<QTabWidget>("PageControl1");
+    auto* tabs = Get<QTabWidget>("pages");
     QWidget* news = Get<QWidget>("TabSheet6");
     EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(news)));
     EXPECT_EQ(downloads, QStringList{"https://feeds.example.org/news.rdf"});
     // The hourly refresh's import replaces the items; the page scrolls when they overflow.
     auto* richEdit2 = Get<QTextEdit>("RichEdit2");
-    form->DownLoadURL3AfterDownload();
+    form->onNewsFeedDone();
     EXPECT_EQ(richEdit2->toPlainText(), "Sol in Aries\n\n");
     EXPECT_EQ(richEdit2->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     form.reset();
     downloads.clear();
     OpenWith("");
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 5000));
-    tabs = Get<QTabWidget>("PageControl1");
+    tabs = Get<QTabWidget>("pages");
     EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(Get<QWidget>("TabSheet6"))));
     EXPECT_TRUE(downloads.isEmpty());
 }
 
 TEST_F(InternetWindowTest, AboutBoxClosesOnAClickOnItsText) {
     OpenWith("[Services]\r\nMakerSite=heliodex.example.org\r\n");
-    form->About1Click();  // returns with the box open
-    const QPointer<ui::TForm3> box = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget());
+    form->onAboutClicked();  // returns with the box open
+    const QPointer<ui::AboutDialog> box =
+        qobject_cast<ui::AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_TRUE(box);
-    QTest::mouseClick(box->findChild<QWidget*>("StaticText1"), Qt::LeftButton);
-    auto* memo = box->findChild<QTextEdit*>("Memo1");
+    QTest::mouseClick(box->findChild<QWidget*>("link"), Qt::LeftButton);
+    auto* memo = box->findChild<QTextEdit*>("aboutText");
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_TRUE(QTest::qWaitFor([&] { return box.isNull(); }, 1000));  // gone once closed
     EXPECT_EQ(opened, QList<QUrl>{QUrl("https://heliodex.example.org")});

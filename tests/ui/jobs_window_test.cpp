@@ -10,8 +10,8 @@
 
 #include "settings/extini.h"
 #include "support/http_server.h"
-#include "ui/tform2.h"
-#include "ui/tokbottomdlg.h"
+#include "ui/new_version_dialog.h"
+#include "ui/reverse_lookup_dialog.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -48,10 +48,10 @@ class JobsWindow : public test::WindowTest {
         s.downloader = std::make_shared<net::HttpDownloader>(net::DownloadLimits{1500, 2 << 20, 5});
         ui::InternetAccess internet = ui::DefaultInternetAccess();
         internet.openUrl = [](const QUrl&) {};
-        form = std::make_unique<ui::TForm1>(std::move(s), internet);
+        form = std::make_unique<ui::MainWindow>(std::move(s), internet);
         form->show();
     }
-    QString Pending() { return Get<QLabel>("StatusBar1Pending")->text(); }
+    QString Pending() { return Get<QLabel>("statusPending")->text(); }
     int Count(const QString& target) { return int(server.Requests().count(target)); }
 
     test::HttpServer server;
@@ -66,13 +66,13 @@ TEST_F(JobsWindow, ASilentServerNeverHoldsUpTheWindowOrTheClock) {
     started.start();
     OpenWithServer();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     Click("Clockon1");
     EXPECT_LT(started.elapsed(), 1000);
     EXPECT_GE(calls->count, 1);  // the first report
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/forexml.cgi?55413") == 1; }, 2000));
     EXPECT_EQ(Pending(), "Looking up \"55413\"\u2026");
-    EXPECT_TRUE(Get<QWidget>("StatusBar1Cancel")->isVisible());
+    EXPECT_TRUE(Get<QWidget>("statusCancel")->isVisible());
     EXPECT_FALSE(Get<QPushButton>("Lookup")->isEnabled());
     const int before = calls->count;
     const QString failed = "Error downloading URL: " + server.BaseUrl() + "/forexml.cgi?55413";
@@ -92,11 +92,11 @@ TEST_F(JobsWindow, NewVersionOpensOnceAfterTheStartUpJobsEnd) {
     // The version's answer came before the feed was asked for; the feed still runs.
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/news.rdf") == 1; }, 5000));
     EXPECT_FALSE(form->JobsIdle());
-    EXPECT_TRUE(form->findChildren<ui::TOKBottomDlg*>().isEmpty());
+    EXPECT_TRUE(form->findChildren<ui::NewVersionDialog*>().isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !form->findChildren<ui::TOKBottomDlg*>().isEmpty(); }, 2000));
-    EXPECT_EQ(form->findChildren<ui::TOKBottomDlg*>().size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !form->findChildren<ui::NewVersionDialog*>().isEmpty(); }, 2000));
+    EXPECT_EQ(form->findChildren<ui::NewVersionDialog*>().size(), 1);
     EXPECT_EQ(Count("/forexml.cgi?55413"), 2);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
     EXPECT_TRUE(Pending().isEmpty());
@@ -114,13 +114,13 @@ TEST_F(JobsWindow, ALateLookupFillsTheMissingSiteAndTheClockRunsAgain) {
     });
     ui::WindowServices s = RealServices();
     s.downloader = std::make_shared<net::HttpDownloader>();
-    form = std::make_unique<ui::TForm1>(std::move(s));
-    auto* pages = Get<QTabWidget>("PageControl1");
+    form = std::make_unique<ui::MainWindow>(std::move(s));
+    auto* pages = Get<QTabWidget>("pages");
     EXPECT_EQ(pages->currentWidget(), Get<QWidget>("TabSheet2"));  // Locale: no site yet
-    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_FALSE(form->ClockTimerEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->observer().HasSite(); }, 8000));
     EXPECT_EQ(pages->currentWidget(), Get<QWidget>("TabSheet1"));
-    EXPECT_TRUE(form->Timer1Enabled() && Get<QTimer>("Timer1")->isActive());
+    EXPECT_TRUE(form->ClockTimerEnabled() && Get<QTimer>("clockTimer")->isActive());
     const QString shown = form->StatusText(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->StatusText(0) != shown; }, 3000));
 }
@@ -134,8 +134,8 @@ TEST_F(JobsWindow, ASecondLookupWhileOneRunsStartsNothing) {
     server.Route("/forexml.cgi", HttpAnswer::Slow(500, kAnswer));
     Get<QPushButton>("Lookup")->click();
     Get<QPushButton>("Lookup")->click();
-    form->LookupClick();
-    form->Timer2Timer();  // the hourly refresh's lookup too
+    form->onWeatherLookupClicked();
+    form->onRefreshTick();  // the hourly refresh's lookup too
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
     EXPECT_EQ(Count("/forexml.cgi?55413"), 1);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
@@ -149,7 +149,7 @@ TEST_F(JobsWindow, CancelEndsOnlyTheRunningJob) {
     OpenWithServer();
     for (int lookup = 1; lookup <= 2; ++lookup) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return Count("/forexml.cgi?55413") == lookup; }, 3000));
-        Get<QToolButton>("StatusBar1Cancel")->click();  // no box: the lookup just ends
+        Get<QToolButton>("statusCancel")->click();  // no box: the lookup just ends
     }
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return Count("/software/heliodex/heliodex.xml") == 1; }, 3000));
@@ -163,19 +163,20 @@ TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
     server.Route("/forexml.cgi", HttpAnswer::Ok(kAnswer, "text/xml"));
     server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(kNewVersion));
     server.Route("/news.rdf", HttpAnswer::Ok("<rdf:RDF/>"));
-    const std::pair<const char*, std::function<void(ui::TForm1&)>> dialogs[] = {
-        {"About", [](ui::TForm1& f) { f.About1Click(); }},
+    const std::pair<const char*, std::function<void(ui::MainWindow&)>> dialogs[] = {
+        {"About", [](ui::MainWindow& f) { f.onAboutClicked(); }},
         {"lookup window",
-         [](ui::TForm1& f) {
-             if (!f.findChild<ui::TForm2*>()) f.SetLookupWindow(new ui::TForm2(&f));
-             f.LookupThelemicDatereverse1Click();
+         [](ui::MainWindow& f) {
+             if (!f.findChild<ui::ReverseLookupDialog*>())
+                 f.SetLookupWindow(new ui::ReverseLookupDialog(&f));
+             f.onReverseLookupClicked();
          }},
         {"Internet question",
-         [](ui::TForm1& f) {
-             if (!f.options().Checked("Disabled1")) f.Disabled1Click();
-             f.Refresh1Click();
+         [](ui::MainWindow& f) {
+             if (!f.options().Checked("Disabled1")) f.onInternetSwitchClicked();
+             f.onRefreshClicked();
          }},
-        {"sound file chooser", [](ui::TForm1& f) { f.BitBtn1Click(); }},
+        {"sound file chooser", [](ui::MainWindow& f) { f.onChooseSoundClicked(); }},
     };
     ui::MessageBox::SetScripted(false);
     for (const auto& [name, open] : dialogs) {
@@ -187,13 +188,13 @@ TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
         ASSERT_TRUE(dialog);
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
         QTest::qWait(700);
-        EXPECT_TRUE(form->findChildren<ui::TOKBottomDlg*>().isEmpty());
+        EXPECT_TRUE(form->findChildren<ui::NewVersionDialog*>().isEmpty());
         dialog->close();
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return !form->findChildren<ui::TOKBottomDlg*>().isEmpty(); }, 2000));
+            [&] { return !form->findChildren<ui::NewVersionDialog*>().isEmpty(); }, 2000));
         open(*form);
         ASSERT_TRUE(QFile::remove(files::ProgramFile("heliodex.ini")));
-        form->Button3Click();
+        form->onExit();
         for (QWidget* window : QApplication::topLevelWidgets())
             EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
         EXPECT_TRUE(QFile::exists(files::ProgramFile("heliodex.ini")));

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 
 #include "settings/window_settings.h"
-#include "ui/tform2.h"
+#include "ui/reverse_lookup_dialog.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -28,20 +28,21 @@ TEST_F(WindowTest, ComponentsHaveTheirDesignState) {
     EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), "55413");
     EXPECT_EQ(Get<QLineEdit>("Edit12")->text(), "10");
     EXPECT_TRUE(Get<QRadioButton>("RadioGroup1Item1")->isChecked());
-    EXPECT_EQ(Get<QLabel>("Label9")->text(), "Atmospheric temperature in deg. Fahrenheit ");
-    EXPECT_FALSE(Get<QListWidget>("ListBox1")->isSortingEnabled());  // the latest first
+    EXPECT_EQ(Get<QLabel>("temperatureLabel")->text(),
+              "Atmospheric temperature in deg. Fahrenheit ");
+    EXPECT_FALSE(Get<QListWidget>("alternateRecent")->isSortingEnabled());  // the latest first
     EXPECT_TRUE(Get<QPlainTextEdit>("log")->isReadOnly());
-    auto* outfld = Get<QPlainTextEdit>("outfld");
-    EXPECT_TRUE(outfld->isReadOnly());
+    auto* reportView = Get<QPlainTextEdit>("outfld");
+    EXPECT_TRUE(reportView->isReadOnly());
     // Fixed pitch by its metrics: fontconfig calls some monospaced fonts proportional.
-    const QFontMetrics metrics(outfld->font());
+    const QFontMetrics metrics(reportView->font());
     for (const char* glyph : {"i", "W", "0", "."})
         EXPECT_EQ(metrics.horizontalAdvance(glyph), metrics.horizontalAdvance("m")) << glyph;
-    EXPECT_EQ(outfld->font().pixelSize(), 15);
-    EXPECT_EQ(Get<QTimer>("Timer1")->interval(), 10000);
-    EXPECT_EQ(Get<QTimer>("Timer2")->interval(), 3600000);
-    EXPECT_EQ(Get<QLabel>("StatusBar1Panel0")->width(), 80);
-    EXPECT_GE(Get<QLabel>("StatusBar1Panel1")->minimumWidth(), 50);
+    EXPECT_EQ(reportView->font().pixelSize(), 15);
+    EXPECT_EQ(Get<QTimer>("clockTimer")->interval(), 10000);
+    EXPECT_EQ(Get<QTimer>("refreshTimer")->interval(), 3600000);
+    EXPECT_EQ(Get<QLabel>("statusPanel0")->width(), 80);
+    EXPECT_GE(Get<QLabel>("statusPanel1")->minimumWidth(), 50);
 
     QStringList tray;
     for (QAction* a : Get<QMenu>("PopupMenu1")->actions())
@@ -51,7 +52,7 @@ TEST_F(WindowTest, ComponentsHaveTheirDesignState) {
 
 TEST_F(WindowTest, PagesInTabOrderWithNewsHidden) {
     Open();
-    auto* pages = Get<QTabWidget>("PageControl1");
+    auto* pages = Get<QTabWidget>("pages");
     EXPECT_EQ(pages->tabPosition(), QTabWidget::South);
     QStringList captions, names;
     for (int i = 0; i < pages->count(); ++i) {
@@ -96,15 +97,15 @@ TEST_F(WindowTest, MenuFollowsTheModel) {
 
 TEST_F(WindowTest, MoonPictureShowAndHide) {
     Open();
-    auto* strip = Get<QFrame>("Panel2");
+    auto* strip = Get<QFrame>("topStrip");
     EXPECT_EQ(strip->height(), 57);
     Click("Moonphase1");
     EXPECT_FALSE(form->options().Checked("Moonphase1"));
     EXPECT_EQ(strip->height(), 28);
-    EXPECT_TRUE(Get<QLabel>("Image1")->isHidden());
+    EXPECT_TRUE(Get<QLabel>("moonPicture")->isHidden());
     Click("Moonphase1");
     EXPECT_EQ(strip->height(), 57);
-    EXPECT_FALSE(Get<QLabel>("Image1")->isHidden());
+    EXPECT_FALSE(Get<QLabel>("moonPicture")->isHidden());
 }
 
 TEST_F(WindowTest, SettingsComponentsInVisitingOrder) {
@@ -121,7 +122,7 @@ TEST_F(WindowTest, SettingsComponentsInVisitingOrder) {
 
 TEST_F(WindowTest, ReverseLookupMenuShowsTheLookupWindowModally) {
     Open();
-    ui::TForm2 lookup(form.get());
+    ui::ReverseLookupDialog lookup(form.get());
     form->SetLookupWindow(&lookup);
     form->Action("LookupThelemicDatereverse1")->trigger();  // returns with the window open
     EXPECT_EQ(QApplication::activeModalWidget(), &lookup);

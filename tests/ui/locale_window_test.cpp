@@ -13,8 +13,8 @@ using hx::test::WindowTest;
 
 TEST_F(WindowTest, WithoutASiteTheLocalePageIsInFront) {
     Open();
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
-    EXPECT_FALSE(form->Timer1Enabled());
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_FALSE(form->ClockTimerEnabled());
     EXPECT_EQ(calls->count, 0);
     EXPECT_EQ(form->StatusText(1),
               QString::fromUtf8(".° .° TZ  1013 mbar (standard) 50°F (standard)"));
@@ -37,8 +37,8 @@ TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
     ASSERT_GE(calls->count, 1);
     EXPECT_NEAR(calls->obs.Latitude, 41.85, 1e-9);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
-    EXPECT_TRUE(Get<QLabel>("StatusBar1Pending")->text().isEmpty());
-    EXPECT_TRUE(Get<QLabel>("StatusBar1Message")->text().contains(chicago));
+    EXPECT_TRUE(Get<QLabel>("statusPending")->text().isEmpty());
+    EXPECT_TRUE(Get<QLabel>("statusMessage")->text().contains(chicago));
 
     form.reset();
     machineZone = "Asia/Kathmandu";
@@ -57,18 +57,18 @@ TEST_F(WindowTest, DoneWithASiteShowsTheReport) {
     calls->result.logLines = {"Event >> Saturday 20:57 Sun Set"};
     calls->result.tray = {TrayChoice::List::Planets, 6, "Planetary hour of Saturn "};
     for (int i = 0; i < 80; ++i) calls->result.lines << QStringLiteral("line %1").arg(i);
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
 
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
     ASSERT_EQ(calls->count, 1);
     EXPECT_NEAR(calls->obs.Latitude, 44.58, 1e-9);
     EXPECT_NEAR(calls->obs.Longitude, -93.16, 1e-9);
     EXPECT_EQ(calls->obs.TimeZone, -6);
     EXPECT_NEAR(calls->obs.Temperature, 21.1111, 1e-4);
     EXPECT_EQ(calls->headerWritten, calls->result.headerLines);
-    auto* outfld = Get<QPlainTextEdit>("outfld");
-    EXPECT_EQ(outfld->toPlainText(), calls->result.lines.join('\n'));
-    EXPECT_EQ(outfld->verticalScrollBar()->value(), 0);  // the top line is shown
+    auto* reportView = Get<QPlainTextEdit>("outfld");
+    EXPECT_EQ(reportView->toPlainText(), calls->result.lines.join('\n'));
+    EXPECT_EQ(reportView->verticalScrollBar()->value(), 0);  // the top line is shown
     EXPECT_EQ(Get<QPlainTextEdit>("log")->toPlainText(), "Event >> Saturday 20:57 Sun Set");
     EXPECT_EQ(form->TrayText(), calls->result.trayText);
     EXPECT_EQ(form->TrayIconChoice().list, TrayChoice::List::Planets);
@@ -78,7 +78,7 @@ TEST_F(WindowTest, HeaderFileFailureIsShownAndTheReportStays) {
     Open();
     EnterMinneapolis();
     calls->headerError = "Cannot create file \"/ro/td.txt\". Permission denied";
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     EXPECT_EQ(ui::MessageBox::Shown(), QStringList({*calls->headerError}));
     EXPECT_EQ(Get<QPlainTextEdit>("outfld")->toPlainText(), calls->result.lines.join('\n'));
     EXPECT_EQ(form->TrayText(), calls->result.trayText);
@@ -102,7 +102,7 @@ TEST_F(WindowTest, DoneCheckSwitchesToDecimalsAndReReads) {
         EnterMinneapolis();
         Type("Edit3", r.latMinutes);
         Type("Edit5", r.lonMinutes);
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         EXPECT_EQ(ui::MessageBox::Shown().size(), r.warns ? 1 : 0) << r.latMinutes;
         if (r.warns) {
             EXPECT_EQ(ui::MessageBox::Shown().value(0), kMinutesWarning);

@@ -78,8 +78,8 @@ TEST_F(LookupWindow, DisabledAtStartUpSendsNoRequest) {
     Open();
     Settle();
     EXPECT_TRUE(server.Requests().isEmpty());
-    EXPECT_TRUE(Get<QTimer>("Timer2")->isActive());  // runs, but its ticks do nothing
-    form->Timer2Timer();
+    EXPECT_TRUE(Get<QTimer>("refreshTimer")->isActive());  // runs, but its ticks do nothing
+    form->onRefreshTick();
     EXPECT_TRUE(server.Requests().isEmpty());
 }
 
@@ -94,12 +94,12 @@ TEST_F(LookupWindow, StartUpLooksUpTwiceAndFillsTheSite) {
     EXPECT_EQ(Text("Edit6"), "-6");
     EXPECT_EQ(Text("Edit8"), "72.5");
     EXPECT_TRUE(Checked("CheckBox1") && Checked("CheckBox2") && Checked("CheckBox3"));
-    EXPECT_EQ(Get<QLabel>("Label16")->text(), "Minneapolis, Minnesota");
+    EXPECT_EQ(Get<QLabel>("lookUpPlace")->text(), "Minneapolis, Minnesota");
     EXPECT_NEAR(form->observer().Latitude, 44.98, 1e-9);
     EXPECT_NEAR(form->observer().Longitude, -93.27, 1e-9);
     EXPECT_NEAR(form->observer().Temperature, 22.5, 1e-9);  // 72.5 °F read as a decimal
     EXPECT_EQ(Get<QTextEdit>("RichEdit1")->toPlainText().split('\n').size(), 4);
-    EXPECT_EQ(Entries("ListBox2"), QStringList{"55413"});  // twice, one entry
+    EXPECT_EQ(Entries("lookUpRecent"), QStringList{"55413"});  // twice, one entry
     EXPECT_TRUE(Get<QTextBrowser>("WebBrowser2")->toPlainText().contains("forexml"));
     EXPECT_EQ(calls->count, 1);  // the first report
 }
@@ -110,7 +110,7 @@ TEST_F(LookupWindow, AFailedStartUpLookupIsShownOnceAndStartUpGoesOn) {
     Settle();
     EXPECT_EQ(server.Requests().size(), 1);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
-    EXPECT_EQ(Get<QLabel>("StatusBar1Pending")->text(),
+    EXPECT_EQ(Get<QLabel>("statusPending")->text(),
               "Error downloading URL: " + server.BaseUrl() + "/forexml.cgi?55413");
     EXPECT_TRUE(Text("Edit2").isEmpty());
 }
@@ -128,7 +128,7 @@ TEST_F(LookupWindow, TheGateAsksWhileDisabled) {
     EXPECT_TRUE(Text("Edit2").isEmpty());
 
     ui::MessageBox::SetNextAnswers({true});
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     Settle();
     EXPECT_FALSE(form->options().Checked("Disabled1"));
     EXPECT_EQ(server.Requests(), QStringList{"/cgi-bin/gazetteer-tbl?55413"});
@@ -142,8 +142,8 @@ TEST_F(LookupWindow, TheQuestionHoldsItsLookupUntilAnswered) {
     Settle();
     ui::MessageBox::SetScripted(false);
     for (const bool yes : {false, true}) {
-        form->LookupClick();
-        form->LookupClick();
+        form->onWeatherLookupClicked();
+        form->onWeatherLookupClicked();
         const QList<QMessageBox*> open = OpenBoxes();
         ASSERT_EQ(open.size(), 1);
         EXPECT_EQ(open[0]->text(), "This will activate Internet functions.  OK?");
@@ -166,29 +166,29 @@ TEST_F(LookupWindow, GazetteerLookupFillsTheCoordinatesOnly) {
     Settle();
     ui::MessageBox::SetNextAnswers({true});
     Get<QLineEdit>("Edit6")->setText("-5");
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     Settle();
     EXPECT_EQ(Text("Edit2"), "44");
     EXPECT_EQ(Text("Edit3"), "998 ");
     EXPECT_EQ(Text("Edit5"), "253 ");
     EXPECT_EQ(Text("Edit6"), "-5");
     EXPECT_TRUE(Checked("CheckBox1") && Checked("CheckBox2"));
-    EXPECT_EQ(Get<QLabel>("Label13")->text(), "MINNEAPOLIS (MN)");
+    EXPECT_EQ(Get<QLabel>("alternatePlace")->text(), "MINNEAPOLIS (MN)");
     EXPECT_NEAR(form->observer().Latitude, 44.998, 1e-9);
     EXPECT_NEAR(form->observer().Longitude, -93.253, 1e-9);
-    EXPECT_EQ(Entries("ListBox1"), QStringList{"55413"});
+    EXPECT_EQ(Entries("alternateRecent"), QStringList{"55413"});
     EXPECT_TRUE(Get<QTextBrowser>("WebBrowser1")->toPlainText().contains("MINNEAPOLIS"));
 
     server.Route("/cgi-bin/gazetteer-tbl", HttpAnswer::Ok("<p>Sorry, no matches found</p>"));
     Get<QLineEdit>("Edit10")->setText("Springfield");
     ui::MessageBox::ClearShown();
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     Settle();
     EXPECT_EQ(ui::MessageBox::Shown(),
               QStringList{"Location search not specific enough, try again with a zip code or do "
                           "it manually."});
     EXPECT_EQ(Text("Edit2"), "44");
-    EXPECT_EQ(Entries("ListBox1"), QStringList{"55413"});
+    EXPECT_EQ(Entries("alternateRecent"), QStringList{"55413"});
 }
 
 TEST_F(LookupWindow, DegreesAndMinutesReadTheDecimalsAsMinutes) {
@@ -211,20 +211,20 @@ TEST_F(LookupWindow, RecentListsLatestFirstAndClearOnlyTheLookUpList) {
     Open();
     Settle();
     const QStringList kept{"zurich", "55413", "Boston"};
-    EXPECT_EQ(Entries("ListBox1"), kept);
-    EXPECT_EQ(Entries("ListBox2"), kept);  // before its own file exists, a copy
+    EXPECT_EQ(Entries("alternateRecent"), kept);
+    EXPECT_EQ(Entries("lookUpRecent"), kept);  // before its own file exists, a copy
 
     ui::MessageBox::SetNextAnswers({true});
-    auto* list2 = Get<QListWidget>("ListBox2");
+    auto* list2 = Get<QListWidget>("lookUpRecent");
     list2->itemClicked(list2->item(2));
     Settle();
     EXPECT_EQ(Text("Edit11"), "Boston");
     EXPECT_EQ(server.Requests(), QStringList{"/forexml.cgi?Boston"});
-    EXPECT_EQ(Entries("ListBox2"), QStringList({"Boston", "zurich", "55413"}));
+    EXPECT_EQ(Entries("lookUpRecent"), QStringList({"Boston", "zurich", "55413"}));
 
-    Get<QToolButton>("SpeedButton2")->click();  // the Alternate page's Clear
-    EXPECT_TRUE(Entries("ListBox2").isEmpty());
-    EXPECT_EQ(Entries("ListBox1"), kept);
+    Get<QToolButton>("alternateClear")->click();  // the Alternate page's Clear
+    EXPECT_TRUE(Entries("lookUpRecent").isEmpty());
+    EXPECT_EQ(Entries("alternateRecent"), kept);
 }
 
 TEST_F(LookupWindow, NoAddressAnswersFromTheOwnCityList) {
@@ -244,7 +244,7 @@ TEST_F(LookupWindow, NoAddressAnswersFromTheOwnCityList) {
     EXPECT_EQ(Text("Edit6"), "-6");
     EXPECT_TRUE(Get<QTextEdit>("RichEdit1")->toPlainText().contains("No current weather"));
     Get<QLineEdit>("Edit10")->setText("Kathmandu");
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     Settle();
     EXPECT_EQ(Text("Edit2"), "27");
     EXPECT_TRUE(server.Requests().isEmpty());
@@ -279,14 +279,14 @@ TEST_F(LookupWindow, SeveralPlacesOfOneNameArePickedFromAList) {
     EXPECT_EQ(Text("Edit11"), picked);
     EXPECT_EQ(QStringList({Text("Edit2"), Text("Edit4"), Text("Edit6")}),
               QStringList({"37", "93", "-6"}));
-    EXPECT_EQ(Entries("ListBox2").front(), picked);
-    form->Timer1Timer();  // the next tick's report is the picked place's
+    EXPECT_EQ(Entries("lookUpRecent").front(), picked);
+    form->onClockTick();  // the next tick's report is the picked place's
     EXPECT_NEAR(calls->obs.Latitude, 37.2, 0.05);
     EXPECT_EQ(calls->obs.Zone, "America/Chicago");
 
     // On the Alternate page Enter takes the current place, and the zone comes with it.
     Get<QLineEdit>("Edit10")->setText("London");
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     Settle();
     auto* alternatives = Get<QTreeWidget>("PlaceChoices1");
     ASSERT_FALSE(alternatives->isHidden());
@@ -315,14 +315,14 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     enter("Edit11", QString::fromUtf8("München"));
     EXPECT_EQ(Text("Edit2"), "48");
     const QString munich = "Munich, Bavaria, Germany";
-    EXPECT_EQ(Entries("ListBox2"), QStringList{munich});
+    EXPECT_EQ(Entries("lookUpRecent"), QStringList{munich});
     enter("Edit11", "munich");
     enter("Edit11", "München, Bayern");
-    EXPECT_EQ(Entries("ListBox2"), QStringList{munich});
+    EXPECT_EQ(Entries("lookUpRecent"), QStringList{munich});
     enter("Edit10", "Wien");
     EXPECT_EQ(Text("Edit2"), "48");
     EXPECT_EQ(Text("Edit4"), "16");
-    EXPECT_EQ(Entries("ListBox1").front(), "Vienna, Vienna, Austria");
+    EXPECT_EQ(Entries("alternateRecent").front(), "Vienna, Vienna, Austria");
 
     form->SaveThisPlace();
     enter("Edit11", "Kyiv");
@@ -347,8 +347,8 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     form.reset();  // shutdown, then a new start
     Open();
     Settle();
-    EXPECT_EQ(Entries("ListBox2").mid(0, 2), QStringList({"Kyiv, Kyiv City, Ukraine", munich}));
-    EXPECT_EQ(Entries("ListBox1").front(), "Vienna, Vienna, Austria");
+    EXPECT_EQ(Entries("lookUpRecent").mid(0, 2), QStringList({"Kyiv, Kyiv City, Ukraine", munich}));
+    EXPECT_EQ(Entries("alternateRecent").front(), "Vienna, Vienna, Austria");
     ASSERT_EQ(form->Saved().Places().size(), 2u);
     form->RemoveSavedPlace("Vienna, Vienna, Austria");
     form->UseSavedPlace("Kyiv, Kyiv City, Ukraine");

@@ -41,7 +41,7 @@ class OutsideText : public test::WindowTest {
             done({true, {}, {}});
         };
         internet.openUrl = [this](const QUrl& u) { opened << u; };
-        form = std::make_unique<ui::TForm1>(Services(), internet);
+        form = std::make_unique<ui::MainWindow>(Services(), internet);
         // The start-up lookups and the feed run as jobs after the window opens.
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     }
@@ -85,19 +85,19 @@ TEST_F(OutsideText, HostileAnswersShowLiterallyAndOpenNoFile) {
             "<description>" +
             Xml(hostile) + "</description></item></rdf:RDF>";
         OpenWithServices();  // looks up the weather and reads the feed
-        Get<QPushButton>("Button1")->click();
+        Get<QPushButton>("alternateFetch")->click();
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
-        EXPECT_EQ(Get<QLabel>("Label16")->text(), hostile);
-        EXPECT_EQ(Get<QLabel>("Label13")->text(), hostile + " (MN)");
-        for (const char* label : {"Label16", "Label13"})
+        EXPECT_EQ(Get<QLabel>("lookUpPlace")->text(), hostile);
+        EXPECT_EQ(Get<QLabel>("alternatePlace")->text(), hostile + " (MN)");
+        for (const char* label : {"lookUpPlace", "alternatePlace"})
             EXPECT_EQ(Get<QLabel>(label)->textFormat(), Qt::PlainText);
         const QString report = Get<QTextEdit>("RichEdit1")->toPlainText();
         EXPECT_TRUE(report.startsWith("Weather forecast for " + hostile + ", "))
             << report.toStdString();
         EXPECT_TRUE(report.endsWith("Tonight -- " + hostile)) << report.toStdString();
         EXPECT_EQ(Get<QTextEdit>("RichEdit2")->toPlainText(), hostile + "\n");
-        for (const char* view : {"Label16", "Label13", "RichEdit1", "RichEdit2", "WebBrowser1",
-                                 "WebBrowser2", "StatusBar1"})
+        for (const char* view : {"lookUpPlace", "alternatePlace", "RichEdit1", "RichEdit2",
+                                 "WebBrowser1", "WebBrowser2", "statusBar"})
             Get<QWidget>(view)->grab();  // lays out and paints what each shows
         EXPECT_FALSE(watch.Opened());
         EXPECT_TRUE(Ticks());
@@ -110,7 +110,7 @@ TEST_F(OutsideText, HostileAnswersShowLiterallyAndOpenNoFile) {
 TEST_F(OutsideText, LinksInAnAnswerOpenOnlyWebAddresses) {
     OpenWithServices();
     form->show();
-    Get<QTabWidget>("PageControl1")->setCurrentWidget(Get<QWidget>("TabSheet4"));
+    Get<QTabWidget>("pages")->setCurrentWidget(Get<QWidget>("TabSheet4"));
     auto* view = Get<QTextBrowser>("WebBrowser1");
     const struct {
         const char* href;
@@ -145,7 +145,7 @@ TEST_F(OutsideText, LargeAnswersApplyWhileTheClockGoesOn) {
         ASSERT_LT(answer.size(), 2 << 20);
         server.Route("/forexml.cgi", HttpAnswer::Ok(answer, "text/xml"));
         OpenWithServices();
-        EXPECT_EQ(Get<QLabel>("Label16")->text(), "City");
+        EXPECT_EQ(Get<QLabel>("lookUpPlace")->text(), "City");
         EXPECT_TRUE(Ticks());
         form.reset();
     }
@@ -161,7 +161,7 @@ TEST_F(OutsideText, FilesGoToTheProgramDirectoryNotTheCurrentOne) {
     Get<QLineEdit>("Edit11")->setText("Minneapolis");
     Get<QPushButton>("Lookup")->click();
     Get<QLineEdit>("Edit10")->setText("Minneapolis");
-    Get<QPushButton>("Button1")->click();
+    Get<QPushButton>("alternateFetch")->click();
     QDir::setCurrent(old);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty())
         << ui::MessageBox::Shown().join("\n").toStdString();

@@ -17,16 +17,16 @@ class RealReportTest : public WindowTest {
     void OpenReal() {
         ui::WindowServices s = ui::DefaultWindowServices();
         s.machineZone = Services().machineZone;  // no city offered, whatever TZ says
-        form = std::make_unique<ui::TForm1>(std::move(s));
+        form = std::make_unique<ui::MainWindow>(std::move(s));
     }
 };
 
 TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {
     OpenReal();
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
-    ASSERT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    Get<QPushButton>("doneButton")->click();
+    ASSERT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
 
     const Moment q = EncodeDateTime(2024, 6, 15, 15, 45, 10);
     const cli::Outcome cliLine = cli::Run({"--at", "2024-06-15 15:45:10", "--lat", "44.58", "--lon",
@@ -57,18 +57,18 @@ TEST_F(RealReportTest, AnotherSiteOnTheSameDayIsThatSitesReportAtItsPresent) {
     tzset();
     OpenReal();
     EnterMinneapolis();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     Type("Edit2", "35");
     Type("Edit3", "41");
     Type("Edit4", "139");
     Type("Edit5", "41");
     Get<QCheckBox>("CheckBox2")->setChecked(false);
     Type("Edit6", "9");
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     const QString at = CurrentDateTime().toUTC().addSecs(9 * 3600).toString(u"yyyy-MM-dd HH:mm:ss");
     qputenv("TZ", savedZone);
     tzset();
-    ASSERT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    ASSERT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
     const cli::Outcome tokyo = cli::Run(
         {"--at", at, "--lat", "35.41", "--lon", "139.41", "--tz", "9", "--dst", "0", "report"}, 0);
     ASSERT_EQ(tokyo.status, 0) << tokyo.err.toStdString();
@@ -79,9 +79,9 @@ TEST_F(RealReportTest, AnotherSiteOnTheSameDayIsThatSitesReportAtItsPresent) {
     Click("Locale1");
     Type("Edit2", "91");
     EXPECT_EQ(form->StatusText(1), "Latitude must lie between -90 and 90 degrees");
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     EXPECT_EQ(ui::MessageBox::Shown().last(), "Latitude must lie between -90 and 90 degrees");
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
 }
 
 // Reports after one another, each shown whole whatever changed from the one before (the view
@@ -102,12 +102,12 @@ TEST_F(WindowTest, TheViewShowsEachReportWhole) {
     };
     for (const QStringList& lines : reports) {
         calls->result.lines = lines;
-        form->Button2Click();
+        form->onNowClicked();
         EXPECT_EQ(view->toPlainText(), lines.join('\n'));
         EXPECT_EQ(view->textCursor().position(), 0);
         EXPECT_FALSE(view->document()->isUndoAvailable());  // no history grows tick by tick
     }
     calls->headerError = "Cannot create file \"td.txt\". Permission denied";
-    form->Button2Click();
+    form->onNowClicked();
     EXPECT_EQ(view->toPlainText(), reports.back().join('\n'));
 }

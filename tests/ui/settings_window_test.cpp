@@ -34,7 +34,7 @@ TEST_F(WindowTest, WithoutSettingsEverythingHasItsDesignState) {
     for (const MenuItemDef& d : MenuItems())
         EXPECT_EQ(form->options().Checked(d.name), d.checked) << d.name;
     EXPECT_EQ(Get<QLineEdit>("Edit12")->text(), "10");
-    EXPECT_EQ(form->Timer1Interval(), 10000u);
+    EXPECT_EQ(form->ClockTimerInterval(), 10000u);
     EXPECT_FALSE(Get<QCheckBox>("CheckBox3")->isChecked());
     EXPECT_FALSE(QFile::exists(dir.filePath("heliodex.ini")));  // restoring writes nothing
 }
@@ -56,11 +56,11 @@ TEST_F(WindowTest, PreparedSettingsAreRestored) {
               QString::fromUtf8("44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l."));
 
     // The rest of the start-up follows from them: picture hidden, clock on at 9 s, a report.
-    EXPECT_EQ(Get<QFrame>("Panel2")->height(), 28);
-    EXPECT_TRUE(form->Timer1Enabled());
-    EXPECT_EQ(form->Timer1Interval(), 9000u);
-    EXPECT_TRUE(Get<QTimer>("Timer2")->isActive());
-    EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    EXPECT_EQ(Get<QFrame>("topStrip")->height(), 28);
+    EXPECT_TRUE(form->ClockTimerEnabled());
+    EXPECT_EQ(form->ClockTimerInterval(), 9000u);
+    EXPECT_TRUE(Get<QTimer>("refreshTimer")->isActive());
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
     ASSERT_EQ(calls->count, 1);
     EXPECT_EQ(calls->obs.DaylightTime, 1);
     // The site keeps daylight time: its present is an hour ahead of the machine's clock.
@@ -103,7 +103,7 @@ TEST_F(WindowTest, TheWindowAndTheCommandLineAgreeOnOneFile) {
         seen->q = ReadingOfUtc(obs, qUtc);
         return r;
     };
-    form = std::make_unique<ui::TForm1>(std::move(s));
+    form = std::make_unique<ui::MainWindow>(std::move(s));
     const EventList& windowEvents = seen->events;
     const Moment q = seen->q;
     ASSERT_EQ(windowEvents.size(), 40u);

@@ -73,14 +73,14 @@ class Soak : public WindowTest {
             }
             return r;
         };
-        form = std::make_unique<ui::TForm1>(std::move(s));
+        form = std::make_unique<ui::MainWindow>(std::move(s));
     }
 
     QDateTime Clock() const { return QDateTime::fromSecsSinceEpoch(utc, zone); }
 
     void Tick() {
         utc += kTickSeconds;
-        form->Timer1Timer();
+        form->onClockTick();
         // Every alarm of the current list whose minute has a tick is due.
         const QString minute = Clock().toString(u"yyyy-MM-dd hh:mm");
         for (auto [it, end] = current.equal_range(minute); it != end; ++it)
@@ -118,10 +118,10 @@ class Soak : public WindowTest {
         // The site keeps Chicago's time, daylight time included.
         auto* zones = Get<QComboBox>("ZoneBox");
         zones->setCurrentIndex(zones->findData(QStringLiteral("America/Chicago")));
-        Get<QPushButton>("Button4")->click();
+        Get<QPushButton>("doneButton")->click();
         Click("Clockon1");
-        ASSERT_TRUE(form->Timer1Enabled());
-        ASSERT_EQ(form->Timer1Interval(), kTickSeconds * 1000);
+        ASSERT_TRUE(form->ClockTimerEnabled());
+        ASSERT_EQ(form->ClockTimerInterval(), kTickSeconds * 1000);
         ui::MessageBox::ClearShown();
         logBlocks = Get<QPlainTextEdit>("log")->document()->blockCount();
     }

@@ -73,9 +73,9 @@ TEST_F(TrayTest, TheWindowShowsTheApplicationIconBeforeAndAfterTheFirstReport) {
 }
 
 TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
-    const std::function<void(ui::TForm1&)> ways[] = {
-        [](ui::TForm1& f) { f.close(); },
-        [](ui::TForm1& f) {
+    const std::function<void(ui::MainWindow&)> ways[] = {
+        [](ui::MainWindow& f) { f.close(); },
+        [](ui::MainWindow& f) {
             for (QShortcut* s : f.findChildren<QShortcut*>())
                 if (s->key() == QKeySequence(QKeySequence::Close)) emit s->activated();
         },
@@ -93,8 +93,7 @@ TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
         EXPECT_TRUE(form->isVisible());
         EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
         EXPECT_EQ(form->BalloonText(), "");
-        EXPECT_EQ(Get<QLabel>("StatusBar1Message")->text(),
-                  "Minimized. Use the File menu to close.");
+        EXPECT_EQ(Get<QLabel>("statusMessage")->text(), "Minimized. Use the File menu to close.");
         Click("Restore1");
         area = true;
         form->findChild<ui::TrayArea*>()->Check();
@@ -105,7 +104,7 @@ TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
         EXPECT_GT(calls->count, before);
         EXPECT_FALSE(form->ShutdownDone());
         // A tray click replaces the hint with the report's lines; Restore undoes the minimize.
-        form->TrayIcon1Click();
+        form->onTrayIconClicked();
         EXPECT_EQ(form->BalloonText(), calls->result.trayText);
         Click("Restore1");
         EXPECT_FALSE(form->windowState() & Qt::WindowMinimized);
@@ -176,7 +175,7 @@ TEST_F(TrayTest, UnwritableSettingsFileIsSaidAndExitWaitsForTheBox) {
 }
 
 TEST_F(TrayTest, DateToClipboardPutsTheChosenNumberOfLines) {
-    form = std::make_unique<ui::TForm1>(ui::DefaultWindowServices());
+    form = std::make_unique<ui::MainWindow>(ui::DefaultWindowServices());
     EnterMinneapolis();
     for (const auto& [item, lines] : {std::pair{"N31", 3}, {"N21", 2}, {"N11", 1}}) {
         SCOPED_TRACE(item);
@@ -216,12 +215,12 @@ TEST_F(TrayTest, TooltipAndBalloonHoldTheCurrentReport) {
     for (const char* tip : {"An V x 15:45\nHour of Jupiter until 3:45 PM",
                             "An V x 15:46\nHour of Mars until 5:04 PM"}) {
         calls->result.toolTip = tip;
-        form->Timer1Timer();
+        form->onClockTick();
         EXPECT_EQ(icon->toolTip(), tip);
     }
-    form->TrayIcon1Click();
+    form->onTrayIconClicked();
     calls->result.trayText = "An V x 15:52\r\nPlanetary hour of Mars   ";
-    form->Timer1Timer();
+    form->onClockTick();
     for (const char* item : {"PlanetaryHours2", "MoonPhase2"}) {
         Click(item);
         EXPECT_EQ(form->BalloonText(), calls->result.trayText) << item;
@@ -231,11 +230,11 @@ TEST_F(TrayTest, TooltipAndBalloonHoldTheCurrentReport) {
 // td.txt cannot be written: the report still reaches the view, the tray text and the icon,
 // and the failure is said once until a write succeeds again.
 TEST_F(TrayTest, AnUnwritableHeaderFileStillShowsTheReport) {
-    form = std::make_unique<ui::TForm1>(RealServices());  // hours and Moon icon by default
-    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));        // a directory where the file should be
+    form = std::make_unique<ui::MainWindow>(RealServices());  // hours and Moon icon by default
+    ASSERT_TRUE(QDir(dir.path()).mkdir("td.txt"));  // a directory where the file should be
     EnterMinneapolis();
     ui::MessageBox::ClearShown();
-    Get<QPushButton>("Button4")->click();
+    Get<QPushButton>("doneButton")->click();
     ASSERT_EQ(ui::MessageBox::Shown().size(), 1);
     EXPECT_TRUE(ui::MessageBox::Shown().front().contains("td.txt"));
     const QString first = Get<QPlainTextEdit>("outfld")->toPlainText().section('\n', 0, 0);
@@ -245,15 +244,15 @@ TEST_F(TrayTest, AnUnwritableHeaderFileStillShowsTheReport) {
     ASSERT_EQ(form->TrayIconChoice().list, TrayChoice::List::Moon);
     EXPECT_EQ(Get<QSystemTrayIcon>("TrayIcon1")->icon().pixmap(16).toImage(),
               ui::MoonIcon(form->TrayIconChoice().index, false).pixmap(16).toImage());
-    EXPECT_FALSE(Get<QLabel>("Image1")->pixmap().isNull());
-    for (int i = 0; i < 3; ++i) form->Timer1Timer();
+    EXPECT_FALSE(Get<QLabel>("moonPicture")->pixmap().isNull());
+    for (int i = 0; i < 3; ++i) form->onClockTick();
     EXPECT_EQ(ui::MessageBox::Shown().size(), 1);
     // A write that succeeds resets it: the next failure is said again.
     ASSERT_TRUE(QDir(dir.path()).rmdir("td.txt"));
-    form->Timer1Timer();
+    form->onClockTick();
     ASSERT_TRUE(QFile::exists(dir.filePath("td.txt")));
     ASSERT_TRUE(QFile::remove(dir.filePath("td.txt")) && QDir(dir.path()).mkdir("td.txt"));
-    form->Timer1Timer();
+    form->onClockTick();
     EXPECT_EQ(ui::MessageBox::Shown().size(), 2);
 }
 

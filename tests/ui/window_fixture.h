@@ -1,4 +1,4 @@
-// A TForm1 under test: fixed clock, scripted message boxes, a temporary program directory
+// A MainWindow under test: fixed clock, scripted message boxes, a temporary program directory
 // and a recording report service.
 #pragma once
 
@@ -19,8 +19,8 @@
 #include "core/error.h"
 #include "settings/textfile.h"
 #include "tests/support/recording_player.h"
+#include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/tform1.h"
 #include "ui/window_services.h"
 
 namespace hx::test {
@@ -89,7 +89,7 @@ class WindowTest : public ::testing::Test {
         return s;
     }
 
-    void Open() { form = std::make_unique<ui::TForm1>(Services()); }
+    void Open() { form = std::make_unique<ui::MainWindow>(Services()); }
 
     // The program's own composition and td.txt, with the recording player and no weather.
     ui::WindowServices RealServices() {
@@ -136,8 +136,8 @@ class WindowTest : public ::testing::Test {
     QTemporaryDir dir;
     QByteArray machineZone = "UTC";  // the zone a first start takes its city from
     std::shared_ptr<ReportCalls> calls;
-    std::unique_ptr<ui::TForm1> form;
-    RecordingPlayer* player = nullptr;  // MediaPlayer1 of the open window
+    std::unique_ptr<ui::MainWindow> form;
+    RecordingPlayer* player = nullptr;  // mediaPlayer of the open window
 };
 
 }  // namespace hx::test

@@ -14,11 +14,11 @@ namespace hx::ui {
 
 class ClickLabel;
 
-class TOKBottomDlg : public QDialog {
+class NewVersionDialog : public QDialog {
     Q_OBJECT
   public:
     // The link always opens the program download on the site `makerSite`, whatever its caption.
-    TOKBottomDlg(const QString& makerSite, UrlOpener opener, QWidget* parent = nullptr);
+    NewVersionDialog(const QString& makerSite, UrlOpener opener, QWidget* parent = nullptr);
 
     // The caption of the link: the download address the version file names (HREF).
     void SetLinkCaption(const QString& caption);
@@ -29,12 +29,12 @@ class TOKBottomDlg : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void StaticText1Click();
+    void onLinkClicked();
 
-    QFrame* Bevel1;
-    QLabel* Label1;
-    ClickLabel* StaticText1;
-    QPushButton* OKBtn;
+    QFrame* bevel;
+    QLabel* message;
+    ClickLabel* link;
+    QPushButton* okButton;
     QUrl download_;
     UrlOpener opener_;
     QString linkCaption_;

@@ -1,28 +1,28 @@
-// TForm1's alarm work: the Alarms and Sounds pages, loading, the check after Now, saving.
+// MainWindow's alarm work: the Alarms and Sounds pages, loading, the check after Now, saving.
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 
 #include "alarms/alarm_check.h"
 #include "alarms/qt_sound_player.h"
 #include "core/clock.h"
+#include "main_window.h"
 #include "message_box.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
-void TForm1::BuildAlarmPages() {
-    MediaPlayer1 =
+void MainWindow::BuildAlarmPages() {
+    mediaPlayer =
         services_.soundPlayer ? services_.soundPlayer() : std::make_unique<alarms::QtSoundPlayer>();
     alarms_ = new AlarmsPage(alarmTables_);
-    sounds_ = new SoundsPage(alarmTables_, *MediaPlayer1);
+    sounds_ = new SoundsPage(alarmTables_, *mediaPlayer);
     // Where no notification server takes it, the alarm is said in the tray balloon.
     notifier_ = std::make_unique<alarms::DesktopNotifier>(QString(), [this](const QString& body) {
-        if (TrayIcon1->isVisible()) TrayIcon1->showMessage(windowTitle(), body);
+        if (trayIcon->isVisible()) trayIcon->showMessage(windowTitle(), body);
     });
 }
 
 // The log lines of fired alarms, each also as a desktop notification (where a server runs).
-void TForm1::LogFirings(const alarms::AlarmCheckStep& step) {
+void MainWindow::LogFirings(const alarms::AlarmCheckStep& step) {
     for (qsizetype i = 0; i < step.logLines.size(); ++i) {
         log_.log->appendPlainText(step.logLines[i]);
         if (services_.notify)
@@ -32,23 +32,23 @@ void TForm1::LogFirings(const alarms::AlarmCheckStep& step) {
     }
 }
 
-void TForm1::CategoryButtons1Categories0Items0Click(int category, int item) {
-    alarms_->CategoryButtons1Categories0Items0Click(category, item);
+void MainWindow::onAlarmSwitchClicked(int category, int item) {
+    alarms_->onAlarmSwitchClicked(category, item);
 }
-void TForm1::CategoryButtons2Categories0Items0Click(int category, int item) {
-    sounds_->CategoryButtons2Categories0Items0Click(category, item);
+void MainWindow::onSoundButtonClicked(int category, int item) {
+    sounds_->onSoundButtonClicked(category, item);
 }
-void TForm1::BitBtn1Click() {
-    sounds_->BitBtn1Click();
+void MainWindow::onChooseSoundClicked() {
+    sounds_->onChooseSoundClicked();
 }
 
-void TForm1::LoadAlarmTables() {
+void MainWindow::LoadAlarmTables() {
     alarms::LoadAlarmTables(alarmTables_);
     alarms_->Refresh();
     sounds_->Refresh();
 }
 
-void TForm1::CheckAlarms() {
+void MainWindow::CheckAlarms() {
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (alarmCheckRunning_) return;
     ContinueAlarmCheck(NowUtc(), 0, eventsGeneration_, {});
@@ -60,8 +60,8 @@ void TForm1::CheckAlarms() {
 // the one error box at the end. Only the present, an index, the list's generation and the
 // failures so far cross the wait: when the list was replaced meanwhile (a new day, Exit), the
 // check ends.
-void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
-                                QStringList failures) {
+void MainWindow::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
+                                    QStringList failures) {
     alarmCheckRunning_ = false;
     if (generation != eventsGeneration_ || shutdownDone_) return;
     const alarms::AlarmCheckStep step =
@@ -69,18 +69,18 @@ void TForm1::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
     LogFirings(step);
     if (step.sound.isEmpty()) return CheckHourAlarms(present, failures);
     alarmCheckRunning_ = true;
-    MediaPlayer1->Close();
-    MediaPlayer1->SetFileName(step.sound);
-    MediaPlayer1->Open([this, present, next = step.next, generation,
-                        failures](const alarms::OpenOutcome& o) mutable {
-        if (o.ready) MediaPlayer1->Play();
+    mediaPlayer->Close();
+    mediaPlayer->SetFileName(step.sound);
+    mediaPlayer->Open([this, present, next = step.next, generation,
+                       failures](const alarms::OpenOutcome& o) mutable {
+        if (o.ready) mediaPlayer->Play();
         if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
         ContinueAlarmCheck(present, next, generation, failures);
     });
 }
 
 // The planetary hours' alarms, after the events; then the check's failures, if any, are shown.
-void TForm1::CheckHourAlarms(Moment present, const QStringList& failures) {
+void MainWindow::CheckHourAlarms(Moment present, const QStringList& failures) {
     const EventList& hours = events_.computed.empty() ? events_.events : events_.computed;
     const alarms::AlarmCheckStep step =
         alarms::CheckHourAlarms(hours, alarmTables_, present, lastHourFired_, observer_);
@@ -89,11 +89,11 @@ void TForm1::CheckHourAlarms(Moment present, const QStringList& failures) {
         if (!failures.isEmpty()) ShowClockError(failures.join(u'\n'));
         return;
     }
-    MediaPlayer1->Close();
-    MediaPlayer1->SetFileName(step.sound);
-    MediaPlayer1->Open(
+    mediaPlayer->Close();
+    mediaPlayer->SetFileName(step.sound);
+    mediaPlayer->Open(
         [this, failures = QStringList(failures)](const alarms::OpenOutcome& o) mutable {
-            if (o.ready) MediaPlayer1->Play();
+            if (o.ready) mediaPlayer->Play();
             if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
             if (!failures.isEmpty() && !shutdownDone_) ShowClockError(failures.join(u'\n'));
         });

@@ -1,4 +1,4 @@
-// TForm1, the main window: owns every component and all run-time state of the program.
+// MainWindow, the main window: owns every component and all run-time state of the program.
 #pragma once
 
 #include <memory>
@@ -59,23 +59,23 @@ class CaretBlinkTimeout;
 class DaySpinner;
 struct WindowPlace;
 struct ExportChoice;
-class TForm2;
-class TForm3;
+class ReverseLookupDialog;
+class AboutDialog;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TForm1(WindowServices services, InternetAccess internet = DefaultInternetAccess(),
-                    QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(WindowServices services, InternetAccess internet = DefaultInternetAccess(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
     std::vector<std::unique_ptr<PersistentComponent>> ComponentStates();
 
     const Observer& observer() const { return observer_; }
     const OptionsModel& options() const { return options_; }
-    bool Timer1Enabled() const { return timer1Enabled_; }
-    quint32 Timer1Interval() const { return timer1Interval_; }
+    bool ClockTimerEnabled() const { return clockTimerEnabled_; }
+    quint32 ClockTimerInterval() const { return clockTimerInterval_; }
     const QString& TrayText() const { return trayText_; }
     const TrayChoice& TrayIconChoice() const { return trayChoice_; }
     QString StatusText(int panel) const;
@@ -84,50 +84,50 @@ class TForm1 : public QMainWindow {
     QAction* Action(const QString& name) const { return menus_.byName.value(name); }
 
     // Handlers, named after the component and event they serve.
-    void FormCreate();
-    void Button2Click();  // Now: SpeedButton1, Now1, Timer1
-    void Timer1Timer();   // one tick of Timer1: the Now command, an error shown in a box
-    void DateTimePicker1Change();
-    void UpDown1Click(int days);
-    void Edit12Change();
-    void Clockon1Click();
-    void Long2Click(const QString& item);
-    void Moonphase1Click();
-    void PlanetaryHours2Click();
-    void MoonPhase2Click();
-    void Locale1Click();
-    void Edit2Change();
-    void Button4Click();
+    void RunStartup();
+    void onNowClicked();  // Now: nowButton, Now1, clockTimer
+    void onClockTick();   // one tick of clockTimer: the Now command, an error shown in a box
+    void onPickerChanged();
+    void onDaySpinnerClicked(int days);
+    void onClockResolutionChanged();
+    void onClockOnClicked();
+    void onDisplayOptionClicked(const QString& item);
+    void onMoonPictureClicked();
+    void onTrayPlanetaryHoursClicked();
+    void onTrayMoonPhaseClicked();
+    void onLocaleClicked();
+    void onSiteChanged();
+    void onLocaleDone();
     // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
-    void Button3Click(bool fromMenu = false);
-    void CategoryButtons1Categories0Items0Click(int category, int item);
-    void CategoryButtons2Categories0Items0Click(int category, int item);
-    void BitBtn1Click();
-    void FormCloseQuery(bool& canClose);
-    void DatetoClipboard1Click();
-    void Copy1Click();  // Edit -> Copy: the report view's selection, or the whole report
+    void onExit(bool fromMenu = false);
+    void onAlarmSwitchClicked(int category, int item);
+    void onSoundButtonClicked(int category, int item);
+    void onChooseSoundClicked();
+    void onCloseRequest(bool& canClose);
+    void onDateToClipboard();
+    void onCopy();  // Edit -> Copy: the report view's selection, or the whole report
     // Options -> "Start with the Desktop": adds or removes the autostart entry.
-    void StartwiththeDesktop1Click();
-    void Restore1Click();
-    void TrayIcon1Click();
+    void onStartWithDesktopClicked();
+    void onRestore();
+    void onTrayIconClicked();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
     // do nothing without a service address.
-    void LookupClick(bool userStarted = true);
-    void DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer);
-    void Button1Click();
-    void DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page);
+    void onWeatherLookupClicked(bool userStarted = true);
+    void onWeatherLookupDone(const WeatherOutcome& outcome, const QByteArray& answer);
+    void onGazetteerLookupClicked();
+    void onGazetteerLookupDone(const GazetteerOutcome& outcome, const QString& page);
     // A place picked from the Look up page's (weather) or the Alternate page's pick list:
     // its "City, Region, Country" becomes the query, and the lookup runs for that place.
-    void PlaceChoicesClick(bool weather, QTreeWidgetItem* item);
-    void ListBox1Click(QListWidgetItem* item);
-    void ListBox2Click(QListWidgetItem* item);
-    void SpeedButton2Click();
-    void Timer2Timer();
-    void Refresh1Click();
-    void Disabled1Click();
-    // Shutdown step: ListBox2's entries into recentlookups.txt; raises hx::Error on failure.
+    void onPlaceChoiceClicked(bool weather, QTreeWidgetItem* item);
+    void onAlternateRecentClicked(QListWidgetItem* item);
+    void onLookUpRecentClicked(QListWidgetItem* item);
+    void onClearRecentClicked();
+    void onRefreshTick();
+    void onRefreshClicked();
+    void onInternetSwitchClicked();
+    // Shutdown step: lookUpRecent's entries into recentlookups.txt; raises hx::Error on failure.
     void SaveRecentLookupList();
-    // Shutdown step: ListBox1's entries into zipcodes.txt; raises hx::Error on failure.
+    // Shutdown step: alternateRecent's entries into zipcodes.txt; raises hx::Error on failure.
     void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
     // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
@@ -139,16 +139,16 @@ class TForm1 : public QMainWindow {
     // and only that one; the jobs queued behind it still run.
     void CancelJob();
     // Opens the lookup window modally with the present site; it lives from start to exit.
-    void LookupThelemicDatereverse1Click();
-    void SetLookupWindow(TForm2* form) { form2_ = form; }
-    void About1Click();
-    void ExportCalendar1Click();  // File → Export Calendar…
+    void onReverseLookupClicked();
+    void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
+    void onAboutClicked();
+    void onExportCalendarClicked();  // File → Export Calendar…
     // The version check (the load of the version file) and the news feed import.
-    void XMLDocument1AsyncLoad(int asyncLoadState);
-    void XMLDocument1AfterOpen();
-    void DownLoadURL3AfterDownload();
-    void BrowseURL1Execute();
-    void BrowseURL2Execute();
+    void onVersionLoadState(int asyncLoadState);
+    void onVersionFileOpened();
+    void onNewsFeedDone();
+    void openHomePage();
+    void openDownloadPage();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,8 +171,8 @@ class TForm1 : public QMainWindow {
     void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
     void ApplyMoonPicture(bool shown);
-    void SetTimer1Enabled(bool enabled);
-    void SetTimer1Interval(quint32 interval);
+    void SetClockTimerEnabled(bool enabled);
+    void SetClockTimerInterval(quint32 interval);
     void SetPickers(Moment m);
     Moment PickerMoment() const;
     // The instant of the pickers: the present they were set to, else their reading's.
@@ -185,7 +185,7 @@ class TForm1 : public QMainWindow {
     SiteFields CurrentSiteFields() const;
     // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
     void ShowZoneOffset(Moment utc);
-    void SetZone(const QString& id);  // selects the zone in ZoneBox ("" for manual)
+    void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
 
     void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
     void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
@@ -203,7 +203,7 @@ class TForm1 : public QMainWindow {
     QString NewsFeed() const;
 
     // Start-up steps that later work fills in.
-    void LoadRecentLocations();   // step 5: zipcodes.txt into ListBox1 and ListBox2
+    void LoadRecentLocations();   // step 5: zipcodes.txt into alternateRecent and lookUpRecent
     void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
     void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
@@ -218,7 +218,7 @@ class TForm1 : public QMainWindow {
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);
     void ResumeAfterSiteFilled();
-    // The pick list (tform1_places.cpp): the matches of a query that named no single place.
+    // The pick list (main_window_places.cpp): the matches of a query that named no single place.
     void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
     void HidePlaceChoices(LookupPage& page);
     // The search of a built-in lookup: the picked place (used up) when the query is its name,
@@ -237,11 +237,11 @@ class TForm1 : public QMainWindow {
     void CheckHourAlarms(Moment present, const QStringList& failures);
 
     WindowServices services_;
-    TForm2* form2_ = nullptr;
-    QPointer<TForm3> about_;  // the About box while it is shown
+    ReverseLookupDialog* reverseLookup_ = nullptr;
+    QPointer<AboutDialog> about_;  // the About box while it is shown
     InternetAccess internet_;
     std::unique_ptr<QNetworkAccessManager> ownNetwork_;
-    net::VersionCheck* XMLDocument1 = nullptr;
+    net::VersionCheck* versionCheck = nullptr;
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
@@ -252,8 +252,8 @@ class TForm1 : public QMainWindow {
     QString trayText_;
     TrayChoice trayChoice_;
     bool exitRequested_ = false;
-    bool timer1Enabled_ = false;
-    quint32 timer1Interval_ = 10000;
+    bool clockTimerEnabled_ = false;
+    quint32 clockTimerInterval_ = 10000;
     std::shared_ptr<net::Downloader> downloader_;
     JobQueue jobs_;  // downloads, lookups, the version check: one after another
     bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
@@ -266,18 +266,18 @@ class TForm1 : public QMainWindow {
     bool startupJobsEnded_ = false;
     bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;
-    RecentList recent1_;  // ListBox1, the Alternate page's, saved at shutdown
-    RecentList recent2_;  // ListBox2, the Look up page's
+    RecentList alternateRecent_;  // alternateRecent, the Alternate page's, saved at shutdown
+    RecentList lookUpRecent_;     // lookUpRecent, the Look up page's
     std::vector<places::Place> weatherChoices_, gazetteerChoices_;  // the pick lists' places
     std::optional<places::Place> weatherPick_, gazetteerPick_;      // picked, not yet looked up
 
-    QFrame* Panel2 = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr;
-    DaySpinner* UpDown1 = nullptr;
-    QTimeEdit* DateTimePicker2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    QFrame* topStrip = nullptr;
+    QDateEdit* datePicker = nullptr;
+    DaySpinner* daySpinner = nullptr;
+    QTimeEdit* timePicker = nullptr;
+    QToolButton* nowButton = nullptr;
+    QLabel* moonPicture = nullptr;
+    QTabWidget* pages = nullptr;
     MainPage main_;
     LookupPage lookUp_;
     LocalePage locale_;
@@ -286,9 +286,9 @@ class TForm1 : public QMainWindow {
     NewsPage news_;
     LogPage log_;
     alarms::AlarmTables alarmTables_;
-    std::unique_ptr<alarms::MediaControls> MediaPlayer1;  // shared by the Sounds page and alarms
-    bool alarmCheckRunning_ = false;                      // a check waits for its sound to open
-    std::unique_ptr<alarms::DesktopNotifier> notifier_;   // a notification per fired alarm
+    std::unique_ptr<alarms::MediaControls> mediaPlayer;  // shared by the Sounds page and alarms
+    bool alarmCheckRunning_ = false;                     // a check waits for its sound to open
+    std::unique_ptr<alarms::DesktopNotifier> notifier_;  // a notification per fired alarm
     void LogFirings(const alarms::AlarmCheckStep& step);
     Moment lastHourFired_ = 0;          // the start of the last planetary hour the check passed
     quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
@@ -301,10 +301,10 @@ class TForm1 : public QMainWindow {
     QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure
     QToolButton* cancel_ = nullptr;
     MenuActions menus_;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
+    QTimer* clockTimer = nullptr;
+    QTimer* refreshTimer = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
-    QSystemTrayIcon* TrayIcon1 = nullptr;      // shown while the desktop has a notification area
+    QSystemTrayIcon* trayIcon = nullptr;       // shown while the desktop has a notification area
 
     // --- Saved places (saved_places_menu.cpp) ---
   public:
@@ -329,7 +329,7 @@ class TForm1 : public QMainWindow {
     bool savedPlacesUnsaved_ = false;  // the last write failed; the shutdown tries again
     QMenu* placesMenus_[2] = {nullptr, nullptr};
 
-    // --- Tray, clipboard and closing (tform1_tray.cpp) ---
+    // --- Tray, clipboard and closing (main_window_tray.cpp) ---
   public:
     // The icon's balloon text: TrayText after a tray click, the closing hint after a close.
     const QString& BalloonText() const { return balloonText_; }
@@ -341,7 +341,7 @@ class TForm1 : public QMainWindow {
   private:
     void BuildTrayBehaviour();  // close shortcut, session end
     void ShowBalloon(const QString& text);
-    void FormDestroy();  // the shutdown sequence, run once
+    void RunShutdown();  // the shutdown sequence, run once
     void SayNotSaved(const QString& message);
     bool failedSaveBox_ = false;  // Exit came from the menu: failed saves get a box
     std::vector<SaveStep> ShutdownSteps();

@@ -1,4 +1,4 @@
-// TForm1's lookups: the weather and gazetteer lookups, the recent lists, the Internet switch
+// MainWindow's lookups: the weather and gazetteer lookups, the recent lists, the Internet switch
 // and the hourly refresh.
 #include <QCheckBox>
 #include <QFileInfo>
@@ -17,6 +17,7 @@
 #include "closed_browser.h"
 #include "locale/lookups.h"
 #include "locale/own_service.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "net/gate.h"
 #include "net/service_urls.h"
@@ -25,7 +26,6 @@
 #include "settings/extini.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
@@ -43,70 +43,71 @@ void ShowEntries(QListWidget* box, const RecentList& list) {
 
 }  // namespace
 
-void TForm1::ConnectLookups() {
+void MainWindow::ConnectLookups() {
     // A click on an http or https link in an answer opens the user's browser, nothing else.
     for (ClosedBrowser* view : {lookUp_.browser, alternate_.browser})
         view->SetOpenUrl([this](const QUrl& url) {
             if (internet_.openUrl) internet_.openUrl(url);
         });
     connect(lookUp_.fetch, &QPushButton::clicked, this,
-            [this] { Guarded([this] { LookupClick(); }); });
+            [this] { Guarded([this] { onWeatherLookupClicked(); }); });
     connect(alternate_.fetch, &QPushButton::clicked, this,
-            [this] { Guarded([this] { Button1Click(); }); });
+            [this] { Guarded([this] { onGazetteerLookupClicked(); }); });
     // Enter in a query box runs its page's lookup, as the button does.
     connect(lookUp_.query, &QLineEdit::returnPressed, this,
-            [this] { Guarded([this] { LookupClick(); }); });
+            [this] { Guarded([this] { onWeatherLookupClicked(); }); });
     connect(alternate_.query, &QLineEdit::returnPressed, this,
-            [this] { Guarded([this] { Button1Click(); }); });
-    connect(lookUp_.recent, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Guarded([this, item] { ListBox2Click(item); }); });
-    connect(alternate_.recent, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Guarded([this, item] { ListBox1Click(item); }); });
+            [this] { Guarded([this] { onGazetteerLookupClicked(); }); });
+    connect(lookUp_.recent, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Guarded([this, item] { onLookUpRecentClicked(item); });
+    });
+    connect(alternate_.recent, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Guarded([this, item] { onAlternateRecentClicked(item); });
+    });
     // A place of a pick list is taken with a click, or with Enter on the current one.
     for (const bool weather : {true, false}) {
         QTreeWidget* choices = (weather ? lookUp_ : alternate_).choices;
         const auto pick = [this, weather](QTreeWidgetItem* item) {
-            Guarded([this, weather, item] { PlaceChoicesClick(weather, item); });
+            Guarded([this, weather, item] { onPlaceChoiceClicked(weather, item); });
         };
         connect(choices, &QTreeWidget::itemClicked, this, pick);
         connect(choices, &QTreeWidget::itemActivated, this, pick);
     }
     for (QToolButton* clear : {lookUp_.clear, alternate_.clear})
         connect(clear, &QToolButton::clicked, this,
-                [this] { Guarded([this] { SpeedButton2Click(); }); });
+                [this] { Guarded([this] { onClearRecentClicked(); }); });
 }
 
-void TForm1::LoadServiceAddresses() {
+void MainWindow::LoadServiceAddresses() {
     addresses_ = LoadServices(TExtIniF(SettingsFilePath()), {});
     lookUp_.fetch->setText(net::LookupCaption(addresses_.weatherService));
     alternate_.fetch->setText(net::LookupCaption(addresses_.gazetteerService));
-    weather_.Label17->setText(net::WeatherLabelText(addresses_.weatherService));
+    weather_.sourceNote->setText(net::WeatherLabelText(addresses_.weatherService));
 }
 
-void TForm1::ApplyFieldTexts(const LocaleFieldTexts& f) {
+void MainWindow::ApplyFieldTexts(const LocaleFieldTexts& f) {
     const std::pair<const std::optional<QString>&, QLineEdit*> texts[] = {
-        {f.Edit2, locale_.Edit2}, {f.Edit3, locale_.Edit3}, {f.Edit4, locale_.Edit4},
-        {f.Edit5, locale_.Edit5}, {f.Edit6, locale_.Edit6}, {f.Edit7, weather_.Edit7},
-        {f.Edit8, weather_.Edit8}};
+        {f.latDegrees, locale_.latDegrees},     {f.latMinutes, locale_.latMinutes},
+        {f.lonDegrees, locale_.lonDegrees},     {f.lonMinutes, locale_.lonMinutes},
+        {f.timeZone, locale_.timeZone},         {f.pressure, weather_.pressure},
+        {f.temperatureF, weather_.temperatureF}};
     for (const auto& [text, edit] : texts)
         if (text) edit->setText(*text);
     // A box that changes state re-reads the site at once, here with the new texts already.
     const std::pair<const std::optional<bool>&, QCheckBox*> boxes[] = {
-        {f.CheckBox1, locale_.CheckBox1},
-        {f.CheckBox2, locale_.CheckBox2},
-        {f.CheckBox3, locale_.CheckBox3}};
+        {f.north, locale_.north}, {f.west, locale_.west}, {f.daylight, locale_.daylight}};
     for (const auto& [state, box] : boxes)
         if (state) box->setChecked(*state);
     // A place with its zone keeps it; a time zone typed in by a lookup without one is manual.
     if (f.Zone)
         SetZone(*f.Zone);
-    else if (f.Edit6 || f.CheckBox3)
+    else if (f.timeZone || f.daylight)
         SetZone({});
 }
 
 // The Internet question, opened without waiting: `answered` runs with the user's answer, and
 // not at all when the shutdown closed the box.
-void TForm1::AskInternet(const std::function<void(bool yes)>& answered) {
+void MainWindow::AskInternet(const std::function<void(bool yes)>& answered) {
     MessageBox::Ask(this, net::InternetQuestion(), [this, answered](bool yes) {
         if (!shutdownDone_) answered(yes);
     });
@@ -115,7 +116,7 @@ void TForm1::AskInternet(const std::function<void(bool yes)>& answered) {
 // A lookup's question comes with the click, before the lookup is queued; the lookup counts as
 // in flight (pending) while it is open. Yes switches Internet functions on and queues it (go),
 // No drops it.
-void TForm1::PassGateThen(bool& pending, const std::function<void()>& go) {
+void MainWindow::PassGateThen(bool& pending, const std::function<void()>& go) {
     if (!options_.Checked(Option::InternetDisabled)) return go();
     AskInternet([this, &pending, go](bool yes) {
         if (net::PassInternetGate(options_, [yes](const QString&) { return yes; })) {
@@ -127,7 +128,7 @@ void TForm1::PassGateThen(bool& pending, const std::function<void()>& go) {
     });
 }
 
-bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) {
+bool MainWindow::StartLookup(bool userStarted, const QString& url, const char* key) {
     // The question was asked at the click: a switch turned off since then drops the lookup.
     const net::LookupStart start =
         net::PrepareLookup(options_, {}, userStarted, url, downloader_->Busy());
@@ -139,28 +140,28 @@ bool TForm1::StartLookup(bool userStarted, const QString& url, const char* key) 
 
 // --- The jobs: status, busy buttons, cancel ----------------------------------------------
 
-void TForm1::ShowPending(const QString& text) {
+void MainWindow::ShowPending(const QString& text) {
     pendingLabel_->setText(text);
     RefreshBusy();
 }
 
-void TForm1::RefreshBusy() {
+void MainWindow::RefreshBusy() {
     cancel_->setVisible(!jobs_.Idle());
     lookUp_.fetch->setEnabled(!weatherPending_);
     alternate_.fetch->setEnabled(!gazetteerPending_);
 }
 
-void TForm1::CancelJob() {
+void MainWindow::CancelJob() {
     jobs_.CancelRunning();
 }
 
-void TForm1::AbortNetwork() {
+void MainWindow::AbortNetwork() {
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
-    if (XMLDocument1 && versionCheckRunning_) XMLDocument1->Abort();
+    if (versionCheck && versionCheckRunning_) versionCheck->Abort();
 }
 
-void TForm1::LookupFailed(const net::DownloadResult& r, bool userStarted) {
+void MainWindow::LookupFailed(const net::DownloadResult& r, bool userStarted) {
     if (r.reason == net::kCancelled) {
         ShowPending(QStringLiteral("Cancelled."));
         return;
@@ -170,7 +171,7 @@ void TForm1::LookupFailed(const net::DownloadResult& r, bool userStarted) {
     ReportLookupError(r.error, userStarted);
 }
 
-void TForm1::ReportLookupError(const QString& text, bool userStarted) {
+void MainWindow::ReportLookupError(const QString& text, bool userStarted) {
     if (userStarted)
         ShowClockError(text);
     else
@@ -179,17 +180,17 @@ void TForm1::ReportLookupError(const QString& text, bool userStarted) {
 
 // A site that a lookup filled after the start-up found none: the clock that the missing site
 // paused runs again, on the Main page.
-void TForm1::ResumeAfterSiteFilled() {
+void MainWindow::ResumeAfterSiteFilled() {
     if (!clockPausedForSite_ || !observer_.HasSite()) return;
     clockPausedForSite_ = false;
-    PageControl1->setCurrentWidget(main_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
-    Button2Click();
+    pages->setCurrentWidget(main_.page);
+    SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
+    onNowClicked();
 }
 
 // --- The weather lookup ------------------------------------------------------------------
 
-void TForm1::LookupClick(bool userStarted) {
+void MainWindow::onWeatherLookupClicked(bool userStarted) {
     if (weatherPending_) return;  // one weather lookup at a time; the status bar names it
     weatherPending_ = true;
     RefreshBusy();
@@ -200,7 +201,7 @@ void TForm1::LookupClick(bool userStarted) {
     });
 }
 
-void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
+void MainWindow::WeatherJob(bool userStarted, JobQueue::Finished finished) {
     const auto end = [this, finished] {
         weatherPending_ = false;
         finished();
@@ -233,23 +234,23 @@ void TForm1::WeatherJob(bool userStarted, JobQueue::Finished finished) {
                                   return end();
                               }
                               ShowPending({});
-                              Guarded([&] { DownLoadURL2AfterDownload(outcome, answer); });
+                              Guarded([&] { onWeatherLookupDone(outcome, answer); });
                               end();
                           });
 }
 
 // The lookup the program answers itself: the place once the gazetteer is loaded, the weather
 // when it comes.
-void TForm1::OwnWeatherJob(const QString& query, bool userStarted,
-                           const std::function<void()>& end) {
+void MainWindow::OwnWeatherJob(const QString& query, bool userStarted,
+                               const std::function<void()>& end) {
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
     places::WhenWorldCitiesLoaded(this, [this, query, userStarted, end] {
         if (!shutdownDone_) OwnWeatherPlace(query, userStarted, end);
     });
 }
 
-void TForm1::OwnWeatherPlace(const QString& query, bool userStarted,
-                             const std::function<void()>& end) {
+void MainWindow::OwnWeatherPlace(const QString& query, bool userStarted,
+                                 const std::function<void()>& end) {
     ShowPending({});
     places::PlaceSearch search;
     try {
@@ -269,7 +270,7 @@ void TForm1::OwnWeatherPlace(const QString& query, bool userStarted,
     const AsyncWeatherSource source =
         services_.weatherSource ? AnswerAtOnce(services_.weatherSource) : ProvidersWeather(20000);
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
-    const QPointer<TForm1> self(this);
+    const QPointer<MainWindow> self(this);
     source(*search.place, [self, search, query, date, userStarted,
                            end](std::optional<places::WeatherValues> weather) {
         if (!self || self->shutdownDone_) return;
@@ -282,29 +283,29 @@ void TForm1::OwnWeatherPlace(const QString& query, bool userStarted,
             self->ReportLookupError(e.message(), userStarted);
             return end();
         }
-        self->Guarded([&] { self->DownLoadURL2AfterDownload(outcome, answer); });
+        self->Guarded([&] { self->onWeatherLookupDone(outcome, answer); });
         end();
     });
 }
 
-void TForm1::DownLoadURL2AfterDownload(const WeatherOutcome& outcome, const QByteArray& answer) {
+void MainWindow::onWeatherLookupDone(const WeatherOutcome& outcome, const QByteArray& answer) {
     HidePlaceChoices(lookUp_);
     if (outcome.resultPage.isEmpty())
         lookUp_.browser->ShowText(QString::fromUtf8(answer));
     else
         lookUp_.browser->ShowPage(outcome.resultPage);
-    if (recent2_.Add(outcome.recentEntry)) ShowEntries(lookUp_.recent, recent2_);
+    if (lookUpRecent_.Add(outcome.recentEntry)) ShowEntries(lookUp_.recent, lookUpRecent_);
     ApplyFieldTexts(outcome.fields);
     lookUp_.cityName->setText(outcome.placeCaption);
-    weather_.RichEdit1->setPlainText(outcome.report.join(u'\n'));
-    Edit2Change();
+    weather_.weatherReport->setPlainText(outcome.report.join(u'\n'));
+    onSiteChanged();
     NoteSiteName(outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
     ResumeAfterSiteFilled();
 }
 
 // --- The gazetteer lookup ----------------------------------------------------------------
 
-void TForm1::Button1Click() {
+void MainWindow::onGazetteerLookupClicked() {
     if (gazetteerPending_) return;
     gazetteerPending_ = true;
     RefreshBusy();
@@ -313,7 +314,7 @@ void TForm1::Button1Click() {
     });
 }
 
-void TForm1::GazetteerJob(JobQueue::Finished finished) {
+void MainWindow::GazetteerJob(JobQueue::Finished finished) {
     const auto end = [this, finished] {
         gazetteerPending_ = false;
         finished();
@@ -334,7 +335,7 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
                 QString page;
                 const GazetteerOutcome outcome = AnswerOwnGazetteerLookup(
                     search, query, ToQDateTime(PickerMoment()).date(), &page);
-                DownLoadURL1AfterDownload(outcome, page);
+                onGazetteerLookupDone(outcome, page);
             });
             end();
         });
@@ -354,20 +355,21 @@ void TForm1::GazetteerJob(JobQueue::Finished finished) {
                 QString page;
                 const GazetteerOutcome outcome = CompleteDownloadedGazetteer(query, &page);
                 alternate_.browser->document()->setBaseUrl(QUrl(url));
-                DownLoadURL1AfterDownload(outcome, page);
+                onGazetteerLookupDone(outcome, page);
             });
             end();
         });
 }
 
-void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QString& page) {
+void MainWindow::onGazetteerLookupDone(const GazetteerOutcome& outcome, const QString& page) {
     HidePlaceChoices(alternate_);
     alternate_.browser->ShowPage(outcome.resultPage.isEmpty() ? page : outcome.resultPage);
     if (outcome.found) {
-        if (recent1_.Add(outcome.recentEntry)) ShowEntries(alternate_.recent, recent1_);
+        if (alternateRecent_.Add(outcome.recentEntry))
+            ShowEntries(alternate_.recent, alternateRecent_);
         ApplyFieldTexts(outcome.fields);
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
-        Edit2Change();
+        onSiteChanged();
         NoteSiteName(outcome.recentEntry);
         ResumeAfterSiteFilled();
     }
@@ -376,57 +378,57 @@ void TForm1::DownLoadURL1AfterDownload(const GazetteerOutcome& outcome, const QS
 
 // --- The recent lists --------------------------------------------------------------------
 
-void TForm1::LoadRecentLocations() {
-    recent1_.SetEntries(LoadRecentEntries());
+void MainWindow::LoadRecentLocations() {
+    alternateRecent_.SetEntries(LoadRecentEntries());
     // The Look up page's list has a file of its own; before it was first saved, the list
     // starts as a copy of the Alternate page's.
     const QString own = files::ProgramFile(RecentLookupsFileName());
-    recent2_.SetEntries(QFileInfo::exists(own) ? LoadRecentLookups() : LoadRecentEntries());
-    ShowEntries(alternate_.recent, recent1_);
-    ShowEntries(lookUp_.recent, recent2_);
+    lookUpRecent_.SetEntries(QFileInfo::exists(own) ? LoadRecentLookups() : LoadRecentEntries());
+    ShowEntries(alternate_.recent, alternateRecent_);
+    ShowEntries(lookUp_.recent, lookUpRecent_);
 }
 
-void TForm1::SaveRecentLocations() {
-    SaveRecentEntries(recent1_.Entries());
+void MainWindow::SaveRecentLocations() {
+    SaveRecentEntries(alternateRecent_.Entries());
 }
 
-void TForm1::SaveRecentLookupList() {
-    SaveRecentLookups(recent2_.Entries());
+void MainWindow::SaveRecentLookupList() {
+    SaveRecentLookups(lookUpRecent_.Entries());
 }
 
-void TForm1::ListBox1Click(QListWidgetItem* item) {
+void MainWindow::onAlternateRecentClicked(QListWidgetItem* item) {
     if (gazetteerPending_) return;  // the query in flight keeps its text
     alternate_.query->setText(item->text());
-    Button1Click();
+    onGazetteerLookupClicked();
 }
 
-void TForm1::ListBox2Click(QListWidgetItem* item) {
+void MainWindow::onLookUpRecentClicked(QListWidgetItem* item) {
     if (weatherPending_) return;
     lookUp_.query->setText(item->text());
-    LookupClick();
+    onWeatherLookupClicked();
 }
 
-void TForm1::SpeedButton2Click() {
-    recent2_.Clear();
-    ShowEntries(lookUp_.recent, recent2_);
+void MainWindow::onClearRecentClicked() {
+    lookUpRecent_.Clear();
+    ShowEntries(lookUp_.recent, lookUpRecent_);
 }
 
 // --- The Internet switch and the refresh timer -------------------------------------------
 
-void TForm1::Disabled1Click() {
+void MainWindow::onInternetSwitchClicked() {
     net::ToggleInternetDisabled(options_);
 }
 
-void TForm1::Refresh1Click() {
+void MainWindow::onRefreshClicked() {
     const auto apply = [this](bool yes) {
         const net::RefreshClickResult r = net::RefreshClick(
-            options_, [yes](const QString&) { return yes; }, Timer2->isActive());
+            options_, [yes](const QString&) { return yes; }, refreshTimer->isActive());
         SyncMenu();
-        if (r.runClockHandler) Clockon1Click();
+        if (r.runClockHandler) onClockOnClicked();
         if (!r.timer2Enabled)
-            Timer2->stop();
-        else if (!Timer2->isActive())
-            Timer2->start();
+            refreshTimer->stop();
+        else if (!refreshTimer->isActive())
+            refreshTimer->start();
     };
     // Switching the refresh on while Internet functions are off asks first; the click's rule
     // runs with the answer.
@@ -435,18 +437,18 @@ void TForm1::Refresh1Click() {
     AskInternet(apply);
 }
 
-void TForm1::Timer2Timer() {
+void MainWindow::onRefreshTick() {
     if (!net::RefreshTickLooksUp(options_)) return;
-    LookupClick(false);
+    onWeatherLookupClicked(false);
     DownloadNewsFeed();
 }
 
 // Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,
 // which is left out when the first failed (its failure is shown once).
-void TForm1::RunStartupLookups() {
+void MainWindow::RunStartupLookups() {
     if (options_.Checked(Option::InternetDisabled)) return;
     lookupFailedQuietly_ = false;
-    LookupClick(false);
+    onWeatherLookupClicked(false);
     jobs_.Add([this](JobQueue::Finished finished) {
         if (lookupFailedQuietly_ || !net::RefreshTickLooksUp(options_) || weatherPending_)
             return finished();

@@ -14,12 +14,12 @@ namespace hx::ui {
 
 class ClickLabel;
 
-class TForm3 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
     // `makerSite` is the configured base address of the maker's web site; its home page is what
     // the link opens. With no usable address the link opens nothing and says what to set.
-    TForm3(const QString& makerSite, UrlOpener opener, QWidget* parent = nullptr);
+    AboutDialog(const QString& makerSite, UrlOpener opener, QWidget* parent = nullptr);
 
     static QStringList Lines();
     const QUrl& homePage() const { return homePage_; }
@@ -29,14 +29,14 @@ class TForm3 : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FitText();  // Memo1 as large as its lines, at least the design width
-    void Memo1Click();
-    void StaticText1Click();
+    void FitText();  // aboutText as large as its lines, at least the design width
+    void onTextClicked();
+    void onLinkClicked();
 
-    QFrame* Panel1;
-    QTextEdit* Memo1;
-    QPushButton* Button1;
-    ClickLabel* StaticText1;
+    QFrame* frame;
+    QTextEdit* aboutText;
+    QPushButton* okButton;
+    ClickLabel* link;
     QUrl homePage_;
     UrlOpener opener_;
 };

@@ -1,4 +1,4 @@
-// TForm1 in the notification area: the tray click, Restore, Date to Clipboard, the Exit
+// MainWindow in the notification area: the tray click, Restore, Date to Clipboard, the Exit
 // command, the refused close request and the shutdown sequence.
 #include <algorithm>
 #include <cstdio>
@@ -19,12 +19,12 @@
 
 #include "core/ephemeris.h"
 #include "icons.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "report/td_file.h"
 #include "settings/service_addresses.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
-#include "tform1.h"
 #include "window_place.h"
 
 namespace hx::ui {
@@ -45,12 +45,12 @@ int SaveRank(const QString& file) {
 
 }  // namespace
 
-void TForm1::BuildTrayBehaviour() {
+void MainWindow::BuildTrayBehaviour() {
     // Until the first report sets the Moon or planet picture, both show the application icon.
     const QIcon appIcon = ApplicationIcon();
     if (!appIcon.isNull()) {
         setWindowIcon(appIcon);
-        TrayIcon1->setIcon(appIcon);
+        trayIcon->setIcon(appIcon);
     }
     // Ctrl+W asks to close like the title bar's button (Alt+F4 comes from the window system).
     auto* closeKey = new QShortcut(QKeySequence::Close, this);
@@ -59,75 +59,74 @@ void TForm1::BuildTrayBehaviour() {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app) return;
     connect(app, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { Guarded([this] { Button3Click(); }); });
-    connect(app, &QCoreApplication::aboutToQuit, this,
-            [this] { Guarded([this] { Button3Click(); }); });
+            [this](QSessionManager&) { Guarded([this] { onExit(); }); });
+    connect(app, &QCoreApplication::aboutToQuit, this, [this] { Guarded([this] { onExit(); }); });
 }
 
-void TForm1::ShowBalloon(const QString& text) {
+void MainWindow::ShowBalloon(const QString& text) {
     balloonText_ = text;
-    TrayIcon1->showMessage(kBalloonTitle, balloonText_);
+    trayIcon->showMessage(kBalloonTitle, balloonText_);
 }
 
-void TForm1::TrayIcon1Click() {
+void MainWindow::onTrayIconClicked() {
     ShowBalloon(trayText_);
 }
 
-void TForm1::Restore1Click() {
+void MainWindow::onRestore() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
 }
 
-void TForm1::DatetoClipboard1Click() {
+void MainWindow::onDateToClipboard() {
     BuildReport();
     const QString path = files::ProgramFile(StoredName(StateFile::ReportHeader));
     if (!QFile::exists(path)) return;  // nothing written: the clipboard stays as it was
     QGuiApplication::clipboard()->setText(TdFile(path).ReadForClipboard());
 }
 
-void TForm1::Copy1Click() {
+void MainWindow::onCopy() {
     // Plain text with LF line ends: the selection, or the whole report without one.
-    const QTextCursor c = main_.outfld->textCursor();
+    const QTextCursor c = main_.reportView->textCursor();
     const QString text =
-        c.hasSelection() ? c.selection().toPlainText() : main_.outfld->toPlainText();
+        c.hasSelection() ? c.selection().toPlainText() : main_.reportView->toPlainText();
     QGuiApplication::clipboard()->setText(text);
 }
 
-void TForm1::Button3Click(bool fromMenu) {
+void MainWindow::onExit(bool fromMenu) {
     if (shutdownDone_) return;  // the session's end after an Exit, or a second signal
     exitRequested_ = true;
     failedSaveBox_ = fromMenu;
     eph::Close();
-    if (!close()) FormDestroy();  // the window system refused: still save everything
+    if (!close()) RunShutdown();  // the window system refused: still save everything
 }
 
-void TForm1::FormCloseQuery(bool& canClose) {
+void MainWindow::onCloseRequest(bool& canClose) {
     canClose = exitRequested_;
     if (canClose) return;
     showMinimized();  // to the notification area, or the task bar without one
     // Without a notification area no balloon can show: the hint waits in the status bar, and
     // the window is only minimized, so the task bar brings it back.
-    if (TrayIcon1->isVisible())
+    if (trayIcon->isVisible())
         ShowBalloon(kCloseHint);
     else
         ShowStatusMessage(kNoAreaCloseHint, 30000);
-    Button2Click();
+    onNowClicked();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = false;
-    Guarded([&] { FormCloseQuery(canClose); });
+    Guarded([&] { onCloseRequest(canClose); });
     if (!canClose) {
         event->ignore();
         return;
     }
-    FormDestroy();
+    RunShutdown();
     event->accept();
 }
 
-std::vector<SaveStep> TForm1::ShutdownSteps() {
+std::vector<SaveStep> MainWindow::ShutdownSteps() {
     std::vector<SaveStep> steps;
     steps.push_back({StoredName(StateFile::Settings), [this] {
                          if (!store_) store_ = std::make_unique<TExtIniF>(SettingsFilePath());
@@ -162,13 +161,13 @@ std::vector<SaveStep> TForm1::ShutdownSteps() {
     return steps;
 }
 
-void TForm1::FormDestroy() {
+void MainWindow::RunShutdown() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
     CloseDialogs();
-    if (MediaPlayer1) MediaPlayer1->Close();  // a sound still opening is dropped
-    jobs_.Clear();                            // waiting jobs never start
-    AbortNetwork();                           // the running download ends, unreported
+    if (mediaPlayer) mediaPlayer->Close();  // a sound still opening is dropped
+    jobs_.Clear();                          // waiting jobs never start
+    AbortNetwork();                         // the running download ends, unreported
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window
     ++eventsGeneration_;
@@ -177,7 +176,7 @@ void TForm1::FormDestroy() {
 // Files not saved are said on stderr whatever ended the program. After the Exit command the box
 // says it too: it has no owner, so it outlives the closed window and keeps the program running,
 // and the program ends when it is closed. A signal or the session's end does not wait for it.
-void TForm1::SayNotSaved(const QString& message) {
+void MainWindow::SayNotSaved(const QString& message) {
     std::fprintf(stderr, "Heliodex: %s\n", qPrintable(QString(message).replace(u'\n', "\n  ")));
     std::fflush(stderr);
     if (!failedSaveBox_) return;

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "ui/message_box.h"
-#include "ui/tform2.h"
+#include "ui/reverse_lookup_dialog.h"
 
 using namespace hx;
 using namespace hx::ui;
@@ -26,56 +26,57 @@ W* Get(QWidget& form, const char* name) {
 }
 
 QStringList MemoLines(QWidget& form) {
-    return Get<QPlainTextEdit>(form, "Memo1")->toPlainText().split('\n');
+    return Get<QPlainTextEdit>(form, "results")->toPlainText().split('\n');
 }
 
 }  // namespace
 
-TEST(TForm2, ComponentsSizeAndPlace) {
+TEST(ReverseLookupDialog, ComponentsSizeAndPlace) {
     QWidget main;
-    TForm2 form(&main);
+    ReverseLookupDialog form(&main);
     EXPECT_EQ(form.windowTitle(), "Thelemic Date Look up");
     for (const auto& [name, items, editable, first] :
-         {std::tuple{"ComboBox3", 22, true, "1 - I"},
-          {"ComboBox4", 22, true, "1 - i"},
-          {"ComboBox1", 12, false, "Aries - March 21 - April 20"},
-          {"ComboBox2", 12, false, "Aries"}}) {
+         {std::tuple{"docosadeBox", 22, true, "1 - I"},
+          {"yearBox", 22, true, "1 - i"},
+          {"solarSignBox", 12, false, "Aries - March 21 - April 20"},
+          {"lunarSignBox", 12, false, "Aries"}}) {
         QComboBox* box = Get<QComboBox>(form, name);
         ASSERT_TRUE(box);
         EXPECT_TRUE(box->count() == items && box->maxVisibleItems() == items &&
                     box->isEditable() == editable && box->currentText() == first)
             << name;
     }
-    for (const auto& [name, text] : {std::pair{"Label6", "Degrees"},
-                                     {"Label4", "Solar Position"},
-                                     {"Label5", "Lunar Position"}})
+    for (const auto& [name, text] : {std::pair{"degreesLabel", "Degrees"},
+                                     {"solarLabel", "Solar Position"},
+                                     {"lunarLabel", "Lunar Position"}})
         EXPECT_EQ(Get<QLabel>(form, name)->text(), text);
-    EXPECT_TRUE(Get<QLineEdit>(form, "Edit5")->text().isEmpty() && Get<QLineEdit>(form, "Edit6"));
-    EXPECT_TRUE(Get<QPushButton>(form, "Button2")->isDefault());
-    EXPECT_EQ(Get<QPushButton>(form, "Button1")->text(), "Close");
-    QPlainTextEdit* memo = Get<QPlainTextEdit>(form, "Memo1");
+    EXPECT_TRUE(Get<QLineEdit>(form, "solarDegreeEdit")->text().isEmpty() &&
+                Get<QLineEdit>(form, "lunarDegreeEdit"));
+    EXPECT_TRUE(Get<QPushButton>(form, "findButton")->isDefault());
+    EXPECT_EQ(Get<QPushButton>(form, "closeButton")->text(), "Close");
+    QPlainTextEdit* memo = Get<QPlainTextEdit>(form, "results");
     EXPECT_TRUE(memo->isReadOnly() && memo->focusPolicy() == Qt::NoFocus);
 
     main.setGeometry(200, 150, 800, 600);
     main.show();
     form.show();
     EXPECT_EQ(form.size(), QSize(525, 180));
-    EXPECT_EQ(Get(form, "Panel3")->width(), 296);
+    EXPECT_EQ(Get(form, "queryPanel")->width(), 296);
     EXPECT_LE((form.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
 }
 
-TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
+TEST(ReverseLookupDialog, FindShowsLinesAndErrorsWithAWaitCursor) {
     MessageBox::SetScripted(true);
     MessageBox::ClearShown();
-    TForm2 form;
+    ReverseLookupDialog form;
     form.show();
-    QComboBox* docosade = Get<QComboBox>(form, "ComboBox3");
-    Get<QComboBox>(form, "ComboBox4")->setCurrentIndex(15);
+    QComboBox* docosade = Get<QComboBox>(form, "docosadeBox");
+    Get<QComboBox>(form, "yearBox")->setCurrentIndex(15);
     docosade->setCurrentIndex(3);
     QStringList previous;
     for (int dst : {0, 1}) {  // the daylight flag changes nothing
         form.setObserver(Observer{0, 0, 0, 0, 0, -6, dst, true, true, {}});
-        Get<QPushButton>(form, "Button2")->click();
+        Get<QPushButton>(form, "findButton")->click();
         // The five lines of the search, then the section of the year's spans.
         ASSERT_GE(MemoLines(form).size(), 8);
         EXPECT_EQ(MemoLines(form)[6], "All matches in An IV xvi");
@@ -98,26 +99,26 @@ TEST(TForm2, FindShowsLinesAndErrorsWithAWaitCursor) {
         during = QApplication::overrideCursor()->shape();
         return lookup::Result{};
     });
-    Get<QPushButton>(form, "Button2")->click();
+    Get<QPushButton>(form, "findButton")->click();
     EXPECT_EQ(during, Qt::WaitCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(TForm2, InputsAndResultsSurviveBetweenModalShowings) {
+TEST(ReverseLookupDialog, InputsAndResultsSurviveBetweenModalShowings) {
     QWidget main;
-    TForm2 form(&main);
+    ReverseLookupDialog form(&main);
     QTimer::singleShot(0, &form, [&] {
-        Get<QComboBox>(form, "ComboBox2")->setCurrentIndex(8);
-        Get<QLineEdit>(form, "Edit6")->setText("12");
-        Get<QPushButton>(form, "Button2")->click();
-        Get<QPushButton>(form, "Button1")->click();
+        Get<QComboBox>(form, "lunarSignBox")->setCurrentIndex(8);
+        Get<QLineEdit>(form, "lunarDegreeEdit")->setText("12");
+        Get<QPushButton>(form, "findButton")->click();
+        Get<QPushButton>(form, "closeButton")->click();
     });
     EXPECT_EQ(form.exec(), QDialog::Rejected);
-    const QString results = Get<QPlainTextEdit>(form, "Memo1")->toPlainText();
-    QTimer::singleShot(0, &form, [&] { Get<QPushButton>(form, "Button1")->click(); });
+    const QString results = Get<QPlainTextEdit>(form, "results")->toPlainText();
+    QTimer::singleShot(0, &form, [&] { Get<QPushButton>(form, "closeButton")->click(); });
     EXPECT_EQ(form.exec(), QDialog::Rejected);
-    EXPECT_EQ(Get<QComboBox>(form, "ComboBox2")->currentText(), "Sagittarius");
-    EXPECT_EQ(Get<QLineEdit>(form, "Edit6")->text(), "12");
+    EXPECT_EQ(Get<QComboBox>(form, "lunarSignBox")->currentText(), "Sagittarius");
+    EXPECT_EQ(Get<QLineEdit>(form, "lunarDegreeEdit")->text(), "12");
     EXPECT_FALSE(results.isEmpty());
-    EXPECT_EQ(Get<QPlainTextEdit>(form, "Memo1")->toPlainText(), results);
+    EXPECT_EQ(Get<QPlainTextEdit>(form, "results")->toPlainText(), results);
 }

@@ -1,4 +1,4 @@
-// TForm1's pick list of places, and the first start's site from the machine's time zone.
+// MainWindow's pick list of places, and the first start's site from the machine's time zone.
 #include <algorithm>
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 #include "core/clock.h"
 #include "locale/own_service.h"
-#include "tform1.h"
+#include "main_window.h"
 
 namespace hx::ui {
 
@@ -17,7 +17,7 @@ namespace {
 constexpr size_t kMaxChoices = 12;
 }  // namespace
 
-void TForm1::ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search) {
+void MainWindow::ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search) {
     std::vector<places::Place>& kept = &page == &lookUp_ ? weatherChoices_ : gazetteerChoices_;
     kept.assign(
         search.matches.begin(),
@@ -43,13 +43,13 @@ void TForm1::ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& searc
     page.choices->setFocus();
 }
 
-void TForm1::HidePlaceChoices(LookupPage& page) {
+void MainWindow::HidePlaceChoices(LookupPage& page) {
     // Hidden, not cleared: the items may be in the middle of their own click.
     page.choicesLabel->hide();
     page.choices->hide();
 }
 
-void TForm1::PlaceChoicesClick(bool weather, QTreeWidgetItem* item) {
+void MainWindow::onPlaceChoiceClicked(bool weather, QTreeWidgetItem* item) {
     LookupPage& page = weather ? lookUp_ : alternate_;
     const std::vector<places::Place>& kept = weather ? weatherChoices_ : gazetteerChoices_;
     // A click and the activation it may bring pick once.
@@ -61,19 +61,20 @@ void TForm1::PlaceChoicesClick(bool weather, QTreeWidgetItem* item) {
     (weather ? weatherPick_ : gazetteerPick_) = place;
     page.query->setText(places::DisplayName(place));
     if (weather)
-        LookupClick();
+        onWeatherLookupClicked();
     else
-        Button1Click();
+        onGazetteerLookupClicked();
 }
 
-places::PlaceSearch TForm1::OwnSearch(std::optional<places::Place>& pick, const QString& query) {
+places::PlaceSearch MainWindow::OwnSearch(std::optional<places::Place>& pick,
+                                          const QString& query) {
     std::optional<places::Place> picked;
     picked.swap(pick);
     if (picked && places::DisplayName(*picked) == query) return Picked(*picked);
     return places::FindPlace(query);
 }
 
-void TForm1::OfferMachineZoneCity() {
+void MainWindow::OfferMachineZoneCity() {
     const QByteArray zone =
         services_.machineZone ? services_.machineZone() : QTimeZone::systemTimeZoneId();
     const std::optional<places::Place> place = places::PlaceOfZone(QString::fromUtf8(zone));

@@ -1,4 +1,4 @@
-// TForm1: File → Export Calendar… gathers the choice and writes the file; the calendar
+// MainWindow: File → Export Calendar… gathers the choice and writes the file; the calendar
 // library computes it, a day per turn of the event loop, behind a progress dialog.
 #include <QAction>
 #include <QMenu>
@@ -9,12 +9,12 @@
 #include "core/clock.h"
 #include "core/error.h"
 #include "export_calendar_dialog.h"
+#include "main_window.h"
 #include "message_box.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
-void TForm1::AddExportMenuItem() {
+void MainWindow::AddExportMenuItem() {
     QAction* fileMenu = menus_.byName.value(StoredName(Option::FileMenu));
     QAction* exit = menus_.byName.value(StoredName(Option::Exit));
     if (!fileMenu || !fileMenu->menu() || !exit) return;
@@ -23,10 +23,10 @@ void TForm1::AddExportMenuItem() {
     fileMenu->menu()->insertAction(exit, item);
     fileMenu->menu()->insertSeparator(exit);
     connect(item, &QAction::triggered, this,
-            [this] { Guarded([this] { ExportCalendar1Click(); }); });
+            [this] { Guarded([this] { onExportCalendarClicked(); }); });
 }
 
-void TForm1::ExportCalendar1Click() {
+void MainWindow::onExportCalendarClicked() {
     if (exportJob_) {
         MessageBox::Show(this, QStringLiteral("A calendar export is still running."));
         return;
@@ -34,7 +34,7 @@ void TForm1::ExportCalendar1Click() {
     ExportCalendarDialog::Ask(this, [this](const ExportChoice& c) { StartCalendarExport(c); });
 }
 
-void TForm1::StartCalendarExport(const ExportChoice& choice) {
+void MainWindow::StartCalendarExport(const ExportChoice& choice) {
     if (exportJob_) return;
     if (!observer_.HasSite()) {
         MessageBox::Show(this, QStringLiteral("No site: enter the latitude and longitude on the "

@@ -1,5 +1,5 @@
-// TForm1's construction: the top strip, the pages, the menus, the status bar, timers and tray.
-#include "tform1.h"
+// MainWindow's construction: the top strip, the pages, the menus, the status bar, timers and tray.
+#include "main_window.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,7 +30,7 @@
 
 namespace hx::ui {
 
-TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent)
+MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
     setObjectName("Form1");
     setWindowTitle("Heliodex");
@@ -42,8 +42,8 @@ TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent
     setCentralWidget(central);
     BuildTopStrip();
     BuildPages();
-    column->addWidget(Panel2);
-    column->addWidget(PageControl1, 1);
+    column->addWidget(topStrip);
+    column->addWidget(pages, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
     BuildDesktopCommands();
@@ -56,64 +56,64 @@ TForm1::TForm1(WindowServices services, InternetAccess internet, QWidget* parent
         services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
     ConnectLookups();
     BuildTrayBehaviour();
-    FormCreate();
+    RunStartup();
 }
 
-TForm1::~TForm1() {
-    FormDestroy();
+MainWindow::~MainWindow() {
+    RunShutdown();
 }
 
-void TForm1::BuildTopStrip() {
-    Panel2 = new QFrame;
-    Panel2->setObjectName("Panel2");
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel2->setFixedHeight(57);
-    DateTimePicker1 = new QDateEdit;
-    DateTimePicker1->setObjectName("DateTimePicker1");
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setMinimumDate(QDate(1904, 3, 20));
-    DateTimePicker1->setDisplayFormat(ShortDateFormatWideYear(QLocale::system()));
-    UpDown1 = new DaySpinner;
-    UpDown1->setObjectName("UpDown1");
-    DateTimePicker2 = new QTimeEdit;
-    DateTimePicker2->setObjectName("DateTimePicker2");
-    DateTimePicker2->setDisplayFormat(LongTimeFormatWithoutZone(QLocale::system()));
-    SpeedButton1 = new QToolButton;
-    SpeedButton1->setObjectName("SpeedButton1");
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setIcon(LightningGlyph());
-    Image1 = new QLabel;
-    Image1->setObjectName("Image1");
-    Image1->setFixedWidth(50);
-    Image1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Image1->setPixmap(MoonPicture(1, false));
+void MainWindow::BuildTopStrip() {
+    topStrip = new QFrame;
+    topStrip->setObjectName("topStrip");
+    topStrip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    topStrip->setFixedHeight(57);
+    datePicker = new QDateEdit;
+    datePicker->setObjectName("DateTimePicker1");
+    datePicker->setCalendarPopup(true);
+    datePicker->setMinimumDate(QDate(1904, 3, 20));
+    datePicker->setDisplayFormat(ShortDateFormatWideYear(QLocale::system()));
+    daySpinner = new DaySpinner;
+    daySpinner->setObjectName("daySpinner");
+    timePicker = new QTimeEdit;
+    timePicker->setObjectName("DateTimePicker2");
+    timePicker->setDisplayFormat(LongTimeFormatWithoutZone(QLocale::system()));
+    nowButton = new QToolButton;
+    nowButton->setObjectName("nowButton");
+    nowButton->setAutoRaise(true);
+    nowButton->setIcon(LightningGlyph());
+    moonPicture = new QLabel;
+    moonPicture->setObjectName("moonPicture");
+    moonPicture->setFixedWidth(50);
+    moonPicture->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    moonPicture->setPixmap(MoonPicture(1, false));
 
-    auto* row = new QHBoxLayout(Panel2);
+    auto* row = new QHBoxLayout(topStrip);
     row->setContentsMargins(4, 1, 4, 1);
     row->setSpacing(2);
-    row->addWidget(DateTimePicker1, 0, Qt::AlignTop);
-    row->addWidget(UpDown1, 0, Qt::AlignTop);
+    row->addWidget(datePicker, 0, Qt::AlignTop);
+    row->addWidget(daySpinner, 0, Qt::AlignTop);
     row->addSpacing(6);
-    row->addWidget(DateTimePicker2, 0, Qt::AlignTop);
-    row->addWidget(SpeedButton1, 0, Qt::AlignTop);
+    row->addWidget(timePicker, 0, Qt::AlignTop);
+    row->addWidget(nowButton, 0, Qt::AlignTop);
     row->addStretch(1);
-    row->addWidget(Image1);
+    row->addWidget(moonPicture);
 
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
-            [this] { Guarded([this] { DateTimePicker1Change(); }); });
-    connect(DateTimePicker2, &QTimeEdit::timeChanged, this,
-            [this] { Guarded([this] { DateTimePicker1Change(); }); });
-    connect(UpDown1, &DaySpinner::Stepped, this,
-            [this](int days) { Guarded([this, days] { UpDown1Click(days); }); });
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            [this] { Guarded([this] { Button2Click(); }); });
+    connect(datePicker, &QDateEdit::dateChanged, this,
+            [this] { Guarded([this] { onPickerChanged(); }); });
+    connect(timePicker, &QTimeEdit::timeChanged, this,
+            [this] { Guarded([this] { onPickerChanged(); }); });
+    connect(daySpinner, &DaySpinner::Stepped, this,
+            [this](int days) { Guarded([this, days] { onDaySpinnerClicked(days); }); });
+    connect(nowButton, &QToolButton::clicked, this,
+            [this] { Guarded([this] { onNowClicked(); }); });
 }
 
-void TForm1::BuildPages() {
-    PageControl1 = new QTabWidget;
-    PageControl1->setObjectName("PageControl1");
-    PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->setUsesScrollButtons(false);
+void MainWindow::BuildPages() {
+    pages = new QTabWidget;
+    pages->setObjectName("pages");
+    pages->setTabPosition(QTabWidget::South);
+    pages->setUsesScrollButtons(false);
     main_ = BuildMainPage();
     lookUp_ = BuildLookupPage(kLookUpPageNames);
     locale_ = BuildLocalePage();
@@ -136,40 +136,41 @@ void TForm1::BuildPages() {
                 {log_.page, "Log", 4},
                 {alarms_, "Alarms", 6},
                 {sounds_, "Sounds", 5}};
-    for (const auto& t : tabs) PageControl1->addTab(t.page, icons.value(t.icon), t.caption);
-    PageControl1->setTabVisible(PageControl1->indexOf(news_.page), false);
+    for (const auto& t : tabs) pages->addTab(t.page, icons.value(t.icon), t.caption);
+    pages->setTabVisible(pages->indexOf(news_.page), false);
 
     // Leaving a site field re-reads the site; so does a change of a box or the format.
-    for (QLineEdit* e : {locale_.Edit2, locale_.Edit3, locale_.Edit4, locale_.Edit5, locale_.Edit6,
-                         weather_.Edit7, weather_.Edit8, weather_.Edit9})
+    for (QLineEdit* e :
+         {locale_.latDegrees, locale_.latMinutes, locale_.lonDegrees, locale_.lonMinutes,
+          locale_.timeZone, weather_.pressure, weather_.temperatureF, weather_.altitude})
         e->installEventFilter(this);
-    for (QCheckBox* c : {locale_.CheckBox1, locale_.CheckBox2, locale_.CheckBox3})
-        connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { Edit2Change(); }); });
+    for (QCheckBox* c : {locale_.north, locale_.west, locale_.daylight})
+        connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { onSiteChanged(); }); });
     // A picked zone sets the boxes; typing into them or clicking daylight returns to manual.
-    connect(locale_.ZoneBox, &QComboBox::currentIndexChanged, this, [this] {
+    connect(locale_.zoneBox, &QComboBox::currentIndexChanged, this, [this] {
         Guarded([this] {
-            Edit2Change();
+            onSiteChanged();
             ShowZoneOffset(NowUtc());
         });
     });
-    connect(locale_.Edit6, &QLineEdit::textEdited, this, [this] { SetZone({}); });
-    connect(locale_.CheckBox3, &QCheckBox::clicked, this, [this] { SetZone({}); });
+    connect(locale_.timeZone, &QLineEdit::textEdited, this, [this] { SetZone({}); });
+    connect(locale_.daylight, &QCheckBox::clicked, this, [this] { SetZone({}); });
     connect(locale_.radioItems, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) Guarded([this] { Edit2Change(); });
+        if (on) Guarded([this] { onSiteChanged(); });
     });
-    connect(locale_.Button4, &QPushButton::clicked, this,
-            [this] { Guarded([this] { Button4Click(); }); });
-    connect(locale_.Edit12, &QLineEdit::textChanged, this,
-            [this] { Guarded([this] { Edit12Change(); }); });
+    connect(locale_.doneButton, &QPushButton::clicked, this,
+            [this] { Guarded([this] { onLocaleDone(); }); });
+    connect(locale_.clockResolution, &QLineEdit::textChanged, this,
+            [this] { Guarded([this] { onClockResolutionChanged(); }); });
 }
 
-void TForm1::BuildStatusBar() {
-    statusBar()->setObjectName("StatusBar1");
+void MainWindow::BuildStatusBar() {
+    statusBar()->setObjectName("statusBar");
     const int widths[2] = {80, 50};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel;
         statusPanels_[i]->setTextFormat(Qt::PlainText);
-        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setObjectName(QStringLiteral("statusPanel%1").arg(i));
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusPanels_[i]->setMinimumWidth(widths[i]);
     }
@@ -178,7 +179,7 @@ void TForm1::BuildStatusBar() {
     statusBar()->addWidget(statusPanels_[1]);
     // Messages get a panel of their own, so the time and the site stay in sight.
     statusMessage_ = new QLabel;
-    statusMessage_->setObjectName("StatusBar1Message");
+    statusMessage_->setObjectName("statusMessage");
     statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(statusMessage_, 1);
     statusMessageTimer_ = new QTimer(this);
@@ -186,10 +187,10 @@ void TForm1::BuildStatusBar() {
     connect(statusMessageTimer_, &QTimer::timeout, statusMessage_, &QLabel::clear);
     // The running job's text and its Cancel button; Esc cancels too.
     pendingLabel_ = new QLabel;
-    pendingLabel_->setObjectName("StatusBar1Pending");
+    pendingLabel_->setObjectName("statusPending");
     pendingLabel_->setTextFormat(Qt::PlainText);
     cancel_ = new QToolButton;
-    cancel_->setObjectName("StatusBar1Cancel");
+    cancel_->setObjectName("statusCancel");
     cancel_->setText("Cancel");
     cancel_->setAutoRaise(true);
     cancel_->hide();
@@ -200,40 +201,40 @@ void TForm1::BuildStatusBar() {
     connect(esc, &QShortcut::activated, this, [this] { CancelJob(); });
 }
 
-void TForm1::ShowStatusMessage(const QString& text, int ms) {
+void MainWindow::ShowStatusMessage(const QString& text, int ms) {
     statusMessage_->setText(text);
     statusMessage_->setToolTip(text);  // the whole text where the panel is too narrow
     statusMessageTimer_->start(ms);
 }
 
-void TForm1::BuildTimersAndTray() {
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(int(timer1Interval_));
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName("Timer2");
-    Timer2->setInterval(3600000);
-    connect(Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
+void MainWindow::BuildTimersAndTray() {
+    clockTimer = new QTimer(this);
+    clockTimer->setObjectName("clockTimer");
+    clockTimer->setInterval(int(clockTimerInterval_));
+    connect(clockTimer, &QTimer::timeout, this, &MainWindow::onClockTick);
+    refreshTimer = new QTimer(this);
+    refreshTimer->setObjectName("refreshTimer");
+    refreshTimer->setInterval(3600000);
+    connect(refreshTimer, &QTimer::timeout, this, [this] { Guarded([this] { onRefreshTick(); }); });
     caretBlink_ = new CaretBlinkTimeout(10000, this);
     // The icon exists from the start and is shown once the desktop has a notification area,
     // which a panel started after the program provides later.
-    TrayIcon1 = new QSystemTrayIcon(MoonIcon(0, false), this);
-    TrayIcon1->setObjectName("TrayIcon1");
-    TrayIcon1->setToolTip("Heliodex");
-    TrayIcon1->setContextMenu(menus_.PopupMenu1);
-    connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+    trayIcon = new QSystemTrayIcon(MoonIcon(0, false), this);
+    trayIcon->setObjectName("TrayIcon1");
+    trayIcon->setToolTip("Heliodex");
+    trayIcon->setContextMenu(menus_.trayMenu);
+    connect(trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::Trigger) Guarded([this] { TrayIcon1Click(); });
+                if (why == QSystemTrayIcon::Trigger) Guarded([this] { onTrayIconClicked(); });
             });
     auto* area = new TrayArea(this);
     // A panel that goes away takes the icon with it; closing then only minimizes.
     connect(area, &TrayArea::Changed, this,
-            [this](bool available) { TrayIcon1->setVisible(available); });
-    if (area->Available()) TrayIcon1->show();
+            [this](bool available) { trayIcon->setVisible(available); });
+    if (area->Available()) trayIcon->show();
 }
 
-QString TForm1::StatusText(int panel) const {
+QString MainWindow::StatusText(int panel) const {
     return panel == 0 || panel == 1 ? statusPanels_[panel]->text() : QString();
 }
 

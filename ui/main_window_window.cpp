@@ -1,4 +1,4 @@
-// TForm1's place on the desktop: its geometry and page kept from one run to the next.
+// MainWindow's place on the desktop: its geometry and page kept from one run to the next.
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,12 +7,12 @@
 #include <QTabWidget>
 
 #include "autostart.h"
-#include "tform1.h"
+#include "main_window.h"
 #include "window_place.h"
 
 namespace hx::ui {
 
-void TForm1::RestoreWindowPlace() {
+void MainWindow::RestoreWindowPlace() {
     if (!store_) return;
     const std::optional<WindowPlace> place = LoadWindowPlace(*store_);
     if (!place) return;
@@ -23,36 +23,36 @@ void TForm1::RestoreWindowPlace() {
     savedPage_ = place->page;
 }
 
-void TForm1::SelectStartPage() {
-    QWidget* page = savedPage_.isEmpty() ? nullptr : PageControl1->findChild<QWidget*>(savedPage_);
-    const int i = page ? PageControl1->indexOf(page) : -1;
-    if (i >= 0 && PageControl1->isTabVisible(i))
-        PageControl1->setCurrentIndex(i);
+void MainWindow::SelectStartPage() {
+    QWidget* page = savedPage_.isEmpty() ? nullptr : pages->findChild<QWidget*>(savedPage_);
+    const int i = page ? pages->indexOf(page) : -1;
+    if (i >= 0 && pages->isTabVisible(i))
+        pages->setCurrentIndex(i);
     else
-        PageControl1->setCurrentWidget(main_.page);
+        pages->setCurrentWidget(main_.page);
 }
 
-WindowPlace TForm1::CurrentWindowPlace() const {
+WindowPlace MainWindow::CurrentWindowPlace() const {
     WindowPlace p;
     p.geometry = normalGeometry().isValid() ? normalGeometry() : geometry();
     p.maximized = windowState() & Qt::WindowMaximized;
-    p.page = PageControl1->currentWidget()->objectName();
+    p.page = pages->currentWidget()->objectName();
     return p;
 }
 
-void TForm1::BuildDesktopCommands() {
-    QAction* item = menus_.StartwiththeDesktop1;
+void MainWindow::BuildDesktopCommands() {
+    QAction* item = menus_.startWithDesktop;
     if (!item) return;
     item->setChecked(AutostartEnabled());
     // The mark says whether the entry is there each time the menu opens.
     connect(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(), &QMenu::aboutToShow, item,
             [item] { item->setChecked(AutostartEnabled()); });
     connect(item, &QAction::triggered, this,
-            [this] { Guarded([this] { StartwiththeDesktop1Click(); }); });
+            [this] { Guarded([this] { onStartWithDesktopClicked(); }); });
 }
 
-void TForm1::StartwiththeDesktop1Click() {
-    QAction* item = menus_.StartwiththeDesktop1;
+void MainWindow::onStartWithDesktopClicked() {
+    QAction* item = menus_.startWithDesktop;
     const bool wanted = !AutostartEnabled();
     item->setChecked(AutostartEnabled());  // until the entry is written or removed
     SetAutostart(wanted, QCoreApplication::applicationFilePath());

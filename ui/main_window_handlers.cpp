@@ -1,4 +1,4 @@
-// TForm1's handlers: start-up, the clock, the display options, the locale entry, the report.
+// MainWindow's handlers: start-up, the clock, the display options, the locale entry, the report.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -29,16 +29,16 @@
 #include "core/error.h"
 #include "core/zone.h"
 #include "icons.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "report/clock.h"
 #include "report/option_clicks.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
-#include "tform1.h"
 
 namespace hx::ui {
 
-void TForm1::Guarded(const std::function<void()>& handler) {
+void MainWindow::Guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const Error& e) {
@@ -46,7 +46,7 @@ void TForm1::Guarded(const std::function<void()>& handler) {
     }
 }
 
-void TForm1::FormCreate() {
+void MainWindow::RunStartup() {
     const std::function<void()> steps[] = {
         [this] { exitRequested_ = false; },
         [this] {
@@ -57,7 +57,7 @@ void TForm1::FormCreate() {
             if (firstStart) OfferMachineZoneCity();
         },
         [this] {
-            PageControl1->setTabVisible(PageControl1->indexOf(news_.page), !NewsFeed().isEmpty());
+            pages->setTabVisible(pages->indexOf(news_.page), !NewsFeed().isEmpty());
             // The version check and the feed run as jobs after the first report.
             startupInternet_ = !options_.Checked(Option::InternetDisabled);
         },
@@ -74,17 +74,17 @@ void TForm1::FormCreate() {
             LoadAlarmTables();
         },
         [this] {
-            SetTimer1Enabled(
+            SetClockTimerEnabled(
                 ClockEnabledAfter(ClockEvent::StartUp, options_.Checked(Option::ClockOn)));
-            if (timer1Enabled_)
-                Timer2->start();
+            if (clockTimerEnabled_)
+                refreshTimer->start();
             else
-                Timer2->stop();
+                refreshTimer->stop();
         },
         [this] { startupLookups_ = true; },  // queued: they run once the window shows
-        [this] { Edit2Change(); },
-        [this] { Edit12Change(); },
-        [this] { Button2Click(); },
+        [this] { onSiteChanged(); },
+        [this] { onClockResolutionChanged(); },
+        [this] { onNowClicked(); },
     };
     for (const auto& step : steps) {
         try {
@@ -98,7 +98,7 @@ void TForm1::FormCreate() {
     QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
 }
 
-void TForm1::StartStartupJobs() {
+void MainWindow::StartStartupJobs() {
     if (shutdownDone_) return;
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
@@ -114,36 +114,38 @@ void TForm1::StartStartupJobs() {
     });
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
-        Guarded([this] { Edit2Change(); });
+        Guarded([this] { onSiteChanged(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::OnMenuClick(const QString& name) {
+void MainWindow::OnMenuClick(const QString& name) {
     // The handler of each menu command, in the order of MenuCommand.
-    using Handler = void (*)(TForm1&, const QString& item);
+    using Handler = void (*)(MainWindow&, const QString& item);
     static constexpr std::array<Handler, std::size_t(MenuCommand::Count)> handlers = {
-        [](TForm1&, const QString&) {},                              // None
-        [](TForm1& f, const QString& item) { f.Long2Click(item); },  // DisplayOption
-        [](TForm1& f, const QString&) { f.Moonphase1Click(); },
-        [](TForm1& f, const QString&) { f.PlanetaryHours2Click(); },
-        [](TForm1& f, const QString&) { f.MoonPhase2Click(); },
-        [](TForm1& f, const QString& item) {  // Clock
+        [](MainWindow&, const QString&) {},  // None
+        [](MainWindow& f, const QString& item) {
+            f.onDisplayOptionClicked(item);
+        },  // DisplayOption
+        [](MainWindow& f, const QString&) { f.onMoonPictureClicked(); },
+        [](MainWindow& f, const QString&) { f.onTrayPlanetaryHoursClicked(); },
+        [](MainWindow& f, const QString&) { f.onTrayMoonPhaseClicked(); },
+        [](MainWindow& f, const QString& item) {  // Clock
             f.options_.Invert(item);  // the item toggles its own mark before its handler runs
             f.SyncMenu();
-            f.Clockon1Click();
+            f.onClockOnClicked();
         },
-        [](TForm1& f, const QString&) { f.Button2Click(); },
-        [](TForm1& f, const QString&) { f.Button3Click(true); },
-        [](TForm1& f, const QString&) { f.Locale1Click(); },
-        [](TForm1& f, const QString&) { f.Refresh1Click(); },
-        [](TForm1& f, const QString&) { f.Disabled1Click(); },
-        [](TForm1& f, const QString&) { f.DatetoClipboard1Click(); },
-        [](TForm1& f, const QString&) { f.Restore1Click(); },
-        [](TForm1& f, const QString&) { f.LookupThelemicDatereverse1Click(); },
-        [](TForm1& f, const QString&) { f.About1Click(); },
-        [](TForm1& f, const QString&) { f.Copy1Click(); },
+        [](MainWindow& f, const QString&) { f.onNowClicked(); },
+        [](MainWindow& f, const QString&) { f.onExit(true); },
+        [](MainWindow& f, const QString&) { f.onLocaleClicked(); },
+        [](MainWindow& f, const QString&) { f.onRefreshClicked(); },
+        [](MainWindow& f, const QString&) { f.onInternetSwitchClicked(); },
+        [](MainWindow& f, const QString&) { f.onDateToClipboard(); },
+        [](MainWindow& f, const QString&) { f.onRestore(); },
+        [](MainWindow& f, const QString&) { f.onReverseLookupClicked(); },
+        [](MainWindow& f, const QString&) { f.onAboutClicked(); },
+        [](MainWindow& f, const QString&) { f.onCopy(); },
     };
     const int i = OptionsModel::IndexOf(name);
     if (i < 0) return;
@@ -152,25 +154,25 @@ void TForm1::OnMenuClick(const QString& name) {
     SyncMenu();  // Qt toggles a checkable action itself; the model has the last word
 }
 
-void TForm1::SyncMenu() {
+void MainWindow::SyncMenu() {
     SyncChecks(menus_, options_);
 }
 
 // --- The clock -------------------------------------------------------------------------
 
-void TForm1::SetPickers(Moment m) {
+void MainWindow::SetPickers(Moment m) {
     const QDateTime dt = ToQDateTime(m);
-    const QSignalBlocker b1(DateTimePicker1), b2(DateTimePicker2);
-    DateTimePicker1->setDate(dt.date());
-    DateTimePicker2->setTime(dt.time());
+    const QSignalBlocker b1(datePicker), b2(timePicker);
+    datePicker->setDate(dt.date());
+    timePicker->setTime(dt.time());
 }
 
-Moment TForm1::PickerMoment() const {
-    return ReportMoment(FromQDate(DateTimePicker1->date()),
-                        FromQDate(QDate(1899, 12, 30), DateTimePicker2->time()));
+Moment MainWindow::PickerMoment() const {
+    return ReportMoment(FromQDate(datePicker->date()),
+                        FromQDate(QDate(1899, 12, 30), timePicker->time()));
 }
 
-Moment TForm1::PickerInstant() const {
+Moment MainWindow::PickerInstant() const {
     // A reading in the repeated hour of a fold is ambiguous; the present it came from is not.
     const Moment reading = PickerMoment();
     if (pickersAtPresent_ && std::abs(ReadingOfUtc(observer_, pickersUtc_) - reading) < 1.0 / 86400)
@@ -178,39 +180,39 @@ Moment TForm1::PickerInstant() const {
     return UtcOfReading(observer_, reading);
 }
 
-void TForm1::SetPickersToPresent() {
+void MainWindow::SetPickersToPresent() {
     pickersUtc_ = NowUtc();
     SetPickers(ReadingOfUtc(observer_, pickersUtc_));
 }
 
-void TForm1::SetTimer1Enabled(bool enabled) {
-    timer1Enabled_ = enabled;
+void MainWindow::SetClockTimerEnabled(bool enabled) {
+    clockTimerEnabled_ = enabled;
     // An interval of 0 leaves the flag set but the timer silent.
-    if (enabled && timer1Interval_ > 0)
-        Timer1->start();
+    if (enabled && clockTimerInterval_ > 0)
+        clockTimer->start();
     else
-        Timer1->stop();
+        clockTimer->stop();
 }
 
-void TForm1::SetTimer1Interval(quint32 interval) {
-    timer1Interval_ = interval;
-    Timer1->setInterval(int(qMin(interval, kLargestInterval)));
-    SetTimer1Enabled(timer1Enabled_);  // restarts the count
+void MainWindow::SetClockTimerInterval(quint32 interval) {
+    clockTimerInterval_ = interval;
+    clockTimer->setInterval(int(qMin(interval, kLargestInterval)));
+    SetClockTimerEnabled(clockTimerEnabled_);  // restarts the count
 }
 
-void TForm1::Button2Click() {
+void MainWindow::onNowClicked() {
     ShowZoneOffset(NowUtc());
     SetPickersToPresent();
     pickersAtPresent_ = true;
     BuildReport();
-    if (!timer1Enabled_) return;
-    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), timer1Interval_));
+    if (!clockTimerEnabled_) return;
+    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
     CheckAlarms();
 }
 
-void TForm1::Timer1Timer() {
+void MainWindow::onClockTick() {
     try {
-        Button2Click();
+        onNowClicked();
     } catch (const Error& e) {
         ShowClockError(e.message());
     }
@@ -219,7 +221,7 @@ void TForm1::Timer1Timer() {
 // The one error box of the clock, the alarms, the jobs and the handlers: while it is open, a
 // further error is added to it (a text it holds already is not repeated), and once it holds a
 // screenful the rest goes to the Log page, so errors never stack up boxes.
-void TForm1::ShowClockError(const QString& text) {
+void MainWindow::ShowClockError(const QString& text) {
     if (!clockError_ || !clockError_->isVisible()) {
         clockError_ = MessageBox::Show(this, text);
         return;
@@ -235,51 +237,53 @@ void TForm1::ShowClockError(const QString& text) {
         clockError_->setText(clockError_->text() + u'\n' + text);
 }
 
-void TForm1::DateTimePicker1Change() {
+void MainWindow::onPickerChanged() {
     pickersAtPresent_ = false;
     BuildReport();
 }
 
-void TForm1::UpDown1Click(int days) {
-    const std::optional<Moment> stepped = StepPickerDate(FromQDate(DateTimePicker1->date()), days);
+void MainWindow::onDaySpinnerClicked(int days) {
+    const std::optional<Moment> stepped = StepPickerDate(FromQDate(datePicker->date()), days);
     if (!stepped) {
         MessageBox::Show(this, kCalendarRefusal);
         return;
     }
-    const QSignalBlocker block(DateTimePicker1);
+    const QSignalBlocker block(datePicker);
     pickersAtPresent_ = false;
-    DateTimePicker1->setDate(ToQDateTime(*stepped).date());
+    datePicker->setDate(ToQDateTime(*stepped).date());
     BuildReport();
 }
 
-void TForm1::Edit12Change() {
-    const IntervalChange c = IntervalFromResolution(locale_.Edit12->text(), timer1Interval_);
+void MainWindow::onClockResolutionChanged() {
+    const IntervalChange c =
+        IntervalFromResolution(locale_.clockResolution->text(), clockTimerInterval_);
     if (c.error) {
         MessageBox::Show(this, *c.error);
         return;
     }
-    SetTimer1Interval(c.interval);
+    SetClockTimerInterval(c.interval);
 }
 
-void TForm1::Clockon1Click() {
+void MainWindow::onClockOnClicked() {
     const bool on = options_.Checked(Option::ClockOn);
     clockPausedForSite_ = false;
     if (on) MessageBox::Show(this, kClockOnMessage);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Switch, on));
+    SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Switch, on));
     if (options_.Checked(Option::Refresh)) {
-        if (timer1Enabled_)
-            Timer2->start();
+        if (clockTimerEnabled_)
+            refreshTimer->start();
         else
-            Timer2->stop();
+            refreshTimer->stop();
     }
-    Button2Click();
+    onNowClicked();
 }
 
 // --- Display options -------------------------------------------------------------------
 
-// Long2Click, Moonphase1Click, PlanetaryHours2Click and MoonPhase2Click: the click's meaning
-// comes from the options model, the window applies it and rebuilds the report.
-void TForm1::OptionClicked(const QString& item) {
+// onDisplayOptionClicked, onMoonPictureClicked, onTrayPlanetaryHoursClicked and
+// onTrayMoonPhaseClicked: the click's meaning comes from the options model, the window applies it
+// and rebuilds the report.
+void MainWindow::OptionClicked(const QString& item) {
     const OptionClick c = ClickOption(options_, item);
     SyncMenu();
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
@@ -288,48 +292,48 @@ void TForm1::OptionClicked(const QString& item) {
     if (c.showBalloon) ShowBalloon(trayText_);
 }
 
-void TForm1::Long2Click(const QString& item) {
+void MainWindow::onDisplayOptionClicked(const QString& item) {
     OptionClicked(item);
 }
 
-void TForm1::ApplyMoonPicture(bool shown) {
-    Panel2->setFixedHeight(HeaderPanelHeight(shown));
-    Image1->setVisible(shown);
+void MainWindow::ApplyMoonPicture(bool shown) {
+    topStrip->setFixedHeight(HeaderPanelHeight(shown));
+    moonPicture->setVisible(shown);
 }
 
-void TForm1::Moonphase1Click() {
+void MainWindow::onMoonPictureClicked() {
     OptionClicked(StoredName(Option::MoonPicture));
 }
 
-void TForm1::PlanetaryHours2Click() {
+void MainWindow::onTrayPlanetaryHoursClicked() {
     OptionClicked(StoredName(Option::TrayPlanetaryHours));
 }
 
-void TForm1::MoonPhase2Click() {
+void MainWindow::onTrayMoonPhaseClicked() {
     OptionClicked(StoredName(Option::TrayMoonPhase));
 }
 
 // --- Locale entry ----------------------------------------------------------------------
 
-SiteFields TForm1::CurrentSiteFields() const {
+SiteFields MainWindow::CurrentSiteFields() const {
     SiteFields f;
-    f.latDegrees = locale_.Edit2->text();
-    f.latMinutes = locale_.Edit3->text();
-    f.north = locale_.CheckBox1->isChecked();
-    f.lonDegrees = locale_.Edit4->text();
-    f.lonMinutes = locale_.Edit5->text();
-    f.west = locale_.CheckBox2->isChecked();
-    f.timeZone = locale_.Edit6->text();
-    f.daylight = locale_.CheckBox3->isChecked();
-    f.zone = locale_.ZoneBox->currentData().toString();
+    f.latDegrees = locale_.latDegrees->text();
+    f.latMinutes = locale_.latMinutes->text();
+    f.north = locale_.north->isChecked();
+    f.lonDegrees = locale_.lonDegrees->text();
+    f.lonMinutes = locale_.lonMinutes->text();
+    f.west = locale_.west->isChecked();
+    f.timeZone = locale_.timeZone->text();
+    f.daylight = locale_.daylight->isChecked();
+    f.zone = locale_.zoneBox->currentData().toString();
     f.format = locale_.radioItems->checkedId() == 0 ? 0 : 1;
-    f.pressure = weather_.Edit7->text();
-    f.temperatureF = weather_.Edit8->text();
-    f.altitude = weather_.Edit9->text();
+    f.pressure = weather_.pressure->text();
+    f.temperatureF = weather_.temperatureF->text();
+    f.altitude = weather_.altitude->text();
     return f;
 }
 
-void TForm1::Edit2Change() {
+void MainWindow::onSiteChanged() {
     const SiteFields f = CurrentSiteFields();
     observer_ = ReadSite(f);
     const std::optional<QString> bad = SiteRangeError(observer_);
@@ -337,47 +341,47 @@ void TForm1::Edit2Change() {
     statusPanels_[1]->repaint();
 }
 
-void TForm1::ShowZoneOffset(Moment utc) {
+void MainWindow::ShowZoneOffset(Moment utc) {
     const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(observer_.Zone, utc);
     if (!o || (o->TimeZone == observer_.TimeZone && o->DaylightTime == observer_.DaylightTime))
         return;
     {
-        const QSignalBlocker b1(locale_.Edit6), b2(locale_.CheckBox3);
-        locale_.Edit6->setText(QString::number(o->TimeZone));
-        locale_.CheckBox3->setChecked(o->DaylightTime != 0);
+        const QSignalBlocker b1(locale_.timeZone), b2(locale_.daylight);
+        locale_.timeZone->setText(QString::number(o->TimeZone));
+        locale_.daylight->setChecked(o->DaylightTime != 0);
     }
-    Edit2Change();
+    onSiteChanged();
 }
 
-void TForm1::SetZone(const QString& id) {
-    const int i = id.isEmpty() ? 0 : locale_.ZoneBox->findData(id);
-    locale_.ZoneBox->setCurrentIndex(i < 0 ? 0 : i);
+void MainWindow::SetZone(const QString& id) {
+    const int i = id.isEmpty() ? 0 : locale_.zoneBox->findData(id);
+    locale_.zoneBox->setCurrentIndex(i < 0 ? 0 : i);
     if (i < 0)
         ShowStatusMessage(
             QStringLiteral("Unknown time zone \"%1\"; the time zone is entered by hand.").arg(id),
             60000);
 }
 
-void TForm1::Locale1Click() {
+void MainWindow::onLocaleClicked() {
     clockPausedForSite_ = false;
-    PageControl1->setCurrentWidget(locale_.page);
-    SetTimer1Enabled(
+    pages->setCurrentWidget(locale_.page);
+    SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked(Option::ClockOn)));
 }
 
-void TForm1::Button4Click() {
+void MainWindow::onLocaleDone() {
     if (MinutesLookLikeDecimals(CurrentSiteFields())) {
         MessageBox::Show(this, kMinutesWarning);
         locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
     }
     clockPausedForSite_ = false;
-    Edit2Change();
+    onSiteChanged();
     if (const std::optional<QString> bad = SiteRangeError(observer_)) {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
         return;
     }
-    PageControl1->setCurrentWidget(main_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
+    pages->setCurrentWidget(main_.page);
+    SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
     if (pickersAtPresent_) SetPickersToPresent();
     BuildReport();
@@ -385,13 +389,14 @@ void TForm1::Button4Click() {
 
 // --- The report ------------------------------------------------------------------------
 
-void TForm1::ShowSiteMissing() {
+void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
-    PageControl1->setCurrentWidget(locale_.page);
-    SetTimer1Enabled(ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
+    pages->setCurrentWidget(locale_.page);
+    SetClockTimerEnabled(
+        ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }
 
-void TForm1::BuildReport() {
+void MainWindow::BuildReport() {
     if (!observer_.HasSite()) {
         ShowSiteMissing();
         return;
@@ -437,26 +442,26 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 
 }  // namespace
 
-void TForm1::ApplyReport(const ReportResult& r) {
+void MainWindow::ApplyReport(const ReportResult& r) {
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
     if (!r.error.isEmpty()) {
-        ShowLines(main_.outfld, r.lines);
+        ShowLines(main_.reportView, r.lines);
         return;
     }
     // A td.txt that cannot be written costs only the file: the report is shown everywhere
     // and the failure said once (until a write succeeds again), after the report is up.
     const std::optional<QString> headerError = services_.writeHeader(r.headerLines);
-    ShowLines(main_.outfld, r.lines);
-    main_.outfld->moveCursor(QTextCursor::Start);
-    main_.outfld->verticalScrollBar()->setValue(0);
+    ShowLines(main_.reportView, r.lines);
+    main_.reportView->moveCursor(QTextCursor::Start);
+    main_.reportView->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
-    TrayIcon1->setToolTip(r.toolTip);
-    Image1->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
+    trayIcon->setToolTip(r.toolTip);
+    moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;
-        TrayIcon1->setIcon(r.tray.list == TrayChoice::List::Planets
-                               ? PlanetIcon(r.tray.index)
-                               : MoonIcon(r.tray.index, r.tray.mirrored));
+        trayIcon->setIcon(r.tray.list == TrayChoice::List::Planets
+                              ? PlanetIcon(r.tray.index)
+                              : MoonIcon(r.tray.index, r.tray.mirrored));
     }
     if (headerError) ShowClockError(*headerError);
 }

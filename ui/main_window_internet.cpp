@@ -1,4 +1,4 @@
-// TForm1's Internet handlers: the version check, the About box, the news feed.
+// MainWindow's Internet handlers: the version check, the About box, the news feed.
 #include <algorithm>
 
 #include <QApplication>
@@ -7,18 +7,18 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "main_window.h"
 #include "net/maker_site.h"
 #include "net/osd.h"
 #include "net/otousgl.h"
 #include "net/service_urls.h"
 #include "net/version_check.h"
+#include "reverse_lookup_dialog.h"
 #include "settings/service_addresses.h"
 #include "settings/textfile.h"
-#include "tform1.h"
-#include "tform2.h"
+#include "ui/about_dialog.h"
+#include "ui/new_version_dialog.h"
 #include "ui/news_page.h"
-#include "ui/tform3.h"
-#include "ui/tokbottomdlg.h"
 
 namespace hx::ui {
 
@@ -28,37 +28,37 @@ QString FeedFile() {
 }
 }  // namespace
 
-QString TForm1::MakerSite() const {
+QString MainWindow::MakerSite() const {
     return addresses_.makerSite;
 }
-QString TForm1::NewsFeed() const {
+QString MainWindow::NewsFeed() const {
     return addresses_.newsFeed;
 }
 
 // The version check as a job: it ends when the load completes or fails.
-void TForm1::StartVersionCheck(JobQueue::Finished finished) {
-    if (XMLDocument1) return finished();  // one check per run
+void MainWindow::StartVersionCheck(JobQueue::Finished finished) {
+    if (versionCheck) return finished();  // one check per run
     QNetworkAccessManager* network = internet_.network;
     if (!network) {
         ownNetwork_ = std::make_unique<QNetworkAccessManager>();
         network = ownNetwork_.get();
     }
-    XMLDocument1 = new net::VersionCheck(network, this);
+    versionCheck = new net::VersionCheck(network, this);
     // Queued: the check runs between messages, not inside the reply.
-    connect(XMLDocument1, &net::VersionCheck::AsyncLoad, this, &TForm1::XMLDocument1AsyncLoad,
+    connect(versionCheck, &net::VersionCheck::AsyncLoad, this, &MainWindow::onVersionLoadState,
             Qt::QueuedConnection);
     versionCheckDone_ = std::move(finished);
     versionCheckRunning_ = true;
     jobs_.SetCancel([this] {
-        if (XMLDocument1 && versionCheckRunning_) XMLDocument1->Abort();
+        if (versionCheck && versionCheckRunning_) versionCheck->Abort();
     });
     RefreshBusy();
-    if (XMLDocument1->StartUp(false, MakerSite())) return;
-    XMLDocument1AsyncLoad(0);  // a failure to start is dropped silently
+    if (versionCheck->StartUp(false, MakerSite())) return;
+    onVersionLoadState(0);  // a failure to start is dropped silently
 }
 
-void TForm1::XMLDocument1AsyncLoad(int asyncLoadState) {
-    if (asyncLoadState == 4) XMLDocument1AfterOpen();
+void MainWindow::onVersionLoadState(int asyncLoadState) {
+    if (asyncLoadState == 4) onVersionFileOpened();
     if ((asyncLoadState != 4 && asyncLoadState != 0) || !versionCheckRunning_) return;
     versionCheckRunning_ = false;
     JobQueue::Finished done = std::move(versionCheckDone_);
@@ -67,23 +67,23 @@ void TForm1::XMLDocument1AsyncLoad(int asyncLoadState) {
     RefreshBusy();
 }
 
-void TForm1::XMLDocument1AfterOpen() {
-    if (!XMLDocument1) return;
-    const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(XMLDocument1->document());
+void MainWindow::onVersionFileOpened() {
+    if (!versionCheck) return;
+    const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(versionCheck->document());
     if (!verdict.showDialog) return;
     newVersionCaption_ = verdict.linkCaption;
     ShowNewVersionWhenFree();
 }
 
 // "New Version!" waits for the end of the start-up jobs and for any other dialog to close.
-void TForm1::ShowNewVersionWhenFree() {
+void MainWindow::ShowNewVersionWhenFree() {
     if (!newVersionCaption_ || !startupJobsEnded_ || shutdownDone_) return;
     if (DialogOpen()) {
         QTimer::singleShot(500, this, [this] { ShowNewVersionWhenFree(); });
         return;
     }
-    auto* dialog = new TOKBottomDlg(
-        MakerSite(), [this](const QUrl&) { BrowseURL2Execute(); }, this);
+    auto* dialog = new NewVersionDialog(
+        MakerSite(), [this](const QUrl&) { openDownloadPage(); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->SetLinkCaption(*newVersionCaption_);
     newVersionCaption_.reset();
@@ -91,17 +91,17 @@ void TForm1::ShowNewVersionWhenFree() {
 }
 
 // Shown window-modal and left at once; Close hides it, keeping its inputs for the next time.
-void TForm1::LookupThelemicDatereverse1Click() {
-    if (!form2_) return;
-    form2_->setObserver(observer_);
-    form2_->open();
+void MainWindow::onReverseLookupClicked() {
+    if (!reverseLookup_) return;
+    reverseLookup_->setObserver(observer_);
+    reverseLookup_->open();
 }
 
 // The About box has no owner and exists only while shown; it blocks the other windows
 // without the handler waiting for it.
-void TForm1::About1Click() {
+void MainWindow::onAboutClicked() {
     if (about_ && about_->isVisible()) return about_->activateWindow();
-    about_ = new TForm3(MakerSite(), [this](const QUrl&) { BrowseURL1Execute(); });
+    about_ = new AboutDialog(MakerSite(), [this](const QUrl&) { openHomePage(); });
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->setWindowModality(Qt::ApplicationModal);
     about_->show();
@@ -109,7 +109,7 @@ void TForm1::About1Click() {
 
 // The About box, the lookup window, a question, a file chooser or a message box is on
 // screen. A file chooser of the desktop's own counts by its dialog object.
-bool TForm1::DialogOpen() const {
+bool MainWindow::DialogOpen() const {
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return true;
     if (about_ && about_->isVisible()) return true;
     const QList<QDialog*> dialogs = findChildren<QDialog*>();
@@ -118,23 +118,23 @@ bool TForm1::DialogOpen() const {
 
 // Shutdown: every open dialog closes as if cancelled; completions that would act on an answer
 // see the shutdown and do nothing.
-void TForm1::CloseDialogs() {
+void MainWindow::CloseDialogs() {
     delete about_.data();  // without an owner nothing else would end it
     for (QDialog* dialog : findChildren<QDialog*>())
         if (dialog->isVisible()) dialog->reject();
 }
 
-void TForm1::BrowseURL1Execute() {
+void MainWindow::openHomePage() {
     const QUrl home = net::MakerSiteUrl(MakerSite());
     if (!home.isEmpty() && internet_.openUrl) internet_.openUrl(home);
 }
 
-void TForm1::BrowseURL2Execute() {
+void MainWindow::openDownloadPage() {
     const QUrl download = net::MakerSiteUrl(MakerSite(), QString::fromLatin1(net::kDownloadPath));
     if (!download.isEmpty() && internet_.openUrl) internet_.openUrl(download);
 }
 
-void TForm1::DownloadNewsFeed() {
+void MainWindow::DownloadNewsFeed() {
     const QString url = net::BaseAddress(NewsFeed());
     if (feedPending_ || url.isEmpty() || !internet_.download) return;
     feedPending_ = true;
@@ -147,9 +147,9 @@ void TForm1::DownloadNewsFeed() {
             if (shutdownDone_) return;
             feedPending_ = false;
             if (r.ok)
-                DownLoadURL3AfterDownload();
+                onNewsFeedDone();
             else
-                ShowFeedLines(news_.RichEdit2,
+                ShowFeedLines(news_.feedView,
                               {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
             finished();
             RefreshBusy();
@@ -157,8 +157,8 @@ void TForm1::DownloadNewsFeed() {
     });
 }
 
-void TForm1::DownLoadURL3AfterDownload() {
-    ShowFeedLines(news_.RichEdit2, net::otousgl::ImportNewsFeed(FeedFile()).lines);
+void MainWindow::onNewsFeedDone() {
+    ShowFeedLines(news_.feedView, net::otousgl::ImportNewsFeed(FeedFile()).lines);
 }
 
 }  // namespace hx::ui

@@ -1,4 +1,4 @@
-// TForm2: the "Thelemic Date Look up" window, a thin shell over the reverse lookup.
+// ReverseLookupDialog: the "Thelemic Date Look up" window, a thin shell over the reverse lookup.
 #pragma once
 
 #include <functional>
@@ -17,13 +17,13 @@ class QWidget;
 
 namespace hx::ui {
 
-class TForm2 : public QDialog {
+class ReverseLookupDialog : public QDialog {
     Q_OBJECT
 
   public:
     using SearchFn = std::function<lookup::Result(const lookup::Query&, const lookup::SiteClock&)>;
 
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit ReverseLookupDialog(QWidget* parent = nullptr);
 
     // The site whose TimeZone the next "Find" uses; the main window sets it before showing.
     void setObserver(const Observer& observer) { observer_ = observer; }
@@ -32,8 +32,8 @@ class TForm2 : public QDialog {
     void setSearch(SearchFn search) { search_ = std::move(search); }
 
   public slots:
-    void Button2Click();  // "Find"
-    void Button1Click();  // "Close"
+    void onFindClicked();   // "Find"
+    void onCloseClicked();  // "Close"
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -44,19 +44,19 @@ class TForm2 : public QDialog {
     Observer observer_;
     SearchFn search_;
 
-    QWidget* Panel3;
-    QComboBox* ComboBox3;
-    QComboBox* ComboBox4;
-    QLabel* Label6;
-    QLabel* Label4;
-    QComboBox* ComboBox1;
-    QLineEdit* Edit5;
-    QLabel* Label5;
-    QComboBox* ComboBox2;
-    QLineEdit* Edit6;
-    QPushButton* Button2;
-    QPushButton* Button1;
-    QPlainTextEdit* Memo1;
+    QWidget* queryPanel;
+    QComboBox* docosadeBox;
+    QComboBox* yearBox;
+    QLabel* degreesLabel;
+    QLabel* solarLabel;
+    QComboBox* solarSignBox;
+    QLineEdit* solarDegreeEdit;
+    QLabel* lunarLabel;
+    QComboBox* lunarSignBox;
+    QLineEdit* lunarDegreeEdit;
+    QPushButton* findButton;
+    QPushButton* closeButton;
+    QPlainTextEdit* results;
 };
 
 }  // namespace hx::ui
