@@ -2,7 +2,6 @@
 // the name it was written with, and written back under it.
 #include <QDir>
 #include <QFile>
-#include <QTimeZone>
 
 #include "window_fixture.h"
 
@@ -25,7 +24,7 @@ TEST_F(WindowTest, SavedFilesComeBackByteForByte) {
     for (const QString& n : names)
         ASSERT_TRUE(QFile::copy(golden.filePath(n), dir.filePath(n))) << n.toStdString();
     // The files were written on this day; the zoned site's daylight box follows the date.
-    SetClock([] { return QDateTime(QDate(2026, 12, 10), QTime(17, 11), QTimeZone::UTC); });
+    hx::SetClock([] { return QDateTime(QDate(2026, 12, 10), QTime(17, 11), Qt::UTC); });
     Open();
     Click("Exit2");
     for (const QString& n : names)
