@@ -18,6 +18,7 @@ struct ExportRequest {
     int days = 1;
     bool events = true;
     bool hours = false;
+    bool sky = false;  // twilights, Moon phases, ingresses and void-of-course spans
     Observer observer;
     QDateTime stamp;  // the present, for DTSTAMP
     CalendarSite site;
@@ -45,6 +46,7 @@ class ExportJob : public QObject {
     ExportRequest request_;
     std::unique_ptr<SkyCalendar> calendar_;
     CalendarDay done_;
+    SkyItemList sky_;
     int day_ = 0;
     bool running_ = false;
 };
