@@ -18,10 +18,10 @@ struct ExportRequest {
     int days = 1;
     bool events = true;
     bool hours = false;
-    bool sky = false;  // twilights, Moon phases, ingresses and void-of-course spans
     Observer observer;
     QDateTime stamp;  // the present, for DTSTAMP
     CalendarSite site;
+    bool sky = false;  // twilights, Moon phases, ingresses and void-of-course spans
 };
 
 class ExportJob : public QObject {
