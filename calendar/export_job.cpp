@@ -16,6 +16,7 @@ void ExportJob::Start() {
     calendar_ = std::make_unique<SkyCalendar>(request_.first, request_.observer, request_.events,
                                               request_.hours);
     done_ = {};
+    sky_.clear();
     day_ = 0;
     running_ = true;
     QTimer::singleShot(0, this, &ExportJob::Step);
@@ -30,6 +31,11 @@ void ExportJob::Step() {
     CalendarDay one = calendar_->NextDay();
     done_.events.insert(done_.events.end(), one.events.begin(), one.events.end());
     done_.hours.insert(done_.hours.end(), one.hours.begin(), one.hours.end());
+    if (request_.sky) {
+        const SkyItemList items =
+            SkyItemsOfDays(AddDays(request_.first, day_), 1, request_.observer);
+        sky_.insert(sky_.end(), items.begin(), items.end());
+    }
     ++day_;
     emit progress(day_, request_.days);
     if (!running_) return;  // cancelled from the progress handler
@@ -39,7 +45,7 @@ void ExportJob::Step() {
     }
     running_ = false;
     emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp,
-                                 request_.site));
+                                 request_.site, sky_));
 }
 
 }  // namespace hx::cal

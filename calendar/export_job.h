@@ -21,6 +21,7 @@ struct ExportRequest {
     Observer observer;
     QDateTime stamp;  // the present, for DTSTAMP
     CalendarSite site;
+    bool sky = false;  // twilights, Moon phases, ingresses and void-of-course spans
 };
 
 class ExportJob : public QObject {
@@ -45,6 +46,7 @@ class ExportJob : public QObject {
     ExportRequest request_;
     std::unique_ptr<SkyCalendar> calendar_;
     CalendarDay done_;
+    SkyItemList sky_;
     int day_ = 0;
     bool running_ = false;
 };

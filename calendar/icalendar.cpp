@@ -132,7 +132,8 @@ QString HourSummary(const PlanetaryHour& h) {
 }
 
 QByteArray WriteICalendar(const EventList& events, const HourList& hours, const Observer& obs,
-                          const QDateTime& stamp, const CalendarSite& site) {
+                          const QDateTime& stamp, const CalendarSite& site,
+                          const SkyItemList& sky) {
     Writer w(obs, stamp, site);
     for (const SkyEvent& e : events) {
         if (e.Time == 0) continue;  // not formed: no VEVENT
@@ -145,6 +146,11 @@ QByteArray WriteICalendar(const EventList& events, const HourList& hours, const 
                                  .arg(h.number);
         const QDateTime end = ToUtc(h.end);
         w.Add(what, HourSummary(h), h.start, &end, "Planetary hour");
+    }
+    for (const SkyItem& item : sky) {
+        const QDateTime end = ToUtc(item.end);
+        w.Add(item.what, item.summary, item.start, item.end ? &end : nullptr,
+              CategoryOf(item.kind));
     }
     return w.Text();
 }

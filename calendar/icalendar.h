@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "calendar/sky_calendar.h"
+#include "calendar/sky_items.h"
 #include "core/thelemic.h"
 
 namespace hx::cal {
@@ -26,12 +27,14 @@ struct CalendarSite {
 // «Minneapolis», else «44.98° N 93.27° W».
 QString SiteText(const Observer& obs, const CalendarSite& site);
 
-// One VEVENT per event that has a time and per hour, times in UTC. A UID names the site,
+// One VEVENT per event that has a time, per hour and per sky item (its kind's category, a
+// void-of-course span with its end), times in UTC. A UID names the site,
 // the event and its UTC date, so importing an overlapping export again replaces events
 // rather than adding them twice. `stamp` is the DTSTAMP of every VEVENT. The calendar's
 // NAME and X-WR-CALNAME name the site; every event has it as LOCATION and, in its
 // DESCRIPTION, the site and the Thelemic date line of its start.
 QByteArray WriteICalendar(const EventList& events, const HourList& hours, const Observer& obs,
-                          const QDateTime& stamp, const CalendarSite& site = {});
+                          const QDateTime& stamp, const CalendarSite& site = {},
+                          const SkyItemList& sky = {});
 
 }  // namespace hx::cal

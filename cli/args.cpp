@@ -41,7 +41,7 @@ const std::vector<OptionDef>& CommonOptions() {
         {"pressure", "MBAR", "air pressure in millibars"},
         {"temp-f", "F", "air temperature in degrees Fahrenheit"},
         {"option", "NAME=0|1", "set one menu item's check mark (repeatable)"},
-        {"format", "text|json|ics", "output format (ics: events and hours only)"},
+        {"format", "text|json|ics", "output format (ics: events, hours and sky only)"},
     };
     return defs;
 }
@@ -76,6 +76,16 @@ const std::vector<CommandDef>& CommandDefs() {
          "report shows them",
          {{"days", "N", "the day and night hours of N calendar days from the --at day, 1 to 366"}},
          "hours --lat 59.91 --lon 10.75 --tz 1 --dst 1 --days 2 --format json"},
+        {"sky",
+         "twilights (civil, nautical, astronomical dawn and dusk), sunrise, solar noon, sunset "
+         "and day length, the Moon's phase and illuminated fraction, its principal phases, the "
+         "Sun's and the Moon's ingresses and the void-of-course Moon; without --days the "
+         "moment's day, the next four phases, the Sun's next twelve ingresses, the Moon's next "
+         "and the void-of-course span current or next",
+         {{"days", "N",
+           "the twilights of N calendar days from the --at day, and the phases, ingresses and "
+           "void-of-course spans within them, 1 to 366"}},
+         "sky --lat 69.65 --lon 18.96 --zone Europe/Oslo --days 30 --format ics"},
         {"report",
          "the report as the main window shows it",
          {},
@@ -333,8 +343,10 @@ std::variant<Request, Error> ParseArgs(const QStringList& args) {
     }
     if (cmd.operand && r.operand.trimmed().isEmpty())
         return Error{QStringLiteral("%1 needs a %2").arg(r.command, QLatin1String(cmd.operand))};
-    if (r.format == Format::Ics && r.command != u"events" && r.command != u"hours")
-        return Error{QStringLiteral("--format ics is for events and hours, not %1").arg(r.command)};
+    if (r.format == Format::Ics && r.command != u"events" && r.command != u"hours" &&
+        r.command != u"sky")
+        return Error{
+            QStringLiteral("--format ics is for events, hours and sky, not %1").arg(r.command)};
     return r;
 }
 

@@ -22,6 +22,7 @@
 #include "cli/document.h"
 #include "cli/formats.h"
 #include "cli/reverse_command.h"
+#include "cli/sky_command.h"
 #include "core/ephemeris.h"
 #include "core/error.h"
 #include "core/moon_phase.h"
@@ -413,6 +414,7 @@ Outcome Dispatch(const QStringList& args, Moment nowUtc) {
         if (r.command == u"hours") return Hours(r, ctx, nowUtc);
         if (r.command == u"reverse") return Reverse(r, ctx);
         if (r.command == u"alarms") return Alarms(r, ctx, nowUtc);
+        if (r.command == u"sky") return Sky(r, ctx, nowUtc);
     } catch (const hx::Error& e) {
         return {2, {}, QStringLiteral("heliodex-cli: %1\n").arg(e.message())};
     }

@@ -168,6 +168,18 @@ double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
     return xh[1] + semidiameter;
 }
 
+double CentreAltitude(double jdUt, int body, const Observer& obs) {
+    double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
+    swe_set_topo(geopos[0], geopos[1], geopos[2]);
+    double xx[6] = {};
+    char err[AS_MAXCH] = {};
+    const int flags = EphemerisFlagFor(jdUt) | SEFLG_EQUATORIAL | SEFLG_TOPOCTR;
+    if (swe_calc_ut(jdUt, body, flags, xx, err) < 0) RaiseFor(err);
+    double xh[3] = {};
+    swe_azalt(jdUt, SE_EQU2HOR, geopos, 0, 0, xx, xh);
+    return xh[1];
+}
+
 double HorizonTrueAltitude(const Observer& obs) {
     double dret[4] = {};
     return swe_refrac_extended(0, obs.Altitude, PressureAt(obs), obs.Temperature, kLapseRate,

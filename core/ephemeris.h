@@ -61,6 +61,10 @@ std::optional<double> RiseTrans(double jdUt, int body, int flag, const Observer&
 // degrees, as the library's rise/set search takes it. Raises Error beyond the ephemeris's range.
 double UpperLimbAltitude(double jdUt, int body, const Observer& obs);
 
+// The true (unrefracted) topocentric altitude of the centre of a body's disc, in degrees.
+// Raises Error beyond the ephemeris's range.
+double CentreAltitude(double jdUt, int body, const Observer& obs);
+
 // The true altitude at which the upper limb appears on the horizon at the site: the library's
 // refraction at apparent altitude 0 for the site's height, pressure and temperature.
 double HorizonTrueAltitude(const Observer& obs);

@@ -103,4 +103,16 @@ TEST(ExportJob, ComputesDayByDayAndWritesTheSameCalendar) {
     cancelled.Start();
     EXPECT_FALSE(done.wait(500));
     EXPECT_FALSE(cancelled.Running());
+
+    // Asked for, the sky items of the same days follow, each kind in its own category.
+    ExportRequest withSky = req;
+    withSky.sky = true;
+    ExportJob sky(withSky);
+    QSignalSpy skyDone(&sky, &ExportJob::finished);
+    sky.Start();
+    ASSERT_TRUE(skyDone.wait(20000));
+    EXPECT_EQ(skyDone.first().at(0).toByteArray(),
+              WriteICalendar(all.events, all.hours, kMinneapolis, req.stamp, {},
+                             SkyItemsOfDays(req.first, 3, kMinneapolis)));
+    EXPECT_TRUE(skyDone.first().at(0).toByteArray().contains("CATEGORIES:Twilight"));
 }
