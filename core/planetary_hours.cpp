@@ -27,6 +27,11 @@ constexpr std::array<Ruler, 7> kCycle = {{{"Sun    ", 0},
 // Cycle position (0-based) of the first hour of the day, by DayOfWeek 1 = Sunday ... 7.
 constexpr std::array<int, 7> kFirstOfDay = {0, 3, 6, 2, 5, 1, 4};
 
+// The same clock: the same offsets for every instant.
+bool SameClock(const Observer& a, const Observer& b) {
+    return a.Zone == b.Zone && a.TimeZone == b.TimeZone && a.DaylightTime == b.DaylightTime;
+}
+
 }  // namespace
 
 int FirstRulerPosition(int dayOfWeek, bool isDay) {
@@ -122,9 +127,23 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
     s.lines << QString();
     s.lines << (s.isDay ? QStringLiteral("Planetary Hours of the Day")
                         : QStringLiteral("Planetary Hours of the Night"));
-    for (int h = 1; h <= 12; ++h)
-        s.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"),
-                                             ReadingOfUtc(site, hs[h - 1]), locale);
+    // The twelve lines change only with the day or night: those of the last are kept.
+    struct Kept {
+        Moment start = 0, end = 0;
+        int first = 0;
+        Observer site;
+        QLocale locale{QLocale::C};
+        QStringList lines;
+    };
+    thread_local Kept kept;
+    if (kept.lines.isEmpty() || kept.start != b.start || kept.end != b.end || kept.first != first ||
+        !SameClock(kept.site, site) || !(kept.locale == locale)) {
+        kept = {b.start, b.end, first, site, locale, {}};
+        for (int h = 1; h <= 12; ++h)
+            kept.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                                    ReadingOfUtc(site, hs[h - 1]), locale);
+    }
+    s.lines << kept.lines;
     return s;
 }
 
