@@ -218,8 +218,8 @@ QString FormatDateTimeKept(const QString& pattern, Moment m, const QLocale& loca
         QLocale locale{QLocale::C};
         QString text;
     };
-    thread_local std::array<Kept, 24> kept;
-    thread_local size_t next = 0;
+    static std::array<Kept, 24> kept;
+    static size_t next = 0;
     for (const Kept& k : kept)
         if (k.used && k.m == m && k.pattern == pattern && k.locale == locale) return k.text;
     Kept& k = kept[next];

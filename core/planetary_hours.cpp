@@ -107,16 +107,15 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
     std::array<Moment, 12> hs{};
     for (int k = 0; k < 12; ++k) hs[k] = b.start + k * hourLength;
     const int first = FirstRulerAt(b.start, site, s.isDay);
-    std::array<QString, 13> names;
-    for (int h = 1; h <= 12; ++h) names[h] = RulerName(first + h - 1);
 
-    QString current = names[12];
+    int currentHour = 12;
     s.currentEnd = b.end;
     for (int p = 11; p >= 1; --p)
         if (q < hs[p]) {
-            current = names[p];
+            currentHour = p;
             s.currentEnd = hs[p];
         }
+    const QString current = RulerName(first + currentHour - 1);
     s.currentRuler = current;
     s.rulerBody = RulerBody(current);
     if (!listed) return s;
@@ -135,13 +134,14 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
         QLocale locale{QLocale::C};
         QStringList lines;
     };
-    thread_local Kept kept;
+    static Kept kept;
     if (kept.lines.isEmpty() || kept.start != b.start || kept.end != b.end || kept.first != first ||
         !SameClock(kept.site, site) || !(kept.locale == locale)) {
         kept = {b.start, b.end, first, site, locale, {}};
         for (int h = 1; h <= 12; ++h)
-            kept.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"),
-                                                    ReadingOfUtc(site, hs[h - 1]), locale);
+            kept.lines << RulerName(first + h - 1) + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                                                    ReadingOfUtc(site, hs[h - 1]),
+                                                                    locale);
     }
     s.lines << kept.lines;
     return s;

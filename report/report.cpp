@@ -40,24 +40,24 @@ QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
     QString e;
     const DateTimeFields f = DecodeDateTime(q);
     const Moment day = EncodeDateTime(f.year, f.month, f.day);
-    if (o.Checked("Short1"))
+    if (o.Checked(QStringLiteral("Short1")))
         e += FormatDateTimeKept(QStringLiteral("ddddd \"e.v. \""), day, locale);
-    else if (o.Checked("Long1"))
+    else if (o.Checked(QStringLiteral("Long1")))
         e += FormatDateTimeKept(QStringLiteral("dddddd \"e.v. \""), day, locale);
-    else if (o.Checked("Roman1"))
+    else if (o.Checked(QStringLiteral("Roman1")))
         e += ToRoman(f.year % 100) + ' ';
-    if (o.Checked("Short2"))
+    if (o.Checked(QStringLiteral("Short2")))
         e += FormatDateTime(QStringLiteral("t"), q, locale);
-    else if (o.Checked("Long2"))
+    else if (o.Checked(QStringLiteral("Long2")))
         e += FormatDateTime(QStringLiteral("tt"), q, locale);
     return e;
 }
 
 QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
                         const OptionsModel& o) {
-    if (o.Checked("N11")) return {t + w + e};
-    if (o.Checked("N21")) return {t + w, e};
-    if (o.Checked("N31")) return {t, w, e};
+    if (o.Checked(QStringLiteral("N11"))) return {t + w + e};
+    if (o.Checked(QStringLiteral("N21"))) return {t + w, e};
+    if (o.Checked(QStringLiteral("N31"))) return {t, w, e};
     return {};
 }
 
@@ -99,7 +99,7 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     r.moonPhase = ComputeMoonPhase(q, at);
     r.eventsRecomputed = CollectSkyEvents(events, q, obs, presentUtc, &r.logLines);
 
-    if (options.Checked("Solarevents1")) {
+    if (options.Checked(QStringLiteral("Solarevents1"))) {
         r.lines << QString() << QStringLiteral("Impending Solar Events");
         int count = 0;
         for (const SkyEvent& ev : events.events) {
@@ -112,14 +112,15 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     }
 
     // The hours are worked out for the tray's tooltip even when the report leaves them out.
-    const bool hours = options.Checked("PlanetaryHours1");
+    const bool hours = options.Checked(QStringLiteral("PlanetaryHours1"));
     const PlanetaryHoursSection section = PlanetaryHours(qUtc, events, locale, hours);
     r.toolTip = TrayToolTip(r.lines, section, obs, locale);
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
-        r.tray = ChooseTray(section, options.Checked("PlanetaryHours2"),
-                            options.Checked("MoonPhase2"), r.moonPhase.index, obs.Latitude < 0);
+        r.tray = ChooseTray(section, options.Checked(QStringLiteral("PlanetaryHours2")),
+                            options.Checked(QStringLiteral("MoonPhase2")), r.moonPhase.index,
+                            obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
     return r;
