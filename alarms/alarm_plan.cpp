@@ -15,12 +15,15 @@ namespace hx::alarms {
 std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site,
                                      const AlarmTables& tables) {
     std::vector<PlannedFiring> plan;
+    // One search for the whole run: the days' lists overlap (each holds the Sun's events of
+    // four days), and each event is searched once.
+    SkyEventSearch search(site);
     for (int d = 0; d < days; ++d) {
         const double dayStart = std::floor(from) + d;
         const auto inDay = [&](Moment utc) {
             return std::floor(ReadingOfUtc(site, utc)) == dayStart;
         };
-        const EventList events = ComputeSkyEvents(dayStart, site);
+        const EventList events = search.DayList(dayStart);
         for (const SkyEvent& e : events) {
             if (e.Time == 0) continue;
             for (int item = 0; item < kEventCount; ++item) {

@@ -3,7 +3,6 @@
 
 #include "core/ephemeris.h"
 #include "core/thelemic.h"
-#include "report/report.h"
 #include "sites.h"
 
 using namespace hx;
@@ -27,17 +26,9 @@ static void BM_TwoPositions(benchmark::State& state) {
 }
 BENCHMARK(BM_TwoPositions);
 
-// One report on a day whose events are already computed: the per-clock-tick composition.
+// The report of a clock tick at a site of fixed offset.
 static void BM_ReportBuildSameDay(benchmark::State& state) {
-    const Observer o = bench::Minneapolis();
-    const OptionsModel options;
-    SkyEventState events;
-    Moment m = EncodeDateTime(2024, 6, 15, 12, 0);
-    BuildReport(m, o, options, events, m);  // computes the day's events once
-    for (auto _ : state) {
-        m += 10.0 / 86400;
-        benchmark::DoNotOptimize(BuildReport(m, o, options, events, m));
-    }
+    bench::ReportTicks(state, bench::Minneapolis());
 }
 BENCHMARK(BM_ReportBuildSameDay);
 

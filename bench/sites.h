@@ -1,7 +1,11 @@
-// The sites the benchmarks compute for.
+// The sites the benchmarks compute for, and the report loop they share.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include "core/observer.h"
+#include "menu/options_model.h"
+#include "report/report.h"
 
 namespace hx::bench {
 
@@ -28,6 +32,19 @@ inline Observer London() {
 }
 inline Observer Tromso() {
     return Site(69.65, 18.96, 1, 1);
+}
+
+// One report per iteration, ten seconds apart, on a day whose events are already computed:
+// the per-clock-tick composition.
+inline void ReportTicks(benchmark::State& state, const Observer& o) {
+    const OptionsModel options;
+    SkyEventState events;
+    Moment m = EncodeDateTime(2024, 6, 15, 12, 0);
+    BuildReport(m, o, options, events, m);  // computes the day's events once
+    for (auto _ : state) {
+        m += 10.0 / 86400;
+        benchmark::DoNotOptimize(BuildReport(m, o, options, events, m));
+    }
 }
 
 }  // namespace hx::bench

@@ -4,7 +4,6 @@
 
 #include "calendar/icalendar.h"
 #include "calendar/sky_calendar.h"
-#include "report/report.h"
 #include "sites.h"
 
 using namespace hx;
@@ -20,15 +19,7 @@ Observer London(bool zoned) {
 
 // BM_ReportBuildSameDay at a zoned site.
 static void BM_ReportBuildSameDayZoned(benchmark::State& state) {
-    const Observer o = London(true);
-    const OptionsModel options;
-    SkyEventState events;
-    Moment m = EncodeDateTime(2024, 6, 15, 12, 0);
-    BuildReport(m, o, options, events, m);  // computes the day's events once
-    for (auto _ : state) {
-        m += 10.0 / 86400;
-        benchmark::DoNotOptimize(BuildReport(m, o, options, events, m));
-    }
+    bench::ReportTicks(state, London(true));
 }
 BENCHMARK(BM_ReportBuildSameDayZoned);
 

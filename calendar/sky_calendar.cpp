@@ -41,7 +41,7 @@ HourList HoursAround(Moment q, const EventList& events, const Observer& site) {
 }
 
 SkyCalendar::SkyCalendar(Moment first, const Observer& obs, bool events, bool hours)
-    : obs_(obs), day_(DatePart(first)), events_(events), hours_(hours) {
+    : obs_(obs), search_(obs), day_(DatePart(first)), events_(events), hours_(hours) {
     const double start = MomentToJulianDay(day_, obs_);
     for (int body = 0; body < kBodyCount; ++body)
         for (int kind : {kRise, kSet, kZenith, kNadir}) {
@@ -54,7 +54,7 @@ void SkyCalendar::Advance(Series& s, double jdEnd, std::vector<std::pair<double,
     for (;;) {
         if (!s.searched) {
             if (s.resumeAt >= jdEnd) return;
-            s.pending = FirstRiseTransAfter(s.resumeAt, s.body, s.kind, obs_);
+            s.pending = search_.FirstAfter(s.resumeAt, s.body, s.kind);
             s.searched = true;
             if (!s.pending) {  // none from here (a circumpolar body): look again a day later
                 s.resumeAt += 1;

@@ -56,7 +56,8 @@ class SkyCalendar {
     void Advance(Series& s, double jdEnd, std::vector<std::pair<double, SkyEvent>>& into);
 
     Observer obs_;
-    Moment day_;  // the next day to compute, 00:00
+    SkyEventSearch search_;  // each body's rises and sets from one pass, reused day after day
+    Moment day_;             // the next day to compute, 00:00
     bool events_, hours_;
     std::vector<Series> series_;
     // The Sun's rises and sets found ahead for the hours (Julian day, kind), in time order.

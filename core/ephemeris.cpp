@@ -57,6 +57,16 @@ std::map<int, int>& FlagBySpan() {
     return flags;
 }
 
+// The site last given to the library; a new one drops the positions it keeps.
+struct Topo {
+    bool set = false;
+    double lon = 0, lat = 0, alt = 0;
+};
+Topo& LastTopo() {
+    static Topo topo;
+    return topo;
+}
+
 int SpanOf(double jdUt) {
     int y = 0, m = 0, d = 0;
     double h = 0;
@@ -103,6 +113,7 @@ void SetEphePath(const QString& programDir) {
     QByteArray path = QFile::encodeName(EphePathFor(programDir));
     swe_set_ephe_path(path.data());
     FlagBySpan().clear();
+    LastTopo().set = false;
 }
 
 double JulDay(int year, int month, int day, double hour) {
@@ -110,7 +121,10 @@ double JulDay(int year, int month, int day, double hour) {
 }
 
 void SetTopo(const Observer& obs) {
+    Topo& t = LastTopo();
+    if (t.set && t.lon == obs.Longitude && t.lat == obs.Latitude && t.alt == obs.Altitude) return;
     swe_set_topo(obs.Longitude, obs.Latitude, obs.Altitude);
+    t = {true, obs.Longitude, obs.Latitude, obs.Altitude};
 }
 
 double EclipticLongitude(double jdUt, int body) {
@@ -156,16 +170,31 @@ double PressureAt(const Observer& obs) {
 
 double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
     double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
-    swe_set_topo(geopos[0], geopos[1], geopos[2]);
+    SetTopo(obs);
     double xx[6] = {};
     char err[AS_MAXCH] = {};
     const int flags = EphemerisFlagFor(jdUt) | SEFLG_EQUATORIAL | SEFLG_TOPOCTR;
     if (swe_calc_ut(jdUt, body, flags, xx, err) < 0) RaiseFor(err);
     double xh[3] = {};
     swe_azalt(jdUt, SE_EQU2HOR, geopos, 0, 0, xx, xh);
+    return xh[1] + Semidiameter(body, xx[2]);
+}
+
+double Semidiameter(int body, double distanceAu) {
     const double d = body >= 0 && body < int(std::size(kDiameter)) ? kDiameter[body] : 0;
-    const double semidiameter = xx[2] > 0 ? std::asin(d / 2 / kAuMetres / xx[2]) * kDeg : 0;
-    return xh[1] + semidiameter;
+    return distanceAu > 0 ? std::asin(d / 2 / kAuMetres / distanceAu) * kDeg : 0;
+}
+
+Equatorial ApparentEquatorial(double jdUt, int body) {
+    double xx[6] = {};
+    char err[AS_MAXCH] = {};
+    if (swe_calc_ut(jdUt, body, EphemerisFlagFor(jdUt) | SEFLG_EQUATORIAL, xx, err) < 0)
+        RaiseFor(err);
+    return {xx[0], xx[1], xx[2]};
+}
+
+double SiderealDegrees(double jdUt) {
+    return swe_sidtime(jdUt) * 15;
 }
 
 double CentreAltitude(double jdUt, int body, const Observer& obs) {
@@ -188,6 +217,7 @@ double HorizonTrueAltitude(const Observer& obs) {
 
 void Close() {
     swe_close();
+    LastTopo().set = false;
 }
 
 }  // namespace eph

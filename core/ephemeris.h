@@ -65,6 +65,23 @@ double UpperLimbAltitude(double jdUt, int body, const Observer& obs);
 // Raises Error beyond the ephemeris's range.
 double CentreAltitude(double jdUt, int body, const Observer& obs);
 
+// The apparent geocentric right ascension and declination of date (degrees) and the distance
+// (AU) of a body: what the topocentric altitude is worked out from between exact samples.
+// Raises Error beyond the ephemeris's range.
+struct Equatorial {
+    double ra = 0;
+    double dec = 0;
+    double distance = 0;
+};
+Equatorial ApparentEquatorial(double jdUt, int body);
+
+// Greenwich apparent sidereal time, degrees.
+double SiderealDegrees(double jdUt);
+
+// The angular semidiameter (degrees) of a body's disc at a distance (AU), as the library sizes
+// the disc for rises and sets.
+double Semidiameter(int body, double distanceAu);
+
 // The true altitude at which the upper limb appears on the horizon at the site: the library's
 // refraction at apparent altitude 0 for the site's height, pressure and temperature.
 double HorizonTrueAltitude(const Observer& obs);

@@ -1,6 +1,8 @@
 // Pattern formatting of moments.
 #include "format.h"
 
+#include <array>
+
 namespace hx {
 
 namespace {
@@ -110,6 +112,21 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return out.trimmed();
 }
 
+namespace {
+
+// LongTimeFormatWithoutZone of the last locale asked for.
+const QString& CachedLongTimeFormat(const QLocale& locale) {
+    static QLocale last(QLocale::C);
+    static QString format;
+    if (format.isEmpty() || !(locale == last)) {
+        last = locale;
+        format = LongTimeFormatWithoutZone(locale);
+    }
+    return format;
+}
+
+}  // namespace
+
 QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) {
     const QStringView p(pattern);
     const DateTimeFields f = DecodeDateTime(m);
@@ -181,7 +198,7 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             i += std::min(n, 2);
         } else if (lc == 't') {
             if (n >= 2)
-                out += locale.toString(time, LongTimeFormatWithoutZone(locale));
+                out += locale.toString(time, CachedLongTimeFormat(locale));
             else
                 out += locale.toString(time, QLocale::ShortFormat);
             i += std::min(n, 2);
@@ -191,6 +208,24 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
         }
     }
     return out;
+}
+
+QString FormatDateTimeKept(const QString& pattern, Moment m, const QLocale& locale) {
+    struct Kept {
+        bool used = false;
+        Moment m = 0;
+        QString pattern;
+        QLocale locale{QLocale::C};
+        QString text;
+    };
+    static std::array<Kept, 24> kept;
+    static size_t next = 0;
+    for (const Kept& k : kept)
+        if (k.used && k.m == m && k.pattern == pattern && k.locale == locale) return k.text;
+    Kept& k = kept[next];
+    next = (next + 1) % kept.size();
+    k = {true, m, pattern, locale, FormatDateTime(pattern, m, locale)};
+    return k.text;
 }
 
 }  // namespace hx

@@ -17,6 +17,11 @@ namespace hx {
 // Text in double or single quotes is copied unchanged; other characters are copied too.
 QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale = QLocale::system());
 
+// FormatDateTime for moments formatted again and again, as the report's event and hour times
+// and its date are on every clock tick: the texts of the last few are remembered.
+QString FormatDateTimeKept(const QString& pattern, Moment m,
+                           const QLocale& locale = QLocale::system());
+
 // The locale's short date format with its year widened to four digits ("M/d/yy" -> "M/d/yyyy"),
 // so a date of another century never reads as one of this.
 QString ShortDateFormatWideYear(const QLocale& locale);

@@ -27,6 +27,11 @@ constexpr std::array<Ruler, 7> kCycle = {{{"Sun    ", 0},
 // Cycle position (0-based) of the first hour of the day, by DayOfWeek 1 = Sunday ... 7.
 constexpr std::array<int, 7> kFirstOfDay = {0, 3, 6, 2, 5, 1, 4};
 
+// The same clock: the same offsets for every instant.
+bool SameClock(const Observer& a, const Observer& b) {
+    return a.Zone == b.Zone && a.TimeZone == b.TimeZone && a.DaylightTime == b.DaylightTime;
+}
+
 }  // namespace
 
 int FirstRulerPosition(int dayOfWeek, bool isDay) {
@@ -102,16 +107,15 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
     std::array<Moment, 12> hs{};
     for (int k = 0; k < 12; ++k) hs[k] = b.start + k * hourLength;
     const int first = FirstRulerAt(b.start, site, s.isDay);
-    std::array<QString, 13> names;
-    for (int h = 1; h <= 12; ++h) names[h] = RulerName(first + h - 1);
 
-    QString current = names[12];
+    int currentHour = 12;
     s.currentEnd = b.end;
     for (int p = 11; p >= 1; --p)
         if (q < hs[p]) {
-            current = names[p];
+            currentHour = p;
             s.currentEnd = hs[p];
         }
+    const QString current = RulerName(first + currentHour - 1);
     s.currentRuler = current;
     s.rulerBody = RulerBody(current);
     if (!listed) return s;
@@ -122,9 +126,24 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
     s.lines << QString();
     s.lines << (s.isDay ? QStringLiteral("Planetary Hours of the Day")
                         : QStringLiteral("Planetary Hours of the Night"));
-    for (int h = 1; h <= 12; ++h)
-        s.lines << names[h] + FormatDateTime(QStringLiteral(" hh:nn ampm"),
-                                             ReadingOfUtc(site, hs[h - 1]), locale);
+    // The twelve lines change only with the day or night: those of the last are kept.
+    struct Kept {
+        Moment start = 0, end = 0;
+        int first = 0;
+        Observer site;
+        QLocale locale{QLocale::C};
+        QStringList lines;
+    };
+    static Kept kept;
+    if (kept.lines.isEmpty() || kept.start != b.start || kept.end != b.end || kept.first != first ||
+        !SameClock(kept.site, site) || !(kept.locale == locale)) {
+        kept = {b.start, b.end, first, site, locale, {}};
+        for (int h = 1; h <= 12; ++h)
+            kept.lines << RulerName(first + h - 1) + FormatDateTime(QStringLiteral(" hh:nn ampm"),
+                                                                    ReadingOfUtc(site, hs[h - 1]),
+                                                                    locale);
+    }
+    s.lines << kept.lines;
     return s;
 }
 

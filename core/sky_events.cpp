@@ -2,12 +2,11 @@
 #include "sky_events.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "ephemeris.h"
 #include "format.h"
-#include "horizon.h"
-#include "names.h"
 #include "zone.h"
 
 namespace hx {
@@ -27,6 +26,10 @@ constexpr int kMaxSteps = 4;
 // After a Sun event the next of its kind is searched from 70 minutes on: the search looks an
 // hour back, and the Sun never rises, sets or culminates twice so soon.
 constexpr double kNextSameKind = 70.0 / 1440;
+// A body's pass over its altitude moves on by this much at a time (days), and keeps the
+// crossings of this long behind the latest search start.
+constexpr double kPassChunk = 2;
+constexpr double kKeptBehind = 3;
 
 bool SampledRiseSet(int flag, const Observer& obs) {
     return (flag == kRise || flag == kSet) && std::abs(obs.Latitude) > kFastMethodLatitude;
@@ -53,31 +56,62 @@ std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const
     return r;
 }
 
-EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
-    const double start = MomentToJulianDay(moment, obs);
-    const bool sampled = SampledRiseSet(kRise, obs);
-    // Sampled, one pass over each body's altitude serves all of its rise and set searches.
-    std::vector<HorizonCrossing> crossings;
-    const auto find = [&](int body, int flag, double from) {
-        if (sampled && (flag == kRise || flag == kSet)) return FirstCrossing(crossings, from, flag);
-        return FirstRiseTransAfter(from, body, flag, obs);
-    };
+SkyEventSearch::SkyEventSearch(const Observer& obs)
+    : obs_(obs), sampled_(SampledRiseSet(kRise, obs)) {
+    if (sampled_)
+        for (int body = 0; body < kBodyCount; ++body)
+            crossings_.push_back({HorizonPass(body, obs), 0, 0, {}});
+}
+
+std::optional<double> SkyEventSearch::FromCrossings(double jdUt, int body, int flag) {
+    Crossings& c = crossings_[size_t(body)];
+    if (jdUt < c.from || jdUt > c.to) {
+        c.from = c.to = jdUt;
+        c.list.clear();
+    }
+    // Crossings far behind are not asked for again by searches that move forward.
+    const double keepFrom = jdUt - kKeptBehind;
+    if (keepFrom > c.from) {
+        std::erase_if(c.list, [&](const HorizonCrossing& x) { return x.jd < keepFrom; });
+        c.from = keepFrom;
+    }
+    while (c.to < jdUt + kRiseSetReach) {
+        const std::vector<HorizonCrossing> more = c.pass.Crossings(c.to, c.to + kPassChunk);
+        c.list.insert(c.list.end(), more.begin(), more.end());
+        c.to += kPassChunk;
+    }
+    return FirstCrossing(c.list, jdUt, flag);
+}
+
+std::optional<double> SkyEventSearch::FirstAfter(double jdUt, int body, int flag) {
+    if (sampled_ && (flag == kRise || flag == kSet)) return FromCrossings(jdUt, body, flag);
+    std::vector<Found>& found = found_[size_t(body * 4 + std::countr_zero(unsigned(flag)) % 4)];
+    const auto next = std::lower_bound(found.begin(), found.end(), jdUt,
+                                       [](const Found& f, double jd) { return f.at < jd; });
+    if (next != found.end() && next->from <= jdUt) return next->at;
+    const std::optional<double> r = FirstRiseTransAfter(jdUt, body, flag, obs_);
+    if (r && *r >= jdUt) {
+        const auto at = std::upper_bound(found.begin(), found.end(), *r,
+                                         [](double jd, const Found& f) { return jd < f.at; });
+        found.insert(at, {jdUt, *r});
+    }
+    return r;
+}
+
+EventList SkyEventSearch::DayList(Moment moment) {
+    const double start = MomentToJulianDay(moment, obs_);
     EventList list;
     list.reserve(40);
-    for (int body = 1; body < kBodyCount; ++body) {
-        if (sampled)
-            crossings = HorizonCrossings(start, start + kRiseSetReach, body, obs, kRise | kSet);
+    for (int body = 1; body < kBodyCount; ++body)
         for (int flag : {kRise, kSet, kZenith, kNadir})
-            list.push_back(MakeEvent(body, flag, find(body, flag, start)));
-    }
+            list.push_back(MakeEvent(body, flag, FirstAfter(start, body, flag)));
     // The Sun's four of each kind follow one another from two days back, so none is stepped
     // over where its time of day drifts past the moment's (searches a whole day apart find
     // yesterday's sunrise and miss today's, minutes after it).
-    if (sampled) crossings = HorizonCrossings(start - 2, start + 2 + kRiseSetReach, 0, obs);
     for (int flag : {kRise, kSet, kZenith, kNadir}) {
         double from = start - 2;
         for (int k = 0; k < 4; ++k) {
-            const std::optional<double> jd = find(0, flag, from);
+            const std::optional<double> jd = FirstAfter(from, 0, flag);
             list.push_back(MakeEvent(0, flag, jd));
             from = jd ? *jd + kNextSameKind : from + 1;
         }
@@ -85,6 +119,10 @@ EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
     std::stable_sort(list.begin(), list.end(),
                      [](const SkyEvent& a, const SkyEvent& b) { return a.Time < b.Time; });
     return list;
+}
+
+EventList ComputeSkyEvents(Moment moment, const Observer& obs) {
+    return SkyEventSearch(obs).DayList(moment);
 }
 
 QString EventLogLine(const SkyEvent& e, const Observer& site, const QLocale& locale) {

@@ -1,6 +1,7 @@
 // The day's rise, zenith, set and nadir events of the seven bodies.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include <QStringList>
 
 #include "datetime.h"
+#include "horizon.h"
+#include "names.h"
 #include "observer.h"
 
 namespace hx {
@@ -33,6 +36,38 @@ struct SkyEventState {
 // The first event of a rise/transit flag at or after jdUt, as a Julian day (UT); nullopt
 // when the library finds none. Sets the library's fast method steps over are not missed.
 std::optional<double> FirstRiseTransAfter(double jdUt, int body, int flag, const Observer& obs);
+
+// The searches of a run of event lists or calendar days at one site, each event searched
+// once: a search from X that found the event E answers every later search of that body and
+// kind from a start in [X, E], and beyond 50 degrees each body's rises and sets come from one
+// pass over its altitude that moves forward with the searches.
+class SkyEventSearch {
+  public:
+    explicit SkyEventSearch(const Observer& obs);
+
+    // FirstRiseTransAfter at this site.
+    std::optional<double> FirstAfter(double jdUt, int body, int flag);
+
+    // ComputeSkyEvents at this site.
+    EventList DayList(Moment moment);
+
+  private:
+    struct Found {
+        double from = 0, at = 0;
+    };
+    // A body's rises and sets found over [from, to).
+    struct Crossings {
+        HorizonPass pass;
+        double from = 0, to = 0;
+        std::vector<HorizonCrossing> list;
+    };
+    std::optional<double> FromCrossings(double jdUt, int body, int flag);
+
+    Observer obs_;
+    bool sampled_;
+    std::array<std::vector<Found>, kBodyCount * 4> found_;  // by body and kind, in time order
+    std::vector<Crossings> crossings_;                      // by body, when sampled
+};
 
 // The 40 events for a moment (a site clock reading), sorted by time: 16 of the Sun (first of
 // each kind after moment - 2, -1, 0, +1 days), 4 of each other body (first of each kind after

@@ -67,14 +67,12 @@ void AppendBody(QString& out, const char* name, double lon, bool degrees) {
     out += QLatin1String(SignNames[sd.sign]);
     out += ' ';
 }
-}  // namespace
 
-QString ThelemicDateText(int year, int month, double sunLon, double moonLon,
-                         const ThelemicStyle& style) {
+QString ComposeDateText(int era, double sunLon, double moonLon, const ThelemicStyle& style) {
     QString positions;
     AppendBody(positions, "Sol", sunLon, style.degrees);
     AppendBody(positions, "Luna", moonLon, style.degrees);
-    const QString y = ThelemicYearText(EraYear(year, month, ToSignDegree(sunLon).sign), style);
+    const QString y = ThelemicYearText(era, style);
     switch (style.prefix) {
         case YearPrefix::An:
             return "An " + y + ' ' + positions;
@@ -86,6 +84,29 @@ QString ThelemicDateText(int year, int month, double sunLon, double moonLon,
             break;
     }
     return positions;
+}
+}  // namespace
+
+QString ThelemicDateText(int year, int month, double sunLon, double moonLon,
+                         const ThelemicStyle& style) {
+    // The line changes only with a whole degree of the Moon: the last one is kept, as the
+    // report asks for it on every clock tick.
+    struct Kept {
+        bool used = false;
+        int era = 0;
+        SignDegree sun, moon;
+        ThelemicStyle style;
+        QString text;
+    };
+    static Kept kept;
+    const SignDegree sun = ToSignDegree(sunLon), moon = ToSignDegree(moonLon);
+    const int era = EraYear(year, month, sun.sign);
+    if (kept.used && kept.era == era && kept.sun.sign == sun.sign &&
+        kept.sun.degree == sun.degree && kept.moon.sign == moon.sign &&
+        kept.moon.degree == moon.degree && kept.style == style)
+        return kept.text;
+    kept = {true, era, sun, moon, style, ComposeDateText(era, sunLon, moonLon, style)};
+    return kept.text;
 }
 
 QString ThelemicDateText(Moment moment, const Observer& obs, const ThelemicStyle& style) {

@@ -17,6 +17,7 @@ struct ThelemicStyle {
     YearStyle year = YearStyle::IVx;
     bool noSpace = false;
     YearPrefix prefix = YearPrefix::An;
+    bool operator==(const ThelemicStyle&) const = default;
 };
 
 // Era year for a local calendar year and month and the Sun's sign at that instant;

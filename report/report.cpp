@@ -34,15 +34,18 @@ QString ThinSpaces(const QString& text) {
 
 namespace {
 
-// The e.v. date and time part chosen by the Date and Time groups.
+// The e.v. date and time part chosen by the Date and Time groups. The date is formatted from
+// the day's 00:00, whose text is kept from tick to tick.
 QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
     QString e;
+    const DateTimeFields f = DecodeDateTime(q);
+    const Moment day = EncodeDateTime(f.year, f.month, f.day);
     if (o.Checked(Option::ShortDate))
-        e += FormatDateTime(QStringLiteral("ddddd \"e.v. \""), q, locale);
+        e += FormatDateTimeKept(QStringLiteral("ddddd \"e.v. \""), day, locale);
     else if (o.Checked(Option::LongDate))
-        e += FormatDateTime(QStringLiteral("dddddd \"e.v. \""), q, locale);
+        e += FormatDateTimeKept(QStringLiteral("dddddd \"e.v. \""), day, locale);
     else if (o.Checked(Option::RomanDate))
-        e += ToRoman(DecodeDateTime(q).year % 100) + ' ';
+        e += ToRoman(f.year % 100) + ' ';
     if (o.Checked(Option::ShortTime))
         e += FormatDateTime(QStringLiteral("t"), q, locale);
     else if (o.Checked(Option::LongTime))
@@ -71,8 +74,8 @@ QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours
     if (hours.valid)
         tip << QStringLiteral("Hour of %1 until %2")
                    .arg(hours.currentRuler.trimmed(),
-                        FormatDateTime(QStringLiteral("t"), ReadingOfUtc(site, hours.currentEnd),
-                                       locale));
+                        FormatDateTimeKept(QStringLiteral("t"),
+                                           ReadingOfUtc(site, hours.currentEnd), locale));
     return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
 }
 
@@ -103,8 +106,8 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
             if (ev.Body != 0 || !(ev.Time > qUtc)) continue;
             if (++count > 4) break;
             r.lines << QStringLiteral("Sun ") + QLatin1String(EventName(ev.Kind)) +
-                           FormatDateTime(QStringLiteral(" hh:nn ampm"), ReadingOfUtc(obs, ev.Time),
-                                          locale);
+                           FormatDateTimeKept(QStringLiteral(" hh:nn ampm"),
+                                              ReadingOfUtc(obs, ev.Time), locale);
         }
     }
 
@@ -115,9 +118,9 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
-        r.tray =
-            ChooseTray(section, options.Checked(Option::TrayPlanetaryHours),
-                       options.Checked(Option::TrayMoonPhase), r.moonPhase.index, obs.Latitude < 0);
+        r.tray = ChooseTray(section, options.Checked(Option::TrayPlanetaryHours),
+                            options.Checked(Option::TrayMoonPhase), r.moonPhase.index,
+                            obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
     return r;

@@ -52,3 +52,19 @@ TEST(LongTime, HasNoZone) {
     EXPECT_EQ(FormatDateTime("tt", EncodeDateTime(2024, 1, 1, 0, 0, 1), kUs), "12:00:01 AM");
 }
 }  // namespace
+
+// A kept text is the one of its own pattern, moment and locale, whatever was asked before.
+TEST(FormatKept, FollowsPatternMomentAndLocale) {
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const Moment m = EncodeDateTime(2024, 6, 15, 15, 45), later = m + 1.0 / 1440;
+    const struct {
+        const char* pattern;
+        Moment at;
+        const QLocale& locale;
+    } rows[] = {{" hh:nn ampm", m, kUs},     {" hh:nn ampm", m, de},  {"dddddd", m, kUs},
+                {" hh:nn ampm", later, kUs}, {" hh:nn ampm", m, kUs}, {"dddddd", m, de}};
+    for (const auto& r : rows)
+        EXPECT_EQ(FormatDateTimeKept(r.pattern, r.at, r.locale),
+                  FormatDateTime(r.pattern, r.at, r.locale))
+            << r.pattern;
+}

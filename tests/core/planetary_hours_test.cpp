@@ -164,3 +164,22 @@ TEST(PlanetaryHours, FiredSunriseAlarmKeepsTheDay) {
     EXPECT_TRUE(before.valid);
     EXPECT_TRUE(before.isDay);
 }
+
+// The hour lines kept from the last report change with the site's clock and the locale, not
+// only with the bounds.
+TEST(PlanetaryHours, KeptLinesFollowTheClockAndTheLocale) {
+    Observer plusOne;
+    plusOne.TimeZone = 1;
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const struct {
+        const Observer& site;
+        const QLocale& locale;
+        const char* first;
+    } rows[] = {{kUt, kUs, "Saturn  05:25 AM"},
+                {plusOne, kUs, "Saturn  06:25 AM"},
+                {plusOne, de, "Saturn  06:25"},
+                {kUt, kUs, "Saturn  05:25 AM"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(PlanetaryHours(At(15, 15, 45), Days(13, 17), row.site, row.locale).lines.value(4),
+                  row.first);
+}

@@ -163,3 +163,24 @@ TEST(SkyEvents, NoSetSkippedOverAYearAt60Degrees) {
         EXPECT_GT(count, 340);
     }
 }
+
+// A run of days searched with one SkyEventSearch gives each day the list a fresh search
+// gives: what is reused from earlier days (the Sun's events, each body's pass over its
+// altitude) is the same event. At Tromso the Sun stops setting in these days.
+TEST(SkyEvents, ARunOfDaysReusesOnlyTheSameEvents) {
+    for (const Observer& site : {kMinneapolis, Site(59.91, 10.75, 1), Site(69.65, 18.96, 1)}) {
+        SkyEventSearch run(site);
+        for (int d = 0; d < 12; ++d) {
+            const Moment day = EncodeDateTime(2024, 5, 14) + d;
+            const EventList reused = run.DayList(day);
+            const EventList fresh = ComputeSkyEvents(day, site);
+            ASSERT_EQ(reused.size(), fresh.size());
+            for (size_t i = 0; i < fresh.size(); ++i) {
+                EXPECT_EQ(reused[i].Body, fresh[i].Body) << site.Latitude << " day " << d;
+                EXPECT_EQ(reused[i].Kind, fresh[i].Kind) << site.Latitude << " day " << d;
+                EXPECT_NEAR(reused[i].Time, fresh[i].Time, 1.0 / 86400)
+                    << site.Latitude << " day " << d << " " << BodyNames[fresh[i].Body];
+            }
+        }
+    }
+}
