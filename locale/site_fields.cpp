@@ -53,10 +53,15 @@ Observer ReadSite(const SiteFields& f) {
 
 QString SiteSummary(const SiteFields& f) {
     static const QChar degree(0x00B0);
+    // Nothing typed for the place yet: say so, rather than a row of bare dots and degrees.
+    if (f.latDegrees.trimmed().isEmpty() && f.latMinutes.trimmed().isEmpty() &&
+        f.lonDegrees.trimmed().isEmpty() && f.lonMinutes.trimmed().isEmpty())
+        return QStringLiteral("no site yet");
+    // Both hemispheres are named: a bare "23.55°" could be either.
     QString s = f.latDegrees.trimmed() + u'.' + f.latMinutes.trimmed() + degree;
-    if (f.north) s += u'N';
+    s += f.north ? u'N' : u'S';
     s += u' ' + f.lonDegrees.trimmed() + u'.' + f.lonMinutes.trimmed() + degree;
-    if (f.west) s += u'W';
+    s += f.west ? u'W' : u'E';
     const QString pressure = f.pressure.trimmed(), temperature = f.temperatureF.trimmed();
     const QString standard = QStringLiteral(" (standard)");
     s += QStringLiteral(" TZ ") + f.timeZone.trimmed() + u' ';

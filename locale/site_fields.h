@@ -40,7 +40,8 @@ Observer ReadSite(const SiteFields& f);
 
 // The status-bar summary, made of the trimmed texts as typed,
 // e.g. «44.58°N 93.16°W TZ -6 1013 mbar 70°F 256 m.s.l.»; an empty pressure or temperature
-// shows the value used in its place, as «1013 mbar (standard) 50°F (standard)».
+// shows the value used in its place, as «1013 mbar (standard) 50°F (standard)». The south and
+// east are named too (S, E); fields with no place typed read «no site yet».
 QString SiteSummary(const SiteFields& f);
 
 // The Done check: in the degrees-and-minutes format, a minutes field of 3 or more characters

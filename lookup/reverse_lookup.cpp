@@ -234,6 +234,12 @@ Result Find(const Query& q, const SiteClock& clock, const LongitudeFn& longitude
                       .arg(q.year);
         return r;
     }
+    // A sign holds the whole degrees 0 to 29: a Moon degree beyond them can never be reached.
+    if (DegreeOf(q.moonDegree) > 29) {
+        r.error = QStringLiteral("The Moon's degree \"%1\" is not a whole degree 0 to 29.")
+                      .arg(q.moonDegree.trimmed());
+        return r;
+    }
     r.eraYear = 22 * LeadingNumber(DocosadeItems()[docosade]) + LeadingNumber(YearItems()[year]);
     const int Y = 1904 + r.eraYear;
     const int S = SignOrNone(q.sunSign);
@@ -317,6 +323,18 @@ Result Find(const Query& q, const SiteClock& clock, const LongitudeFn& longitude
     }
 
     WriteMatches(r, Y, {S, dS}, {L, dL}, longitude, clock, locale);
+    // The scans' dates are where each sign was first reached; where no span below holds them
+    // they must not read as an answer.
+    const auto inSpan = [&](double jd) {
+        return std::any_of(r.spans.begin(), r.spans.end(),
+                           [&](const Span& s) { return s.fromJd <= jd && jd <= s.toJd; });
+    };
+    if (r.spans.empty() && (r.sunFound || r.moonFound))
+        r.lines << QStringLiteral(
+            "These dates are where each sign was first reached: none of them is a match.");
+    else if (r.exactFound && !inSpan(*r.exactFound))
+        r.lines << QStringLiteral(
+            "These dates are where each sign was first reached; the matches are listed below.");
     return r;
 }
 

@@ -13,7 +13,6 @@ Moment EarliestPickerDate() {
 
 IntervalChange IntervalFromResolution(const QString& text, quint32 current) {
     IntervalChange c{current, std::nullopt};
-    if (text.isEmpty()) return c;
     // A whole number: leading blanks, an optional sign, digits and nothing else.
     static const QRegularExpression whole(QStringLiteral("^ *([+-]?)([0-9]+)$"));
     const QRegularExpressionMatch m = whole.match(text);

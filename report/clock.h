@@ -27,8 +27,8 @@ struct IntervalChange {
     std::optional<QString> error;  // the message to show; the interval is then unchanged
 };
 
-// The timer interval for a resolution text in whole seconds. An empty text keeps the current
-// interval silently; a text that is not a whole number keeps it with the conversion message;
+// The timer interval for a resolution text in whole seconds. A text that is not a whole number
+// (an empty one too) keeps the current interval with the conversion message;
 // a resolution beyond the largest interval gives the largest; a negative one gives 0.
 IntervalChange IntervalFromResolution(const QString& text, quint32 current);
 

@@ -26,7 +26,7 @@ TEST(SiteFields, AllEmpty) {
     EXPECT_EQ(o.TimeZone, 0);
     EXPECT_EQ(o.Altitude, 0);
     EXPECT_EQ(o.DaylightTime, 0);
-    EXPECT_EQ(SiteSummary(f), QString::fromUtf8(".° .° TZ  1013 mbar (standard) 50°F (standard)"));
+    EXPECT_EQ(SiteSummary(f), "no site yet");
 }
 
 // Empty weather fields take the standard atmosphere at the altitude and 10 °C; what was typed
@@ -112,7 +112,7 @@ TEST(SiteFields, Summary) {
     f.north = f.west = false;
     f.altitude = "  ";
     f.timeZone = "-5.5";
-    EXPECT_EQ(SiteSummary(f), QString::fromUtf8("44.58° 93.16° TZ -5.5 1013 mbar 70°F"));
+    EXPECT_EQ(SiteSummary(f), QString::fromUtf8("44.58°S 93.16°E TZ -5.5 1013 mbar 70°F"));
 }
 
 TEST(SiteFields, DoneCheck) {

@@ -1,5 +1,6 @@
 // The reverse lookup's search: year, start, scans, refinements and the lines written.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <QLocale>
 
@@ -103,25 +104,31 @@ TEST(LookupFind, SolarDegreeOfTwoOrMoreWritesNothingAndOnlyMovesTheMoonScan) {
     const Result plain = Search(Make("4 - IV", "16 - xvi", 6, 2));
     for (const char* degree : {"1", "2", "29", "30", "-4", "2.5"}) {
         const Result r = Search(Make("4 - IV", "16 - xvi", 6, 2, degree));
-        EXPECT_EQ(r.lines.size(), 5) << degree;
+        EXPECT_EQ(r.lines.size(), r.spans.empty() ? 6 : 5) << degree;  // + the no-match note
         EXPECT_EQ(r.lines.mid(0, 4), plain.lines.mid(0, 4)) << degree;
     }
 }
 
 TEST(LookupFind, MoonDegreeTestsTheSunSignAtTheMatch) {
     // The Moon enters Taurus 2.31 days after 1 March 2008 and reaches degree 20 on 4 March;
-    // a Sun that has left Aries by then gives no exact match; degree 35 is never reached, and
-    // the line says so.
+    // a Sun that has left Aries by then gives no exact match; degree 30 or more is refused
+    // before any scan, like a box matching no item.
     const double jd0 = eph::JulDay(2008, 3, 1, 0);
     const QString exact = " " + kEnUs.toString(QDate(2008, 3, 4), QLocale::LongFormat) + " ";
     for (const auto& [sunPerDay, degree, last] :
          {std::tuple{0.98, "20", exact},
           {10.0, "20", QString("No exact match on Lunar Sign")},
-          {0.98, "35", QString("No match found for the Lunar Sign in this year")}}) {
+          {0.98, "35", QString()},
+          {0.98, "30", QString()}}) {
         const LinearSky sky{jd0, 359.0, sunPerDay, 0.0, 13.0, {}};
         const Result r = Search(Make("4 - IV", "16 - xvi", 0, 1, "", degree), 0, sky.Fn());
-        ASSERT_EQ(r.lines.size(), 6) << sunPerDay << " " << degree;
-        EXPECT_TRUE(r.lines[5].startsWith(last)) << r.lines.last().toStdString();
+        if (last.isEmpty()) {
+            EXPECT_EQ(r.lines.size(), 2) << degree;
+            EXPECT_TRUE(r.error.contains(degree)) << r.error.toStdString();
+            continue;
+        }
+        ASSERT_GE(r.lines.size(), 6) << sunPerDay << " " << degree;
+        EXPECT_TRUE(r.lines[5].startsWith(last)) << r.lines[5].toStdString();
     }
 }
 
@@ -168,7 +175,7 @@ TEST(LookupFind, PassingOverPositionsFindsWhatEveryPositionFinds) {
     } rows[] = {
         {300, 0.95, 10, 15.6, 5, 7, "3", "20"}, {300, 1.03, 200, 11.5, 11, 0, "29", "1"},
         {0, 1, 0, 13, -1, -1, "1", "1"},        {359, 1.03, 0, 15.6, 0, 1, "", "20"},
-        {100, 0.95, 50, 11.5, 4, 9, "2", "7"},  {20, 1, 300, 13, 1, 11, "", "35"},
+        {100, 0.95, 50, 11.5, 4, 9, "2", "7"},  {20, 1, 300, 13, 1, 11, "", "29"},
     };
     for (const auto& row : rows) {
         const LinearSky sky{jd0, row.sun, row.sunPerDay, row.moon, row.moonPerDay, {}};
@@ -186,7 +193,30 @@ TEST(LookupFind, PassingOverPositionsFindsWhatEveryPositionFinds) {
     }
     // Nothing found: one line for each sign scan, never nothing.
     const LinearSky sky{jd0, 0, 1, 0, 13, {}};
-    EXPECT_EQ(Search(Make("4 - IV", "16 - xvi", -1, -1, "1", "1"), 0, sky.Fn()).lines.mid(3),
+    EXPECT_EQ(Search(Make("4 - IV", "16 - xvi", -1, -1, "1", "1"), 0, sky.Fn()).lines.mid(3, 2),
               QStringList({"No match found for the Sun Sign in this year",
                            "No match found for the Lunar Sign in this year"}));
+}
+
+// The scans' dates read as an answer only where a match holds them: a year with no match, or a
+// date outside every span, gets the plain line saying what the dates are.
+TEST(LookupFind, ScanDatesAreNotCalledAnAnswerWhereNoMatchHoldsThem) {
+    const QString none =
+        "These dates are where each sign was first reached: none of them is a match.";
+    const QString elsewhere =
+        "These dates are where each sign was first reached; the matches are listed below.";
+    // An V xii, Sun 29 Leo, Moon 15 Scorpio: no match in the year; then the same signs at any
+    // degree, which match.
+    for (const auto& [sunDegree, moonDegree] : {std::pair{"29", "15"}, {"", ""}}) {
+        const Result r = Search(Make("5 - V", "12 - xii", 4, 7, sunDegree, moonDegree), 1);
+        const bool noted = r.lines.contains(none) || r.lines.contains(elsewhere);
+        const bool exactInSpan =
+            r.exactFound && std::any_of(r.spans.begin(), r.spans.end(), [&](const Span& s) {
+                return s.fromJd <= *r.exactFound && *r.exactFound <= s.toJd;
+            });
+        EXPECT_EQ(r.lines.contains(none), r.spans.empty()) << sunDegree;
+        EXPECT_EQ(noted, r.spans.empty() || (r.exactFound && !exactInSpan)) << sunDegree;
+        EXPECT_FALSE(r.matches.isEmpty());
+    }
+    EXPECT_TRUE(Search(Make("5 - V", "12 - xii", 4, 7, "29", "15")).spans.empty());
 }

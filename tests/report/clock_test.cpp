@@ -21,7 +21,7 @@ TEST(ClockResolution, Texts) {
         {"+3", 3000, false},
         {"-4", 0, false},
         {"-0", 0, false},
-        {"", 1234, false},  // empty keeps the old interval, silently
+        {"", 1234, true},  // empty is no number either
         {"5 ", 1234, true},
         {"abc", 1234, true},
         {"1.5", 1234, true},
