@@ -156,6 +156,7 @@ void MainWindow::CancelJob() {
 }
 
 void MainWindow::AbortNetwork() {
+    zoneCity_.Cancel(CancelMode::Silent);
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
     if (versionCheck && versionCheckRunning_) versionCheck->Abort();
