@@ -230,6 +230,7 @@ class MainWindow : public QMainWindow {
     void OfferMachineZoneCity();
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
     JobHandle zoneCity_;                    // the first start's wait for the gazetteer
+    JobHandle citiesWait_;                  // the running built-in lookup's wait for it
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();
