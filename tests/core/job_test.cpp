@@ -102,15 +102,3 @@ TEST(Job, CompletionOnceFromTheLoopAndNeverAfterItsContext) {
         EXPECT_FALSE(handle.Pending());
     }
 }
-
-TEST(Job, TheCompletionWaitsForTheEventLoop) {
-    QObject context;
-    int runs = 0;
-    auto [job, handle] = Job<>::Start(&context, [&](const JobResult<>&) { ++runs; });
-    job.Done();
-    EXPECT_EQ(runs, 0);
-    EXPECT_TRUE(handle.Pending());
-    EXPECT_FALSE(handle.Running());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 1);
-}
