@@ -8,10 +8,13 @@
 #include <cstdint>
 #include <future>
 #include <memory>
+#include <system_error>
+#include <utility>
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QMetaObject>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <geonames.h>
 
@@ -46,17 +49,49 @@ QString Text(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
 }
 
-// The load runs once, on its own thread where one can be had.
-const std::shared_future<std::shared_ptr<const Gazetteer>>& Loading() {
-    static const std::shared_future<std::shared_ptr<const Gazetteer>> loading =
-        std::async(std::launch::async | std::launch::deferred, [] {
-            return ReadGazetteer(SystemLocaleDirectory());
-        }).share();
-    return loading;
+// The load runs once, on a thread of its own where one can be had (else in place, the first
+// time the gazetteer is needed). The thread hands the result over before it tells the waiting
+// jobs, which live on the application's thread.
+struct Load {
+    std::promise<std::shared_ptr<const Gazetteer>> promise;
+    std::shared_future<std::shared_ptr<const Gazetteer>> ready = promise.get_future().share();
+    std::future<void> thread;  // joined at exit
+    bool started = false;
+    std::vector<Job<>> waiting;  // used on the application's thread only
+};
+
+Load& TheLoad() {
+    static Load load;
+    return load;
+}
+
+bool Loaded() {
+    return TheLoad().ready.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+void ReleaseWaiting() {
+    for (Job<>& job : std::exchange(TheLoad().waiting, {})) job.Done();
+}
+
+void StartLoad() {
+    Load& load = TheLoad();
+    if (load.started) return;
+    load.started = true;
+    const auto read = [&load] {
+        load.promise.set_value(ReadGazetteer(SystemLocaleDirectory()));
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, ReleaseWaiting, Qt::QueuedConnection);
+    };
+    try {
+        load.thread = std::async(std::launch::async, read);
+    } catch (const std::system_error&) {
+        read();
+    }
 }
 
 const Gazetteer& TheWorld() {
-    return *Loading().get();
+    StartLoad();
+    return *TheLoad().ready.get();
 }
 
 // Letters that do not decompose into a base letter and a mark.
@@ -256,23 +291,19 @@ const std::vector<Place>& WorldCities() {
 }
 
 void LoadWorldCitiesInBackground() {
-    Loading();
+    StartLoad();
 }
 
-void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
-    const auto loaded = [] {
-        return Loading().wait_for(std::chrono::seconds(0)) != std::future_status::timeout;
-    };
-    if (loaded()) return ready();
-    // The load is short and runs once: a look every few milliseconds costs nothing.
-    auto* poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, loaded, ready = std::move(ready)] {
-        if (!loaded()) return;
-        poll->stop();
-        poll->deleteLater();
-        ready();
+JobHandle WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
+    StartLoad();
+    auto [job, handle] = Job<>::Start(context, [ready = std::move(ready)](const JobResult<>& r) {
+        if (r.done()) ready();
     });
-    poll->start(5);
+    if (Loaded())
+        job.Done();
+    else
+        TheLoad().waiting.push_back(job);
+    return handle;
 }
 
 QString MatchedDisplayName(const Place& place) {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/job.h"
+
 class QObject;
 
 namespace hx::places {
@@ -58,9 +60,10 @@ size_t OtherNameCount(const Gazetteer& gazetteer);  // the names in other langua
 // Starts loading the gazetteer on a thread of its own, so that the first search finds it
 // ready; a search before the load has ended waits for it.
 void LoadWorldCitiesInBackground();
-// Runs `ready` once the gazetteer is loaded: at once when it is, else from the event loop of
-// `context`'s thread (never after `context` is gone), so a window need not wait for the load.
-void WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready);
+// A job that ends once the gazetteer is loaded (starting the load): `ready` runs from the event
+// loop of `context`'s thread, never after `context` is gone or the job is cancelled, so a
+// window need not wait for the load. Call from the application's thread.
+JobHandle WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready);
 // Reads the gazetteer anew, uncached (what the first search costs).
 std::vector<Place> ReadWorldCities();
 

@@ -1,13 +1,15 @@
 // The download job over Qt Network, with its time limit and a size cap kept while it arrives.
 #include "download.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPointer>
 #include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
+
+#include "core/job.h"
 
 namespace hx::net {
 
@@ -21,7 +23,8 @@ QString DownloadErrorText(const QString& url) {
 }
 
 // One download: the reply, its timer and the answer read so far. It ends exactly once,
-// through End, which reports to the completion unless its context has gone.
+// through End, whose result reaches the completion from the event loop (a job in the shape of
+// core/job.h), unless its context has gone by then.
 class HttpDownloader::Job : public QObject {
   public:
     Job(HttpDownloader& owner, QString url, QString file, QObject* context, DownloadDone done)
@@ -29,9 +32,12 @@ class HttpDownloader::Job : public QObject {
           owner_(owner),
           url_(std::move(url)),
           file_(std::move(file)),
-          context_(context),
-          hasContext_(context != nullptr),
-          done_(std::move(done)) {}
+          job_(hx::Job<DownloadResult>::Start(
+                   context ? context : QCoreApplication::instance(),
+                   [done = std::move(done)](const JobResult<DownloadResult>& r) {
+                       if (done) done(r.value);
+                   })
+                   .first) {}
 
     void Start(QNetworkAccessManager& manager, const DownloadLimits& limits) {
         limits_ = limits;
@@ -80,11 +86,8 @@ class HttpDownloader::Job : public QObject {
             owner_.job_ = nullptr;
             g_running = false;
         }
-        const QPointer<QObject> context = context_;
-        const bool report = !hasContext_ || context;
-        DownloadDone done = std::move(done_);
         deleteLater();
-        if (report && done) done(result);
+        job_.Done(result);
     }
 
   private:
@@ -114,9 +117,7 @@ class HttpDownloader::Job : public QObject {
 
     HttpDownloader& owner_;
     QString url_, file_;
-    QPointer<QObject> context_;
-    bool hasContext_;
-    DownloadDone done_;
+    hx::Job<DownloadResult> job_;
     DownloadLimits limits_;
     QNetworkReply* reply_ = nullptr;
     QTimer timer_;

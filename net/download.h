@@ -35,7 +35,8 @@ class Downloader {
     // context (when given) has been destroyed by then.
     virtual void Download(const QString& url, const QString& file, QObject* context,
                           DownloadDone done) = 0;
-    // Ends the running download at once; its done runs with the reason kCancelled.
+    // Ends the running download at once; its done runs from the event loop with the reason
+    // kCancelled.
     virtual void Abort() = 0;
     // True while a download runs.
     virtual bool Busy() const = 0;

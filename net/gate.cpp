@@ -41,28 +41,6 @@ bool RefreshTickLooksUp(const OptionsModel& options) {
     return !options.Checked(kDisabled);
 }
 
-std::optional<bool> RefreshTimerAfterClockChange(const OptionsModel& options, bool timer1Enabled) {
-    if (!options.Checked(kRefresh)) return std::nullopt;
-    return timer1Enabled;
-}
-
-bool RefreshTimerAtStartup(bool timer1Enabled) {
-    return timer1Enabled;
-}
-
-std::optional<QString> RunStartupLookups(const OptionsModel& options,
-                                         const std::function<void()>& lookup,
-                                         const std::function<void()>& refreshTick) {
-    if (options.Checked(kDisabled)) return std::nullopt;
-    try {
-        lookup();
-        refreshTick();
-    } catch (const Error& e) {
-        return e.message();
-    }
-    return std::nullopt;
-}
-
 LookupStart PrepareLookup(OptionsModel& options, const AskFunction& ask, bool userStarted,
                           const QString& url, bool downloadRunning) {
     if (downloadRunning) return LookupStart::Busy;

@@ -36,18 +36,6 @@ RefreshClickResult RefreshClick(OptionsModel& options, const AskFunction& ask, b
 // onRefreshTick: a tick runs the weather lookup only while Internet functions are enabled.
 bool RefreshTickLooksUp(const OptionsModel& options);
 
-// onClockOnClicked's coupling: with Refresh1 checked the refresh timer follows the clock timer.
-std::optional<bool> RefreshTimerAfterClockChange(const OptionsModel& options, bool timer1Enabled);
-
-// Start-up steps 9 and 10: the refresh timer runs exactly when the clock timer does; then,
-// unless Internet functions are disabled, the weather lookup runs directly and once more
-// through the refresh tick. A failure is reported once (the returned message) and the tick's
-// second lookup is left out, so the start-up goes on with its remaining steps.
-bool RefreshTimerAtStartup(bool timer1Enabled);
-std::optional<QString> RunStartupLookups(const OptionsModel& options,
-                                         const std::function<void()>& lookup,
-                                         const std::function<void()>& refreshTick);
-
 // Whether a lookup goes ahead. A download already running wins (no lookup inside another,
 // no question asked); then the gate; then the address: a lookup the user started and whose
 // address is not set gets NoAddress (the window says which key to set), a timed or start-up

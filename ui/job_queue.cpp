@@ -10,11 +10,12 @@ void JobQueue::Add(Job job) {
     RunNext();
 }
 
-void JobQueue::Clear() {
+void JobQueue::CancelAll() {
     jobs_.clear();
-    running_ = false;
-    cancel_ = nullptr;
+    const std::function<void()> cancel = std::exchange(cancel_, nullptr);
+    const bool wasRunning = std::exchange(running_, false);
     ++generation_;
+    if (wasRunning && cancel) cancel();
 }
 
 void JobQueue::CancelRunning() {

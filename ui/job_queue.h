@@ -15,8 +15,9 @@ class JobQueue {
     using Job = std::function<void(Finished finished)>;
 
     void Add(Job job);
-    // Drops the waiting jobs and forgets the running one.
-    void Clear();
+    // Drops the waiting jobs and cancels the running one: its cancel runs, and its end, when
+    // it comes, starts nothing.
+    void CancelAll();
     // How the running job is cancelled; a job that can be cancelled sets it when it starts
     // waiting. Forgotten when the next job starts.
     void SetCancel(std::function<void()> cancel) { cancel_ = std::move(cancel); }

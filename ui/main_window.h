@@ -133,7 +133,8 @@ class MainWindow : public QMainWindow {
     // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
     // Internet question waits too).
     bool JobsIdle() const {
-        return startupJobsEnded_ && jobs_.Idle() && !weatherPending_ && !gazetteerPending_;
+        return !zoneCity_.Pending() && startupJobsEnded_ && jobs_.Idle() && !weatherPending_ &&
+               !gazetteerPending_;
     }
     // Esc and the status bar's Cancel: ends the running job (a download, the version check),
     // and only that one; the jobs queued behind it still run.
@@ -227,6 +228,9 @@ class MainWindow : public QMainWindow {
     // A first start (no heliodex.ini): the site and the queries set to the city of the
     // machine's time zone.
     void OfferMachineZoneCity();
+    void ShowMachineZoneCity(const std::optional<places::Place>& place);
+    JobHandle zoneCity_;                    // the first start's wait for the gazetteer
+    JobHandle citiesWait_;                  // the running built-in lookup's wait for it
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();

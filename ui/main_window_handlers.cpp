@@ -47,14 +47,14 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 }
 
 void MainWindow::RunStartup() {
+    bool firstStart = false;
     const std::function<void()> steps[] = {
         [this] { exitRequested_ = false; },
-        [this] {
-            const bool firstStart = !QFileInfo::exists(SettingsFilePath());
+        [this, &firstStart] {
+            firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
             RestoreWindowPlace();
             LoadServiceAddresses();
-            if (firstStart) OfferMachineZoneCity();
         },
         [this] {
             pages->setTabVisible(pages->indexOf(news_.page), !NewsFeed().isEmpty());
@@ -94,8 +94,13 @@ void MainWindow::RunStartup() {
             break;
         }
     }
-    // The window shows before any network work: the queued jobs start from the event loop.
-    QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
+    // The window shows before any network work: the queued jobs start from the event loop, on
+    // a first start once the city of the machine's zone has been found (the start-up lookups
+    // ask for its weather).
+    if (firstStart)
+        OfferMachineZoneCity();
+    else
+        QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
 }
 
 void MainWindow::StartStartupJobs() {

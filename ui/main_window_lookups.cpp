@@ -156,6 +156,8 @@ void MainWindow::CancelJob() {
 }
 
 void MainWindow::AbortNetwork() {
+    zoneCity_.Cancel(CancelMode::Silent);
+    citiesWait_.Cancel(CancelMode::Silent);
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
     if (versionCheck && versionCheckRunning_) versionCheck->Abort();
@@ -244,9 +246,8 @@ void MainWindow::WeatherJob(bool userStarted, JobQueue::Finished finished) {
 void MainWindow::OwnWeatherJob(const QString& query, bool userStarted,
                                const std::function<void()>& end) {
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
-    places::WhenWorldCitiesLoaded(this, [this, query, userStarted, end] {
-        if (!shutdownDone_) OwnWeatherPlace(query, userStarted, end);
-    });
+    citiesWait_ = places::WhenWorldCitiesLoaded(
+        this, [this, query, userStarted, end] { OwnWeatherPlace(query, userStarted, end); });
 }
 
 void MainWindow::OwnWeatherPlace(const QString& query, bool userStarted,
@@ -326,8 +327,7 @@ void MainWindow::GazetteerJob(JobQueue::Finished finished) {
     Guarded([&] { go = StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService"); });
     if (!go) return end();
     if (url.isEmpty()) {
-        places::WhenWorldCitiesLoaded(this, [this, query, end] {
-            if (shutdownDone_) return;
+        citiesWait_ = places::WhenWorldCitiesLoaded(this, [this, query, end] {
             Guarded([&] {
                 const places::PlaceSearch search = OwnSearch(gazetteerPick_, query);
                 if (search.found() && !search.singledOut)

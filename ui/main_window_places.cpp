@@ -75,20 +75,31 @@ places::PlaceSearch MainWindow::OwnSearch(std::optional<places::Place>& pick,
 }
 
 void MainWindow::OfferMachineZoneCity() {
-    const QByteArray zone =
-        services_.machineZone ? services_.machineZone() : QTimeZone::systemTimeZoneId();
-    const std::optional<places::Place> place = places::PlaceOfZone(QString::fromUtf8(zone));
+    const QString zone = QString::fromUtf8(services_.machineZone ? services_.machineZone()
+                                                                 : QTimeZone::systemTimeZoneId());
+    // The gazetteer loads beside the window: the first report waits without a site.
+    const auto found = [this, zone] {
+        Guarded([&] { ShowMachineZoneCity(places::PlaceOfZone(zone)); });
+        StartStartupJobs();
+    };
+    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(this, found)
+                                           : places::WhenWorldCitiesLoaded(this, found);
+}
+
+void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) {
     if (!place) return;
     const QString name = places::DisplayName(*place);
     lookUp_.query->setText(name);
     alternate_.query->setText(name);
     lookUp_.cityName->setText(name);
     ApplyFieldTexts(PlaceSiteFields(*place, CurrentDateTime().date()));
+    onSiteChanged();
     // Said, not asked: the report shows at once, and the user changes the site if it is wrong.
     ShowStatusMessage(QStringLiteral("The site is %1, the city of this computer's time zone; the "
                                      "Locale and Look up pages change it.")
                           .arg(name),
                       60000);
+    ResumeAfterSiteFilled();
 }
 
 }  // namespace hx::ui

@@ -166,8 +166,8 @@ void MainWindow::RunShutdown() {
     shutdownDone_ = true;
     CloseDialogs();
     if (mediaPlayer) mediaPlayer->Close();  // a sound still opening is dropped
-    jobs_.Clear();                          // waiting jobs never start
-    AbortNetwork();                         // the running download ends, unreported
+    jobs_.CancelAll();  // the running job ends, unreported; waiting jobs never start
+    AbortNetwork();     // the Internet question's download and the gazetteer waits
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window
     ++eventsGeneration_;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "alarms/sound_player.h"
+#include "core/job.h"
 #include "locale/own_service.h"
 #include "net/download.h"
 #include "report/report.h"
@@ -30,6 +31,8 @@ struct WindowServices {
     // The machine's time zone id, whose city a first start offers as the site; empty: the
     // system's.
     std::function<QByteArray()> machineZone;
+    // A job that ends once the gazetteer has loaded; places::WhenWorldCitiesLoaded when not set.
+    std::function<JobHandle(QObject* context, std::function<void()> ready)> whenCitiesLoaded;
     // Makes mediaPlayer, the player of the Sounds page and the alarms; empty: Qt Multimedia.
     std::function<std::unique_ptr<alarms::MediaControls>()> soundPlayer;
     // Posts a fired alarm's line as a desktop notification (key: the alarm); empty: the

@@ -104,18 +104,3 @@ TEST_F(Lookups, GazetteerPageWithBareLineFeeds) {
     EXPECT_EQ(out.fields.latMinutes, "998 ");
     EXPECT_EQ(out.placeCaption, "MINNEAPOLIS (MN)");
 }
-
-TEST_F(Lookups, DisabledAtStartUpSendsNoRequest) {
-    server_.Route("/forexml.cgi", HttpAnswer::Ok(kForexml));
-    OptionsModel options;
-    options.SetChecked("Disabled1", true);
-    const auto lookup = [&] { RunWeatherLookup(net::WeatherUrl(weather_, "55413"), "55413"); };
-    const auto tick = [&] {
-        if (net::RefreshTickLooksUp(options)) lookup();
-    };
-    EXPECT_EQ(net::RunStartupLookups(options, lookup, tick), std::nullopt);
-    EXPECT_TRUE(server_.Requests().isEmpty());
-    options.SetChecked("Disabled1", false);
-    EXPECT_EQ(net::RunStartupLookups(options, lookup, tick), std::nullopt);
-    EXPECT_EQ(server_.Requests().size(), 2);
-}

@@ -152,6 +152,18 @@ TEST_F(Download, OneAtATimeCancelAndAGoneContext) {
     QTimer::singleShot(100, [&] { downloader_.Abort(); });
     EXPECT_EQ(Fetch(Url("/silent")).reason, net::kCancelled);
     EXPECT_FALSE(downloader_.Busy());
+    // Abort's completion comes from the event loop, once, however often it is called.
+    int aborted = 0;
+    downloader_.Download(Url("/silent"), Target(), nullptr, [&](const net::DownloadResult& r) {
+        ++aborted;
+        EXPECT_EQ(r.reason, net::kCancelled);
+    });
+    downloader_.Abort();
+    downloader_.Abort();
+    EXPECT_EQ(aborted, 0);
+    EXPECT_FALSE(downloader_.Busy());
+    QTest::qWait(50);
+    EXPECT_EQ(aborted, 1);
 
     bool called = false;
     auto gone = std::make_unique<QObject>();

@@ -100,37 +100,6 @@ TEST(Gate, RefreshClick) {
     }
 }
 
-TEST(Gate, ClockCouplingAndStartUpTimer) {
-    EXPECT_EQ(RefreshTimerAfterClockChange(Options(false, true), true), true);
-    EXPECT_EQ(RefreshTimerAfterClockChange(Options(false, true), false), false);
-    EXPECT_EQ(RefreshTimerAfterClockChange(Options(false, false), true), std::nullopt);
-    // Refresh1 does not matter at start-up: the clock timer decides.
-    EXPECT_TRUE(RefreshTimerAtStartup(true));
-    EXPECT_FALSE(RefreshTimerAtStartup(false));
-}
-
-TEST(Gate, StartUpLookups) {
-    QStringList calls;
-    const auto lookup = [&] { calls << "lookup"; };
-    const auto tick = [&] {
-        if (RefreshTickLooksUp(Options(false))) lookup();
-    };
-    EXPECT_EQ(RunStartupLookups(Options(true), lookup, tick), std::nullopt);
-    EXPECT_TRUE(calls.isEmpty());
-
-    EXPECT_EQ(RunStartupLookups(Options(false), lookup, tick), std::nullopt);
-    EXPECT_EQ(calls, QStringList({"lookup", "lookup"}));
-
-    calls.clear();
-    const auto failing = [&] {
-        calls << "failing";
-        throw Error("Error downloading URL: http://x/forexml.cgi?1");
-    };
-    EXPECT_EQ(RunStartupLookups(Options(false), failing, [&] { failing(); }),
-              "Error downloading URL: http://x/forexml.cgi?1");
-    EXPECT_EQ(calls, QStringList{"failing"});  // one error, not two
-}
-
 TEST(Gate, PrepareLookup) {
     struct Row {
         const char* name;

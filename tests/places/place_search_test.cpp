@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <QObject>
+#include <QTest>
 #include <QTimeZone>
 
 #include "locale/place_search.h"
@@ -215,3 +217,22 @@ TEST(PlaceSearch, EveryCityHasCoordinatesAndAKnownZone) {
 }
 
 }  // namespace
+
+// The wait for the load is a job: each waiter's completion runs once from the event loop,
+// none for a context that is gone or a cancelled wait.
+TEST(PlaceSearch, WaitingForTheLoadEndsOnceFromTheEventLoop) {
+    QObject kept;
+    auto gone = std::make_unique<QObject>();
+    int keptRuns = 0, goneRuns = 0, cancelledRuns = 0;
+    WhenWorldCitiesLoaded(&kept, [&] { ++keptRuns; });
+    WhenWorldCitiesLoaded(gone.get(), [&] { ++goneRuns; });
+    hx::JobHandle cancelled = WhenWorldCitiesLoaded(&kept, [&] { ++cancelledRuns; });
+    EXPECT_EQ(keptRuns, 0);
+    EXPECT_FALSE(cancelled.Cancel(hx::CancelMode::Silent));
+    gone.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keptRuns > 0; }, 20000));
+    QTest::qWait(20);
+    EXPECT_EQ(keptRuns, 1);
+    EXPECT_EQ(goneRuns, 0);
+    EXPECT_EQ(cancelledRuns, 0);
+}

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "locale/site_fields.h"
 #include "window_fixture.h"
@@ -43,6 +44,37 @@ TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
     machineZone = "Asia/Kathmandu";
     Open();
     EXPECT_EQ(Get<QLineEdit>("Edit2")->text(), "41");
+}
+
+// The gazetteer loads beside the window: a first start shows the window without a site, the
+// event loop runs while the load goes on, and the city and the report come when it ends.
+TEST_F(WindowTest, AFirstStartDoesNotWaitForTheGazetteer) {
+    machineZone = "America/Chicago";
+    std::optional<Job<>> load;
+    ui::WindowServices s = Services();
+    s.whenCitiesLoaded = [&](QObject* context, std::function<void()> ready) {
+        auto [job, handle] = Job<>::Start(context, [ready](const JobResult<>& r) {
+            if (r.done()) ready();
+        });
+        load = job;
+        return handle;
+    };
+    form = std::make_unique<ui::MainWindow>(s);
+    ASSERT_TRUE(load);
+    bool ticked = false;
+    QTimer::singleShot(0, form.get(), [&] { ticked = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticked; }, 2000));
+    EXPECT_FALSE(form->JobsIdle());
+    EXPECT_TRUE(Get<QLineEdit>("Edit2")->text().isEmpty());
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_EQ(calls->count, 0);
+
+    load->Done();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 20000));
+    EXPECT_EQ(Get<QLineEdit>("Edit11")->text(), "Chicago, Illinois, United States of America");
+    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet1");
+    ASSERT_GE(calls->count, 1);
+    EXPECT_NEAR(calls->obs.Latitude, 41.85, 1e-9);
 }
 
 TEST_F(WindowTest, DoneWithASiteShowsTheReport) {

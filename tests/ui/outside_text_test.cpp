@@ -162,6 +162,8 @@ TEST_F(OutsideText, FilesGoToTheProgramDirectoryNotTheCurrentOne) {
     Get<QPushButton>("Lookup")->click();
     Get<QLineEdit>("Edit10")->setText("Minneapolis");
     Get<QPushButton>("alternateFetch")->click();
+    // The built-in lookups answer once the gazetteer has loaded, from the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     QDir::setCurrent(old);
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty())
         << ui::MessageBox::Shown().join("\n").toStdString();
