@@ -13,16 +13,6 @@
 
 namespace hx::ui {
 
-namespace {
-
-bool SameSite(const Observer& a, const Observer& b) {
-    return a.Longitude == b.Longitude && a.Latitude == b.Latitude && a.Altitude == b.Altitude &&
-           a.Temperature == b.Temperature && a.Pressure == b.Pressure && a.TimeZone == b.TimeZone &&
-           a.DaylightTime == b.DaylightTime && a.Zone == b.Zone;
-}
-
-}  // namespace
-
 SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent), view_(new QPlainTextEdit(this)) {
     setObjectName(StoredName(Page::Sky));
     view_->setObjectName("skyView");
