@@ -93,6 +93,7 @@ constexpr std::array<Entry, int(Page::Count)> kPages = {{
     {"Log", "TabSheet7"},
     {"Alarms", "TabSheet8"},
     {"Sounds", "TabSheet9"},
+    {"Sky", "SkyPage"},
 }};
 
 constexpr std::array<Entry, int(Section::Count)> kSections = {{

@@ -88,7 +88,7 @@ enum class SiteField {
 };
 
 // The pages in tab order; "Window" "Page" holds the current one's name.
-enum class Page { Main, LookUp, Locale, Weather, Alternate, News, Log, Alarms, Sounds, Count };
+enum class Page { Main, LookUp, Locale, Weather, Alternate, News, Log, Alarms, Sounds, Sky, Count };
 
 enum class Section { Menu, Locale, Window, Services, Site, Count };
 

@@ -49,6 +49,9 @@ void ExportCalendarDialog::Ask(QWidget* parent,
     days->setValue(30);
     auto* events = new QCheckBox(QObject::tr("Sky events (rise, zenith, set, nadir)"), d);
     auto* hours = new QCheckBox(QObject::tr("Planetary hours"), d);
+    auto* sky =
+        new QCheckBox(QObject::tr("Twilights, Moon phases, ingresses and void-of-course Moon"), d);
+    sky->setObjectName("exportSky");
     events->setChecked(true);
     hours->setChecked(true);
     auto* file = new QLineEdit(QDir::home().filePath(QStringLiteral("heliodex.ics")), d);
@@ -61,16 +64,18 @@ void ExportCalendarDialog::Ask(QWidget* parent,
     form->addRow(QObject::tr("Days from the shown date:"), days);
     form->addRow(events);
     form->addRow(hours);
+    form->addRow(sky);
     form->addRow(QObject::tr("File:"), fileRow);
     form->addRow(buttons);
 
     auto sync = [=] {
         buttons->button(QDialogButtonBox::Ok)
-            ->setEnabled((events->isChecked() || hours->isChecked()) &&
+            ->setEnabled((events->isChecked() || hours->isChecked() || sky->isChecked()) &&
                          !file->text().trimmed().isEmpty());
     };
     QObject::connect(events, &QCheckBox::toggled, d, sync);
     QObject::connect(hours, &QCheckBox::toggled, d, sync);
+    QObject::connect(sky, &QCheckBox::toggled, d, sync);
     QObject::connect(file, &QLineEdit::textChanged, d, sync);
     QObject::connect(browse, &QPushButton::clicked, d, [=] {
         auto* pick = new QFileDialog(d, QObject::tr("Export Calendar"), file->text(),
@@ -84,7 +89,7 @@ void ExportCalendarDialog::Ask(QWidget* parent,
     QObject::connect(buttons, &QDialogButtonBox::rejected, d, &QDialog::reject);
     QObject::connect(buttons, &QDialogButtonBox::accepted, d, [=] {
         const ExportChoice c{days->value(), events->isChecked(), hours->isChecked(),
-                             file->text().trimmed()};
+                             file->text().trimmed(), sky->isChecked()};
         d->accept();
         done(c);
     });

@@ -16,6 +16,7 @@ struct ExportChoice {
     bool events = true;
     bool hours = true;
     QString fileName;
+    bool sky = false;  // twilights, Moon phases, ingresses, void-of-course Moon
 };
 
 class ExportCalendarDialog {

@@ -26,6 +26,7 @@
 #include "day_spinner.h"
 #include "icons.h"
 #include "report/clock.h"
+#include "sky_panel.h"
 #include "tray_area.h"
 
 namespace hx::ui {
@@ -122,20 +123,17 @@ void MainWindow::BuildPages() {
     news_ = BuildNewsPage();
     log_ = BuildLogPage();
     BuildAlarmPages();
+    sky_ = new SkyPanel;
     const QList<QIcon> icons = PageIcons();
     const struct {
         QWidget* page;
         const char* caption;
         int icon;
-    } tabs[] = {{main_.page, "Main", 7},
-                {lookUp_.page, "Look up", 1},
-                {locale_.page, "Locale", 2},
-                {weather_.page, "Weather", 3},
-                {alternate_.page, "Alternate", 1},
-                {news_.page, "News", 4},
-                {log_.page, "Log", 4},
-                {alarms_, "Alarms", 6},
-                {sounds_, "Sounds", 5}};
+    } tabs[] = {{main_.page, "Main", 7},       {sky_, "Sky", 7},
+                {lookUp_.page, "Look up", 1},  {locale_.page, "Locale", 2},
+                {weather_.page, "Weather", 3}, {alternate_.page, "Alternate", 1},
+                {news_.page, "News", 4},       {log_.page, "Log", 4},
+                {alarms_, "Alarms", 6},        {sounds_, "Sounds", 5}};
     for (const auto& t : tabs) pages->addTab(t.page, icons.value(t.icon), t.caption);
     pages->setTabVisible(pages->indexOf(news_.page), false);
 
@@ -194,6 +192,10 @@ void MainWindow::BuildStatusBar() {
     cancel_->setText("Cancel");
     cancel_->setAutoRaise(true);
     cancel_->hide();
+    countdownPanel_ = new QLabel;
+    countdownPanel_->setObjectName("statusCountdown");
+    countdownPanel_->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(countdownPanel_);
     statusBar()->addPermanentWidget(pendingLabel_);
     statusBar()->addPermanentWidget(cancel_);
     connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
@@ -235,6 +237,7 @@ void MainWindow::BuildTimersAndTray() {
 }
 
 QString MainWindow::StatusText(int panel) const {
+    if (panel == 2) return countdownPanel_->text();
     return panel == 0 || panel == 1 ? statusPanels_[panel]->text() : QString();
 }
 

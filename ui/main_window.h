@@ -55,6 +55,8 @@ class VersionCheck;
 
 namespace hx::ui {
 
+class SkyPanel;
+
 class CaretBlinkTimeout;
 class DaySpinner;
 struct WindowPlace;
@@ -300,6 +302,10 @@ class MainWindow : public QMainWindow {
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
+    QLabel* countdownPanel_ = nullptr;  // the next sunrise or sunset and the hour's end
+    SkyPanel* sky_ = nullptr;
+    void ShowSkyAndCountdown();
+    QString lastToolTip_;  // the report's own tooltip, before the countdown is added
     QLabel* statusMessage_ = nullptr;
     QTimer* statusMessageTimer_ = nullptr;
     QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure

@@ -46,6 +46,7 @@ void MainWindow::StartCalendarExport(const ExportChoice& choice) {
     req.days = choice.days;
     req.events = choice.events;
     req.hours = choice.hours;
+    req.sky = choice.sky;
     req.observer = observer_;
     req.stamp = CurrentDateTime().toUTC();
     req.site.style = ThelemicStyleOf(options_);  // the events' date lines as the report's

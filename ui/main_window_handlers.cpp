@@ -33,8 +33,10 @@
 #include "message_box.h"
 #include "report/clock.h"
 #include "report/option_clicks.h"
+#include "report/sky_page.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
+#include "sky_panel.h"
 
 namespace hx::ui {
 
@@ -396,6 +398,7 @@ void MainWindow::onLocaleDone() {
 
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
+    ShowSkyAndCountdown();
     pages->setCurrentWidget(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
@@ -414,6 +417,22 @@ void MainWindow::BuildReport() {
         return;
     }
     ApplyReport(r);
+    ShowSkyAndCountdown();
+}
+
+// The Sky page follows the report's instant; the countdown is the present's, so it is shown
+// only while the pickers hold the present and the event list is the present day's.
+void MainWindow::ShowSkyAndCountdown() {
+    sky_->Show(PickerInstant(), observer_);
+    const QString countdown =
+        observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
+    countdownPanel_->setText(countdown);
+    // The report's tooltip names the hour's end already: it gains the solar part.
+    const QString solar = countdown.startsWith(QStringLiteral("Sun"))
+                              ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)
+                              : QString();
+    if (observer_.HasSite())
+        trayIcon->setToolTip(solar.isEmpty() ? lastToolTip_ : lastToolTip_ + u'\n' + solar);
 }
 
 namespace {
@@ -461,6 +480,7 @@ void MainWindow::ApplyReport(const ReportResult& r) {
     main_.reportView->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
     trayIcon->setToolTip(r.toolTip);
+    lastToolTip_ = r.toolTip;
     moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;

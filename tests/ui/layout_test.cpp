@@ -61,10 +61,11 @@ TEST_F(WindowTest, PagesInTabOrderWithNewsHidden) {
         EXPECT_FALSE(pages->tabIcon(i).isNull()) << i;
         EXPECT_EQ(pages->isTabVisible(i), pages->tabText(i) != "News");
     }
-    EXPECT_EQ(captions, QStringList({"Main", "Look up", "Locale", "Weather", "Alternate", "News",
-                                     "Log", "Alarms", "Sounds"}));
-    EXPECT_EQ(names, QStringList({"TabSheet1", "TabSheet5", "TabSheet2", "TabSheet3", "TabSheet4",
-                                  "TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9"}));
+    EXPECT_EQ(captions, QStringList({"Main", "Sky", "Look up", "Locale", "Weather", "Alternate",
+                                     "News", "Log", "Alarms", "Sounds"}));
+    EXPECT_EQ(names,
+              QStringList({"TabSheet1", "SkyPage", "TabSheet5", "TabSheet2", "TabSheet3",
+                           "TabSheet4", "TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9"}));
 
     for (const char* list : {"CategoryButtons1", "CategoryButtons2"}) {
         auto* t = Get<QTreeWidget>(list);

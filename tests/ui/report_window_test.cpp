@@ -1,6 +1,7 @@
 // The window with the real report: the first line is heliodex-cli's date line.
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTextDocument>
 
@@ -47,6 +48,25 @@ TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {
     EXPECT_EQ(QString::fromUtf8(td.readAll()), first + "\r\n");
     EXPECT_TRUE(form->TrayText().startsWith(first + "\r\n"));
     EXPECT_TRUE(Get<QPlainTextEdit>("log")->toPlainText().startsWith("Event >> "));
+
+    // The Sky page and the countdown agree with the command line's sky for the same moment.
+    const cli::Outcome sky = cli::Run({"--at", "2024-06-15 15:45:10", "--lat", "44.58", "--lon",
+                                       "-93.16", "--tz", "-6", "--dst", "0", "sky"},
+                                      q);
+    ASSERT_EQ(sky.status, 0) << sky.err.toStdString();
+    const QString page = Get<QPlainTextEdit>("skyView")->toPlainText();
+    for (const char* event : {"Civil dawn", "Sunset", "Astronomical dusk"}) {
+        const QString line = sky.out.split('\n').filter(QLatin1String(event)).value(0);
+        const QTime at = QTime::fromString(line.mid(11, 8), u"HH:mm:ss");
+        ASSERT_TRUE(at.isValid()) << line.toStdString();
+        const QString shown = QLocale().toString(at, QLocale::ShortFormat);
+        EXPECT_TRUE(page.split('\n').filter(QLatin1String(event)).value(0).contains(shown))
+            << event << " " << shown.toStdString() << "\n"
+            << page.toStdString();
+    }
+    EXPECT_TRUE(form->StatusText(2).startsWith("Sunset in 4 h 15 min"))
+        << form->StatusText(2).toStdString();
+    EXPECT_TRUE(Get<QSystemTrayIcon>("TrayIcon1")->toolTip().endsWith("\nSunset in 4 h 15 min"));
 }
 
 // The machine in Chicago, the site moved from Minneapolis to Tokyo within the day: the report,
