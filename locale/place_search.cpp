@@ -294,6 +294,10 @@ void LoadWorldCitiesInBackground() {
     StartLoad();
 }
 
+bool WorldCitiesLoading() {
+    return TheLoad().started && !Loaded();
+}
+
 JobHandle WhenWorldCitiesLoaded(QObject* context, std::function<void()> ready) {
     StartLoad();
     auto [job, handle] = Job<>::Start(context, [ready = std::move(ready)](const JobResult<>& r) {

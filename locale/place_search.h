@@ -60,6 +60,8 @@ size_t OtherNameCount(const Gazetteer& gazetteer);  // the names in other langua
 // Starts loading the gazetteer on a thread of its own, so that the first search finds it
 // ready; a search before the load has ended waits for it.
 void LoadWorldCitiesInBackground();
+// True while a load started and has not ended: the program then ends without waiting for it.
+bool WorldCitiesLoading();
 // A job that ends once the gazetteer is loaded (starting the load): `ready` runs from the event
 // loop of `context`'s thread, never after `context` is gone or the job is cancelled, so a
 // window need not wait for the load. Call from the application's thread.

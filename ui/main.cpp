@@ -1,11 +1,13 @@
 // Heliodex: the application, its main window, the lookup window and the event loop.
 #include <cstdio>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 
 #include "alarms/session_bus.h"
+#include "locale/place_search.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "reverse_lookup_dialog.h"
@@ -19,15 +21,10 @@ namespace {
 // it (accessibility, tray, menus), which would wait without a bound, are kept off it. A bus
 // that answers does so in a few milliseconds.
 constexpr int kStartBusWaitMs = 300;
-}  // namespace
 
-int main(int argc, char** argv) {
-    // Until the window runs its event loop a termination signal ends the process at once.
-    hx::ui::EndOnTerminationSignals();
-    hx::alarms::HideSilentSessionBus(kStartBusWaitMs);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("heliodex");
-    QApplication::setApplicationDisplayName("Heliodex");
+// The program from the lock to the end of its event loop; every object of the run is gone
+// (the lock released, the files saved) when it returns.
+int RunProgram(QApplication& app) {
     // One clock per program directory: a second start shows the running one and ends, so
     // two processes never overwrite each other's files at exit.
     const QString programDir = hx::files::ProgramDirectory();
@@ -69,4 +66,23 @@ int main(int argc, char** argv) {
     hx::ui::ReverseLookupDialog form2(&form1);
     form1.SetLookupWindow(&form2);
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Until the window runs its event loop a termination signal ends the process at once.
+    hx::ui::EndOnTerminationSignals();
+    hx::alarms::HideSilentSessionBus(kStartBusWaitMs);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("heliodex");
+    QApplication::setApplicationDisplayName("Heliodex");
+    const int status = RunProgram(app);
+    // Everything is saved by now. A place list still loading is not waited for: its thread
+    // would hold the end of the process for seconds, and nothing it makes is kept.
+    if (hx::places::WorldCitiesLoading()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
