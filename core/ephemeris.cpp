@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "error.h"
 #include "zone.h"
@@ -168,7 +169,11 @@ double PressureAt(const Observer& obs) {
 }
 }  // namespace
 
-double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
+namespace {
+
+// The true topocentric altitude of the centre of a body's disc (degrees) and its distance (AU).
+// The site goes to the library through SetTopo, which remembers the site last given.
+std::pair<double, double> TopocentricAltitude(double jdUt, int body, const Observer& obs) {
     double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
     SetTopo(obs);
     double xx[6] = {};
@@ -177,7 +182,14 @@ double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
     if (swe_calc_ut(jdUt, body, flags, xx, err) < 0) RaiseFor(err);
     double xh[3] = {};
     swe_azalt(jdUt, SE_EQU2HOR, geopos, 0, 0, xx, xh);
-    return xh[1] + Semidiameter(body, xx[2]);
+    return {xh[1], xx[2]};
+}
+
+}  // namespace
+
+double UpperLimbAltitude(double jdUt, int body, const Observer& obs) {
+    const auto [altitude, distance] = TopocentricAltitude(jdUt, body, obs);
+    return altitude + Semidiameter(body, distance);
 }
 
 double Semidiameter(int body, double distanceAu) {
@@ -198,15 +210,7 @@ double SiderealDegrees(double jdUt) {
 }
 
 double CentreAltitude(double jdUt, int body, const Observer& obs) {
-    double geopos[3] = {obs.Longitude, obs.Latitude, obs.Altitude};
-    swe_set_topo(geopos[0], geopos[1], geopos[2]);
-    double xx[6] = {};
-    char err[AS_MAXCH] = {};
-    const int flags = EphemerisFlagFor(jdUt) | SEFLG_EQUATORIAL | SEFLG_TOPOCTR;
-    if (swe_calc_ut(jdUt, body, flags, xx, err) < 0) RaiseFor(err);
-    double xh[3] = {};
-    swe_azalt(jdUt, SE_EQU2HOR, geopos, 0, 0, xx, xh);
-    return xh[1];
+    return TopocentricAltitude(jdUt, body, obs).first;
 }
 
 double HorizonTrueAltitude(const Observer& obs) {
