@@ -99,3 +99,21 @@ TEST(Ephemeris, DataFilesAnalyticFallbackAndRange) {
         }
     }
 }
+
+// Each altitude is the site's own, whatever site was asked for before: the library holds one
+// site at a time, which the layer gives it only when it changes.
+TEST(Ephemeris, AltitudesFollowTheirSiteWhateverCameBefore) {
+    Observer minneapolis, tromso;
+    minneapolis.Latitude = 44.98, minneapolis.Longitude = -93.27, minneapolis.Altitude = 256;
+    tromso.Latitude = 69.65, tromso.Longitude = 18.96;
+    const double jd = eph::JulDay(2024, 6, 15, 18.0);
+    const double limb = eph::UpperLimbAltitude(jd, 0, minneapolis);
+    const double centre = eph::CentreAltitude(jd, 0, minneapolis);
+    for (int round = 0; round < 2; ++round) {
+        eph::CentreAltitude(jd, 0, tromso);
+        EXPECT_EQ(eph::UpperLimbAltitude(jd, 0, minneapolis), limb) << round;
+        eph::UpperLimbAltitude(jd, 0, tromso);
+        EXPECT_EQ(eph::CentreAltitude(jd, 0, minneapolis), centre) << round;
+    }
+    EXPECT_NEAR(limb - centre, 0.26, 0.02);  // the Sun's semidiameter
+}
