@@ -115,6 +115,9 @@ void MainWindow::BuildPages() {
     pages->setObjectName("pages");
     pages->setTabPosition(QTabWidget::South);
     pages->setUsesScrollButtons(false);
+    // Every tab stays in sight: in a window narrower than the tabs' full captions the longer
+    // captions are shortened, rather than the window held wider than the screen.
+    pages->setElideMode(Qt::ElideRight);
     main_ = BuildMainPage();
     lookUp_ = BuildLookupPage(kLookUpPageNames);
     locale_ = BuildLocalePage();
@@ -195,6 +198,8 @@ void MainWindow::BuildStatusBar() {
     countdownPanel_ = new QLabel;
     countdownPanel_->setObjectName("statusCountdown");
     countdownPanel_->setTextFormat(Qt::PlainText);
+    // It gives way where the window is narrow, rather than widening the window.
+    countdownPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addPermanentWidget(countdownPanel_);
     statusBar()->addPermanentWidget(pendingLabel_);
     statusBar()->addPermanentWidget(cancel_);

@@ -76,11 +76,13 @@ TEST(ExportCalendarDialog, GathersTheDaysTheChoicesAndTheFile) {
     auto* d = parent.findChild<QDialog*>("ExportCalendarDialog");
     ASSERT_NE(d, nullptr);
     auto boxes = d->findChildren<QCheckBox*>();
-    ASSERT_EQ(boxes.size(), 2);
+    ASSERT_EQ(boxes.size(), 3);  // events, hours, the sky items
     QPushButton* ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    boxes[0]->setChecked(false);
-    boxes[1]->setChecked(false);
+    for (QCheckBox* box : boxes) box->setChecked(false);
     EXPECT_FALSE(ok->isEnabled());  // nothing to include
+    boxes[2]->setChecked(true);
+    EXPECT_TRUE(ok->isEnabled());  // the sky items alone are something
+    boxes[2]->setChecked(false);
     boxes[1]->setChecked(true);
     d->findChild<QSpinBox*>()->setValue(400);  // held to a year and a day
     d->findChild<QLineEdit*>()->setText(" /tmp/hours.ics ");
@@ -89,5 +91,6 @@ TEST(ExportCalendarDialog, GathersTheDaysTheChoicesAndTheFile) {
     EXPECT_EQ(got->days, 366);
     EXPECT_FALSE(got->events);
     EXPECT_TRUE(got->hours);
+    EXPECT_FALSE(got->sky);
     EXPECT_EQ(got->fileName, "/tmp/hours.ics");
 }
