@@ -21,7 +21,7 @@ trap cleanup EXIT
 # Internet functions on, so the start-up lookup of lookUpQuery runs; no addresses, so the
 # program answers it from its own list of places.
 cp "$build_dir/ui/heliodex" "$work/"
-printf '%s\r\n' '[Locale]' 'lookUpQuery=Springfield' 'clockResolution=10' 'altitude=256' 'alternateQuery=Springfield' \
+printf '%s\r\n' '[Locale]' 'Edit11=Springfield' 'Edit12=10' 'Edit9=256' 'Edit10=Springfield' \
   '[Menu]' 'Clockon1=1' 'Disabled1=0' >"$work/heliodex.ini"
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &

@@ -3,6 +3,7 @@
 # (trayer, a dark panel along the top edge):
 #   docs/screenshot.png        the window as it opens, tray icon in the panel
 #   docs/screenshot-pages.png  every visible page, Main to Sounds
+#   docs/sky.png               the Sky page
 #   docs/tray.png              the panel with the tray icon, its tooltip and its menu
 #   docs/first-start.png       a first start without settings on a machine in America/Chicago:
 #                              the site and the report are Chicago's
@@ -72,9 +73,10 @@ sleep 1
 
 # The prepared run.
 mkdir -p "$work/main"
-printf '%s\r\n' '[Locale]' 'lookUpQuery=55413' 'latMinutes=58' 'latDegrees=44' 'north=1' 'west=1' \
-  'lonMinutes=16' 'lonDegrees=93' 'timeZone=-6' 'daylight=1' 'clockResolution=10' 'pressure=1013' 'altitude=256' \
-  'temperatureF=70' 'alternateQuery=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
+# The keys are the stored names of the site fields (heliodex.ini [Locale]).
+printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'CheckBox2=1' \
+  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=1' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
+  'Edit8=70' 'Edit10=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
 start_copy "$work/main"
 main_pid=${pids[-1]}
 window=$(find_window '^Heliodex$')
@@ -82,18 +84,21 @@ xdotool windowmove "$window" 40 60
 sleep 3
 import -window "$window" docs/screenshot.png
 
-# Click each visible tab in turn (positions of the tab bar at the window's design size).
+# Each visible page in turn: a click on the first tab and into its page (the focus then is in
+# the pages), then Ctrl+Tab, which passes over the hidden News page.
 tab_y=473
+xdotool mousemove --window "$window" 35 "$tab_y" click 1
+xdotool mousemove --window "$window" 300 200 click 1
+sleep 0.5
 shots=()
-i=0
-for x in 35 110 200 295 390 478 555 640; do
-  i=$((i + 1))
-  xdotool mousemove --window "$window" "$x" "$tab_y" click 1
-  sleep 0.5
+for i in $(seq 1 9); do
   import -window "$window" "$work/page$i.png"
   shots+=("$work/page$i.png")
+  [ "$i" -eq 2 ] && cp "$work/page$i.png" docs/sky.png
+  xdotool key --window "$window" ctrl+Tab
+  sleep 0.5
 done
-montage "${shots[@]}" -tile 2x -geometry +4+4 docs/screenshot-pages.png
+montage "${shots[@]}" -tile 3x -geometry +4+4 docs/screenshot-pages.png
 xdotool mousemove --window "$window" 35 "$tab_y" click 1
 
 # The tray: the icon is the rightmost in trayer's panel; hover for the tooltip, then its menu.
@@ -122,5 +127,5 @@ xdotool key a
 about=$(find_window '^About Heliodex$')
 sleep 1
 import -window "$about" docs/about-scale2.png
-echo "Saved docs/screenshot.png, docs/screenshot-pages.png, docs/tray.png," \
+echo "Saved docs/screenshot.png, docs/screenshot-pages.png, docs/sky.png, docs/tray.png," \
   "docs/first-start.png and docs/about-scale2.png"

@@ -1,6 +1,8 @@
 // MainWindow's construction: the top strip, the pages, the menus, the status bar, timers and tray.
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +13,11 @@
 #include <QMenuBar>
 #include <QNetworkAccessManager>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QTimer>
@@ -52,6 +56,12 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();
+    // The design size, widened where the tabs need more to show their whole captions (the
+    // window may still be made narrower, and the captions then shorten), within the screen.
+    if (const int tabs = pages->tabBar()->sizeHint().width(); tabs > width()) {
+        const QScreen* on = screen();
+        resize(on ? std::min(tabs, on->availableGeometry().width()) : tabs, height());
+    }
     BuildTimersAndTray();
     downloader_ =
         services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
@@ -138,7 +148,10 @@ void MainWindow::BuildPages() {
                 {news_.page, "News", 4},       {log_.page, "Log", 4},
                 {alarms_, "Alarms", 6},        {sounds_, "Sounds", 5}};
     for (const auto& t : tabs) pages->addTab(t.page, icons.value(t.icon), t.caption);
+    // The News page is prepared but not offered: hidden, and disabled so that Ctrl+Tab passes
+    // over it too.
     pages->setTabVisible(pages->indexOf(news_.page), false);
+    pages->setTabEnabled(pages->indexOf(news_.page), false);
 
     // Leaving a site field re-reads the site; so does a change of a box or the format.
     for (QLineEdit* e :
@@ -198,8 +211,6 @@ void MainWindow::BuildStatusBar() {
     countdownPanel_ = new QLabel;
     countdownPanel_->setObjectName("statusCountdown");
     countdownPanel_->setTextFormat(Qt::PlainText);
-    // It gives way where the window is narrow, rather than widening the window.
-    countdownPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addPermanentWidget(countdownPanel_);
     statusBar()->addPermanentWidget(pendingLabel_);
     statusBar()->addPermanentWidget(cancel_);
