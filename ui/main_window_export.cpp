@@ -1,6 +1,7 @@
 // MainWindow: File → Export Calendar… gathers the choice and writes the file; the calendar
 // library computes it, a day per turn of the event loop, behind a progress dialog.
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSaveFile>
@@ -77,6 +78,12 @@ void MainWindow::StartCalendarExport(const ExportChoice& choice) {
                     if (!f.open(QIODevice::WriteOnly) || f.write(ics) != ics.size() || !f.commit())
                         throw Error(QStringLiteral("Cannot write the calendar to %1: %2")
                                         .arg(fileName, f.errorString()));
+                    const qsizetype events = ics.count("BEGIN:VEVENT");
+                    ShowStatusMessage(QStringLiteral("Calendar written to %1: %2 event%3.")
+                                          .arg(QDir::toNativeSeparators(fileName))
+                                          .arg(events)
+                                          .arg(events == 1 ? "" : "s"),
+                                      60000);
                 });
             });
     job->Start();

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QSpinBox>
 #include <QTest>
@@ -42,6 +43,12 @@ TEST_F(ExportCalendarTest, WritesTheChosenDaysThroughTheCalendarLibrary) {
     EXPECT_EQ(ics.count("BEGIN:VEVENT"), qsizetype(days.events.size()));
     EXPECT_FALSE(ics.contains("Hour of"));
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Get<QLabel>("statusMessage")->text() ==
+               QStringLiteral("Calendar written to %1: %2 events.")
+                   .arg(file)
+                   .arg(days.events.size());
+    })) << Get<QLabel>("statusMessage")->text().toStdString();
     // The progress dialog is gone once the file is written.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->findChild<QProgressDialog*>(); }));
 }
