@@ -118,9 +118,9 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
-        r.tray = ChooseTray(section, options.Checked(Option::TrayPlanetaryHours),
-                            options.Checked(Option::TrayMoonPhase), r.moonPhase.index,
-                            obs.Latitude < 0);
+        r.tray =
+            ChooseTray(section, options.Checked(Option::TrayPlanetaryHours),
+                       options.Checked(Option::TrayMoonPhase), r.moonPhase.index, obs.Latitude < 0);
         r.trayText += r.tray.trayTextSuffix;
     }
     return r;
