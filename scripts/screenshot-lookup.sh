@@ -39,7 +39,7 @@ done
 [ -n "$window" ] || { echo "The window did not appear." >&2; exit 1; }
 sleep 2
 # The "Look up" tab, second in the tab bar at the window's design size.
-DISPLAY=$display xdotool mousemove --window "$window" 110 473 click 1
+DISPLAY=$display xdotool mousemove --window "$window" 185 473 click 1
 sleep 1
 # Its "Look up" button, under the query field.
 DISPLAY=$display xdotool mousemove --window "$window" 108 167 click 1

@@ -194,11 +194,17 @@ void MainWindow::BuildStatusBar() {
     // Messages get a panel of their own, so the time and the site stay in sight.
     statusMessage_ = new QLabel;
     statusMessage_->setObjectName("statusMessage");
+    statusMessage_->setTextFormat(Qt::PlainText);  // messages quote zone names and file names
     statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(statusMessage_, 1);
     statusMessageTimer_ = new QTimer(this);
     statusMessageTimer_->setSingleShot(true);
-    connect(statusMessageTimer_, &QTimer::timeout, statusMessage_, &QLabel::clear);
+    // Between messages the panel holds the countdown to the next sunrise or sunset; the time
+    // and the site panels keep their room before it.
+    connect(statusMessageTimer_, &QTimer::timeout, this, [this] {
+        statusMessage_->setText(countdown_);
+        statusMessage_->setToolTip(countdown_);
+    });
     // The running job's text and its Cancel button; Esc cancels too.
     pendingLabel_ = new QLabel;
     pendingLabel_->setObjectName("statusPending");
@@ -208,10 +214,6 @@ void MainWindow::BuildStatusBar() {
     cancel_->setText("Cancel");
     cancel_->setAutoRaise(true);
     cancel_->hide();
-    countdownPanel_ = new QLabel;
-    countdownPanel_->setObjectName("statusCountdown");
-    countdownPanel_->setTextFormat(Qt::PlainText);
-    statusBar()->addPermanentWidget(countdownPanel_);
     statusBar()->addPermanentWidget(pendingLabel_);
     statusBar()->addPermanentWidget(cancel_);
     connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
@@ -253,7 +255,7 @@ void MainWindow::BuildTimersAndTray() {
 }
 
 QString MainWindow::StatusText(int panel) const {
-    if (panel == 2) return countdownPanel_->text();
+    if (panel == 2) return countdown_;
     return panel == 0 || panel == 1 ? statusPanels_[panel]->text() : QString();
 }
 

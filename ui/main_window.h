@@ -302,7 +302,7 @@ class MainWindow : public QMainWindow {
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
-    QLabel* countdownPanel_ = nullptr;  // the next sunrise or sunset and the hour's end
+    QString countdown_;  // the next sunrise or sunset and the hour's end, between messages
     SkyPanel* sky_ = nullptr;
     void ShowSkyAndCountdown();
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added

@@ -426,7 +426,11 @@ void MainWindow::ShowSkyAndCountdown() {
     sky_->Show(PickerInstant(), observer_);
     const QString countdown =
         observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
-    countdownPanel_->setText(countdown);
+    countdown_ = countdown;
+    if (!statusMessageTimer_->isActive()) {
+        statusMessage_->setText(countdown_);
+        statusMessage_->setToolTip(countdown_);
+    }
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))
                               ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)

@@ -1,5 +1,6 @@
 // The window with the real report: the first line is heliodex-cli's date line.
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -67,6 +68,7 @@ TEST_F(RealReportTest, DoneShowsTheDateLineOfTheCommandLine) {
     EXPECT_TRUE(form->StatusText(2).startsWith("Sunset in 4 h 15 min"))
         << form->StatusText(2).toStdString();
     EXPECT_TRUE(Get<QSystemTrayIcon>("TrayIcon1")->toolTip().endsWith("\nSunset in 4 h 15 min"));
+    EXPECT_EQ(Get<QLabel>("statusMessage")->text(), form->StatusText(2));  // between messages
 }
 
 // The machine in Chicago, the site moved from Minneapolis to Tokyo within the day: the report,
