@@ -63,13 +63,15 @@ QString ShortDateFormatWideYear(const QLocale& locale) {
 
 namespace {
 
-// The widened short date format of the last locale asked for; the report asks on every tick.
-const QString& CachedShortDateFormat(const QLocale& locale) {
+// The format `Make` gives for the last locale asked for: the report asks on every tick, and
+// working a locale's format out again each time costs more than the formatting itself.
+template <QString (*Make)(const QLocale&)>
+const QString& FormatOfLastLocale(const QLocale& locale) {
     static QLocale last(QLocale::C);
     static QString format;
     if (format.isEmpty() || !(locale == last)) {
         last = locale;
-        format = ShortDateFormatWideYear(locale);
+        format = Make(locale);
     }
     return format;
 }
@@ -112,21 +114,6 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return out.trimmed();
 }
 
-namespace {
-
-// LongTimeFormatWithoutZone of the last locale asked for.
-const QString& CachedLongTimeFormat(const QLocale& locale) {
-    static QLocale last(QLocale::C);
-    static QString format;
-    if (format.isEmpty() || !(locale == last)) {
-        last = locale;
-        format = LongTimeFormatWithoutZone(locale);
-    }
-    return format;
-}
-
-}  // namespace
-
 QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) {
     const QStringView p(pattern);
     const DateTimeFields f = DecodeDateTime(m);
@@ -165,7 +152,7 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             if (n >= 6)
                 out += locale.toString(date, QLocale::LongFormat);
             else if (n == 5)
-                out += locale.toString(date, CachedShortDateFormat(locale));
+                out += locale.toString(date, FormatOfLastLocale<ShortDateFormatWideYear>(locale));
             else if (n == 4)
                 out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
             else if (n == 3)
@@ -198,7 +185,7 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             i += std::min(n, 2);
         } else if (lc == 't') {
             if (n >= 2)
-                out += locale.toString(time, CachedLongTimeFormat(locale));
+                out += locale.toString(time, FormatOfLastLocale<LongTimeFormatWithoutZone>(locale));
             else
                 out += locale.toString(time, QLocale::ShortFormat);
             i += std::min(n, 2);

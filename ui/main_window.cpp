@@ -201,10 +201,7 @@ void MainWindow::BuildStatusBar() {
     statusMessageTimer_->setSingleShot(true);
     // Between messages the panel holds the countdown to the next sunrise or sunset; the time
     // and the site panels keep their room before it.
-    connect(statusMessageTimer_, &QTimer::timeout, this, [this] {
-        statusMessage_->setText(countdown_);
-        statusMessage_->setToolTip(countdown_);
-    });
+    connect(statusMessageTimer_, &QTimer::timeout, this, [this] { ShowCountdown(); });
     // The running job's text and its Cancel button; Esc cancels too.
     pendingLabel_ = new QLabel;
     pendingLabel_->setObjectName("statusPending");
@@ -219,6 +216,11 @@ void MainWindow::BuildStatusBar() {
     connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, [this] { CancelJob(); });
+}
+
+void MainWindow::ShowCountdown() {
+    statusMessage_->setText(countdown_);
+    statusMessage_->setToolTip(countdown_);
 }
 
 void MainWindow::ShowStatusMessage(const QString& text, int ms) {

@@ -305,6 +305,7 @@ class MainWindow : public QMainWindow {
     QString countdown_;  // the next sunrise or sunset and the hour's end, between messages
     SkyPanel* sky_ = nullptr;
     void ShowSkyAndCountdown();
+    void ShowCountdown();  // the countdown in the message panel, between messages
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added
     QLabel* statusMessage_ = nullptr;
     QTimer* statusMessageTimer_ = nullptr;

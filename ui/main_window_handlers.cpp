@@ -427,10 +427,7 @@ void MainWindow::ShowSkyAndCountdown() {
     const QString countdown =
         observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
     countdown_ = countdown;
-    if (!statusMessageTimer_->isActive()) {
-        statusMessage_->setText(countdown_);
-        statusMessage_->setToolTip(countdown_);
-    }
+    if (!statusMessageTimer_->isActive()) ShowCountdown();
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))
                               ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -162,7 +163,8 @@ TEST_F(Download, OneAtATimeCancelAndAGoneContext) {
     downloader_.Abort();
     EXPECT_EQ(aborted, 0);
     EXPECT_FALSE(downloader_.Busy());
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aborted > 0; }, 2000));
+    QCoreApplication::sendPostedEvents();  // a second completion would be queued by now
     EXPECT_EQ(aborted, 1);
 
     bool called = false;

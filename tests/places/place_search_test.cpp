@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QTest>
 #include <QTimeZone>
@@ -231,7 +232,7 @@ TEST(PlaceSearch, WaitingForTheLoadEndsOnceFromTheEventLoop) {
     EXPECT_FALSE(cancelled.Cancel(hx::CancelMode::Silent));
     gone.reset();
     ASSERT_TRUE(QTest::qWaitFor([&] { return keptRuns > 0; }, 20000));
-    QTest::qWait(20);
+    QCoreApplication::sendPostedEvents();  // any other completion is queued by now
     EXPECT_EQ(keptRuns, 1);
     EXPECT_EQ(goneRuns, 0);
     EXPECT_EQ(cancelledRuns, 0);
