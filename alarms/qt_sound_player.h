@@ -26,6 +26,7 @@ class QtSoundPlayer : public MediaControls {
     void Stop() override;
     void Step() override;
     void Back() override;
+    bool HasOutput() const override { return HasAudioOutput(); }
 
     // Whether the machine has an audio output to play into.
     static bool HasAudioOutput();

@@ -30,6 +30,8 @@ class SoundPlayer {
     virtual void Open(OpenDone done) = 0;
     // Starts playing the open file and returns at once.
     virtual void Play() = 0;
+    // Whether anything played can be heard: false where the machine has no audio output.
+    virtual bool HasOutput() const { return true; }
 };
 
 // The player with the buttons of the Sounds page's player strip.

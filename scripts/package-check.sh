@@ -50,7 +50,7 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 expected=(./usr/bin/heliodex-cli ./usr/share/applications/heliodex.desktop
           "./usr/share/metainfo/$(basename "$metainfo")"
           ./usr/share/icons/hicolor/scalable/apps/heliodex.svg
-          ./usr/share/man/man1/heliodex-cli.1.gz)
+          ./usr/share/man/man1/heliodex-cli.1.gz ./usr/share/heliodex/chime.wav)
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/heliodex.png")
 done

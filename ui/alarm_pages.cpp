@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "chime.h"
 #include "core/error.h"
 #include "icons.h"
 #include "message_box.h"
@@ -94,55 +96,66 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     : QWidget(parent), alarmSwitches(new CategoryButtons(this)), tables_(tables) {
     setObjectName(StoredName(Page::Alarms));
     alarmSwitches->setObjectName(QStringLiteral("CategoryButtons1"));
-    leadTime->setObjectName(QStringLiteral("LeadTime"));
-    leadTime->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
-    leadTime->setSuffix(QStringLiteral(" min"));
-    leadTime->setToolTip(QStringLiteral("Minutes from the event: negative is before it"));
-    leadTime->setEnabled(false);
-    auto* lead = new QHBoxLayout;
-    lead->addWidget(new QLabel(QStringLiteral("Lead time:"), this));
-    lead->addWidget(leadTime);
-    lead->addStretch();
+    // A second column, just after the captions, holds each event item's lead time.
+    alarmSwitches->setColumnCount(2);
+    alarmSwitches->header()->setStretchLastSection(false);
+    alarmSwitches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int c = 0; c < kBodyCount; ++c)
+        for (int i = 0; i < kEventCount; ++i) {
+            const int slot = alarms::SlotOf(c, i);
+            auto* box = new QSpinBox(alarmSwitches);
+            box->setObjectName(QStringLiteral("LeadTime%1").arg(slot));
+            box->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
+            box->setSuffix(QStringLiteral(" min"));
+            box->setToolTip(
+                QStringLiteral("Lead time: minutes from the event, negative is before it"));
+            box->setFrame(false);
+            alarmSwitches->setItemWidget(alarmSwitches->Button(c, i), 1, box);
+            connect(box, &QSpinBox::valueChanged, this,
+                    [this, slot](int minutes) { tables_.SetOffset(slot, minutes); });
+        }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(alarmSwitches);
-    layout->addLayout(lead);
     alarmSwitches->OnButtonClick([this](int c, int i) { onAlarmSwitchClicked(c, i); });
-    // The lead time shown and set is the selected event item's.
-    connect(alarmSwitches, &QTreeWidget::currentItemChanged, this, [this] {
-        int c = 0, i = 0;
-        const bool slot = alarmSwitches->CurrentButton(c, i) && c < kBodyCount;
-        const QSignalBlocker quiet(leadTime);
-        leadTime->setEnabled(slot);
-        leadTime->setValue(slot ? tables_.offsets[alarms::SlotOf(c, i)] : 0);
-    });
-    connect(leadTime, &QSpinBox::valueChanged, this, [this](int minutes) {
-        int c = 0, i = 0;
-        if (alarmSwitches->CurrentButton(c, i) && c < kBodyCount)
-            tables_.SetOffset(alarms::SlotOf(c, i), minutes);
-    });
     Refresh();
+}
+
+QSpinBox* AlarmsPage::LeadTimeBox(int category, int item) const {
+    if (category >= kBodyCount) return nullptr;
+    return qobject_cast<QSpinBox*>(
+        alarmSwitches->itemWidget(alarmSwitches->Button(category, item), 1));
+}
+
+void AlarmsPage::ShowState(int category, int item, bool on) {
+    QTreeWidgetItem* b = alarmSwitches->Button(category, item);
+    b->setIcon(0, OnOffIcon(on ? 0 : 1));
+    const QString what = b->parent()->text(0) + u' ' + b->text(0);
+    b->setToolTip(0, what + (on ? QStringLiteral(": alarm on") : QStringLiteral(": alarm off")));
+    b->setData(0, Qt::AccessibleDescriptionRole, on ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 void AlarmsPage::onAlarmSwitchClicked(int category, int item) {
     if (category == kBodyCount) {
         tables_.ToggleHour(item);
-        alarmSwitches->Button(category, item)
-            ->setIcon(0, OnOffIcon(tables_.IsHourOn(item) ? 0 : 1));
+        ShowState(category, item, tables_.IsHourOn(item));
         return;
     }
     const int slot = alarms::SlotOf(category, item);
     tables_.Toggle(slot);
-    alarmSwitches->Button(category, item)->setIcon(0, OnOffIcon(tables_.IsOn(slot) ? 0 : 1));
+    ShowState(category, item, tables_.IsOn(slot));
 }
 
 void AlarmsPage::Refresh() {
     for (int c = 0; c < kBodyCount; ++c)
-        for (int i = 0; i < kEventCount; ++i)
-            alarmSwitches->Button(c, i)->setIcon(
-                0, OnOffIcon(tables_.IsOn(alarms::SlotOf(c, i)) ? 0 : 1));
-    for (int b = 0; b < alarms::kHourSlotCount; ++b)
-        alarmSwitches->Button(kBodyCount, b)->setIcon(0, OnOffIcon(tables_.IsHourOn(b) ? 0 : 1));
+        for (int i = 0; i < kEventCount; ++i) {
+            const int slot = alarms::SlotOf(c, i);
+            ShowState(c, i, tables_.IsOn(slot));
+            QSpinBox* box = LeadTimeBox(c, i);
+            const QSignalBlocker quiet(box);  // showing the table is no change to it
+            box->setValue(tables_.offsets[slot]);
+        }
+    for (int b = 0; b < alarms::kHourSlotCount; ++b) ShowState(kBodyCount, b, tables_.IsHourOn(b));
 }
 
 MediaPlayerStrip::MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent)
@@ -176,6 +189,7 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
       playerStrip(new QWidget(this)),
       mediaPlayer(new MediaPlayerStrip(player, playerStrip)),
       chooseSound(new QPushButton(QStringLiteral("MP3"), playerStrip)),
+      chimeSound(new QPushButton(QStringLiteral("Chime"), playerStrip)),
       testSound(new QPushButton(QStringLiteral("Test"), playerStrip)),
       clearSound(new QPushButton(QStringLiteral("Clear"), playerStrip)),
       tables_(tables),
@@ -190,11 +204,16 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
     auto* strip = new QHBoxLayout(playerStrip);
     strip->addWidget(mediaPlayer);
     strip->addWidget(chooseSound);
+    strip->addWidget(chimeSound);
     strip->addWidget(testSound);
     strip->addWidget(clearSound);
     strip->addStretch();
+    chimeSound->setObjectName(QStringLiteral("ChimeSound"));
+    chimeSound->setToolTip(
+        QStringLiteral("Takes the built-in chime; then click an item to give it the chime"));
     testSound->setObjectName(QStringLiteral("TestSound"));
-    testSound->setToolTip(QStringLiteral("Plays the selected item's sound"));
+    testSound->setToolTip(
+        QStringLiteral("Plays the selected item's sound, or the built-in chime if it has none"));
     clearSound->setObjectName(QStringLiteral("ClearSound"));
     clearSound->setToolTip(QStringLiteral("Removes the selected item's sound"));
     auto* layout = new QVBoxLayout(this);
@@ -208,6 +227,7 @@ SoundsPage::SoundsPage(alarms::AlarmTables& tables, alarms::MediaControls& playe
         soundButtons->Button(kBodyCount, b)->setIcon(0, PlanetIcon(b));
     soundButtons->OnButtonClick([this](int c, int i) { onSoundButtonClicked(c, i); });
     connect(chooseSound, &QPushButton::clicked, this, [this] { onChooseSoundClicked(); });
+    connect(chimeSound, &QPushButton::clicked, this, [this] { onChimeClicked(); });
     connect(testSound, &QPushButton::clicked, this, [this] { onTestSoundClicked(); });
     connect(clearSound, &QPushButton::clicked, this, [this] {
         int c = 0, i = 0;
@@ -250,22 +270,57 @@ void SoundsPage::SetSound(int category, int item, const QString& path) {
     soundButtons->Button(category, item)->setToolTip(0, PlainToolTip(path));
 }
 
-void SoundsPage::onTestSoundClicked() {
-    int c = 0, i = 0;
-    if (!soundButtons->CurrentButton(c, i)) return;
-    const QString sound = SoundOf(c, i);
-    if (sound.isEmpty()) return;
-    if (!QFileInfo(sound).isFile()) {
-        MessageBox::Show(this, QStringLiteral("File does not exist."));
+void SoundsPage::onChimeClicked() {
+    const QString chime = BuiltInChime();
+    if (chime.isEmpty()) {
+        MessageBox::Show(this, QStringLiteral("The built-in chime is not installed."));
         return;
     }
+    player_.SetFileName(chime);
+    player_.Open([page = QPointer<SoundsPage>(this)](const alarms::OpenOutcome& o) {
+        if (page && !o.error.isEmpty()) MessageBox::Show(page, o.error);
+    });
+}
+
+void SoundsPage::onTestSoundClicked() {
+    int c = 0, i = 0;
+    const bool chosen = soundButtons->CurrentButton(c, i);
+    QString sound = chosen ? SoundOf(c, i) : QString();
+    if (!sound.isEmpty() && !QFileInfo(sound).isFile()) {
+        Report(QStringLiteral("Nothing played: the sound file %1 does not exist.").arg(sound));
+        return;
+    }
+    if (sound.isEmpty()) {
+        sound = BuiltInChime();
+        if (sound.isEmpty()) {
+            Report(chosen ? QStringLiteral("Nothing played: the item has no sound file, and the "
+                                           "built-in chime is not installed.")
+                          : QStringLiteral("Nothing played: no item is selected, and the "
+                                           "built-in chime is not installed."));
+            return;
+        }
+    }
+    if (!player_.HasOutput()) {
+        Report(QStringLiteral("Nothing can be heard: this computer has no audio output."));
+        return;
+    }
+    // Said when the chime plays in place of the item's sound.
+    const QString chimeNote =
+        !chosen ? QStringLiteral("Playing the built-in chime: no item is selected.")
+        : SoundOf(c, i).isEmpty()
+            ? QStringLiteral("Playing the built-in chime: the item has no sound file.")
+            : QString();
     player_.Close();
     player_.SetFileName(sound);
-    player_.Open([page = QPointer<SoundsPage>(this), this](const alarms::OpenOutcome& o) {
-        if (!page) return;
-        if (o.ready) player_.Play();
-        if (!o.error.isEmpty()) MessageBox::Show(page, o.error);
-    });
+    player_.Open(
+        [page = QPointer<SoundsPage>(this), this, chimeNote](const alarms::OpenOutcome& o) {
+            if (!page) return;
+            if (o.ready) {
+                player_.Play();
+                if (!chimeNote.isEmpty()) Report(chimeNote);
+            }
+            if (!o.error.isEmpty()) Report(QStringLiteral("Nothing played: ") + o.error);
+        });
 }
 
 void SoundsPage::Refresh() {

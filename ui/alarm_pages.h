@@ -1,6 +1,8 @@
 // The "Alarms" and "Sounds" pages: the 28 alarm switches, the 28 sound files and the player.
 #pragma once
 
+#include <functional>
+
 #include <QIcon>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -42,20 +44,24 @@ class CategoryButtons : public QTreeWidget {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Page::Alarms: alarmSwitches with pictures from OnOff; a click toggles the slot's alarm (or
-// the planetary hour's). leadTime below sets the selected event item's lead time.
+// Page::Alarms: alarmSwitches with pictures from OnOff (the "on" lamp carries a check mark,
+// and each item's tooltip says on or off); a click on an item toggles the slot's alarm (or the
+// planetary hour's). Beside each event item sits its lead time, set there without selecting
+// or toggling the item.
 class AlarmsPage : public QWidget {
   public:
     explicit AlarmsPage(alarms::AlarmTables& tables, QWidget* parent = nullptr);
 
     void onAlarmSwitchClicked(int category, int item);
-    // Shows the table's states (after loading).
+    // Shows the table's states and lead times (after loading).
     void Refresh();
+    // The lead-time box beside an event item ("LeadTime<slot>"); null for the hour items.
+    QSpinBox* LeadTimeBox(int category, int item) const;
 
     CategoryButtons* alarmSwitches;
-    QSpinBox* leadTime = new QSpinBox(this);
 
   private:
+    void ShowState(int category, int item, bool on);
     alarms::AlarmTables& tables_;
 };
 
@@ -79,8 +85,14 @@ class SoundsPage : public QWidget {
     void onChooseSoundClicked();
     // Sets the slot's sound to the player's file name; with none chosen the slot is kept.
     void onSoundButtonClicked(int category, int item);
-    // "Test": plays the selected item's sound.
+    // "Chime": gives the player the built-in chime, as if chosen, so a click on an item
+    // assigns it.
+    void onChimeClicked();
+    // "Test": plays the selected item's sound, or the built-in chime when the item has none
+    // (or none is selected). What cannot be played is said through the report.
     void onTestSoundClicked();
+    // Where the page says what Test could not play (the window's status bar).
+    void SetReport(std::function<void(const QString&)> report) { report_ = std::move(report); }
     // Shows the table's paths (after loading).
     void Refresh();
 
@@ -88,6 +100,7 @@ class SoundsPage : public QWidget {
     QWidget* playerStrip;
     MediaPlayerStrip* mediaPlayer;
     QPushButton* chooseSound;
+    QPushButton* chimeSound;  // the built-in chime into the player
     QPushButton* testSound;
     QPushButton* clearSound;  // empties the selected item's sound
     OpenFileDialog soundFileDialog{QStringLiteral("Sound Files|*.mp3;*.wav"),
@@ -96,8 +109,12 @@ class SoundsPage : public QWidget {
   private:
     QString SoundOf(int category, int item) const;
     void SetSound(int category, int item, const QString& path);
+    void Report(const QString& text) const {
+        if (report_) report_(text);
+    }
     alarms::AlarmTables& tables_;
     alarms::MediaControls& player_;
+    std::function<void(const QString&)> report_;
 };
 
 }  // namespace hx::ui

@@ -2,6 +2,7 @@
 #include "icons.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 
 #include "core/artwork.h"
@@ -25,8 +26,17 @@ QPixmap MoonPicture(int phaseIndex, bool mirrored) {
 }
 
 QIcon MoonIcon(int iconIndex, bool mirrored) {
-    static const QList<QImage> north = MoonIconList(false), south = MoonIconList(true);
-    return At(mirrored ? south : north, iconIndex);
+    // Drawn at each size a panel asks for, so its rim stays sharp at twice the scale; kept,
+    // as the tray asks again on every tick.
+    static QHash<int, QIcon> made;
+    if (iconIndex < 0 || iconIndex >= MoonIconList(false).size()) return QIcon();
+    const int key = iconIndex * 2 + (mirrored ? 1 : 0);
+    if (const auto it = made.constFind(key); it != made.constEnd()) return *it;
+    QIcon icon(QPixmap::fromImage(MoonIconList(mirrored).at(iconIndex)));
+    for (int size : kTrayIconSizes)
+        if (size != 16)
+            icon.addPixmap(QPixmap::fromImage(MoonIconOfSize(iconIndex, size, mirrored)));
+    return made[key] = icon;
 }
 
 QIcon PlanetIcon(int body) {
@@ -35,7 +45,17 @@ QIcon PlanetIcon(int body) {
 }
 
 QIcon OnOffIcon(int state) {
-    static const QList<QImage> lamps = OnOff();
+    // The lit lamp carries a white check mark, so on and off differ in shape, not only in
+    // shade, for eyes that cannot tell the two reds apart.
+    static const QList<QImage> lamps = [] {
+        QList<QImage> l = OnOff();
+        QPainter p(&l[0]);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF tick[] = {{4.6, 8.2}, {7.2, 10.8}, {11.6, 5.4}};
+        p.drawPolyline(tick, 3);
+        return l;
+    }();
     return At(lamps, state);
 }
 

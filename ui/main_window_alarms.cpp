@@ -15,6 +15,7 @@ void MainWindow::BuildAlarmPages() {
         services_.soundPlayer ? services_.soundPlayer() : std::make_unique<alarms::QtSoundPlayer>();
     alarms_ = new AlarmsPage(alarmTables_);
     sounds_ = new SoundsPage(alarmTables_, *mediaPlayer);
+    sounds_->SetReport([this](const QString& text) { ShowStatusMessage(text, 15000); });
     // Where no notification server takes it, the alarm is said in the tray balloon.
     notifier_ = std::make_unique<alarms::DesktopNotifier>(QString(), [this](const QString& body) {
         if (trayIcon->isVisible()) trayIcon->showMessage(windowTitle(), body);

@@ -38,10 +38,12 @@ class RecordingPlayer : public alarms::MediaControls {
     void Stop() override { calls << "stop"; }
     void Step() override { calls << "step"; }
     void Back() override { calls << "back"; }
+    bool HasOutput() const override { return !noOutput; }
 
     QString name;
     QStringList calls, failOn;
     bool holdOpen = false;
+    bool noOutput = false;  // as a machine with no audio output
     alarms::OpenDone pending;
 
   private:

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QDateEdit>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -10,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "alarms/alarm_tables.h"
+#include "ui/chime.h"
 #include "ui/icons.h"
 #include "ui/open_file_dialog.h"
 #include "ui/unix_signals.h"
@@ -64,9 +66,8 @@ TEST_F(AlarmWindowTest, KeysLeadTimesAndHourAlarmsReachTheFiles) {
     auto* tree = Get<QTreeWidget>("CategoryButtons1");
     tree->setCurrentItem(tree->topLevelItem(0)->child(1));  // Sun Zenith
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(tree, key);  // on, off, on
-    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-    Get<QSpinBox>("LeadTime")->setValue(-15);
+        QTest::keyClick(tree, key);             // on, off, on
+    Get<QSpinBox>("LeadTime0")->setValue(-15);  // beside Sun Rise
     tree->topLevelItem(7)->setExpanded(true);
     ClickButton("CategoryButtons1", 7, 5);  // the hour of Jupiter
     Click("Exit2");
@@ -76,6 +77,27 @@ TEST_F(AlarmWindowTest, KeysLeadTimesAndHourAlarmsReachTheFiles) {
               QStringList({"-15", "0"}));
     EXPECT_EQ(files::ReadLines(dir.filePath("houralarms.txt")),
               QStringList({"1", "1", "1", "1", "1", "0", "1"}));
+}
+
+// The built-in chime, found in the program directory: "Test" on an item with no file plays it
+// through the window's player and says so in the status bar; "Chime" then a click on an item
+// gives the item the chime.
+TEST_F(AlarmWindowTest, TestWithNoFilePlaysTheBuiltInChime) {
+    const QString chime = dir.filePath(ui::kChimeFileName);
+    ASSERT_TRUE(QFile::copy(
+        qEnvironmentVariable("HELIODEX_BINARY_DIR") + "/share/heliodex/" + ui::kChimeFileName,
+        chime));
+    Open();
+    auto* sounds = Get<QTreeWidget>("CategoryButtons2");
+    sounds->setCurrentItem(sounds->topLevelItem(0)->child(2));  // Sun Set, no file
+    Get<QPushButton>("TestSound")->click();
+    EXPECT_EQ(player->calls, (QStringList{"close", "set " + chime, "open", "play"}));
+    EXPECT_EQ(Get<QLabel>("statusMessage")->text(),
+              "Playing the built-in chime: the item has no sound file.");
+    Get<QPushButton>("ChimeSound")->click();
+    ClickButton("CategoryButtons2", 0, 2);
+    Click("Exit2");
+    EXPECT_EQ(files::ReadLines(dir.filePath("alarmsounds.txt"))->value(2), chime);
 }
 
 TEST_F(AlarmWindowTest, SunRiseAlarmFiresInItsMinuteAndTheTablesAreSaved) {
