@@ -35,11 +35,15 @@ QPen Stroke(const QColor& c, double width = 1.4) {
 // black and against white, so a new Moon shows on a dark panel and a full Moon on a light one.
 const QColor kRim(128, 132, 140);
 constexpr double kRimWidth = 1.5;
-// The ring just outside a disc of radius r.
-void Rim(QPainter& p, QPointF c, double r) {
-    p.setPen(QPen(kRim, kRimWidth));
+// The ring just outside a disc of radius r; it grows with the icon, a 16-pixel icon's is
+// kRimWidth wide.
+double RimWidth(int size) {
+    return kRimWidth * std::max(1.0, size / 16.0);
+}
+void Rim(QPainter& p, QPointF c, double r, double width) {
+    p.setPen(QPen(kRim, width));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, r + kRimWidth / 2, r + kRimWidth / 2);
+    p.drawEllipse(c, r + width / 2, r + width / 2);
 }
 
 // The lit part of a disc: the limb on the lit side, back along the terminator, an ellipse
@@ -69,13 +73,13 @@ QImage DrawMoon(int picture, int size, const QColor& ground) {
     Antialiased(p);
     const QPointF c(size / 2.0, size / 2.0);
     // An icon's disc leaves room for its rim, so a thin crescent stays whole inside it.
-    const double r = size / 2.0 - (size >= kPicture ? 2.0 : 0.25 + kRimWidth);
+    const double r = size / 2.0 - (size >= kPicture ? 2.0 : 0.25 + RimWidth(size));
     p.setPen(Qt::NoPen);
     p.setBrush(kUnlit);
     p.drawEllipse(c, r, r);
     p.setBrush(kLit);
     p.drawPath(LitRegion(c, r, MoonPictureLitFraction(picture), MoonPictureWaxing(picture)));
-    if (size < kPicture) Rim(p, c, r);  // the picture has its own black ground
+    if (size < kPicture) Rim(p, c, r, RimWidth(size));  // the picture has its own black ground
     return img;
 }
 
@@ -179,7 +183,7 @@ QImage PlanetIcon(int body) {
     p.setPen(Qt::NoPen);
     p.setBrush(colours[body].disc);
     p.drawEllipse(QPointF(8, 8), 7.6, 7.6);
-    Rim(p, QPointF(8, 8), 7.6 - kRimWidth);
+    Rim(p, QPointF(8, 8), 7.6 - kRimWidth, kRimWidth);
     DrawSymbol(p, body, colours[body].ink);
     return img;
 }
@@ -349,6 +353,12 @@ QList<QImage> ImageList1() {
 
 QImage MoonPictureForPhase(int phaseIndex, bool mirrored) {
     return MoonImageList(mirrored).at(std::clamp(phaseIndex, 1, 28) - 1);
+}
+
+QImage MoonIconOfSize(int index, int size, bool mirrored) {
+    const QImage img = DrawMoon(std::clamp(index, 0, kMoonPictureCount - 1),
+                                std::clamp(size, 8, kPicture - 1), Qt::transparent);
+    return mirrored ? img.mirrored(true, false) : img;
 }
 
 QImage MoonIconForPhase(int phaseIndex, bool mirrored) {

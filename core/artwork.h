@@ -20,6 +20,8 @@ bool MoonPictureWaxing(int picture);
 QList<QImage> MoonImageList(bool mirrored = false);
 // MoonIconList: 29 icons of 16x16 on a transparent ground, same order.
 QList<QImage> MoonIconList(bool mirrored = false);
+// An icon of that list drawn at another size (8 to 49 pixels), for panels larger than 16.
+QImage MoonIconOfSize(int index, int size, bool mirrored);
 // PlanetImageList: 7 icons of 16x16, a coloured disc with the body's symbol, body order.
 QList<QImage> PlanetImageList();
 // OnOff: 0 the bright red lamp (alarm on), 1 the dark red lamp (off), 16x16.

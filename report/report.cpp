@@ -79,6 +79,28 @@ QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours
     return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
 }
 
+QString SiteClockName(const Observer& site) {
+    if (!site.Zone.isEmpty()) return site.Zone;
+    const int minutes = static_cast<int>(std::lround(site.ClockOffsetHours() * 60));
+    QString s = QStringLiteral("UTC");
+    if (minutes == 0) return s;
+    s += minutes < 0 ? u'-' : u'+';
+    s += QString::number(std::abs(minutes) / 60);
+    if (std::abs(minutes) % 60)
+        s += u':' + QStringLiteral("%1").arg(std::abs(minutes) % 60, 2, 10, QChar(u'0'));
+    return s;
+}
+
+QString ToolTipNamingSite(const QString& placeName, const Observer& site, const QString& tip) {
+    return placeName.trimmed() + QStringLiteral(" \u00b7 times in ") + SiteClockName(site) + u'\n' +
+           tip;
+}
+
+QString EventListHeading(const QString& placeName, const Observer& site) {
+    return QStringLiteral("Events at %1 (times in %2)")
+        .arg(placeName.trimmed(), SiteClockName(site));
+}
+
 namespace {
 
 ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& options,

@@ -40,6 +40,15 @@ ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& o
 QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
                     const Observer& site, const QLocale& locale = QLocale::system());
 
+// The clock a site's times are read on: its zone id, else its offset as «UTC-6», «UTC+5:30».
+QString SiteClockName(const Observer& site);
+// The tray tooltip with the site on a first line of its own, so a time in it is never taken
+// for the computer's: «Chicago, Illinois · times in America/Chicago», then tip.
+QString ToolTipNamingSite(const QString& placeName, const Observer& site, const QString& tip);
+// The Log's line before a site's event list: «Events at Chicago, Illinois (times in
+// America/Chicago)», so the lists of several sites looked up in turn are told apart.
+QString EventListHeading(const QString& placeName, const Observer& site);
+
 // Latin weekday name, with its trailing blank, for 1 = Sunday ... 7 = Saturday.
 QString LatinWeekday(int dayOfWeek);
 

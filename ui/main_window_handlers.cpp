@@ -468,6 +468,8 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 }  // namespace
 
 void MainWindow::ApplyReport(const ReportResult& r) {
+    if (!r.logLines.isEmpty())
+        log_.log->appendPlainText(EventListHeading(PresentPlaceName(), observer_));
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
     if (!r.error.isEmpty()) {
         ShowLines(main_.reportView, r.lines);
@@ -480,8 +482,8 @@ void MainWindow::ApplyReport(const ReportResult& r) {
     main_.reportView->moveCursor(QTextCursor::Start);
     main_.reportView->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
-    trayIcon->setToolTip(r.toolTip);
-    lastToolTip_ = r.toolTip;
+    lastToolTip_ = ToolTipNamingSite(PresentPlaceName(), observer_, r.toolTip);
+    trayIcon->setToolTip(lastToolTip_);
     moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;

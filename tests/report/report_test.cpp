@@ -289,3 +289,37 @@ TEST(ReportTest, TrayMoonMirroredSouthOfTheEquator) {
         EXPECT_EQ(r.tray.mirrored, mirrored) << latitude;
     }
 }
+
+namespace hx {
+namespace {
+// The site is named before a tooltip and an event list, with the clock its times are on.
+TEST(ReportSite, TooltipAndLogHeadingNameTheSiteAndItsClock) {
+    const struct {
+        const char* zone;
+        double tz;
+        int dst;
+        const char* clock;
+    } rows[] = {{"America/Chicago", -6, 1, "America/Chicago"},
+                {"", -6, 0, "UTC-6"},
+                {"", -6, 1, "UTC-5"},
+                {"", 5.5, 0, "UTC+5:30"},
+                {"", -3.5, 0, "UTC-3:30"},
+                {"", 0, 0, "UTC"},
+                {"", 12.75, 0, "UTC+12:45"}};
+    for (const auto& r : rows) {
+        Observer o;
+        o.Zone = r.zone;
+        o.TimeZone = r.tz;
+        o.DaylightTime = r.dst;
+        EXPECT_EQ(SiteClockName(o), r.clock) << r.clock;
+    }
+    Observer chicago;
+    chicago.Zone = "America/Chicago";
+    EXPECT_EQ(
+        ToolTipNamingSite(" Chicago, Illinois ", chicago, "An V xii\nHour of Mars"),
+        QString::fromUtf8("Chicago, Illinois · times in America/Chicago\nAn V xii\nHour of Mars"));
+    EXPECT_EQ(EventListHeading("Chicago, Illinois", chicago),
+              "Events at Chicago, Illinois (times in America/Chicago)");
+}
+}  // namespace
+}  // namespace hx

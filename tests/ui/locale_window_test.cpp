@@ -100,7 +100,8 @@ TEST_F(WindowTest, DoneWithASiteShowsTheReport) {
     auto* reportView = Get<QPlainTextEdit>("outfld");
     EXPECT_EQ(reportView->toPlainText(), calls->result.lines.join('\n'));
     EXPECT_EQ(reportView->verticalScrollBar()->value(), 0);  // the top line is shown
-    EXPECT_EQ(Get<QPlainTextEdit>("log")->toPlainText(), "Event >> Saturday 20:57 Sun Set");
+    EXPECT_EQ(Get<QPlainTextEdit>("log")->toPlainText(),
+              "Events at 44.58, -93.16 (times in UTC-6)\nEvent >> Saturday 20:57 Sun Set");
     EXPECT_EQ(form->TrayText(), calls->result.trayText);
     EXPECT_EQ(form->TrayIconChoice().list, TrayChoice::List::Planets);
 }

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QShortcut>
@@ -16,6 +17,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <optional>
@@ -224,7 +226,9 @@ TEST_F(TrayTest, TooltipAndBalloonHoldTheCurrentReport) {
                             "An V x 15:46\nHour of Mars until 5:04 PM"}) {
         calls->result.toolTip = tip;
         form->onClockTick();
-        EXPECT_EQ(icon->toolTip(), tip);
+        EXPECT_EQ(icon->toolTip().section('\n', 1), tip);
+        EXPECT_EQ(icon->toolTip().section('\n', 0, 0),
+                  QString::fromUtf8("44.58, -93.16 · times in UTC-6"));
     }
     form->onTrayIconClicked();
     calls->result.trayText = "An V x 15:52\r\nPlanetary hour of Mars   ";
@@ -248,7 +252,7 @@ TEST_F(TrayTest, AnUnwritableHeaderFileStillShowsTheReport) {
     const QString first = Get<QPlainTextEdit>("outfld")->toPlainText().section('\n', 0, 0);
     EXPECT_TRUE(first.startsWith("An ")) << first.toStdString();
     EXPECT_TRUE(form->TrayText().startsWith(first + "\r\n"));
-    EXPECT_TRUE(Get<QSystemTrayIcon>("TrayIcon1")->toolTip().startsWith(first));
+    EXPECT_TRUE(Get<QSystemTrayIcon>("TrayIcon1")->toolTip().section('\n', 1).startsWith(first));
     ASSERT_EQ(form->TrayIconChoice().list, TrayChoice::List::Moon);
     EXPECT_EQ(Get<QSystemTrayIcon>("TrayIcon1")->icon().pixmap(16).toImage(),
               ui::MoonIcon(form->TrayIconChoice().index, false).pixmap(16).toImage());
@@ -493,3 +497,49 @@ TEST_F(TrayTest, ExitSavesTheServiceAddressesAndTheMirroredMoonIsTheSouthernOne)
 }
 
 }  // namespace hx::test
+
+namespace {
+// WCAG relative luminance of an opaque colour, and the contrast of two.
+double Luminance(const QColor& c) {
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+}  // namespace
+
+// The new Moon's tray icon, as the panel gets it at each size: drawn at that size, with an
+// outline standing out at 3:1 from a black and from a white panel all round the disc.
+TEST(TrayIcons, TheNewMoonHasAnOutlineOnBlackAndOnWhitePanels) {
+    int newMoon = 0;
+    for (int i = 0; i < 29; ++i)
+        if (hx::MoonPictureLitFraction(i) < hx::MoonPictureLitFraction(newMoon)) newMoon = i;
+    for (const bool mirrored : {false, true})
+        for (const int size : hx::ui::kTrayIconSizes) {
+            const QPixmap drawn = hx::ui::MoonIcon(newMoon, mirrored).pixmap(size);
+            ASSERT_EQ(drawn.size(), QSize(size, size));
+            for (const QColor panel : {QColor(Qt::black), QColor(Qt::white)}) {
+                QImage onPanel(drawn.size(), QImage::Format_RGB32);
+                onPanel.fill(panel);
+                QPainter(&onPanel).drawPixmap(0, 0, drawn);
+                // Each of 16 rays from the centre crosses a pixel at 3:1 from the panel.
+                int rays = 0;
+                for (int k = 0; k < 16; ++k) {
+                    const double a = k * M_PI / 8;
+                    for (double r = 0; r < size / 2.0; r += 0.5) {
+                        const int x = int(size / 2.0 + r * std::cos(a)),
+                                  y = int(size / 2.0 + r * std::sin(a));
+                        if (Contrast(onPanel.pixelColor(x, y), panel) >= 3.0) {
+                            ++rays;
+                            break;
+                        }
+                    }
+                }
+                EXPECT_EQ(rays, 16) << size << " on " << panel.name().toStdString();
+            }
+        }
+}
