@@ -1,6 +1,8 @@
 // The lookup window: its components, "Find" and "Close".
 #include "reverse_lookup_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,8 +54,11 @@ ReverseLookupDialog::ReverseLookupDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Thelemic Date Look up"));
 
     queryPanel = Named(new QWidget(this), "queryPanel");
-    queryPanel->setFixedWidth(296);
+    // As wide as its boxes need at the font in use; the results take what the window gains.
+    queryPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    docosadeLabel = Named(new QLabel(QStringLiteral("&Docosade"), queryPanel), "docosadeLabel");
     docosadeBox = Box(queryPanel, "docosadeBox", lookup::DocosadeItems(), 22, true);
+    yearLabel = Named(new QLabel(QStringLiteral("&Year"), queryPanel), "yearLabel");
     yearBox = Box(queryPanel, "yearBox", lookup::YearItems(), 22, true);
     degreesLabel = Named(new QLabel(QStringLiteral("Degrees"), queryPanel), "degreesLabel");
     solarLabel = Named(new QLabel(QStringLiteral("Solar Position"), queryPanel), "solarLabel");
@@ -64,10 +69,22 @@ ReverseLookupDialog::ReverseLookupDialog(QWidget* parent)
     lunarDegreeEdit = Named(new QLineEdit(queryPanel), "lunarDegreeEdit");
     findButton = Named(new QPushButton(QStringLiteral("Find"), queryPanel), "findButton");
     closeButton = Named(new QPushButton(QStringLiteral("Close"), queryPanel), "closeButton");
+    // Each degree box has its own label, "°" after it; "Degrees" heads the column.
+    solarDegreeLabel = Named(new QLabel(QStringLiteral("°"), queryPanel), "solarDegreeLabel");
+    lunarDegreeLabel = Named(new QLabel(QStringLiteral("°"), queryPanel), "lunarDegreeLabel");
+    docosadeLabel->setBuddy(docosadeBox);
+    yearLabel->setBuddy(yearBox);
     solarLabel->setBuddy(solarSignBox);
     lunarLabel->setBuddy(lunarSignBox);
-    solarDegreeEdit->setFixedWidth(48);
-    lunarDegreeEdit->setFixedWidth(48);
+    degreesLabel->setBuddy(solarDegreeEdit);
+    solarDegreeLabel->setBuddy(solarDegreeEdit);
+    lunarDegreeLabel->setBuddy(lunarDegreeEdit);
+    solarDegreeEdit->setAccessibleName(QStringLiteral("Solar degree"));
+    lunarDegreeEdit->setAccessibleName(QStringLiteral("Lunar degree"));
+    const int degreeWidth = solarDegreeEdit->fontMetrics().horizontalAdvance(u'0') * 3 +
+                            solarDegreeEdit->fontMetrics().height();
+    solarDegreeEdit->setFixedWidth(degreeWidth);
+    lunarDegreeEdit->setFixedWidth(degreeWidth);
     findButton->setDefault(true);
     findButton->setAutoDefault(true);
     closeButton->setAutoDefault(false);
@@ -75,36 +92,49 @@ ReverseLookupDialog::ReverseLookupDialog(QWidget* parent)
     auto* grid = new QGridLayout(queryPanel);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setVerticalSpacing(4);
-    auto* years = new QHBoxLayout;
-    years->addWidget(docosadeBox);
-    years->addWidget(yearBox);
-    grid->addLayout(years, 0, 0, 1, 3);
-    grid->addWidget(degreesLabel, 1, 2);
-    grid->addWidget(solarLabel, 2, 0);
-    grid->addWidget(solarSignBox, 2, 1);
-    grid->addWidget(solarDegreeEdit, 2, 2);
-    grid->addWidget(lunarLabel, 3, 0);
-    grid->addWidget(lunarSignBox, 3, 1);
-    grid->addWidget(lunarDegreeEdit, 3, 2);
+    grid->addWidget(docosadeLabel, 0, 0);
+    grid->addWidget(docosadeBox, 0, 1);
+    grid->addWidget(yearLabel, 1, 0);
+    grid->addWidget(yearBox, 1, 1);
+    grid->addWidget(degreesLabel, 2, 2, 1, 2);
+    grid->addWidget(solarLabel, 3, 0);
+    grid->addWidget(solarSignBox, 3, 1);
+    grid->addWidget(solarDegreeEdit, 3, 2);
+    grid->addWidget(solarDegreeLabel, 3, 3);
+    grid->addWidget(lunarLabel, 4, 0);
+    grid->addWidget(lunarSignBox, 4, 1);
+    grid->addWidget(lunarDegreeEdit, 4, 2);
+    grid->addWidget(lunarDegreeLabel, 4, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(findButton);
     buttons->addWidget(closeButton);
     buttons->addStretch();
-    grid->setRowStretch(4, 1);
-    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->setRowStretch(5, 1);
+    grid->addLayout(buttons, 6, 0, 1, 4);
     grid->setColumnStretch(1, 1);
 
     results = Named(new QPlainTextEdit(this), "results");
     results->setReadOnly(true);
     results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     results->setFocusPolicy(Qt::NoFocus);
+    // Room for the longest usual line ("Lunar Sign found: …") before it wraps.
+    results->setMinimumWidth(results->fontMetrics().horizontalAdvance(u'x') * 30);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(queryPanel);
     layout->addWidget(results, 1);
-    resize(525, 180);
+    // The design's 525 by 180, or more where the font needs it: the lines of a search fit
+    // unwrapped, and the window can be made larger, the results growing with it.
+    const QFontMetrics text = results->fontMetrics();
+    resize(std::max(
+               525,
+               queryPanel->sizeHint().width() +
+                   text.horizontalAdvance(QStringLiteral(
+                       "Lunar Sign found: Wednesday, August 19, 2026 4:47 AM in 00° Sagittarius")) +
+                   text.height() * 2),
+           std::max({180, queryPanel->sizeHint().height(), text.lineSpacing() * 14}));
 
     connect(findButton, &QPushButton::clicked, this, &ReverseLookupDialog::onFindClicked);
     connect(closeButton, &QPushButton::clicked, this, &ReverseLookupDialog::onCloseClicked);

@@ -45,15 +45,19 @@ class ReverseLookupDialog : public QDialog {
     SearchFn search_;
 
     QWidget* queryPanel;
+    QLabel* docosadeLabel;
     QComboBox* docosadeBox;
+    QLabel* yearLabel;
     QComboBox* yearBox;
     QLabel* degreesLabel;
     QLabel* solarLabel;
     QComboBox* solarSignBox;
     QLineEdit* solarDegreeEdit;
+    QLabel* solarDegreeLabel;
     QLabel* lunarLabel;
     QComboBox* lunarSignBox;
     QLineEdit* lunarDegreeEdit;
+    QLabel* lunarDegreeLabel;
     QPushButton* findButton;
     QPushButton* closeButton;
     QPlainTextEdit* results;

@@ -60,8 +60,10 @@ TEST(ReverseLookupDialog, ComponentsSizeAndPlace) {
     main.setGeometry(200, 150, 800, 600);
     main.show();
     form.show();
-    EXPECT_EQ(form.size(), QSize(525, 180));
-    EXPECT_EQ(Get(form, "queryPanel")->width(), 296);
+    // The design's size at least, and the longest line of a search unwrapped.
+    EXPECT_GE(form.width(), 525);
+    EXPECT_GE(form.height(), 180);
+    EXPECT_GE(Get(form, "queryPanel")->width(), Get(form, "queryPanel")->sizeHint().width());
     EXPECT_LE((form.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
 }
 
@@ -121,4 +123,28 @@ TEST(ReverseLookupDialog, InputsAndResultsSurviveBetweenModalShowings) {
     EXPECT_EQ(Get<QLineEdit>(form, "lunarDegreeEdit")->text(), "12");
     EXPECT_FALSE(results.isEmpty());
     EXPECT_EQ(Get<QPlainTextEdit>(form, "results")->toPlainText(), results);
+}
+
+// Every box has a label whose buddy it is; made larger, the window gives its gain to the
+// results, the query panel keeping its width.
+TEST(ReverseLookupDialog, BoxesAreLabelledAndTheResultsGrow) {
+    ReverseLookupDialog form;
+    form.show();
+    QList<QWidget*> buddies;
+    for (QLabel* l : form.findChildren<QLabel*>()) buddies << l->buddy();
+    QList<QWidget*> boxes;
+    for (QComboBox* b : form.findChildren<QComboBox*>()) boxes << b;
+    for (QLineEdit* e : form.findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(e->parentWidget())) boxes << e;
+    ASSERT_EQ(boxes.size(), 6);
+    for (QWidget* b : boxes) EXPECT_TRUE(buddies.contains(b)) << b->objectName().toStdString();
+
+    QWidget* panel = Get(form, "queryPanel");
+    QWidget* results = Get(form, "results");
+    const QSize before = results->size();
+    const int panelWidth = panel->width();
+    form.resize(form.size() + QSize(300, 200));
+    QApplication::processEvents();
+    EXPECT_EQ(results->size(), before + QSize(300, 200));
+    EXPECT_EQ(panel->width(), panelWidth);
 }
