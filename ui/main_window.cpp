@@ -56,9 +56,11 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     AddExportMenuItem();
     SyncMenu();
     BuildStatusBar();
-    // The design size, widened where the tabs need more to show their whole captions (the
-    // window may still be made narrower, and the captions then shorten), within the screen.
-    if (const int tabs = pages->tabBar()->sizeHint().width(); tabs > width()) {
+    // The design size, widened where the tabs need more to show their whole captions or the
+    // pages their content (the Main page the whole date line), within the screen; the window
+    // may still be made narrower, and the captions then shorten.
+    if (const int tabs = std::max(pages->tabBar()->sizeHint().width(), pages->sizeHint().width());
+        tabs > width()) {
         const QScreen* on = screen();
         resize(on ? std::min(tabs, on->availableGeometry().width()) : tabs, height());
     }

@@ -1,6 +1,9 @@
 // The "Look up" and "Alternate" pages: a lookup panel on the left, a web view beside it.
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,7 +64,6 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     p.page->setObjectName(StoredName(n.page));
     p.group = new QGroupBox(QString::fromLatin1(n.groupTitle));
     p.group->setObjectName(n.group);
-    p.group->setFixedWidth(209);
     p.queryLabel = NamedLabel(n.queryLabel, "Zip Code or City", true);
     p.query = new QLineEdit("55413");
     p.query->setObjectName(StoredName(n.query));
@@ -86,6 +88,11 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     g->addWidget(p.recentLabel);
     g->addWidget(p.recent, 1);
     g->addWidget(p.clear, 0, Qt::AlignLeft);
+    // The design's 209 pixels, or what the title and the labels need at the font in use; the
+    // list's own width does not count (long entries scroll in it).
+    p.recent->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    p.query->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    p.group->setFixedWidth(std::max(209, p.group->sizeHint().width()));
 
     p.choicesLabel = NamedLabel("", "Several places match. Pick one:", true);
     p.choices = new QTreeWidget;
@@ -94,6 +101,10 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     p.choices->setAllColumnsShowFocus(true);
     p.choices->setHeaderLabels({"City", "Region", "Country", "Population"});
     p.choices->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    // Each column as wide as its longest entry, so no city name is cut; the list scrolls
+    // sideways where the page is narrower than all four.
+    p.choices->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    p.choices->header()->setStretchLastSection(false);
     p.choicesLabel->hide();
     p.choices->hide();
 

@@ -1,6 +1,7 @@
 // The Main page: the report view in the system's fixed-width font.
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "menu/stored_names.h"
@@ -8,13 +9,30 @@
 
 namespace hx::ui {
 
+namespace {
+
+// The report view asks for the width of a long date line in its font, so that a window sized
+// to its pages shows the whole line unscrolled at the default options.
+class ReportView : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QSize sizeHint() const override {
+        const int text = fontMetrics().horizontalAdvance(QString::fromUtf8(kLongDateLine));
+        const int margins = 2 * (static_cast<int>(document()->documentMargin()) + frameWidth());
+        return {text + margins + verticalScrollBar()->sizeHint().width(),
+                QPlainTextEdit::sizeHint().height()};
+    }
+};
+
+}  // namespace
+
 MainPage BuildMainPage() {
     MainPage p;
     p.page = new QWidget;
     p.page->setObjectName(StoredName(Page::Main));
     p.reportFrame = new QFrame(p.page);
     p.reportFrame->setObjectName("reportFrame");
-    p.reportView = new QPlainTextEdit(p.reportFrame);
+    p.reportView = new ReportView(p.reportFrame);
     p.reportView->setObjectName("outfld");
     p.reportView->setReadOnly(true);
     p.reportView->setUndoRedoEnabled(false);  // nothing to undo in a view the report rewrites

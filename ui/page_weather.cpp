@@ -17,7 +17,8 @@ WeatherPage BuildWeatherPage() {
     p.page->setObjectName(StoredName(Page::Weather));
     auto* strip = new QFrame;
     strip->setObjectName("weatherStrip");
-    strip->setFixedHeight(75);
+    // As high as its three rows need at the font in use, no higher.
+    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     p.sourceNote =
         NamedLabel("sourceNote", "Set these fields from the weather service on the Look up page.");
     auto edit = [](SiteField role) {

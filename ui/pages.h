@@ -27,6 +27,12 @@ namespace hx::ui {
 class ClosedBrowser;
 
 // Page::Main "Main": the report view.
+// One of the longest date lines of the default options (one line, long date and time, the
+// degrees): the Main page is made wide enough for it.
+inline constexpr const char* kLongDateLine =
+    "An V xii Sol 29° Sagittarius Luna 29° Sagittarius Dies Mercurii Wednesday, "
+    "September 30, 2026 e.v. 12:45:10 PM";
+
 struct MainPage {
     QWidget* page = nullptr;
     QFrame* reportFrame = nullptr;
