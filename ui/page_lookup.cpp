@@ -72,9 +72,13 @@ LookupPage BuildLookupPage(const LookupNames& n) {
     p.fetch->setObjectName(n.fetch);
     if (*n.fetchHint) p.fetch->setToolTip(QString::fromLatin1(n.fetchHint));
     p.cityName = NamedLabel(n.cityName, "City name");
+    p.cityName->setWordWrap(true);  // "City, Region, Country" whole, on two lines if need be
     p.recentLabel = NamedLabel(n.recentLabel, "Select From Recent Entries");
     p.recent = new QListWidget;
     p.recent->setObjectName(n.recent);
+    // An entry longer than the panel is wide wraps rather than hides its country.
+    p.recent->setWordWrap(true);
+    p.recent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     p.clear = new QToolButton;
     p.clear->setObjectName(n.clear);
     p.clear->setText("Clear");

@@ -6,7 +6,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -128,4 +130,46 @@ TEST_F(WindowTest, ReverseLookupMenuShowsTheLookupWindowModally) {
     form->Action("LookupThelemicDatereverse1")->trigger();  // returns with the window open
     EXPECT_EQ(QApplication::activeModalWidget(), &lookup);
     lookup.close();
+}
+
+// At the default size every page shows its labels whole, the pick list its longest city, and
+// the window the whole date line of a real report (within the screen's width).
+TEST_F(WindowTest, PagesShowTheirContentUnclipped) {
+    form = std::make_unique<ui::MainWindow>(RealServices());
+    EnterMinneapolis();
+    Get<QPushButton>("doneButton")->click();
+    form->show();
+    auto* pages = Get<QTabWidget>("pages");
+    for (int i = 0; i < pages->count(); ++i) {
+        if (!pages->isTabVisible(i)) continue;
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        for (QLabel* l : pages->widget(i)->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty()) continue;
+            SCOPED_TRACE(l->text().toStdString());
+            if (l->wordWrap())
+                EXPECT_GE(l->height(), l->heightForWidth(l->width()));
+            else
+                EXPECT_GE(l->width(), l->sizeHint().width());
+        }
+    }
+    pages->setCurrentWidget(Get<QWidget>("TabSheet5"));
+    auto* choices = Get<QTreeWidget>("PlaceChoices2");
+    const QString city = "Llanfairpwllgwyngyll";
+    new QTreeWidgetItem(choices, {city, "Wales", "United Kingdom", "3,107"});
+    choices->show();
+    QApplication::processEvents();
+    EXPECT_GE(choices->columnWidth(0), choices->fontMetrics().horizontalAdvance(city));
+
+    auto* report = Get<QPlainTextEdit>("outfld");
+    pages->setCurrentIndex(0);
+    QApplication::processEvents();
+    const int line =
+        QFontMetrics(report->font()).horizontalAdvance(report->toPlainText().section('\n', 0, 0));
+    ASSERT_GT(line, 0);
+    const int screen = form->screen()->availableGeometry().width();
+    if (form->width() < screen)
+        EXPECT_GE(report->viewport()->width(), line);
+    else
+        EXPECT_EQ(form->width(), screen);  // as wide as it can be
 }
