@@ -113,6 +113,11 @@ TEST(SiteFields, Summary) {
     f.altitude = "  ";
     f.timeZone = "-5.5";
     EXPECT_EQ(SiteSummary(f), QString::fromUtf8("44.58°S 93.16°E TZ -5.5 1013 mbar 70°F"));
+    // Empty weather fields: the values used, marked, the pressure at the typed altitude.
+    f.pressure = f.temperatureF = "";
+    f.altitude = "1270";
+    EXPECT_EQ(SiteSummary(f), QString::fromUtf8("44.58°S 93.16°E TZ -5.5 870 mbar (standard) "
+                                                "50°F (standard) 1270 m.s.l."));
 }
 
 TEST(SiteFields, DoneCheck) {
