@@ -99,15 +99,19 @@ void DesktopNotifier::Reached(bool connected) {
     const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
                                                              QStringLiteral("GetCapabilities"));
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kBusWaitMs), &context_);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &context_,
-                     [this](QDBusPendingCallWatcher* w) {
-                         const QDBusPendingReply<QStringList> reply = *w;
-                         w->deleteLater();
-                         if (reply.isError())
-                             Asked(false, {});
-                         else
-                             Asked(true, reply.value());
-                     });
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, &context_, [this](QDBusPendingCallWatcher* w) {
+            const QDBusPendingReply<QStringList> reply = *w;
+            w->deleteLater();
+            // No owner of the name, no answer or no bus: no server. A server
+            // that refuses the question (an old one) still takes notifications.
+            const QDBusError::ErrorType e =
+                reply.isError() ? reply.error().type() : QDBusError::NoError;
+            const bool missing = e == QDBusError::ServiceUnknown || e == QDBusError::NoReply ||
+                                 e == QDBusError::Timeout || e == QDBusError::Disconnected ||
+                                 e == QDBusError::NoServer;
+            Asked(!missing, reply.isError() ? QStringList() : reply.value());
+        });
 }
 
 void DesktopNotifier::Asked(bool answered, const QStringList& capabilities) {

@@ -27,7 +27,7 @@ class DesktopNotifier {
 
     // Called once when the notifier learns that no notification server takes notifications:
     // no bus (or one that did not answer), or the server's capabilities could not be asked
-    // (no owner of the name, an error, no answer). At once when that is already known. The
+    // (no owner of the name, no answer). At once when that is already known. The
     // window shows its alarms in the tray balloon from then on.
     void OnNoServer(std::function<void()> noServer);
     bool NoServer() const { return noServer_; }

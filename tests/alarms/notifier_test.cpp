@@ -81,6 +81,7 @@ TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
         QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
         notifier.Notify(0, "Sun Rise 05:26 AM");
         QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
+        EXPECT_FALSE(notifier.NoServer());  // it refused GetCapabilities, and is there
         const QVariantList& second = notifications.calls[1];
         ASSERT_EQ(second.size(), 8);
         EXPECT_EQ(second[1].toUInt(), 1u);  // replaces the first
