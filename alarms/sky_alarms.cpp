@@ -69,9 +69,9 @@ QString SkyAlarmName(SkyAlarm a) {
 }
 
 void LoadSkyAlarmTable(SkyAlarmTable& table) {
-    table = SkyAlarmTable();
     const auto lines = files::ReadKeyedFile(QString::fromLatin1(kSkyAlarmsFile));
     if (!lines) return;
+    table = SkyAlarmTable();
     table.lines = *lines;
     for (int i = 0; i < kSkyAlarmCount; ++i)
         if (const auto v = lines->Value(SkyAlarmKey(SkyAlarm(i))))

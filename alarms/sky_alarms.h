@@ -62,8 +62,8 @@ struct SkyAlarmTable {
 // The notification key of a sky alarm (after the slots' 0-27 and the hours' 28-34).
 inline constexpr int kSkyAlarmKeyBase = 35;
 
-// Reads skyalarms.txt from the program directory; missing, unreadable or bad lines give
-// alarms that are off. Never raises.
+// Reads skyalarms.txt from the program directory; a missing or unreadable file leaves the
+// table as it was, a line that cannot be read gives an alarm that is off. Never raises.
 void LoadSkyAlarmTable(SkyAlarmTable& table);
 // Writes skyalarms.txt. Raises hx::Error on failure; a file found but not read is kept.
 void SaveSkyAlarmTable(const SkyAlarmTable& table);
