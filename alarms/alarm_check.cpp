@@ -1,12 +1,15 @@
 // The alarm check: minute keys, slot matching, log lines and playback.
 #include "alarm_check.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFileInfo>
 
+#include "core/error.h"
 #include "core/format.h"
 #include "core/planetary_hours.h"
+#include "core/twilight.h"
 #include "core/zone.h"
 
 namespace hx::alarms {
@@ -21,6 +24,18 @@ int SlotOfEvent(const SkyEvent& e) {
 }
 
 }  // namespace
+
+QString FiredLine(const QString& name, int offset, Moment eventUtc, Moment presentUtc,
+                  const Observer& site, const QLocale& locale) {
+    const QString eventTime =
+        FormatDateTime(QStringLiteral("hh:nn ampm"), ReadingOfUtc(site, eventUtc), locale);
+    if (offset < 0)
+        return QStringLiteral("%1 in %2 min (%3)").arg(name).arg(-offset).arg(eventTime);
+    if (offset > 0)
+        return QStringLiteral("%1 %2 min ago (%3)").arg(name).arg(offset).arg(eventTime);
+    return name +
+           FormatDateTime(QStringLiteral(" hh:nn ampm"), ReadingOfUtc(site, presentUtc), locale);
+}
 
 QString MinuteKey(Moment m, const QLocale& locale) {
     return FormatDateTime(QStringLiteral("yyyymmdddhhnn"), m, locale);
@@ -51,22 +66,12 @@ AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables
 
         const QString name = QString::fromLatin1(BodyNames[e.Body]) + ' ' +
                              QString::fromLatin1(AlarmEventNames[slot % kEventCount]);
-        const QString eventTime =
-            FormatDateTime(QStringLiteral("hh:nn ampm"), ReadingOfUtc(site, e.Time), locale);
-        if (offset < 0)
-            step.logLines
-                << QStringLiteral("%1 in %2 min (%3)").arg(name).arg(-offset).arg(eventTime);
-        else if (offset > 0)
-            step.logLines
-                << QStringLiteral("%1 %2 min ago (%3)").arg(name).arg(offset).arg(eventTime);
-        else
-            step.logLines << name + FormatDateTime(QStringLiteral(" hh:nn ampm"),
-                                                   ReadingOfUtc(site, presentUtc), locale);
+        step.logLines << FiredLine(name, offset, e.Time, presentUtc, site, locale);
         step.fired << slot;
         e.Time = 0;
 
         const QString& sound = tables.sounds[slot];
-        if (sound.isEmpty() || !QFileInfo(sound).isFile()) continue;
+        if (tables.skyTable.muted || sound.isEmpty() || !QFileInfo(sound).isFile()) continue;
         step.sound = sound;
         step.next = i + 1;
         return step;
@@ -85,16 +90,76 @@ AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tab
     AlarmCheckStep step;
     if (!IsRepresentable(presentUtc)) return step;
     const qint64 now = MinuteOf(presentUtc);
+    // Each hour is due at its start moved by its ruler's lead time; what was due by the last
+    // check has had its turn, and several due in one minute all fire.
+    const Moment before = lastFired;
     for (const HourStart& h : PlanetaryHourStarts(computed, site)) {
-        if (h.at <= lastFired || h.body < 0 || MinuteOf(h.at) != now) continue;
-        lastFired = h.at;
+        if (h.body < 0) continue;
+        const int offset = tables.skyTable.hourOffsets[h.body];
+        const Moment due = h.at + offset / 1440.0;
+        if (due <= before || MinuteOf(due) != now) continue;
+        lastFired = std::max(lastFired, due);
         if (!tables.IsHourOn(h.body)) continue;
-        step.logLines << HourAlarmName(h.body) + FormatDateTime(QStringLiteral(" hh:nn ampm"),
-                                                                ReadingOfUtc(site, presentUtc),
-                                                                locale);
+        step.logLines << FiredLine(HourAlarmName(h.body), offset, h.at, presentUtc, site, locale);
         step.fired << kSlotCount + h.body;
         const QString& sound = tables.hourSounds[h.body];
-        if (!sound.isEmpty() && QFileInfo(sound).isFile()) step.sound = sound;
+        if (!tables.skyTable.muted && !sound.isEmpty() && QFileInfo(sound).isFile())
+            step.sound = sound;
+    }
+    return step;
+}
+
+void SkyAlarmCheck::Reset() {
+    computed_ = false;
+    from_ = to_ = 0;
+    firings_.clear();
+    fired_.clear();
+}
+
+AlarmCheckStep SkyAlarmCheck::Check(const AlarmTables& tables, Moment presentUtc,
+                                    const Observer& site, const QLocale& locale) {
+    AlarmCheckStep step;
+    if (!IsRepresentable(presentUtc) || !site.HasSite()) return step;
+    const SkyAlarmTable& t = tables.skyTable;
+    bool same = computed_ && SameSkySite(site_, site) && presentUtc >= from_ && presentUtc < to_;
+    for (int i = 0; same && i < kSkyAlarmCount; ++i)
+        same = t.sky[i].on == settings_[i].on && t.sky[i].offset == settings_[i].offset;
+    if (!same) {
+        // The site's day holding the present, searched once; what fired in it stays fired.
+        const auto [a, b] = SiteDayRange(presentUtc, site);
+        const bool newDay = !computed_ || a - kEpochJulianDay != from_ || !SameSkySite(site_, site);
+        std::vector<SkyFiring> firings;
+        try {
+            firings = SkyFiringsBetween(a - kEpochJulianDay, b - kEpochJulianDay, site, t);
+        } catch (const Error&) {
+            // Beyond the ephemeris there are no sky events to fire on.
+        }
+        std::vector<char> fired(firings.size(), 0);
+        if (!newDay)
+            for (size_t i = 0; i < firings.size(); ++i)
+                for (size_t j = 0; j < firings_.size(); ++j)
+                    if (fired_[j] && firings_[j].alarm == firings[i].alarm &&
+                        firings_[j].event == firings[i].event)
+                        fired[i] = 1;
+        firings_ = std::move(firings);
+        fired_ = std::move(fired);
+        from_ = a - kEpochJulianDay;
+        to_ = b - kEpochJulianDay;
+        site_ = site;
+        for (int i = 0; i < kSkyAlarmCount; ++i) settings_[i] = t.sky[i];
+        computed_ = true;
+    }
+    const qint64 now = MinuteOf(presentUtc);
+    for (size_t i = 0; i < firings_.size(); ++i) {
+        const SkyFiring& f = firings_[i];
+        if (fired_[i] || MinuteOf(f.at) > now) continue;
+        // Only this minute's: one missed while the clock was off stays missed.
+        fired_[i] = 1;
+        if (MinuteOf(f.at) != now) continue;
+        const SkyAlarmSetting& s = t.sky[size_t(f.alarm)];
+        step.logLines << FiredLine(f.what, s.offset, f.event, presentUtc, site, locale);
+        step.fired << kSkyAlarmKeyBase + int(f.alarm);
+        if (!t.muted && !s.sound.isEmpty() && QFileInfo(s.sound).isFile()) step.sound = s.sound;
     }
     return step;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "alarm_tables.h"
 #include "core/datetime.h"
 #include "core/sky_events.h"
@@ -39,15 +41,40 @@ AlarmCheckStep CheckAlarmsFrom(EventList& events, size_t from, const AlarmTables
                                Moment presentUtc, const Observer& site,
                                const QLocale& locale = QLocale::system());
 
+// The log line of a fired alarm: «Sun Rise 06:45 AM» at the present's time; with a lead time
+// «Sun Rise in 15 min (06:45 AM)» or «Moon Set 10 min ago (…)» at the event's; on the site's clock.
+QString FiredLine(const QString& name, int offset, Moment eventUtc, Moment presentUtc,
+                  const Observer& site, const QLocale& locale = QLocale::system());
+
 // «Hour of Jupiter».
 QString HourAlarmName(int body);
 
 // The planetary-hour alarms of the present minute, over the hours of the list as computed:
-// an hour starting in this minute and after lastFired (an instant) moves lastFired to its start
-// and, when its ruler's alarm is on, fires: «Hour of Jupiter 02:28 PM», with its sound when the
-// file exists (the caller opens and plays it).
+// an hour due in this minute (its start plus its ruler's lead time) and after lastFired (an
+// instant) moves lastFired to that time and, when its ruler's alarm is on, fires: «Hour of
+// Jupiter 02:28 PM» (with a lead time as FiredLine says), with its sound when the file exists
+// and alarms are not muted (the caller opens and plays it). Muted, no step has a sound.
 AlarmCheckStep CheckHourAlarms(const EventList& computed, const AlarmTables& tables,
                                Moment presentUtc, Moment& lastFired, const Observer& site,
                                const QLocale& locale = QLocale::system());
+
+// The sky alarms' check, run on each tick after the others. It keeps the firings of the
+// site's present day, searched once for the day (again on a new day, a new site or a changed
+// alarm), and fires those due in the present minute once each: «Full Moon in 15 min (10:02
+// PM)», the sound of the last one with a file unless muted. fired holds kSkyAlarmKeyBase + alarm.
+class SkyAlarmCheck {
+  public:
+    AlarmCheckStep Check(const AlarmTables& tables, Moment presentUtc, const Observer& site,
+                         const QLocale& locale = QLocale::system());
+    void Reset();  // forgets the day, as at Exit or a new clock
+
+  private:
+    bool computed_ = false;
+    Moment from_ = 0, to_ = 0;  // the day's range (UTC readings)
+    Observer site_;
+    std::array<SkyAlarmSetting, kSkyAlarmCount> settings_;
+    std::vector<SkyFiring> firings_;
+    std::vector<char> fired_;
+};
 
 }  // namespace hx::alarms

@@ -37,9 +37,20 @@ std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site
                                 tables.offsets[slot], tables.sounds[slot]});
             }
         }
-        for (const HourStart& h : PlanetaryHourStarts(events, site))
-            if (h.body >= 0 && inDay(h.at) && tables.IsHourOn(h.body))
-                plan.push_back({h.at, HourAlarmName(h.body), 0, tables.hourSounds[h.body]});
+        for (const HourStart& h : PlanetaryHourStarts(events, site)) {
+            if (h.body < 0 || !tables.IsHourOn(h.body)) continue;
+            const int offset = tables.skyTable.hourOffsets[h.body];
+            const Moment at = h.at + offset / 1440.0;
+            if (inDay(at))
+                plan.push_back({at, HourAlarmName(h.body), offset, tables.hourSounds[h.body]});
+        }
+    }
+    // The sky alarms of the whole run, searched once.
+    const Moment first = UtcOfReading(site, std::floor(from));
+    const Moment last = UtcOfReading(site, std::floor(from) + days);
+    for (const SkyFiring& f : SkyFiringsBetween(first, last, site, tables.skyTable)) {
+        const SkyAlarmSetting& s = tables.skyTable.sky[size_t(f.alarm)];
+        plan.push_back({f.at, f.what, s.offset, s.sound});
     }
     std::stable_sort(plan.begin(), plan.end(),
                      [](const PlannedFiring& a, const PlannedFiring& b) { return a.at < b.at; });

@@ -21,7 +21,8 @@ struct PlannedFiring {
 // The firings of `days` calendar days from the day of `from` on, in time order: per day the
 // event list the window computes on that day, each event whose alarm is on and whose time
 // plus lead time (a duration) falls in that day of the site's clock, and each planetary hour of
-// that day whose ruler's alarm is on.
+// that day whose ruler's alarm is on (its start plus the hour's lead time in that day), and
+// the sky alarms that are on firing in those days («Civil dawn», «Full Moon»).
 std::vector<PlannedFiring> AlarmPlan(Moment from, int days, const Observer& site,
                                      const AlarmTables& tables);
 

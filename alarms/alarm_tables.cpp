@@ -88,6 +88,37 @@ void LoadAlarmTables(AlarmTables& tables) {
               [&](int i, const QString& l) { tables.hourStates[i] = NumberOr(l, kAlarmOff); });
     LoadTable(kHourSoundsFile, kMaxSoundFileBytes, kHourSlotCount, tables.keepHourSoundFile,
               [&](int i, const QString& l) { tables.hourSounds[i] = l; });
+    LoadSkyAlarmTable(tables.skyTable);
+}
+
+std::map<QString, int> CalendarLeads(const AlarmTables& tables) {
+    std::map<QString, int> leads;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (tables.IsOn(slot))
+            leads[QString::fromLatin1(BodyNames[slot / kEventCount]) + ' ' +
+                  QString::fromLatin1(AlarmEventNames[slot % kEventCount])] = tables.offsets[slot];
+    for (int body = 0; body < kHourSlotCount; ++body)
+        if (tables.IsHourOn(body))
+            leads[QStringLiteral("Hour of ") + QString::fromLatin1(BodyNames[body])] =
+                tables.skyTable.hourOffsets[body];
+    for (int i = 0; i < kSkyAlarmCount; ++i)
+        if (tables.skyTable.sky[i].on)
+            leads[SkyAlarmKey(SkyAlarm(i))] = tables.skyTable.sky[i].offset;
+    return leads;
+}
+
+bool AdorationsOn(const AlarmTables& tables) {
+    return std::all_of(kAdorationSlots.begin(), kAdorationSlots.end(),
+                       [&](int slot) { return tables.IsOn(slot); });
+}
+
+void SetAdorations(AlarmTables& tables, bool on, const QString& sound, int offset) {
+    for (const int slot : kAdorationSlots) {
+        if (tables.IsOn(slot) != on) tables.Toggle(slot);
+        if (!on) continue;
+        tables.SetSound(slot, sound);
+        tables.SetOffset(slot, offset);
+    }
 }
 
 void SaveOffsetTable(const AlarmTables& tables) {
@@ -124,6 +155,7 @@ void SaveAlarmTables(const AlarmTables& tables) {
     SaveOffsetTable(tables);
     SaveHourStateTable(tables);
     SaveHourSoundTable(tables);
+    SaveSkyAlarmTable(tables.skyTable);
 }
 
 }  // namespace hx::alarms

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include <QString>
 #include <QStringList>
 
+#include "alarms/sky_alarms.h"
 #include "core/names.h"
 #include "menu/stored_names.h"
 
@@ -43,6 +45,9 @@ struct AlarmTables {
     // The planetary-hour alarms by body: image index (0 on) and sound path.
     std::array<int, kHourSlotCount> hourStates;
     std::array<QString, kHourSlotCount> hourSounds;
+
+    // The sky alarms, the hours' lead times and mute (skyalarms.txt).
+    SkyAlarmTable skyTable;
 
     // Set when the table's file exists but was not taken (not 28 lines): the file then holds
     // what the user last saved, and is kept until the user changes this table.
@@ -82,6 +87,19 @@ struct AlarmTables {
     }
 };
 
+// The four adorations: the Sun's Rise, Zenith, Set and Nadir slots.
+inline constexpr std::array<int, 4> kAdorationSlots = {0, 1, 2, 3};
+// Whether all four are on.
+bool AdorationsOn(const AlarmTables& tables);
+// Turns the four on or off together. Turning on gives each the sound (empty: none) and the
+// lead time; turning off keeps their sounds and lead times. The four stay ordinary slots and
+// the other slots are untouched.
+void SetAdorations(AlarmTables& tables, bool on, const QString& sound = {}, int offset = 0);
+
+// The lead times of the alarms that are on, by what they fire on, for the calendar export's
+// VALARMs: «Sun Rise» (a slot), «Hour of Jupiter», and the sky alarms by SkyAlarmKey.
+std::map<QString, int> CalendarLeads(const AlarmTables& tables);
+
 // Applies a file's lines to a table when there are exactly 28 of them, not counting empty
 // lines after the 28th; returns whether it did. A state line that is not a whole number
 // counts as off.
@@ -91,12 +109,14 @@ bool ApplySoundLines(AlarmTables& tables, const QStringList& lines);
 QStringList StateLines(const AlarmTables& tables);
 QStringList SoundLines(const AlarmTables& tables);
 
-// Reads alarmlist.txt and then alarmsounds.txt from the program directory. A file that is
+// Reads alarmlist.txt and then alarmsounds.txt from the program directory, then the other
+// tables' files and skyalarms.txt. A file that is
 // missing, too large or not exactly 28 lines long leaves its table as it was. Never raises.
 void LoadAlarmTables(AlarmTables& tables);
 
-// Writes alarmsounds.txt and then alarmlist.txt, replacing both. Raises hx::Error on failure.
-// A table whose file was kept at loading and that was not changed since is not written.
+// Writes alarmsounds.txt and then alarmlist.txt, replacing both, then the other files. Raises
+// hx::Error on failure. A table whose file was kept at loading and that was not changed since is
+// not written.
 void SaveAlarmTables(const AlarmTables& tables);
 void SaveSoundTable(const AlarmTables& tables);  // alarmsounds.txt alone
 void SaveStateTable(const AlarmTables& tables);  // alarmlist.txt alone

@@ -1,6 +1,8 @@
-// Costs of the Sky page's computation for a day and of a year of phases and ingresses.
+// Costs of the Sky page's computation for a day, of a year of phases and ingresses, and of
+// the sky alarms.
 #include <benchmark/benchmark.h>
 
+#include "alarms/alarm_check.h"
 #include "core/ingress.h"
 #include "core/lunation.h"
 #include "report/sky_page.h"
@@ -42,3 +44,28 @@ static void BM_YearOfPhasesAndIngresses(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_YearOfPhasesAndIngresses)->Unit(benchmark::kMillisecond);
+
+// The sky alarms' day, as the alarm check searches it once a day with every alarm on, and the
+// check's tick on a day already searched.
+static void BM_SkyAlarmDay(benchmark::State& state) {
+    const Observer o = bench::Chicago();
+    alarms::AlarmTables tables;
+    for (alarms::SkyAlarmSetting& s : tables.skyTable.sky) s = {true, -15, {}};
+    Moment utc = EncodeDateTime(2024, 6, 15, 12, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(alarms::SkyFiringsBetween(utc, utc + 1, o, tables.skyTable));
+        utc += 1;
+    }
+}
+BENCHMARK(BM_SkyAlarmDay)->Unit(benchmark::kMillisecond);
+
+static void BM_SkyAlarmTick(benchmark::State& state) {
+    const Observer o = bench::Chicago();
+    alarms::AlarmTables tables;
+    for (alarms::SkyAlarmSetting& s : tables.skyTable.sky) s = {true, -15, {}};
+    alarms::SkyAlarmCheck check;
+    const Moment utc = EncodeDateTime(2024, 6, 15, 18, 0);
+    check.Check(tables, utc, o);
+    for (auto _ : state) benchmark::DoNotOptimize(check.Check(tables, utc + 1.0 / 86400, o));
+}
+BENCHMARK(BM_SkyAlarmTick)->Unit(benchmark::kMicrosecond);

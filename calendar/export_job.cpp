@@ -45,7 +45,7 @@ void ExportJob::Step() {
     }
     running_ = false;
     emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp,
-                                 request_.site, sky_));
+                                 request_.site, sky_, request_.alarms));
 }
 
 }  // namespace hx::cal

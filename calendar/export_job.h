@@ -21,7 +21,8 @@ struct ExportRequest {
     Observer observer;
     QDateTime stamp;  // the present, for DTSTAMP
     CalendarSite site;
-    bool sky = false;  // twilights, Moon phases, ingresses and void-of-course spans
+    bool sky = false;            // twilights, Moon phases, ingresses and void-of-course spans
+    CalendarAlarms alarms = {};  // a VALARM on each event whose alarm is on (alarms::CalendarLeads)
 };
 
 class ExportJob : public QObject {

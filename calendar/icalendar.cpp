@@ -28,6 +28,25 @@ QString SiteToken(const Observer& obs) {
     return part(obs.Latitude, 'n', 's') + part(obs.Longitude, 'e', 'w');
 }
 
+// A VALARM of an event whose alarm is on: its lead time in minutes (negative before), from
+// the start or, for the end of a span, from the end.
+struct Reminder {
+    std::optional<int> lead;
+    bool atEnd = false;
+};
+
+std::optional<int> LeadOf(const CalendarAlarms& alarms, const QString& key) {
+    const auto it = alarms.find(key);
+    if (it == alarms.end()) return std::nullopt;
+    return it->second;
+}
+
+// The alarm key of a sky item: its token, one key for every ingress of the Sun.
+QString SkyAlarmKeyOf(const SkyItem& item) {
+    if (item.what.startsWith(QLatin1String("sun-enters-"))) return QStringLiteral("sun-ingress");
+    return item.what;
+}
+
 // Adds the VEVENTs with UIDs "<UTC date>-<what>[-<n>]-<site>@heliodex"; n counts the same
 // event's second and later occurrences on one UTC date (a planet that rises twice).
 class Writer {
@@ -56,7 +75,7 @@ class Writer {
 
     // `utc` is the start's instant; the date line is the one of its reading on the site's clock.
     void Add(const QString& what, const QString& summary, Moment utc, const QDateTime* end,
-             const char* category) {
+             const char* category, std::initializer_list<Reminder> reminders = {}) {
         const QDateTime start = ToUtc(utc);
         const QString date = start.date().toString(QStringLiteral("yyyyMMdd"));
         const int n = ++seen_[date + what];
@@ -74,6 +93,19 @@ class Writer {
             ev, icalproperty_new_description(Description(utc).toUtf8().constData()));
         icalcomponent_add_property(ev, icalproperty_new_categories(category));
         icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        for (const Reminder& r : reminders) {
+            if (!r.lead) continue;
+            icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+            icalcomponent_add_property(alarm,
+                                       icalproperty_new_description(summary.toUtf8().constData()));
+            icaltriggertype trigger = icaltriggertype_from_int(0);
+            trigger.duration = icaldurationtype_from_int(*r.lead * 60);
+            icalproperty* t = icalproperty_new_trigger(trigger);
+            if (r.atEnd) icalproperty_add_parameter(t, icalparameter_new_related(ICAL_RELATED_END));
+            icalcomponent_add_property(alarm, t);
+            icalcomponent_add_component(ev, alarm);
+        }
         icalcomponent_add_component(cal_, ev);
     }
 
@@ -132,25 +164,33 @@ QString HourSummary(const PlanetaryHour& h) {
 }
 
 QByteArray WriteICalendar(const EventList& events, const HourList& hours, const Observer& obs,
-                          const QDateTime& stamp, const CalendarSite& site,
-                          const SkyItemList& sky) {
+                          const QDateTime& stamp, const CalendarSite& site, const SkyItemList& sky,
+                          const CalendarAlarms& alarms) {
     Writer w(obs, stamp, site);
     for (const SkyEvent& e : events) {
         if (e.Time == 0) continue;  // not formed: no VEVENT
         const QString what = EventSummary(e).toLower().replace(' ', '-');
-        w.Add(what, EventSummary(e), e.Time, nullptr, "Sky event");
+        w.Add(what, EventSummary(e), e.Time, nullptr, "Sky event",
+              {{LeadOf(alarms, EventSummary(e))}});
     }
     for (const PlanetaryHour& h : hours) {
         const QString what = QStringLiteral("hour-%1-%2")
                                  .arg(h.day ? QStringLiteral("day") : QStringLiteral("night"))
                                  .arg(h.number);
         const QDateTime end = ToUtc(h.end);
-        w.Add(what, HourSummary(h), h.start, &end, "Planetary hour");
+        w.Add(what, HourSummary(h), h.start, &end, "Planetary hour",
+              {{LeadOf(alarms, HourSummary(h))}});
     }
     for (const SkyItem& item : sky) {
         const QDateTime end = ToUtc(item.end);
-        w.Add(item.what, item.summary, item.start, item.end ? &end : nullptr,
-              CategoryOf(item.kind));
+        if (item.kind == SkyItemKind::VoidOfCourse)
+            w.Add(item.what, item.summary, item.start, item.end ? &end : nullptr,
+                  CategoryOf(item.kind),
+                  {{LeadOf(alarms, QStringLiteral("void-start"))},
+                   {LeadOf(alarms, QStringLiteral("void-end")), true}});
+        else
+            w.Add(item.what, item.summary, item.start, item.end ? &end : nullptr,
+                  CategoryOf(item.kind), {{LeadOf(alarms, SkyAlarmKeyOf(item))}});
     }
     return w.Text();
 }

@@ -68,13 +68,19 @@ const std::vector<CommandDef>& CommandDefs() {
         {"events",
          "rise, zenith, set and nadir of the Sun, the Moon and the five planets; without "
          "--days the moment's 40-event list as the window has it",
-         {{"days", "N", "every event of N calendar days from the --at day, 1 to 366"}},
+         {{"days", "N", "every event of N calendar days from the --at day, 1 to 366"},
+          {"alarm-dir", "DIR",
+           "with --format ics: a VALARM on each event whose alarm is on in the alarm files of "
+           "DIR"}},
          "events --at \"2024-06-15 00:00\" --lat 44.98 --lon -93.27 --tz -6 --dst 1 --days 7 "
          "--format ics"},
         {"hours",
          "the planetary hours; without --days the current day's or night's twelve as the "
          "report shows them",
-         {{"days", "N", "the day and night hours of N calendar days from the --at day, 1 to 366"}},
+         {{"days", "N", "the day and night hours of N calendar days from the --at day, 1 to 366"},
+          {"alarm-dir", "DIR",
+           "with --format ics: a VALARM on each event whose alarm is on in the alarm files of "
+           "DIR"}},
          "hours --lat 59.91 --lon 10.75 --tz 1 --dst 1 --days 2 --format json"},
         {"sky",
          "twilights (civil, nautical, astronomical dawn and dusk), sunrise, solar noon, sunset "
@@ -84,7 +90,10 @@ const std::vector<CommandDef>& CommandDefs() {
          "and the void-of-course span current or next",
          {{"days", "N",
            "the twilights of N calendar days from the --at day, and the phases, ingresses and "
-           "void-of-course spans within them, 1 to 366"}},
+           "void-of-course spans within them, 1 to 366"},
+          {"alarm-dir", "DIR",
+           "with --format ics: a VALARM on each event whose alarm is on in the alarm files of "
+           "DIR"}},
          "sky --lat 69.65 --lon 18.96 --zone Europe/Oslo --days 30 --format ics"},
         {"report",
          "the report as the main window shows it",

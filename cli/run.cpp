@@ -190,11 +190,16 @@ Outcome NoSite() {
     return {1, {}, QStringLiteral("heliodex-cli: no site: give --lat and --lon\n")};
 }
 
-QString Calendar(const EventList& events, const cal::HourList& hours, const Context& c,
-                 Moment nowUtc) {
+Outcome Calendar(const EventList& events, const cal::HourList& hours, const Request& r,
+                 const Context& c, Moment nowUtc, const QString& note = {}) {
+    const auto leads = CalendarAlarmsOf(r);
+    if (const QString* e = std::get_if<QString>(&leads)) return {2, {}, *e};
     const QDateTime stamp = ToQDateTime(nowUtc);  // the present instant, in UTC
     const cal::CalendarSite site{c.siteName, ThelemicStyleOf(c.options)};
-    return QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp, site));
+    return {0,
+            QString::fromUtf8(cal::WriteICalendar(events, hours, c.observer, stamp, site, {},
+                                                  std::get<cal::CalendarAlarms>(leads))),
+            note};
 }
 
 // Without --days the moment's list as the window has it (40 events, "-" for an event
@@ -204,7 +209,7 @@ Outcome Events(const Request& r, const Context& c, Moment nowUtc) {
     const EventList events =
         r.days ? cal::ComputeDays(c.moment, *r.days, c.observer, true, false).events
                : ComputeSkyEvents(c.moment, c.at);
-    if (r.format == Format::Ics) return {0, Calendar(events, {}, c, nowUtc), {}};
+    if (r.format == Format::Ics) return Calendar(events, {}, r, c, nowUtc);
     if (r.format == Format::Json) {
         QJsonObject o = WithDays({}, r);
         o["events"] = EventsJson(events, c.observer);
@@ -244,7 +249,7 @@ Outcome Hours(const Request& r, const Context& c, Moment nowUtc) {
             : QStringLiteral("heliodex-cli: no planetary hours in these days: %1 (the Sun %2)\n")
                   .arg(reason, reason == u"polar day" ? QStringLiteral("does not set")
                                                       : QStringLiteral("does not rise"));
-    if (r.format == Format::Ics) return {0, Calendar({}, hours, c, nowUtc), note};
+    if (r.format == Format::Ics) return Calendar({}, hours, r, c, nowUtc, note);
     if (r.format == Format::Json) {
         QJsonObject o = WithDays({}, r);
         o["hours"] = HoursJson(hours, c.observer, c.momentUtc);
@@ -287,7 +292,7 @@ std::optional<Outcome> AlarmDirProblem(const QString& dir) {
     if (!fi.isDir()) return fail(2, QStringLiteral("not a directory: \"%1\"").arg(dir));
     for (const char* name :
          {alarms::kAlarmListFile, alarms::kAlarmSoundsFile, alarms::kAlarmOffsetsFile,
-          alarms::kHourAlarmsFile, alarms::kHourSoundsFile})
+          alarms::kHourAlarmsFile, alarms::kHourSoundsFile, alarms::kSkyAlarmsFile})
         if (QFileInfo::exists(QDir(dir).filePath(QLatin1String(name)))) return std::nullopt;
     QString m = QStringLiteral("\"%1\" holds no alarm files (%2, %3)")
                     .arg(dir, QLatin1String(alarms::kAlarmListFile),

@@ -6,6 +6,9 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
+
+#include "alarms/alarm_tables.h"
 #include "calendar/icalendar.h"
 #include "calendar/sky_items.h"
 #include "cli/document.h"
@@ -17,6 +20,7 @@
 #include "core/twilight.h"
 #include "core/zone.h"
 #include "report/sky_page.h"
+#include "settings/textfile.h"
 
 namespace hx::cli {
 
@@ -192,16 +196,31 @@ QJsonObject Json(const SkyData& d, const Observer& site) {
 
 }  // namespace
 
+std::variant<cal::CalendarAlarms, QString> CalendarAlarmsOf(const Request& r) {
+    if (!r.own.contains("alarm-dir")) return cal::CalendarAlarms();
+    const QString dir = r.own.value("alarm-dir");
+    if (!QFileInfo(dir).isDir())
+        return QStringLiteral("heliodex-cli: not a directory: \"%1\"\n").arg(dir);
+    const QString oldDir = files::ProgramDirectory();
+    files::SetProgramDirectory(dir);
+    alarms::AlarmTables tables;
+    alarms::LoadAlarmTables(tables);
+    files::SetProgramDirectory(oldDir);
+    return alarms::CalendarLeads(tables);
+}
+
 Outcome Sky(const Request& r, const Context& c, Moment nowUtc) {
     if (!c.observer.HasSite())
         return {1, {}, QStringLiteral("heliodex-cli: no site: give --lat and --lon\n")};
     if (r.format == Format::Ics) {
+        const auto leads = CalendarAlarmsOf(r);
+        if (const QString* e = std::get_if<QString>(&leads)) return {2, {}, *e};
         const cal::SkyItemList items =
             cal::SkyItemsOfDays(c.moment, r.days.value_or(1), c.observer);
         const cal::CalendarSite site{c.siteName, ThelemicStyleOf(c.options)};
         return {0,
-                QString::fromUtf8(
-                    cal::WriteICalendar({}, {}, c.observer, ToQDateTime(nowUtc), site, items)),
+                QString::fromUtf8(cal::WriteICalendar({}, {}, c.observer, ToQDateTime(nowUtc), site,
+                                                      items, std::get<cal::CalendarAlarms>(leads))),
                 {}};
     }
     const SkyData d = Collect(r, c);

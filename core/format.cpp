@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include <QRegularExpression>
+
 namespace hx {
 
 namespace {
@@ -114,14 +116,15 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return out.trimmed();
 }
 
-QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) {
+QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale, HourClock clock) {
     const QStringView p(pattern);
     const DateTimeFields f = DecodeDateTime(m);
     const QDate date(f.year, f.month, f.day);
     const QTime time(f.hour, f.minute, f.second, f.msec);
     // "ampm" follows the locale's clock, as its own time formats do: the 12-hour clock with
     // the designator where the locale has one, else the 24-hour clock and no designator.
-    const bool localeTwelve = TwelveHourClock(locale);
+    const bool twentyFour = clock == HourClock::TwentyFour;
+    const bool localeTwelve = !twentyFour && TwelveHourClock(locale);
     const bool twelveHour = localeTwelve && p.contains(u"ampm", Qt::CaseInsensitive);
     int hour12 = f.hour % 12;
     if (hour12 == 0) hour12 = 12;
@@ -184,7 +187,9 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
             AppendNumber(out, f.second, n >= 2);
             i += std::min(n, 2);
         } else if (lc == 't') {
-            if (n >= 2)
+            if (twentyFour)
+                out += time.toString(n >= 2 ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+            else if (n >= 2)
                 out += locale.toString(time, FormatOfLastLocale<LongTimeFormatWithoutZone>(locale));
             else
                 out += locale.toString(time, QLocale::ShortFormat);
@@ -197,9 +202,32 @@ QString FormatDateTime(const QString& pattern, Moment m, const QLocale& locale) 
     return out;
 }
 
-QString FormatDateTimeKept(const QString& pattern, Moment m, const QLocale& locale) {
+QString TimesOnTwentyFourHourClock(const QString& text, const QLocale& locale) {
+    const QString am = locale.amText(), pm = locale.pmText();
+    if (am.isEmpty() || pm.isEmpty()) return text;
+    const QRegularExpression re(
+        QStringLiteral("\\b(\\d{1,2}):(\\d{2})(:\\d{2})?\\s?(%1|%2)(?![\\w])")
+            .arg(QRegularExpression::escape(am), QRegularExpression::escape(pm)));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = re.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const int h = m.captured(1).toInt();
+        if (h < 1 || h > 12) continue;
+        const bool afternoon = m.captured(4) == pm;
+        const int h24 = h % 12 + (afternoon ? 12 : 0);
+        out += text.mid(last, m.capturedStart() - last);
+        out += QString::number(h24).rightJustified(2, u'0') + ':' + m.captured(2) + m.captured(3);
+        last = m.capturedEnd();
+    }
+    return out + text.mid(last);
+}
+
+QString FormatDateTimeKept(const QString& pattern, Moment m, const QLocale& locale,
+                           HourClock clock) {
     struct Kept {
         bool used = false;
+        HourClock clock = HourClock::Locale;
         Moment m = 0;
         QString pattern;
         QLocale locale{QLocale::C};
@@ -208,10 +236,11 @@ QString FormatDateTimeKept(const QString& pattern, Moment m, const QLocale& loca
     static std::array<Kept, 24> kept;
     static size_t next = 0;
     for (const Kept& k : kept)
-        if (k.used && k.m == m && k.pattern == pattern && k.locale == locale) return k.text;
+        if (k.used && k.m == m && k.clock == clock && k.pattern == pattern && k.locale == locale)
+            return k.text;
     Kept& k = kept[next];
     next = (next + 1) % kept.size();
-    k = {true, m, pattern, locale, FormatDateTime(pattern, m, locale)};
+    k = {true, clock, m, pattern, locale, FormatDateTime(pattern, m, locale, clock)};
     return k.text;
 }
 

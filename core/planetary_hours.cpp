@@ -89,7 +89,7 @@ std::vector<HourStart> PlanetaryHourStarts(const EventList& events, const Observ
 }
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Observer& site,
-                                     const QLocale& locale, bool listed) {
+                                     const QLocale& locale, bool listed, HourClock clock) {
     PlanetaryHoursSection s;
     s.lines << QString();
     const HourBounds b = FindHourBounds(q, events);
@@ -132,25 +132,26 @@ PlanetaryHoursSection PlanetaryHours(Moment q, const EventList& events, const Ob
         int first = 0;
         Observer site;
         QLocale locale{QLocale::C};
+        HourClock clock = HourClock::Locale;
         QStringList lines;
     };
     static Kept kept;
     if (kept.lines.isEmpty() || kept.start != b.start || kept.end != b.end || kept.first != first ||
-        !SameClock(kept.site, site) || !(kept.locale == locale)) {
-        kept = {b.start, b.end, first, site, locale, {}};
+        !SameClock(kept.site, site) || !(kept.locale == locale) || kept.clock != clock) {
+        kept = {b.start, b.end, first, site, locale, clock, {}};
         for (int h = 1; h <= 12; ++h)
             kept.lines << RulerName(first + h - 1) + FormatDateTime(QStringLiteral(" hh:nn ampm"),
                                                                     ReadingOfUtc(site, hs[h - 1]),
-                                                                    locale);
+                                                                    locale, clock);
     }
     s.lines << kept.lines;
     return s;
 }
 
 PlanetaryHoursSection PlanetaryHours(Moment q, const SkyEventState& state, const QLocale& locale,
-                                     bool listed) {
+                                     bool listed, HourClock clock) {
     return PlanetaryHours(q, state.computed.empty() ? state.events : state.computed, state.site,
-                          locale, listed);
+                          locale, listed, clock);
 }
 
 TrayChoice ChooseTray(const PlanetaryHoursSection& section, bool planetaryHours2, bool moonPhase2,

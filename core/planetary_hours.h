@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "format.h"
 #include "sky_events.h"
 
 namespace hx {
@@ -27,12 +28,14 @@ inline constexpr const char* kNoPlanetaryHoursText =
 // The hours around the instant qUtc: each a twelfth of the span between the instants of its
 // bounds, listed on the site's clock at its own start.
 PlanetaryHoursSection PlanetaryHours(Moment qUtc, const EventList& events, const Observer& site,
-                                     const QLocale& locale = QLocale::system(), bool listed = true);
+                                     const QLocale& locale = QLocale::system(), bool listed = true,
+                                     HourClock clock = HourClock::Locale);
 // The same from the list as computed, for the site it was computed for, so that a fired
 // sunrise or sunset alarm (which zeroes that event's Time in state.events) does not take the
 // bound away. listed = false leaves the lines out: only the current hour is wanted.
 PlanetaryHoursSection PlanetaryHours(Moment qUtc, const SkyEventState& state,
-                                     const QLocale& locale = QLocale::system(), bool listed = true);
+                                     const QLocale& locale = QLocale::system(), bool listed = true,
+                                     HourClock clock = HourClock::Locale);
 
 // The last Sun rise or set before the instant q (start, with its flag as mark) and the first
 // after q (end), instants; 0 where none. Events without a time are never bounds.

@@ -130,6 +130,8 @@ constexpr std::array<Entry, int(StateFile::Count)> kFiles = {{
     {"ReportHeader", StoredFileName(StateFile::ReportHeader)},
     {"RecentLookups", StoredFileName(StateFile::RecentLookups)},
     {"SavedPlaces", StoredFileName(StateFile::SavedPlaces)},
+    {"SkyAlarms", StoredFileName(StateFile::SkyAlarms)},
+    {"OwnOptions", StoredFileName(StateFile::OwnOptions)},
 }};
 
 template <typename E, size_t N>

@@ -120,6 +120,8 @@ enum class StateFile {
     ReportHeader,
     RecentLookups,
     SavedPlaces,
+    SkyAlarms,
+    OwnOptions,
     Count
 };
 
@@ -128,7 +130,7 @@ constexpr const char* StoredFileName(StateFile f) {
     constexpr const char* names[] = {"heliodex.ini",    "zipcodes.txt",     "alarmlist.txt",
                                      "alarmsounds.txt", "alarmoffsets.txt", "houralarms.txt",
                                      "hoursounds.txt",  "td.txt",           "recentlookups.txt",
-                                     "savedplaces.txt"};
+                                     "savedplaces.txt", "skyalarms.txt",    "heliodexoptions.txt"};
     static_assert(std::size(names) == size_t(StateFile::Count));
     return names[size_t(f)];
 }

@@ -36,7 +36,7 @@ namespace {
 
 // The e.v. date and time part chosen by the Date and Time groups. The date is formatted from
 // the day's 00:00, whose text is kept from tick to tick.
-QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
+QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale, HourClock clock) {
     QString e;
     const DateTimeFields f = DecodeDateTime(q);
     const Moment day = EncodeDateTime(f.year, f.month, f.day);
@@ -47,9 +47,9 @@ QString EvPart(Moment q, const OptionsModel& o, const QLocale& locale) {
     else if (o.Checked(Option::RomanDate))
         e += ToRoman(f.year % 100) + ' ';
     if (o.Checked(Option::ShortTime))
-        e += FormatDateTime(QStringLiteral("t"), q, locale);
+        e += FormatDateTime(QStringLiteral("t"), q, locale, clock);
     else if (o.Checked(Option::LongTime))
-        e += FormatDateTime(QStringLiteral("tt"), q, locale);
+        e += FormatDateTime(QStringLiteral("tt"), q, locale, clock);
     return e;
 }
 
@@ -64,7 +64,7 @@ QStringList HeaderLines(const QString& t, const QString& w, const QString& e,
 }  // namespace
 
 QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
-                    const Observer& site, const QLocale& locale) {
+                    const Observer& site, const QLocale& locale, const ReportStyle& style) {
     QStringList tip;
     for (const QString& l : lines)
         if (!l.isEmpty()) {
@@ -73,10 +73,13 @@ QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours
         }
     if (hours.valid)
         tip << QStringLiteral("Hour of %1 until %2")
-                   .arg(hours.currentRuler.trimmed(),
-                        FormatDateTimeKept(QStringLiteral("t"),
-                                           ReadingOfUtc(site, hours.currentEnd), locale));
-    return tip.isEmpty() ? QStringLiteral("Heliodex") : tip.join(u'\n');
+                   .arg(
+                       hours.currentRuler.trimmed(),
+                       FormatDateTimeKept(QStringLiteral("t"), ReadingOfUtc(site, hours.currentEnd),
+                                          locale, style.clock));
+    if (tip.isEmpty()) tip << QStringLiteral("Heliodex");
+    if (style.muted) tip << QStringLiteral("muted");
+    return tip.join(u'\n');
 }
 
 QString SiteClockName(const Observer& site) {
@@ -104,7 +107,8 @@ QString EventListHeading(const QString& placeName, const Observer& site) {
 namespace {
 
 ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& options,
-                     SkyEventState& events, Moment presentUtc, const QLocale& locale) {
+                     SkyEventState& events, Moment presentUtc, const QLocale& locale,
+                     const ReportStyle& style) {
     ReportResult r;
     // The moment's offset once: the moment's own conversions go through the fixed site.
     const Observer at = FixedAtInstant(obs, qUtc);
@@ -113,10 +117,13 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
         FromQDateTime(ToQDateTime(qUtc).addSecs(std::llround(at.ClockOffsetHours() * 3600)));
     const QString t = ThinSpaces(ThelemicDateText(q, at, ThelemicStyleOf(options)));
     const QString w = ThinSpaces(LatinWeekday(DayOfWeek(q)));
-    const QString e = ThinSpaces(EvPart(q, options, locale));
+    const QString e = ThinSpaces(EvPart(q, options, locale, HourClock::Locale));
     r.headerLines = HeaderLines(t, w, e, options);
-    r.lines = r.headerLines;
-    for (const QString& l : r.headerLines) r.trayText += l + QStringLiteral("\r\n");
+    // td.txt keeps the locale's clock; what the window shows follows the chosen one.
+    r.lines = style.clock == HourClock::Locale
+                  ? r.headerLines
+                  : HeaderLines(t, w, ThinSpaces(EvPart(q, options, locale, style.clock)), options);
+    for (const QString& l : r.lines) r.trayText += l + QStringLiteral("\r\n");
 
     r.moonPhase = ComputeMoonPhase(q, at);
     r.eventsRecomputed = CollectSkyEvents(events, q, obs, presentUtc, &r.logLines);
@@ -129,14 +136,14 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
             if (++count > 4) break;
             r.lines << QStringLiteral("Sun ") + QLatin1String(EventName(ev.Kind)) +
                            FormatDateTimeKept(QStringLiteral(" hh:nn ampm"),
-                                              ReadingOfUtc(obs, ev.Time), locale);
+                                              ReadingOfUtc(obs, ev.Time), locale, style.clock);
         }
     }
 
     // The hours are worked out for the tray's tooltip even when the report leaves them out.
     const bool hours = options.Checked(Option::PlanetaryHours);
-    const PlanetaryHoursSection section = PlanetaryHours(qUtc, events, locale, hours);
-    r.toolTip = TrayToolTip(r.lines, section, obs, locale);
+    const PlanetaryHoursSection section = PlanetaryHours(qUtc, events, locale, hours, style.clock);
+    r.toolTip = TrayToolTip(r.lines, section, obs, locale, style);
     if (hours) {
         r.hoursShown = true;
         r.lines << section.lines;
@@ -151,7 +158,8 @@ ReportResult Compose(Moment qUtc, const Observer& obs, const OptionsModel& optio
 }  // namespace
 
 ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& options,
-                         SkyEventState& events, Moment presentUtc, const QLocale& locale) {
+                         SkyEventState& events, Moment presentUtc, const QLocale& locale,
+                         const ReportStyle& style) {
     ReportResult r;
     if (!obs.HasSite()) {
         r.siteMissing = true;
@@ -161,7 +169,7 @@ ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& o
         r.error = *bad;
     } else {
         try {
-            return Compose(qUtc, obs, options, events, presentUtc, locale);
+            return Compose(qUtc, obs, options, events, presentUtc, locale, style);
         } catch (const Error& e) {
             r.error = e.message();
         }

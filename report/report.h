@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/format.h"
 #include "core/moon_phase.h"
 #include "core/planetary_hours.h"
 #include "core/sky_events.h"
@@ -27,18 +28,29 @@ struct ReportResult {
     QStringList logLines;  // «Event >> …» lines of a recomputation
 };
 
+// How the window shows the report: the clock of its times (td.txt and the Log keep the
+// locale's), and mute, which the tooltip says.
+struct ReportStyle {
+    HourClock clock = HourClock::Locale;
+    bool muted = false;
+};
+
 // Composes the report for the instant qUtc, shown on the site's clock with the offset in
 // force then (looked up once). Recomputes the event list when the calendar day of q's reading
 // differs from that of events.LastEventMoment; the instant presentUtc decides which events
 // are logged.
+// headerLines (td.txt) are on the locale's clock whatever style.clock is; lines, trayText and
+// toolTip follow it.
 ReportResult BuildReport(Moment qUtc, const Observer& obs, const OptionsModel& options,
                          SkyEventState& events, Moment presentUtc,
-                         const QLocale& locale = QLocale::system());
+                         const QLocale& locale = QLocale::system(), const ReportStyle& style = {});
 
 // The tray icon's tooltip: the report's first non-empty line and, when the day or night has
-// hours, the current one with its end on the site's clock, as in «Hour of Jupiter until 3:45 PM».
+// hours, the current one with its end on the site's clock, as in «Hour of Jupiter until 3:45 PM»;
+// muted, a last line "muted".
 QString TrayToolTip(const QStringList& lines, const PlanetaryHoursSection& hours,
-                    const Observer& site, const QLocale& locale = QLocale::system());
+                    const Observer& site, const QLocale& locale = QLocale::system(),
+                    const ReportStyle& style = {});
 
 // The clock a site's times are read on: its zone id, else its offset as «UTC-6», «UTC+5:30».
 QString SiteClockName(const Observer& site);

@@ -18,19 +18,20 @@ Moment UtcOf(double jd) {
     return jd - kEpochJulianDay;
 }
 
-QString Time(double jd, const Observer& site, const QLocale& locale) {
-    return FormatDateTime(QStringLiteral("t"), ReadingOfUtc(site, UtcOf(jd)), locale);
+QString Time(double jd, const Observer& site, const QLocale& locale, HourClock clock) {
+    return FormatDateTime(QStringLiteral("t"), ReadingOfUtc(site, UtcOf(jd)), locale, clock);
 }
 
-QString DateTime(double jd, const Observer& site, const QLocale& locale) {
-    return FormatDateTime(QStringLiteral("ddd ddddd t"), ReadingOfUtc(site, UtcOf(jd)), locale);
+QString DateTime(double jd, const Observer& site, const QLocale& locale, HourClock clock) {
+    return FormatDateTime(QStringLiteral("ddd ddddd t"), ReadingOfUtc(site, UtcOf(jd)), locale,
+                          clock);
 }
 
 // «Civil dawn 7:21 AM», or why there is none.
 QString CrossingLine(const QString& name, const std::optional<double>& jd,
                      const LevelCrossings& level, const QString& above, const QString& below,
-                     const Observer& site, const QLocale& locale) {
-    if (jd) return name + ' ' + Time(*jd, site, locale);
+                     const Observer& site, const QLocale& locale, HourClock clock) {
+    if (jd) return name + ' ' + Time(*jd, site, locale, clock);
     if (level.above) return name + QStringLiteral(": none (") + above + ')';
     if (level.below) return name + QStringLiteral(": none (") + below + ')';
     return name + QStringLiteral(": none this day");
@@ -58,7 +59,8 @@ QString SpanText(double days) {
     return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
-QStringList SkyPageLines(const SkyView& v, const Observer& site, const QLocale& locale) {
+QStringList SkyPageLines(const SkyView& v, const Observer& site, const QLocale& locale,
+                         HourClock clock) {
     QStringList lines;
     const SunDay& s = v.sun;
     // The day's crossings in time order; those that do not happen follow, in the usual order.
@@ -69,20 +71,21 @@ QStringList SkyPageLines(const SkyView& v, const Observer& site, const QLocale& 
                              (dawn ? QStringLiteral(" dawn") : QStringLiteral(" dusk"));
         const LevelCrossings& c = s.twilight[i];
         const std::optional<double>& jd = dawn ? c.rising : c.falling;
-        day.push_back(
-            {jd, CrossingLine(name, jd, c, QStringLiteral("the Sun stays above ") + depth,
-                              QStringLiteral("the Sun stays below ") + depth, site, locale)});
+        day.push_back({jd, CrossingLine(name, jd, c, QStringLiteral("the Sun stays above ") + depth,
+                                        QStringLiteral("the Sun stays below ") + depth, site,
+                                        locale, clock)});
     };
     lines << FormatDateTime(QStringLiteral("dddddd"), ReadingOfUtc(site, UtcOf(s.from)), locale);
     for (int i = kTwilightCount - 1; i >= 0; --i) twilight(i, true);
     const QString up = QStringLiteral("the Sun stays up"),
                   down = QStringLiteral("the Sun stays down");
     day.push_back({s.horizon.rising, CrossingLine(QStringLiteral("Sunrise"), s.horizon.rising,
-                                                  s.horizon, up, down, site, locale)});
-    day.push_back({s.noon, s.noon ? QStringLiteral("Solar noon ") + Time(*s.noon, site, locale)
-                                  : QStringLiteral("Solar noon: none this day")});
+                                                  s.horizon, up, down, site, locale, clock)});
+    day.push_back({s.noon, s.noon
+                               ? QStringLiteral("Solar noon ") + Time(*s.noon, site, locale, clock)
+                               : QStringLiteral("Solar noon: none this day")});
     day.push_back({s.horizon.falling, CrossingLine(QStringLiteral("Sunset"), s.horizon.falling,
-                                                   s.horizon, up, down, site, locale)});
+                                                   s.horizon, up, down, site, locale, clock)});
     for (int i = 0; i < kTwilightCount; ++i) twilight(i, false);
     std::stable_sort(day.begin(), day.end(), [](const auto& a, const auto& b) {
         if (!a.first || !b.first) return a.first && !b.first;
@@ -97,12 +100,13 @@ QStringList SkyPageLines(const SkyView& v, const Observer& site, const QLocale& 
                  .arg(std::lround(v.moon.fraction * 100));
     lines << QString() << QStringLiteral("Next phases");
     for (const PhaseInstant& p : v.phases)
-        lines << QLatin1String(PrincipalPhaseNames[p.phase]) + ' ' + DateTime(p.jd, site, locale);
+        lines << QLatin1String(PrincipalPhaseNames[p.phase]) + ' ' +
+                     DateTime(p.jd, site, locale, clock);
 
     lines << QString() << QStringLiteral("Next ingresses");
     const auto ingress = [&](const Ingress& i) {
         QString line = QLatin1String(BodyNames[i.body]) + QStringLiteral(" enters ") +
-                       QLatin1String(SignNames[i.sign]) + ' ' + DateTime(i.jd, site, locale);
+                       QLatin1String(SignNames[i.sign]) + ' ' + DateTime(i.jd, site, locale, clock);
         if (*SeasonName(i.sign) && i.body == 0)
             line += QStringLiteral(" (") + QLatin1String(SeasonName(i.sign)) + ')';
         return line;
@@ -129,18 +133,20 @@ QStringList SkyPageLines(const SkyView& v, const Observer& site, const QLocale& 
     lines << QString()
           << (vc.current ? QStringLiteral("Void-of-course Moon now, since %1, until %2")
                          : QStringLiteral("Void-of-course Moon from %1 until %2"))
-                 .arg(DateTime(vc.start, site, locale), DateTime(vc.end, site, locale))
+                 .arg(DateTime(vc.start, site, locale, clock),
+                      DateTime(vc.end, site, locale, clock))
           << QStringLiteral("(in %1 %2, entering %3)")
                  .arg(QLatin1String(SignNames[vc.sign]), aspect,
                       QLatin1String(SignNames[vc.nextSign]));
     return lines;
 }
 
-QStringList SkyPageLines(Moment utc, const Observer& site, const QLocale& locale) {
-    return SkyPageLines(ComputeSky(utc, site), site, locale);
+QStringList SkyPageLines(Moment utc, const Observer& site, const QLocale& locale, HourClock clock) {
+    return SkyPageLines(ComputeSky(utc, site), site, locale, clock);
 }
 
-QString CountdownText(Moment nowUtc, const SkyEventState& state, const QLocale& locale) {
+QString CountdownText(Moment nowUtc, const SkyEventState& state, const QLocale& locale,
+                      HourClock clock) {
     QStringList parts;
     const SkyEvent* next = nullptr;
     for (const SkyEvent& e : state.computed)
@@ -156,7 +162,7 @@ QString CountdownText(Moment nowUtc, const SkyEventState& state, const QLocale& 
         parts << QStringLiteral("Hour of ") + QLatin1String(BodyNames[hours.rulerBody]) +
                      QStringLiteral(" until ") +
                      FormatDateTime(QStringLiteral("t"), ReadingOfUtc(state.site, hours.currentEnd),
-                                    locale);
+                                    locale, clock);
     return parts.join(QStringLiteral(" \u00b7 "));
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/format.h"
 #include "core/ingress.h"
 #include "core/lunation.h"
 #include "core/sky_events.h"
@@ -34,10 +35,12 @@ SkyView ComputeSky(Moment utc, const Observer& site);
 // «Sun enters Capricorn Mon 12/21/2026 9:50 AM (December Solstice)», the void-of-course span;
 // each time on the site's clock with the offset in force at its instant.
 QStringList SkyPageLines(const SkyView& view, const Observer& site,
-                         const QLocale& locale = QLocale::system());
+                         const QLocale& locale = QLocale::system(),
+                         HourClock clock = HourClock::Locale);
 // The same computed for the instant. Raises Error beyond the ephemeris's range.
 QStringList SkyPageLines(Moment utc, const Observer& site,
-                         const QLocale& locale = QLocale::system());
+                         const QLocale& locale = QLocale::system(),
+                         HourClock clock = HourClock::Locale);
 
 // «2 h 14 min», «14 min»: a span rounded up to whole minutes.
 QString SpanText(double days);
@@ -46,6 +49,7 @@ QString SpanText(double days);
 // list as computed and the end of the current planetary hour on the site's clock; either part
 // is left out where there is none (a polar day or night), and the text is empty without both.
 QString CountdownText(Moment nowUtc, const SkyEventState& state,
-                      const QLocale& locale = QLocale::system());
+                      const QLocale& locale = QLocale::system(),
+                      HourClock clock = HourClock::Locale);
 
 }  // namespace hx

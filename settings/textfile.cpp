@@ -66,10 +66,10 @@ QString ProgramDirectory() {
 const QStringList& UserFileNames() {
     static const QStringList names = [] {
         QStringList out;
-        for (StateFile f :
-             {StateFile::Settings, StateFile::RecentLocations, StateFile::AlarmStates,
-              StateFile::AlarmSounds, StateFile::AlarmOffsets, StateFile::HourAlarms,
-              StateFile::HourSounds, StateFile::RecentLookups, StateFile::SavedPlaces})
+        for (StateFile f : {StateFile::Settings, StateFile::RecentLocations, StateFile::AlarmStates,
+                            StateFile::AlarmSounds, StateFile::AlarmOffsets, StateFile::HourAlarms,
+                            StateFile::HourSounds, StateFile::RecentLookups, StateFile::SavedPlaces,
+                            StateFile::SkyAlarms, StateFile::OwnOptions})
             out << StoredName(f);
         return out;
     }();

@@ -244,10 +244,12 @@ TEST_F(AlarmCheckTest, PlanetaryHourAlarmFiresOnceInItsMinute) {
     // Ticks at the first and the 51st second of the hour's minute.
     const Moment first = std::floor(afternoon->at * 1440 + 1e-9) / 1440 + 1.0 / 86400;
     const Moment second = first + 50.0 / 86400;
-    const AlarmCheckStep once = CheckHourAlarms(state.events, tables_, first, lastFired, minneapolis, en_);
+    const AlarmCheckStep once =
+        CheckHourAlarms(state.events, tables_, first, lastFired, minneapolis, en_);
     EXPECT_EQ(once.logLines.size(), 1);
     EXPECT_EQ(once.sound, soundA_);
-    const AlarmCheckStep again = CheckHourAlarms(state.events, tables_, second, lastFired, minneapolis, en_);
+    const AlarmCheckStep again =
+        CheckHourAlarms(state.events, tables_, second, lastFired, minneapolis, en_);
     EXPECT_TRUE(again.logLines.isEmpty());
     EXPECT_TRUE(again.sound.isEmpty());
 }

@@ -18,6 +18,7 @@
 
 #include "alarms/desktop_notifier.h"
 #include "alarms/session_bus.h"
+#include "alarms/snooze.h"
 
 namespace {
 
@@ -26,12 +27,37 @@ class NotificationServer : public QDBusVirtualObject {
   public:
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& m, const QDBusConnection& bus) override {
+        if (m.member() == QLatin1String("GetCapabilities") && !capabilities.isEmpty()) {
+            bus.send(m.createReply(QVariant(capabilities)));
+            return true;
+        }
         if (m.member() != QLatin1String("Notify")) return false;
         calls << m.arguments();
         bus.send(m.createReply(QVariant::fromValue(uint(calls.size()))));
         return true;
     }
     QList<QVariantList> calls;
+    QStringList capabilities;  // none: the call fails, as with an older server
+};
+
+// A private session bus for the test's server and notifier.
+class PrivateBus {
+  public:
+    PrivateBus() {
+        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+        if (daemon.isEmpty()) return;
+        bus_.start(daemon, {"--session", "--nofork", "--print-address"});
+        if (bus_.waitForReadyRead(5000)) address_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    }
+    ~PrivateBus() {
+        bus_.terminate();
+        bus_.waitForFinished(5000);
+    }
+    const QString& Address() const { return address_; }
+
+  private:
+    QProcess bus_;
+    QString address_;
 };
 
 TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
@@ -55,6 +81,7 @@ TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
         QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
         notifier.Notify(0, "Sun Rise 05:26 AM");
         QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
+        EXPECT_FALSE(notifier.NoServer());  // it refused GetCapabilities, and is there
         const QVariantList& second = notifications.calls[1];
         ASSERT_EQ(second.size(), 8);
         EXPECT_EQ(second[1].toUInt(), 1u);  // replaces the first
@@ -120,6 +147,71 @@ TEST(DesktopNotifier, ASilentOrMissingBusHandsTheNotificationsBack) {
     auto connecting = std::make_unique<hx::alarms::DesktopNotifier>(silent.Address());
     EXPECT_TRUE(connecting->Connecting());
     connecting.reset();
+}
+
+// A server that shows actions gets the three; the one the user invokes comes back with the
+// alarm's key, and the snoozed alarm's second notification replaces the first.
+TEST(DesktopNotifier, OffersSnoozeActionsAndReportsTheInvokedOne) {
+    PrivateBus bus;
+    if (bus.Address().isEmpty()) GTEST_SKIP() << "no dbus-daemon";
+    {
+        QDBusConnection server = QDBusConnection::connectToBus(bus.Address(), "action-server");
+        ASSERT_TRUE(server.registerService("org.freedesktop.Notifications"));
+        NotificationServer notifications;
+        notifications.capabilities = {"body", "actions"};
+        ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/Notifications", &notifications));
+
+        hx::alarms::DesktopNotifier notifier(bus.Address());
+        hx::alarms::SnoozeList snoozes;
+        const hx::Moment now = hx::EncodeDateTime(2026, 12, 10, 6, 45);
+        notifier.OnAction([&](int key, const QString& action) {
+            snoozes.Snooze(key, "Sun Rise 06:45 AM", {}, hx::alarms::SnoozeMinutes(action), now);
+        });
+        notifier.Notify(2, "Sun Rise 06:45 AM");
+        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
+        EXPECT_TRUE(notifier.ActionsSupported());
+        EXPECT_FALSE(notifier.NoServer());
+        EXPECT_EQ(notifications.calls[0][5].toStringList(), hx::alarms::NotificationActions());
+
+        QDBusMessage invoked = QDBusMessage::createSignal(
+            "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+        invoked << uint(1) << QString("snooze-5");
+        ASSERT_TRUE(server.send(invoked));
+        QTRY_COMPARE_WITH_TIMEOUT(snoozes.Waiting().size(), size_t(1), 5000);
+        EXPECT_TRUE(snoozes.TakeDue(now + 4.0 / 1440).empty());
+        const auto due = snoozes.TakeDue(now + 5.0 / 1440);
+        ASSERT_EQ(due.size(), 1u);
+        notifier.Notify(due[0].key, due[0].body);
+        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
+        EXPECT_EQ(notifications.calls[1][1].toUInt(), 1u);  // replaces the first
+        server.unregisterObject("/org/freedesktop/Notifications");
+    }
+    QDBusConnection::disconnectFromBus("action-server");
+}
+
+// No server on the bus, or no bus: the notifier says so once, without a blocking call, and
+// no action is offered.
+TEST(DesktopNotifier, SaysWhenNoServerTakesNotifications) {
+    PrivateBus bus;
+    if (bus.Address().isEmpty()) GTEST_SKIP() << "no dbus-daemon";
+    for (const QString& address : {bus.Address(), QString("unix:path=/nonexistent/bus")}) {
+        SCOPED_TRACE(address.toStdString());
+        int missing = 0;
+        QStringList unposted;
+        hx::alarms::DesktopNotifier notifier(address,
+                                             [&](const QString& body) { unposted << body; });
+        notifier.OnNoServer([&] { ++missing; });
+        EXPECT_EQ(missing, 0);
+        notifier.Notify(1, "Full Moon 10:02 PM");
+        QTRY_COMPARE_WITH_TIMEOUT(missing, 1, hx::alarms::DesktopNotifier::kBusWaitMs + 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(unposted.size(), 1, 5000);
+        EXPECT_TRUE(notifier.NoServer());
+        EXPECT_FALSE(notifier.ActionsSupported());
+        int later = 0;
+        notifier.OnNoServer([&] { ++later; });  // known already: told at once
+        EXPECT_EQ(later, 1);
+    }
 }
 
 }  // namespace

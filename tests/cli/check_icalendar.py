@@ -70,6 +70,39 @@ for ev in merged.walk("VEVENT"):
 if seen != set(sites):
     failures.append(f"sites in the merged calendar: {seen}")
 
+# An export with the alarms of a directory: a VALARM on each event whose alarm is on, its
+# TRIGGER the lead time relative to the event (a void-of-course end's to the span's end).
+import os
+import tempfile
+
+with tempfile.TemporaryDirectory() as d:
+    def write(name, lines):
+        with open(os.path.join(d, name), "w", newline="") as f:
+            f.write("".join(line + "\r\n" for line in lines))
+
+    write("alarmlist.txt", ["0"] + ["1"] * 27)  # Sun Rise on
+    write("alarmoffsets.txt", ["-10"] + ["0"] * 27)
+    write("skyalarms.txt", ["full-moon\t1\t-30\t", "civil-dawn\t1\t5\t", "void-end\t1\t-2\t"])
+    want = {"Sun Rise": [timedelta(minutes=-10)], "Civil dawn": [timedelta(minutes=5)],
+            "Full Moon": [timedelta(minutes=-30)]}
+    for args in (["events", "--days", "8"], ["sky", "--days", "8"]):
+        cal = vevents(run(*args, "--format", "ics", "--alarm-dir", d))
+        for ev in cal:
+            alarms = [a for a in ev.subcomponents if a.name == "VALARM"]
+            summary = str(ev["SUMMARY"])
+            got = [a["TRIGGER"].dt for a in alarms]
+            expected = want.get(summary, [])
+            if summary == "Void-of-course Moon":
+                expected = [timedelta(minutes=-2)]
+                if [a["TRIGGER"].params.get("RELATED") for a in alarms] != ["END"]:
+                    failures.append(f"{ev['UID']}: the end alarm is not related to the end")
+            if got != expected:
+                failures.append(f"{ev['UID']} {summary}: triggers {got} != {expected}")
+            if any(str(a["ACTION"]) != "DISPLAY" for a in alarms):
+                failures.append(f"{ev['UID']}: an alarm without ACTION:DISPLAY")
+        if not any(ev.subcomponents for ev in cal):
+            failures.append(f"{args[0]}: no VALARM at all")
+
 for f in failures:
     print(f)
 print(f"{len(events)} events, {len(hours)} hours: {'FAILED' if failures else 'ok'}")

@@ -10,7 +10,11 @@
 #include <QTemporaryDir>
 
 #include "cli/run.h"
+#include "core/format.h"
+#include "core/ingress.h"
+#include "core/lunation.h"
 #include "core/moon_phase.h"
+#include "core/zone.h"
 #include "locale/saved_places.h"
 #include "settings/textfile.h"
 #include "tests/support/fifo_watch.h"
@@ -404,4 +408,37 @@ TEST(CliHours, PolarRangeSaysWhyItHasNoHours) {
                                   kNow);
     EXPECT_TRUE(oslo.err.isEmpty());
     EXPECT_FALSE(QJsonDocument::fromJson(oslo.out.toUtf8()).object().contains("reason"));
+}
+
+// The plan lists the sky alarms at their instants plus their lead times, from
+// a directory that holds skyalarms.txt alone.
+TEST(CliAlarms, ListsTheSkyAlarmsAtTheirLeadTimes) {
+    QTemporaryDir dir;
+    QFile sky(dir.filePath("skyalarms.txt"));
+    ASSERT_TRUE(sky.open(QIODevice::WriteOnly));
+    sky.write("full-moon\t1\t-30\t/s/bell.wav\r\nsun-ingress\t1\t-60\t\r\n");
+    sky.close();
+    const Observer site = [] {
+        Observer o;
+        o.Latitude = 44.98;
+        o.Longitude = -93.27;
+        o.TimeZone = -6;
+        o.DaylightTime = 1;
+        return o;
+    }();
+    const Outcome o =
+        cli::Run({"--at", "2024-06-15 00:00", "--lat", "44.98", "--lon", "-93.27", "--tz", "-6",
+                  "--dst", "1", "alarms", "--days", "8", "--dir", dir.path()},
+                 kNow);
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const double from = UtcOfReading(site, EncodeDateTime(2024, 6, 15)) + kEpochJulianDay;
+    const auto line = [&](double jd, const QString& what, int lead, const QString& sound) {
+        const Moment at = jd - kEpochJulianDay + lead / 1440.0;
+        return FormatDateTime("yyyy-mm-dd hh:nn", ReadingOfUtc(site, at)) +
+               QStringLiteral("  %1  %2  %3").arg(what).arg(lead).arg(sound);
+    };
+    const QStringList want = {
+        line(IngressesBetween(from, from + 8, 0)[0].jd, "Sun enters Cancer", -60, ""),
+        line(PhasesBetween(from, from + 8)[0].jd, "Full Moon", -30, "/s/bell.wav")};
+    EXPECT_EQ(o.out.split('\n', Qt::SkipEmptyParts), want) << o.out.toStdString();
 }

@@ -40,6 +40,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"\"hh mm\" hh", 2024, 6, 15, 9, 0, 0, "hh mm 09"},
                       Row{" dddd hh:nn ", 2024, 6, 18, 14, 5, 0, " Tuesday 14:05 "}));
 
+// The 24-hour clock: the locale's clock tokens and 12-hour times in a made line, midnight and
+// noon included; quoted text and the date parts stay.
+TEST(TwentyFourHourClock, TokensAndMadeLines) {
+    const Moment midnight = EncodeDateTime(2024, 6, 15, 0, 5, 9), noon = midnight + 0.5;
+    const auto on24 = [](const char* p, Moment m) {
+        return FormatDateTime(QString::fromUtf8(p), m, kUs, HourClock::TwentyFour);
+    };
+    EXPECT_EQ(on24("t", midnight), "00:05");
+    EXPECT_EQ(on24("tt", noon), "12:05:09");
+    EXPECT_EQ(on24(" hh:nn ampm", noon), " 12:05");
+    EXPECT_EQ(on24("ddddd \"ampm t\" t", midnight), "6/15/2024 ampm t 00:05");
+    EXPECT_EQ(FormatDateTimeKept("t", noon, kUs), "12:05 PM");
+    EXPECT_EQ(FormatDateTimeKept("t", noon, kUs, HourClock::TwentyFour), "12:05");
+    for (const auto& [in, out] : std::vector<std::pair<QString, QString>>{
+             {"Sun Rise 06:45 AM", "Sun Rise 06:45"},
+             {"Moon Set in 5 min (12:02 AM)", "Moon Set in 5 min (00:02)"},
+             {"Full Moon 12:30 PM, 1:05:07 PM", "Full Moon 12:30, 13:05:07"},
+             {"13:05 PM 10:00 AMBER", "13:05 PM 10:00 AMBER"}})
+        EXPECT_EQ(TimesOnTwentyFourHourClock(in, kUs), out) << in.toStdString();
+}
+
 TEST(ShortDate, YearWidenedToFourDigits) {
     const std::pair<const char*, const char*> rows[] = {
         {"en_US", "M/d/yyyy"}, {"de_DE", "dd.MM.yyyy"}, {"sv_SE", "yyyy-MM-dd"}};

@@ -178,6 +178,30 @@ TEST_F(Fixture, TrayToolTipNamesTheHourAndItsEnd) {
     EXPECT_EQ(polar.toolTip, polar.headerLines[0]);
 }
 
+// On the 24-hour clock the shown report, tray text and tooltip read 15:45 where td.txt keeps
+// the locale's 3:45 PM; muted, the tooltip ends with "muted".
+TEST_F(Fixture, TwentyFourHourClockAndMuteInTheShownTexts) {
+    const QStringList clicks = {"Short2", "Solarevents1", "PlanetaryHours1"};
+    const ReportResult locale = Build(clicks);
+    options = OptionsModel();
+    for (const QString& c : clicks) options.Invert(c);
+    const Moment utc = UtcOfReading(obs, q);
+    const ReportResult r =
+        BuildReport(utc, obs, options, events, utc, kUs, {HourClock::TwentyFour, true});
+    EXPECT_EQ(r.headerLines, locale.headerLines);
+    EXPECT_TRUE(r.headerLines.join(' ').contains("3:45 PM"));
+    EXPECT_TRUE(r.lines[0].contains("15:45")) << r.lines[0].toStdString();
+    EXPECT_TRUE(r.trayText.contains("15:45"));
+    const QRegularExpression twelve("\\d:\\d\\d [AP]M");
+    for (const QString& l : r.lines) EXPECT_FALSE(l.contains(twelve)) << l.toStdString();
+    EXPECT_EQ(r.lines.size(), locale.lines.size());
+    const QStringList tip = r.toolTip.split('\n');
+    ASSERT_EQ(tip.size(), 3) << r.toolTip.toStdString();
+    EXPECT_TRUE(tip[1].contains(QRegularExpression("until \\d\\d:\\d\\d$")))
+        << tip[1].toStdString();
+    EXPECT_EQ(tip[2], "muted");
+}
+
 TEST_F(Fixture, NoSiteComputesNothing) {
     obs = Observer();
     const ReportResult r = Build();

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "core/error.h"
+#include "settings/own_options.h"
 #include "settings/textfile.h"
 
 using namespace hx;
@@ -187,4 +188,21 @@ TEST(LineFiles, Windows1252TableEdges) {
     for (const auto& [byte, expected] : rows)
         EXPECT_EQ(files::DecodeWindows1252(QByteArray(1, byte)), QString(QChar(expected)))
             << int(uchar(byte));
+}
+
+// heliodexoptions.txt: the default without a file; the option comes back, and a line of
+// another version is written back as it was.
+TEST(OwnOptions, RoundTripKeepsOtherLines) {
+    QTemporaryDir dir;
+    files::SetProgramDirectory(dir.path());
+    EXPECT_FALSE(LoadOwnOptions().clock24);
+    files::WriteLines(dir.filePath("heliodexoptions.txt"), {"Theme\tdark", "Clock24\tyes"});
+    OwnOptions o = LoadOwnOptions();
+    EXPECT_FALSE(o.clock24);  // only 1 turns it on
+    o.clock24 = true;
+    SaveOwnOptions(o);
+    EXPECT_TRUE(LoadOwnOptions().clock24);
+    EXPECT_EQ(files::ReadLines(dir.filePath("heliodexoptions.txt")),
+              (QStringList{"Theme\tdark", "Clock24\t1"}));
+    files::SetProgramDirectory({});
 }
