@@ -7,6 +7,10 @@
 #   docs/tray.png              the panel with the tray icon, its tooltip and its menu
 #   docs/first-start.png       a first start without settings on a machine in America/Chicago:
 #                              the site and the report are Chicago's
+#   docs/first-start-utc.png   a first start on a machine in UTC: no city guess, the Look up page
+#   docs/alarms.png            the Alarms page
+#   docs/status-bar.png        the status bar of the prepared run
+#   docs/reverse-lookup.png    the reverse lookup window with its answer
 #   docs/about-scale2.png      the About box at QT_SCALE_FACTOR=2
 # The program runs from temporary directories; the main run holds a prepared heliodex.ini
 # (Minneapolis). HELIODEX_SCREEN picks the X display (default :99).
@@ -71,6 +75,16 @@ kill "$first_pid"
 wait "$first_pid" 2>/dev/null || true
 sleep 1
 
+# A first start on a machine in UTC: no city to guess from the zone.
+start_copy "$work/first-utc" TZ=UTC
+first_pid=${pids[-1]}
+window=$(find_window '^Heliodex$')
+sleep 3
+import -window "$window" docs/first-start-utc.png
+kill "$first_pid"
+wait "$first_pid" 2>/dev/null || true
+sleep 1
+
 # The prepared run.
 mkdir -p "$work/main"
 # The keys are the stored names of the site fields (heliodex.ini [Locale]).
@@ -80,9 +94,12 @@ printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'C
 start_copy "$work/main"
 main_pid=${pids[-1]}
 window=$(find_window '^Heliodex$')
-xdotool windowmove "$window" 40 60
+xdotool windowmove "$window" 0 30
 sleep 3
 import -window "$window" docs/screenshot.png
+# The status bar: the window's last 26 pixel rows.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window "$window" -gravity South -crop "${WIDTH}x26+0+0" +repage docs/status-bar.png
 
 # Each visible page in turn: a click on the first tab and into its page (the focus then is in
 # the pages), then Ctrl+Tab, which passes over the hidden News page.
@@ -95,6 +112,7 @@ for i in $(seq 1 9); do
   import -window "$window" "$work/page$i.png"
   shots+=("$work/page$i.png")
   [ "$i" -eq 2 ] && cp "$work/page$i.png" docs/sky.png
+  [ "$i" -eq 8 ] && cp "$work/page$i.png" docs/alarms.png
   xdotool key --window "$window" ctrl+Tab
   sleep 0.5
 done
@@ -115,6 +133,19 @@ import -window root -crop 824x200+200+0 "$work/menu.png"
 xdotool key Escape
 montage "$work/tooltip.png" "$work/menu.png" -tile 1x -geometry +0+4 docs/tray.png
 
+# The reverse lookup window: Calculate -> Look up Thelemic Date (reverse), then Enter looks
+# up the date it opens with.
+xdotool windowactivate --sync "$window" key alt+c
+sleep 0.5
+xdotool key l
+reverse=$(find_window '^Thelemic Date Look up$')
+sleep 1
+xdotool key Return
+sleep 3
+import -window "$reverse" docs/reverse-lookup.png
+xdotool key Escape
+sleep 0.5
+
 # The About box at twice the scale, from a copy of its own.
 kill "$main_pid"
 wait "$main_pid" 2>/dev/null || true
@@ -128,4 +159,5 @@ about=$(find_window '^About Heliodex$')
 sleep 1
 import -window "$about" docs/about-scale2.png
 echo "Saved docs/screenshot.png, docs/screenshot-pages.png, docs/sky.png, docs/tray.png," \
-  "docs/first-start.png and docs/about-scale2.png"
+  "docs/first-start.png, docs/first-start-utc.png, docs/alarms.png, docs/status-bar.png," \
+  "docs/reverse-lookup.png and docs/about-scale2.png"
