@@ -38,6 +38,7 @@ namespace hx::ui {
 MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
     setObjectName("Form1");
+    jobsContext_ = new QObject(this);
     setWindowTitle("Heliodex");
     resize(715, 510);
     auto* central = new QWidget;

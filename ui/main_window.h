@@ -146,9 +146,8 @@ class MainWindow : public QMainWindow {
     void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
     void onAboutClicked();
     void onExportCalendarClicked();  // File → Export Calendar…
-    // The version check (the load of the version file) and the news feed import.
-    void onVersionLoadState(int asyncLoadState);
-    void onVersionFileOpened();
+    // The version check's file, loaded, and the news feed import.
+    void onVersionFileOpened(const QByteArray& file);
     void onNewsFeedDone();
     void openHomePage();
     void openDownloadPage();
@@ -233,6 +232,7 @@ class MainWindow : public QMainWindow {
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
     JobHandle zoneCity_;                    // the first start's wait for the gazetteer
     JobHandle citiesWait_;                  // the running built-in lookup's wait for it
+    JobHandle weatherWait_;                 // the built-in lookup's wait for the weather
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();
@@ -243,6 +243,9 @@ class MainWindow : public QMainWindow {
     void CheckHourAlarms(Moment present, const QStringList& failures);
 
     WindowServices services_;
+    // The context of every job the window starts; the shutdown destroys it, so no completion
+    // runs after it.
+    QPointer<QObject> jobsContext_;
     ReverseLookupDialog* reverseLookup_ = nullptr;
     QPointer<AboutDialog> about_;  // the About box while it is shown
     InternetAccess internet_;
@@ -254,6 +257,7 @@ class MainWindow : public QMainWindow {
     Moment pickersUtc_ = 0;          // the instant the last Now set the pickers to
     bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
     QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
+    JobHandle exportRun_;
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
@@ -263,9 +267,8 @@ class MainWindow : public QMainWindow {
     std::shared_ptr<net::Downloader> downloader_;
     JobQueue jobs_;  // downloads, lookups, the version check: one after another
     bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
-    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
-    bool versionCheckRunning_ = false;
-    JobQueue::Finished versionCheckDone_;
+    bool lookupFailedQuietly_ = false;          // a start-up or timed lookup failed
+    JobHandle versionJob_;                      // the version file's load while it runs
     std::optional<QString> newVersionCaption_;  // "New Version!" waits to be shown
     bool startupInternet_ = false;              // step 3 found Internet functions enabled
     bool startupLookups_ = false;               // the sequence reached step 10

@@ -63,30 +63,30 @@ void MainWindow::StartCalendarExport(const ExportChoice& choice) {
     progress->setAutoReset(false);
     progress->setValue(0);
     connect(job, &cal::ExportJob::progress, progress, &QProgressDialog::setValue);
-    connect(progress, &QProgressDialog::canceled, job, [job, progress] {
-        job->Cancel();
+    connect(progress, &QProgressDialog::canceled, job, [this, job, progress] {
+        exportRun_.Cancel(CancelMode::Silent);
         job->deleteLater();
         progress->deleteLater();
     });
     const QString fileName = choice.fileName;
-    connect(job, &cal::ExportJob::finished, this,
-            [this, job, progress, fileName](const QByteArray& ics) {
-                progress->deleteLater();
-                job->deleteLater();
-                Guarded([&] {
-                    QSaveFile f(fileName);
-                    if (!f.open(QIODevice::WriteOnly) || f.write(ics) != ics.size() || !f.commit())
-                        throw Error(QStringLiteral("Cannot write the calendar to %1: %2")
-                                        .arg(fileName, f.errorString()));
-                    const qsizetype events = ics.count("BEGIN:VEVENT");
-                    ShowStatusMessage(QStringLiteral("Calendar written to %1: %2 event%3.")
-                                          .arg(QDir::toNativeSeparators(fileName))
-                                          .arg(events)
-                                          .arg(events == 1 ? "" : "s"),
-                                      60000);
-                });
+    exportRun_ =
+        job->Start(jobsContext_, [this, job, progress, fileName](const JobResult<QByteArray>& r) {
+            progress->deleteLater();
+            job->deleteLater();
+            const QByteArray& ics = r.value;
+            Guarded([&] {
+                QSaveFile f(fileName);
+                if (!f.open(QIODevice::WriteOnly) || f.write(ics) != ics.size() || !f.commit())
+                    throw Error(QStringLiteral("Cannot write the calendar to %1: %2")
+                                    .arg(fileName, f.errorString()));
+                const qsizetype events = ics.count("BEGIN:VEVENT");
+                ShowStatusMessage(QStringLiteral("Calendar written to %1: %2 event%3.")
+                                      .arg(QDir::toNativeSeparators(fileName))
+                                      .arg(events)
+                                      .arg(events == 1 ? "" : "s"),
+                                  60000);
             });
-    job->Start();
+        });
 }
 
 }  // namespace hx::ui

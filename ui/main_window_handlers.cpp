@@ -102,11 +102,10 @@ void MainWindow::RunStartup() {
     if (firstStart)
         OfferMachineZoneCity();
     else
-        QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
+        QTimer::singleShot(0, jobsContext_, [this] { StartStartupJobs(); });
 }
 
 void MainWindow::StartStartupJobs() {
-    if (shutdownDone_) return;
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
     if (startupLookups_) RunStartupLookups();
@@ -124,6 +123,11 @@ void MainWindow::StartStartupJobs() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
         Guarded([this] { onSiteChanged(); });
+    // A dialog that "New Version!" waits for was hidden: it tries again between messages.
+    if (event->type() == QEvent::Hide && newVersionCaption_ && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow() && jobsContext_)
+        QMetaObject::invokeMethod(
+            jobsContext_, [this] { ShowNewVersionWhenFree(); }, Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, event);
 }
 

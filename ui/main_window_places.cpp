@@ -82,8 +82,8 @@ void MainWindow::OfferMachineZoneCity() {
         Guarded([&] { ShowMachineZoneCity(places::PlaceOfZone(zone)); });
         StartStartupJobs();
     };
-    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(this, found)
-                                           : places::WhenWorldCitiesLoaded(this, found);
+    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(jobsContext_, found)
+                                           : places::WhenWorldCitiesLoaded(jobsContext_, found);
 }
 
 void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) {

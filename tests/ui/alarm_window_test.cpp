@@ -94,6 +94,7 @@ TEST_F(AlarmWindowTest, SunRiseAlarmFiresInItsMinuteAndTheTablesAreSaved) {
     SetClockTo(At(6, 45, 0));
     auto* log = Get<QPlainTextEdit>("log");
     EXPECT_TRUE(QTest::qWaitFor([&] { return log->toPlainText().contains("Sun Rise"); }, 5000));
+    test::Settle();
     EXPECT_TRUE(log->toPlainText().endsWith("Sun Rise 06:45 AM"));
     EXPECT_EQ(player->calls, (QStringList{"set " + f.fileName(), "open", "close",
                                           "set " + f.fileName(), "open", "play"}));
@@ -164,13 +165,20 @@ class AlarmSoundsTest : public AlarmWindowTest {
         Get<QPushButton>("doneButton")->click();
         Get<QLineEdit>("Edit12")->setText("0");  // no ticks but the ones made here
     }
-    void Tick() { form->onClockTick(); }
+    void Tick() {
+        form->onClockTick();
+        test::Settle();
+    }
+    void ClockOn() {
+        Click("Clockon1");  // ticks the first time
+        test::Settle();
+    }
     QString Log() { return Get<QPlainTextEdit>("log")->toPlainText(); }
     QString a, b;
 };
 
 TEST_F(AlarmSoundsTest, SoundsOfOneMinuteOpenInTurn) {
-    Click("Clockon1");  // ticks the first time
+    ClockOn();
     EXPECT_EQ(player->calls, (QStringList{"close", "set " + a, "open", "play", "close", "set " + b,
                                           "open", "play"}));
     EXPECT_TRUE(Log().endsWith("Sun Rise 11:59 PM\nMoon Rise 11:59 PM"));
@@ -210,7 +218,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
     player->failOn = {bad};
     Click("Clockon1");
     for (int second = 10; second <= 60; second += 10) {
-        while (player->Opening()) player->FinishOpen();
+        for (test::Settle(); player->Opening(); test::Settle()) player->FinishOpen();
         SetClockTo(At(14, 5, 0).addSecs(second));
         form->onClockTick();
     }
@@ -224,7 +232,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
 // The clock's error box is the only one: a tick's error, then the failing sounds of the next
 // tick's alarms, end up in it.
 TEST_F(AlarmSoundsTest, ErrorsOfTicksAndAlarmsShareOneBox) {
-    Click("Clockon1");  // today's alarms fire, their sounds open
+    ClockOn();  // today's alarms fire, their sounds open
     SetClockTo(At(23, 59, 0).addDays(1));
     ui::MessageBox::SetScripted(false);
     player->failOn = {a, b};
@@ -274,6 +282,7 @@ TEST_F(AlarmSoundsTest, ExitSignalOrNewDayWhileASoundOpensDropsTheCheckAndSavesE
         ASSERT_TRUE(player->Opening());
         way.interrupt();
         player->FinishOpen();  // a late completion, if the opening is still there
+        test::Settle();
         EXPECT_EQ(player->calls.count("play"), way.plays);
         EXPECT_EQ(Log().count("Moon Rise"), 0);  // the old list's second alarm is not reached
         form.reset();
