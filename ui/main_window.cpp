@@ -153,6 +153,12 @@ void MainWindow::BuildPages() {
     // over it too.
     pages->setTabVisible(pages->indexOf(news_.page), false);
     pages->setTabEnabled(pages->indexOf(news_.page), false);
+    shownPage_ = pages->currentWidget();
+    connect(pages, &QTabWidget::currentChanged, this, [this] {
+        QWidget* left = std::exchange(shownPage_, pages->currentWidget());
+        if (left == locale_.page && shownPage_ != locale_.page && !selectingPage_)
+            Guarded([this] { onLocaleLeft(); });
+    });
 
     // Leaving a site field re-reads the site; so does a change of a box or the format.
     for (QLineEdit* e :

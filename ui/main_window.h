@@ -100,6 +100,9 @@ class MainWindow : public QMainWindow {
     void onLocaleClicked();
     void onSiteChanged();
     void onLocaleDone();
+    // The Locale page left by a tab or a command: the site is read again and the clock runs
+    // again if "Clock on" says so, as after Done.
+    void onLocaleLeft();
     // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
     void onExit(bool fromMenu = false);
     void onAlarmSwitchClicked(int category, int item);
@@ -172,6 +175,14 @@ class MainWindow : public QMainWindow {
     void BuildReport();
     void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
+    // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
+    // follow at once, for the new site's present when the pickers held the present.
+    void RebuildForNewSite();
+    void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
+    // A first start that found no city for the machine's zone: the Look up page, with a hint.
+    void ShowNoCityGuess();
+    QWidget* shownPage_ = nullptr;  // the page in front, to tell which one was left
+    bool selectingPage_ = false;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     void SetClockTimerInterval(quint32 interval);
@@ -219,7 +230,7 @@ class MainWindow : public QMainWindow {
     void GazetteerJob(JobQueue::Finished finished);
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);
-    void ResumeAfterSiteFilled();
+    bool ResumeAfterSiteFilled();  // true: it rebuilt the report
     // The pick list (main_window_places.cpp): the matches of a query that named no single place.
     void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
     void HidePlaceChoices(LookupPage& page);

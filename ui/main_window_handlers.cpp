@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -55,6 +56,11 @@ void MainWindow::RunStartup() {
         [this, &firstStart] {
             firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
+            // A first start runs the clock: a frozen time is no almanac.
+            if (firstStart) {
+                options_.SetChecked(Option::ClockOn, true);
+                SyncMenu();
+            }
             RestoreWindowPlace();
             LoadServiceAddresses();
         },
@@ -391,9 +397,30 @@ void MainWindow::onLocaleDone() {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
         return;
     }
-    pages->setCurrentWidget(main_.page);
+    ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
+    if (pickersAtPresent_) SetPickersToPresent();
+    BuildReport();
+}
+
+void MainWindow::onLocaleLeft() {
+    onSiteChanged();
+    // Without a usable site the report says so when it next runs; the page is not forced back.
+    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
+    clockPausedForSite_ = false;
+    SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
+    if (pickersAtPresent_) SetPickersToPresent();
+    BuildReport();
+}
+
+void MainWindow::ShowPage(QWidget* page) {
+    const QScopedValueRollback selecting(selectingPage_, true);
+    pages->setCurrentWidget(page);
+}
+
+void MainWindow::RebuildForNewSite() {
+    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
     if (pickersAtPresent_) SetPickersToPresent();
     BuildReport();
 }
@@ -403,7 +430,8 @@ void MainWindow::onLocaleDone() {
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
     ShowSkyAndCountdown();
-    pages->setCurrentWidget(locale_.page);
+    // The Look up page is as good a place to give the site (a first start may show it).
+    if (pages->currentWidget() != lookUp_.page) ShowPage(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }

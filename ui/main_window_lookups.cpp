@@ -184,12 +184,13 @@ void MainWindow::ReportLookupError(const QString& text, bool userStarted) {
 
 // A site that a lookup filled after the start-up found none: the clock that the missing site
 // paused runs again, on the Main page.
-void MainWindow::ResumeAfterSiteFilled() {
-    if (!clockPausedForSite_ || !observer_.HasSite()) return;
+bool MainWindow::ResumeAfterSiteFilled() {
+    if (!clockPausedForSite_ || !observer_.HasSite()) return false;
     clockPausedForSite_ = false;
-    pages->setCurrentWidget(main_.page);
+    ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     onNowClicked();
+    return true;
 }
 
 // --- The weather lookup ------------------------------------------------------------------
@@ -303,7 +304,7 @@ void MainWindow::onWeatherLookupDone(const WeatherOutcome& outcome, const QByteA
     weather_.weatherReport->setPlainText(outcome.report.join(u'\n'));
     onSiteChanged();
     NoteSiteName(outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
-    ResumeAfterSiteFilled();
+    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
 }
 
 // --- The gazetteer lookup ----------------------------------------------------------------
@@ -373,7 +374,7 @@ void MainWindow::onGazetteerLookupDone(const GazetteerOutcome& outcome, const QS
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
         onSiteChanged();
         NoteSiteName(outcome.recentEntry);
-        ResumeAfterSiteFilled();
+        if (!ResumeAfterSiteFilled()) RebuildForNewSite();
     }
     if (outcome.message) ShowClockError(*outcome.message);
 }
@@ -448,7 +449,9 @@ void MainWindow::onRefreshTick() {
 // Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,
 // which is left out when the first failed (its failure is shown once).
 void MainWindow::RunStartupLookups() {
-    if (options_.Checked(Option::InternetDisabled)) return;
+    // Nothing typed yet (a first start that found no city): nothing to look up.
+    if (options_.Checked(Option::InternetDisabled) || lookUp_.query->text().trimmed().isEmpty())
+        return;
     lookupFailedQuietly_ = false;
     onWeatherLookupClicked(false);
     jobs_.Add([this](JobQueue::Finished finished) {

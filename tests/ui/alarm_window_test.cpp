@@ -41,6 +41,7 @@ class AlarmWindowTest : public WindowTest {
             if (ev.events.empty()) ev.events = {{0, kRise, InstantAt(6, 45, 20)}};
             return inner(q, o, opt, ev, present);
         };
+        WriteClockOff();
         form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
         Get<QPushButton>("doneButton")->click();
@@ -160,6 +161,7 @@ class AlarmSoundsTest : public AlarmWindowTest {
             }
             return r;
         };
+        WriteClockOff();
         form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
         Get<QPushButton>("doneButton")->click();
@@ -210,6 +212,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
         return inner(q, o, opt, ev, present);
     };
     SetClockTo(At(14, 5, 0));
+    WriteClockOff();
     form = std::make_unique<ui::MainWindow>(std::move(s));
     EnterMinneapolis();
     Get<QPushButton>("doneButton")->click();
