@@ -45,10 +45,6 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
-namespace hx::cal {
-class ExportJob;
-}
-
 namespace hx::net {
 class VersionCheck;
 }
@@ -56,11 +52,12 @@ class VersionCheck;
 namespace hx::ui {
 
 class SkyPanel;
+class StatusPanels;
+class CalendarExport;
 
 class CaretBlinkTimeout;
 class DaySpinner;
 struct WindowPlace;
-struct ExportChoice;
 class ReverseLookupDialog;
 class AboutDialog;
 
@@ -148,7 +145,6 @@ class MainWindow : public QMainWindow {
     void onReverseLookupClicked();
     void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
     void onAboutClicked();
-    void onExportCalendarClicked();  // File → Export Calendar…
     // The version check's file, loaded, and the news feed import.
     void onVersionFileOpened(const QByteArray& file);
     void onNewsFeedDone();
@@ -191,10 +187,6 @@ class MainWindow : public QMainWindow {
     // The instant of the pickers: the present they were set to, else their reading's.
     Moment PickerInstant() const;
     void SetPickersToPresent();
-    void StartCalendarExport(const ExportChoice& choice);
-    // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
-    // stays out of the menu model and the settings file.
-    void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
     // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
     void ShowZoneOffset(Moment utc);
@@ -265,10 +257,9 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
-    Moment pickersUtc_ = 0;          // the instant the last Now set the pickers to
-    bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
-    QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
-    JobHandle exportRun_;
+    Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
+    bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
+    CalendarExport* export_ = nullptr;  // File → Export Calendar…
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
@@ -315,16 +306,10 @@ class MainWindow : public QMainWindow {
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
-    QLabel* statusPanels_[2] = {nullptr, nullptr};
-    QString countdown_;  // the next sunrise or sunset and the hour's end, between messages
+    StatusPanels* status_ = nullptr;  // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;
     void ShowSkyAndCountdown();
-    void ShowCountdown();  // the countdown in the message panel, between messages
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added
-    QLabel* statusMessage_ = nullptr;
-    QTimer* statusMessageTimer_ = nullptr;
-    QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure
-    QToolButton* cancel_ = nullptr;
     MenuActions menus_;
     QTimer* clockTimer = nullptr;
     QTimer* refreshTimer = nullptr;

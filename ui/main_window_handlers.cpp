@@ -38,6 +38,7 @@
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "sky_panel.h"
+#include "status_panels.h"
 
 namespace hx::ui {
 
@@ -223,7 +224,7 @@ void MainWindow::onNowClicked() {
     pickersAtPresent_ = true;
     BuildReport();
     if (!clockTimerEnabled_) return;
-    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
+    status_->ShowTime(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
     CheckAlarms();
 }
 
@@ -354,8 +355,7 @@ void MainWindow::onSiteChanged() {
     const SiteFields f = CurrentSiteFields();
     observer_ = ReadSite(f);
     const std::optional<QString> bad = SiteRangeError(observer_);
-    statusPanels_[1]->setText(bad ? *bad : SiteSummary(f));
-    statusPanels_[1]->repaint();
+    status_->ShowSite(bad ? *bad : SiteSummary(f));
 }
 
 void MainWindow::ShowZoneOffset(Moment utc) {
@@ -458,8 +458,7 @@ void MainWindow::ShowSkyAndCountdown() {
     sky_->Show(PickerInstant(), observer_);
     const QString countdown =
         observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
-    countdown_ = countdown;
-    if (!statusMessageTimer_->isActive()) ShowCountdown();
+    status_->SetCountdown(countdown);
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))
                               ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)

@@ -26,6 +26,7 @@
 #include "settings/extini.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
+#include "status_panels.h"
 
 namespace hx::ui {
 
@@ -142,12 +143,12 @@ bool MainWindow::StartLookup(bool userStarted, const QString& url, const char* k
 // --- The jobs: status, busy buttons, cancel ----------------------------------------------
 
 void MainWindow::ShowPending(const QString& text) {
-    pendingLabel_->setText(text);
+    status_->ShowPending(text);
     RefreshBusy();
 }
 
 void MainWindow::RefreshBusy() {
-    cancel_->setVisible(!jobs_.Idle());
+    status_->SetBusy(!jobs_.Idle());
     lookUp_.fetch->setEnabled(!weatherPending_);
     alternate_.fetch->setEnabled(!gazetteerPending_);
 }

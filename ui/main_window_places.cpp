@@ -7,9 +7,9 @@
 #include <QTimeZone>
 #include <QTreeWidget>
 
+#include "closed_browser.h"
 #include "core/clock.h"
 #include "locale/own_service.h"
-#include "closed_browser.h"
 #include "main_window.h"
 
 namespace hx::ui {

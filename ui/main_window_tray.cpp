@@ -19,6 +19,7 @@
 
 #include "core/ephemeris.h"
 #include "icons.h"
+#include "calendar_export.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "report/td_file.h"
@@ -171,7 +172,7 @@ void MainWindow::RunShutdown() {
     if (mediaPlayer) mediaPlayer->Close();  // a sound still opening is dropped
     jobs_.CancelAll();  // the running job ends, unreported; waiting jobs never start
     AbortNetwork();     // the Internet question's download and the gazetteer waits
-    if (exportRun_.Pending()) exportRun_.Cancel(CancelMode::Silent);
+    export_->Cancel();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window
     ++eventsGeneration_;
