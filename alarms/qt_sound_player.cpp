@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 #include "core/error.h"
 
 namespace hx::alarms {
@@ -31,7 +33,7 @@ QtSoundPlayer::QtSoundPlayer(int openTimeoutMs)
 
 QtSoundPlayer::~QtSoundPlayer() {
     watch_.reset();  // a pending opening is dropped with the player
-    pending_ = nullptr;
+    pending_.Handle().Cancel(CancelMode::Silent);
     player_->stop();
 }
 
@@ -41,9 +43,13 @@ bool QtSoundPlayer::HasAudioOutput() {
 
 void QtSoundPlayer::Finish(const OpenOutcome& outcome) {
     watch_.reset();
-    OpenDone done = std::move(pending_);
-    pending_ = nullptr;
-    if (done) done(outcome);
+    Job<> job = std::exchange(pending_, Job<>());
+    if (outcome.ready)
+        job.Done();
+    else if (!outcome.error.isEmpty())
+        job.Fail(outcome.error);
+    else
+        job.Handle().Cancel(CancelMode::Notify);
 }
 
 void QtSoundPlayer::Close() {
@@ -56,9 +62,9 @@ void QtSoundPlayer::SetFileName(const QString& path) {
     fileName_ = path;
 }
 
-void QtSoundPlayer::Open(OpenDone done) {
+void QtSoundPlayer::StartOpening(Job<> job) {
     Finish({});
-    pending_ = std::move(done);
+    pending_ = std::move(job);
     watch_ = std::make_unique<QObject>();
     QObject* watch = watch_.get();
     const auto failLater = [this, watch](const QString& why) {

@@ -20,7 +20,6 @@ class QtSoundPlayer : public MediaControls {
     void Close() override;
     void SetFileName(const QString& path) override;
     QString FileName() const override { return fileName_; }
-    void Open(OpenDone done) override;
     void Play() override;
     void Pause() override;
     void Stop() override;
@@ -32,6 +31,9 @@ class QtSoundPlayer : public MediaControls {
     static bool HasAudioOutput();
     QMediaPlayer* mediaPlayer() const { return player_.get(); }
 
+  protected:
+    void StartOpening(Job<> job) override;
+
   private:
     // Ends the pending opening: its watcher goes, then done runs with the outcome.
     void Finish(const OpenOutcome& outcome);
@@ -40,7 +42,7 @@ class QtSoundPlayer : public MediaControls {
     std::unique_ptr<QMediaPlayer> player_;
     QString fileName_;
     int openTimeoutMs_;
-    OpenDone pending_;
+    Job<> pending_;
     std::unique_ptr<QObject> watch_;  // the pending opening's connections and timer
 };
 

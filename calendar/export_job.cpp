@@ -3,6 +3,8 @@
 
 #include <QTimer>
 
+#include <utility>
+
 #include "calendar/icalendar.h"
 
 namespace hx::cal {
@@ -10,24 +12,25 @@ namespace hx::cal {
 ExportJob::ExportJob(const ExportRequest& request, QObject* parent)
     : QObject(parent), request_(request) {}
 
-ExportJob::~ExportJob() = default;
+ExportJob::~ExportJob() {
+    job_.Handle().Cancel(CancelMode::Notify);
+}
 
-void ExportJob::Start() {
+JobHandle ExportJob::Start(QObject* context, Job<QByteArray>::Completion done) {
+    job_.Handle().Cancel(CancelMode::Notify);
+    auto [job, handle] = Job<QByteArray>::Start(context, std::move(done));
+    job_ = job;
     calendar_ = std::make_unique<SkyCalendar>(request_.first, request_.observer, request_.events,
                                               request_.hours);
     done_ = {};
     sky_.clear();
     day_ = 0;
-    running_ = true;
     QTimer::singleShot(0, this, &ExportJob::Step);
-}
-
-void ExportJob::Cancel() {
-    running_ = false;
+    return handle;
 }
 
 void ExportJob::Step() {
-    if (!running_) return;
+    if (!job_.Wanted()) return;
     CalendarDay one = calendar_->NextDay();
     done_.events.insert(done_.events.end(), one.events.begin(), one.events.end());
     done_.hours.insert(done_.hours.end(), one.hours.begin(), one.hours.end());
@@ -38,14 +41,13 @@ void ExportJob::Step() {
     }
     ++day_;
     emit progress(day_, request_.days);
-    if (!running_) return;  // cancelled from the progress handler
+    if (!job_.Wanted()) return;  // cancelled from the progress handler
     if (day_ < request_.days) {
         QTimer::singleShot(0, this, &ExportJob::Step);
         return;
     }
-    running_ = false;
-    emit finished(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp,
-                                 request_.site, sky_, request_.alarms));
+    job_.Done(WriteICalendar(done_.events, done_.hours, request_.observer, request_.stamp,
+                             request_.site, sky_, request_.alarms));
 }
 
 }  // namespace hx::cal

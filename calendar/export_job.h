@@ -10,6 +10,7 @@
 
 #include "calendar/icalendar.h"
 #include "calendar/sky_calendar.h"
+#include "core/job.h"
 
 namespace hx::cal {
 
@@ -31,15 +32,14 @@ class ExportJob : public QObject {
     explicit ExportJob(const ExportRequest& request, QObject* parent = nullptr);
     ~ExportJob() override;
 
-    // Begins computing from the event loop; progress() follows each day, then finished().
-    void Start();
-    // Stops before the next day; finished() is not emitted.
-    void Cancel();
-    bool Running() const { return running_; }
+    // Begins computing from the event loop; progress() follows each day. The completion runs
+    // once from context's event loop, done with the iCalendar document; cancelled through the
+    // handle, the export stops before its next day. An export destroyed first ends cancelled.
+    JobHandle Start(QObject* context, Job<QByteArray>::Completion done);
+    bool Running() const { return job_.Wanted(); }
 
   signals:
     void progress(int daysDone, int days);
-    void finished(const QByteArray& icalendar);
 
   private:
     void Step();
@@ -49,7 +49,7 @@ class ExportJob : public QObject {
     CalendarDay done_;
     SkyItemList sky_;
     int day_ = 0;
-    bool running_ = false;
+    Job<QByteArray> job_;
 };
 
 }  // namespace hx::cal

@@ -2,10 +2,14 @@
 #include "locale/gweather_glue.h"
 
 #include <QAbstractEventDispatcher>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 
 #include <libgweather/gweather.h>
+
+#include <optional>
+#include <utility>
 
 namespace hx::places {
 
@@ -80,80 +84,90 @@ WeatherValues Read(GWeatherInfo* info) {
 
 }  // namespace
 
-struct WeatherRequest::State {
-    Done done;
+namespace {
+
+// A request under way; it deletes itself from the event loop once it has ended.
+struct Request : QObject {
+    Job<WeatherValues> job;
     GWeatherLocation* location = nullptr;  // owned
-    GWeatherInfo* info = nullptr;
+    GWeatherInfo* info = nullptr;          // owned
     gulong handler = 0;
     QTimer timer;
     QTimer pump;  // drives GLib when Qt's event loop does not
-    bool finished = false;
+    bool ended = false;
 
-    void Finish(std::optional<WeatherValues> values, const QString& failure) {
-        if (finished) return;
-        finished = true;
+    ~Request() override {
+        if (handler) g_signal_handler_disconnect(info, handler);
+        g_object_unref(info);
+        g_object_unref(location);
+    }
+    // Stops the update; the values or the reason go to the job, unless it was cancelled.
+    void End(std::optional<WeatherValues> values, const QString& failure) {
+        if (std::exchange(ended, true)) return;
         timer.stop();
         pump.stop();
         if (handler) g_signal_handler_disconnect(info, handler);
         handler = 0;
         gweather_info_abort(info);
-        if (done) done(std::move(values), failure);
+        if (values)
+            job.Done(std::move(*values));
+        else if (!failure.isEmpty())
+            job.Fail(failure);
+        deleteLater();
     }
 
     static void Updated(GWeatherInfo* info, gpointer self) {
-        auto* s = static_cast<State*>(self);
+        auto* r = static_cast<Request*>(self);
         if (gweather_info_is_valid(info))
-            s->Finish(Read(info), {});
+            r->End(Read(info), {});
         else
-            s->Finish(std::nullopt,
-                      QStringLiteral("no current weather came from the weather services"));
+            r->End(std::nullopt,
+                   QStringLiteral("no current weather came from the weather services"));
     }
 };
 
-WeatherRequest::WeatherRequest(const Place& place, const WeatherOptions& options, Done done)
-    : state_(std::make_unique<State>()) {
-    State& s = *state_;
-    s.done = std::move(done);
+}  // namespace
+
+JobHandle FetchWeather(const Place& place, const WeatherOptions& options, QObject* context,
+                       Job<WeatherValues>::Completion done) {
+    auto [job, handle] = Job<WeatherValues>::Start(context, std::move(done));
+    auto* r = new Request;
+    r->job = job;
+    const QPointer<Request> request(r);
+    r->job.OnCancel([request] {
+        if (request) request->End(std::nullopt, {});
+    });
+    if (context)
+        QObject::connect(context, &QObject::destroyed, r, [r] { r->End(std::nullopt, {}); });
     // The place at its own coordinates; without a station code libgweather takes the
     // weather station nearest to them.
-    s.location = gweather_location_new_detached(place.name.toUtf8().constData(), nullptr,
-                                                place.latitude, place.longitude);
-    s.info = gweather_info_new(s.location);
-    gweather_info_set_application_id(s.info, options.applicationId.toUtf8().constData());
-    gweather_info_set_contact_info(s.info, options.contactInfo.toUtf8().constData());
+    r->location = gweather_location_new_detached(place.name.toUtf8().constData(), nullptr,
+                                                 place.latitude, place.longitude);
+    r->info = gweather_info_new(r->location);
+    gweather_info_set_application_id(r->info, options.applicationId.toUtf8().constData());
+    gweather_info_set_contact_info(r->info, options.contactInfo.toUtf8().constData());
     gweather_info_set_enabled_providers(
-        s.info, options.useNetwork
-                    ? GWeatherProvider(GWEATHER_PROVIDER_METAR | GWEATHER_PROVIDER_MET_NO |
-                                       GWEATHER_PROVIDER_NWS)
-                    : GWEATHER_PROVIDER_NONE);
-    s.handler = g_signal_connect(s.info, "updated", G_CALLBACK(&State::Updated), &s);
+        r->info, options.useNetwork
+                     ? GWeatherProvider(GWEATHER_PROVIDER_METAR | GWEATHER_PROVIDER_MET_NO |
+                                        GWEATHER_PROVIDER_NWS)
+                     : GWEATHER_PROVIDER_NONE);
+    r->handler = g_signal_connect(r->info, "updated", G_CALLBACK(&Request::Updated), r);
 
-    s.timer.setSingleShot(true);
-    QObject::connect(&s.timer, &QTimer::timeout, [&s] {
-        s.Finish(std::nullopt, QStringLiteral("the weather service did not answer in time"));
+    r->timer.setSingleShot(true);
+    QObject::connect(&r->timer, &QTimer::timeout, r, [r] {
+        r->End(std::nullopt, QStringLiteral("the weather service did not answer in time"));
     });
-    s.timer.start(std::max(0, options.timeoutMs));
+    r->timer.start(std::max(0, options.timeoutMs));
     auto* dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher || !dispatcher->inherits("QEventDispatcherGlib")) {
-        QObject::connect(&s.pump, &QTimer::timeout, [] {
+        QObject::connect(&r->pump, &QTimer::timeout, r, [] {
             while (g_main_context_iteration(nullptr, FALSE)) {
             }
         });
-        s.pump.start(20);
+        r->pump.start(20);
     }
-    gweather_info_update(s.info);
-}
-
-WeatherRequest::~WeatherRequest() {
-    State& s = *state_;
-    if (s.handler) g_signal_handler_disconnect(s.info, s.handler);
-    if (!s.finished) gweather_info_abort(s.info);
-    g_object_unref(s.info);
-    g_object_unref(s.location);
-}
-
-bool WeatherRequest::finished() const {
-    return state_->finished;
+    gweather_info_update(r->info);
+    return handle;
 }
 
 }  // namespace hx::places

@@ -2,11 +2,9 @@
 // that Qt's event loop drives.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <optional>
-
 #include <QString>
+
+#include "core/job.h"
 
 #include "locale/place_search.h"
 #include "locale/weather_conversion.h"
@@ -21,22 +19,11 @@ struct WeatherOptions {
     bool useNetwork = true;  // false enables no provider: the request can only time out
 };
 
-// One weather update for a place. The callback runs once, from the event loop: with the
-// values, or with empty values and the reason. Destroying the request before then cancels
-// it without a callback. The callback must not destroy the request itself (use a queued
-// call for that): the request is still running its own code when the callback returns.
-class WeatherRequest {
-  public:
-    using Done = std::function<void(std::optional<WeatherValues> values, QString failure)>;
-    WeatherRequest(const Place& place, const WeatherOptions& options, Done done);
-    ~WeatherRequest();
-    WeatherRequest(const WeatherRequest&) = delete;
-    WeatherRequest& operator=(const WeatherRequest&) = delete;
-    bool finished() const;
-
-  private:
-    struct State;
-    std::unique_ptr<State> state_;
-};
+// One weather update for a place, as a job: the completion runs once from context's event
+// loop, done with the values or failed with the reason (no current weather, no answer in
+// time); cancelled through the handle, or with the context gone, the request is aborted. The
+// request frees itself once it has ended.
+JobHandle FetchWeather(const Place& place, const WeatherOptions& options, QObject* context,
+                       Job<WeatherValues>::Completion done);
 
 }  // namespace hx::places

@@ -3,7 +3,6 @@
 
 #include <QSaveFile>
 #include <QTimeZone>
-#include <QTimer>
 
 #include "locale/forexml.h"
 #include "locale/gweather_glue.h"
@@ -115,25 +114,32 @@ GazetteerOutcome RunOwnGazetteerLookup(const QString& query, QDate date, QString
     return AnswerOwnGazetteerLookup(places::FindPlace(query), query, date, answer);
 }
 
+namespace {
+Job<std::optional<places::WeatherValues>>::Completion Ready(WeatherReady ready) {
+    return [ready = std::move(ready)](const JobResult<std::optional<places::WeatherValues>>& r) {
+        ready(r.done() ? r.value : std::nullopt);
+    };
+}
+}  // namespace
+
 AsyncWeatherSource AnswerAtOnce(WeatherSource source) {
-    return [source = std::move(source)](const places::Place& place, WeatherReady ready) {
-        ready(source ? source(place) : std::nullopt);
+    return [source = std::move(source)](const places::Place& place, QObject* context,
+                                        WeatherReady ready) {
+        auto [job, handle] =
+            Job<std::optional<places::WeatherValues>>::Start(context, Ready(std::move(ready)));
+        job.Done(source ? source(place) : std::nullopt);
+        return handle;
     };
 }
 
 AsyncWeatherSource ProvidersWeather(int timeoutMs) {
-    return [timeoutMs](const places::Place& place, WeatherReady ready) {
+    return [timeoutMs](const places::Place& place, QObject* context, WeatherReady ready) {
         places::WeatherOptions options;
         options.timeoutMs = timeoutMs;
-        // The request lives until its answer; it is let go from the event loop, since it may
-        // not be destroyed inside its own callback.
-        auto holder = std::make_shared<std::unique_ptr<places::WeatherRequest>>();
-        *holder = std::make_unique<places::WeatherRequest>(
-            place, options,
-            [holder, ready](std::optional<places::WeatherValues> values, const QString&) {
-                QTimer::singleShot(0, [holder] { holder->reset(); });
-                ready(std::move(values));
-            });
+        return places::FetchWeather(place, options, context,
+                                    [ready = std::move(ready)](const auto& r) {
+                                        ready(r.done() ? std::optional(r.value) : std::nullopt);
+                                    });
     };
 }
 

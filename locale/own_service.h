@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "core/error.h"
+#include "core/job.h"
 #include "locale/gazetteer_lookup.h"
 #include "locale/place_search.h"
 #include "locale/weather_conversion.h"
@@ -26,9 +27,11 @@ class UnknownPlaceError : public Error {
 
 // The weather of a place, or none (no network, no answer in time).
 using WeatherSource = std::function<std::optional<places::WeatherValues>(const places::Place&)>;
-// The same asked without waiting: ready runs once, with the weather or none.
+// The same asked without waiting, as a job: ready runs once from context's event loop, with the
+// weather or none (cancelled, failed); never after the context is gone.
 using WeatherReady = std::function<void(std::optional<places::WeatherValues>)>;
-using AsyncWeatherSource = std::function<void(const places::Place&, WeatherReady ready)>;
+using AsyncWeatherSource =
+    std::function<JobHandle(const places::Place&, QObject* context, WeatherReady ready)>;
 
 // A source that knows its answer at once, asked the asynchronous way.
 AsyncWeatherSource AnswerAtOnce(WeatherSource source);

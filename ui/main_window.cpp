@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calendar_export.h"
 #include "caret_blink.h"
 #include "core/clock.h"
 #include "core/format.h"
@@ -31,6 +32,7 @@
 #include "icons.h"
 #include "report/clock.h"
 #include "sky_panel.h"
+#include "status_panels.h"
 #include "tray_area.h"
 
 namespace hx::ui {
@@ -38,6 +40,7 @@ namespace hx::ui {
 MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), internet_(std::move(internet)) {
     setObjectName("Form1");
+    jobsContext_ = new QObject(this);
     setWindowTitle("Heliodex");
     resize(715, 510);
     auto* central = new QWidget;
@@ -53,7 +56,13 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
     BuildDesktopCommands();
     BuildPlacesMenus();
-    AddExportMenuItem();
+    export_ =
+        new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
+                            [this] { return ThelemicStyleOf(options_); },
+                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+                            [this](const std::function<void()>& h) { Guarded(h); }});
+    export_->AddMenuItem(menus_.byName.value(StoredName(Option::FileMenu)),
+                         menus_.byName.value(StoredName(Option::Exit)));
     SyncMenu();
     BuildStatusBar();
     // The design size, widened where the tabs need more to show their whole captions or the
@@ -154,6 +163,12 @@ void MainWindow::BuildPages() {
     // over it too.
     pages->setTabVisible(pages->indexOf(news_.page), false);
     pages->setTabEnabled(pages->indexOf(news_.page), false);
+    shownPage_ = pages->currentWidget();
+    connect(pages, &QTabWidget::currentChanged, this, [this] {
+        QWidget* left = std::exchange(shownPage_, pages->currentWidget());
+        if (left == locale_.page && shownPage_ != locale_.page && !selectingPage_)
+            Guarded([this] { onLocaleLeft(); });
+    });
 
     // Leaving a site field re-reads the site; so does a change of a box or the format.
     for (QLineEdit* e :
@@ -181,54 +196,11 @@ void MainWindow::BuildPages() {
 }
 
 void MainWindow::BuildStatusBar() {
-    statusBar()->setObjectName("statusBar");
-    const int widths[2] = {80, 50};
-    for (int i = 0; i < 2; ++i) {
-        statusPanels_[i] = new QLabel;
-        statusPanels_[i]->setTextFormat(Qt::PlainText);
-        statusPanels_[i]->setObjectName(QStringLiteral("statusPanel%1").arg(i));
-        statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusPanels_[i]->setMinimumWidth(widths[i]);
-    }
-    statusPanels_[0]->setFixedWidth(widths[0]);
-    statusBar()->addWidget(statusPanels_[0]);
-    statusBar()->addWidget(statusPanels_[1]);
-    // Messages get a panel of their own, so the time and the site stay in sight.
-    statusMessage_ = new QLabel;
-    statusMessage_->setObjectName("statusMessage");
-    statusMessage_->setTextFormat(Qt::PlainText);  // messages quote zone names and file names
-    statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->addWidget(statusMessage_, 1);
-    statusMessageTimer_ = new QTimer(this);
-    statusMessageTimer_->setSingleShot(true);
-    // Between messages the panel holds the countdown to the next sunrise or sunset; the time
-    // and the site panels keep their room before it.
-    connect(statusMessageTimer_, &QTimer::timeout, this, [this] { ShowCountdown(); });
-    // The running job's text and its Cancel button; Esc cancels too.
-    pendingLabel_ = new QLabel;
-    pendingLabel_->setObjectName("statusPending");
-    pendingLabel_->setTextFormat(Qt::PlainText);
-    cancel_ = new QToolButton;
-    cancel_->setObjectName("statusCancel");
-    cancel_->setText("Cancel");
-    cancel_->setAutoRaise(true);
-    cancel_->hide();
-    statusBar()->addPermanentWidget(pendingLabel_);
-    statusBar()->addPermanentWidget(cancel_);
-    connect(cancel_, &QToolButton::clicked, this, [this] { CancelJob(); });
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, [this] { CancelJob(); });
-}
-
-void MainWindow::ShowCountdown() {
-    statusMessage_->setText(countdown_);
-    statusMessage_->setToolTip(countdown_);
+    status_ = new StatusPanels(statusBar(), this, [this] { CancelJob(); });
 }
 
 void MainWindow::ShowStatusMessage(const QString& text, int ms) {
-    statusMessage_->setText(text);
-    statusMessage_->setToolTip(text);  // the whole text where the panel is too narrow
-    statusMessageTimer_->start(ms);
+    status_->ShowMessage(text, ms);
 }
 
 void MainWindow::BuildTimersAndTray() {
@@ -259,8 +231,7 @@ void MainWindow::BuildTimersAndTray() {
 }
 
 QString MainWindow::StatusText(int panel) const {
-    if (panel == 2) return countdown_;
-    return panel == 0 || panel == 1 ? statusPanels_[panel]->text() : QString();
+    return status_->Text(panel);
 }
 
 }  // namespace hx::ui

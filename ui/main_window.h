@@ -45,10 +45,6 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
-namespace hx::cal {
-class ExportJob;
-}
-
 namespace hx::net {
 class VersionCheck;
 }
@@ -56,11 +52,12 @@ class VersionCheck;
 namespace hx::ui {
 
 class SkyPanel;
+class StatusPanels;
+class CalendarExport;
 
 class CaretBlinkTimeout;
 class DaySpinner;
 struct WindowPlace;
-struct ExportChoice;
 class ReverseLookupDialog;
 class AboutDialog;
 
@@ -100,6 +97,9 @@ class MainWindow : public QMainWindow {
     void onLocaleClicked();
     void onSiteChanged();
     void onLocaleDone();
+    // The Locale page left by a tab or a command: the site is read again and the clock runs
+    // again if "Clock on" says so, as after Done.
+    void onLocaleLeft();
     // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
     void onExit(bool fromMenu = false);
     void onAlarmSwitchClicked(int category, int item);
@@ -145,10 +145,8 @@ class MainWindow : public QMainWindow {
     void onReverseLookupClicked();
     void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
     void onAboutClicked();
-    void onExportCalendarClicked();  // File → Export Calendar…
-    // The version check (the load of the version file) and the news feed import.
-    void onVersionLoadState(int asyncLoadState);
-    void onVersionFileOpened();
+    // The version check's file, loaded, and the news feed import.
+    void onVersionFileOpened(const QByteArray& file);
     void onNewsFeedDone();
     void openHomePage();
     void openDownloadPage();
@@ -173,6 +171,14 @@ class MainWindow : public QMainWindow {
     void BuildReport();
     void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
+    // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
+    // follow at once, for the new site's present when the pickers held the present.
+    void RebuildForNewSite();
+    void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
+    // A first start that found no city for the machine's zone: the Look up page, with a hint.
+    void ShowNoCityGuess();
+    QWidget* shownPage_ = nullptr;  // the page in front, to tell which one was left
+    bool selectingPage_ = false;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     void SetClockTimerInterval(quint32 interval);
@@ -181,10 +187,6 @@ class MainWindow : public QMainWindow {
     // The instant of the pickers: the present they were set to, else their reading's.
     Moment PickerInstant() const;
     void SetPickersToPresent();
-    void StartCalendarExport(const ExportChoice& choice);
-    // File → Export Calendar…, before Exit: a command with no check mark to keep, so it
-    // stays out of the menu model and the settings file.
-    void AddExportMenuItem();
     SiteFields CurrentSiteFields() const;
     // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
     void ShowZoneOffset(Moment utc);
@@ -220,7 +222,7 @@ class MainWindow : public QMainWindow {
     void GazetteerJob(JobQueue::Finished finished);
     void LookupFailed(const net::DownloadResult& r, bool userStarted);
     void ReportLookupError(const QString& text, bool userStarted);
-    void ResumeAfterSiteFilled();
+    bool ResumeAfterSiteFilled();  // true: it rebuilt the report
     // The pick list (main_window_places.cpp): the matches of a query that named no single place.
     void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
     void HidePlaceChoices(LookupPage& page);
@@ -233,6 +235,7 @@ class MainWindow : public QMainWindow {
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
     JobHandle zoneCity_;                    // the first start's wait for the gazetteer
     JobHandle citiesWait_;                  // the running built-in lookup's wait for it
+    JobHandle weatherWait_;                 // the built-in lookup's wait for the weather
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();
@@ -243,6 +246,9 @@ class MainWindow : public QMainWindow {
     void CheckHourAlarms(Moment present, const QStringList& failures);
 
     WindowServices services_;
+    // The context of every job the window starts; the shutdown destroys it, so no completion
+    // runs after it.
+    QPointer<QObject> jobsContext_;
     ReverseLookupDialog* reverseLookup_ = nullptr;
     QPointer<AboutDialog> about_;  // the About box while it is shown
     InternetAccess internet_;
@@ -251,9 +257,9 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
-    Moment pickersUtc_ = 0;          // the instant the last Now set the pickers to
-    bool pickersAtPresent_ = false;  // the pickers hold the last Now, not a moment the user set
-    QPointer<cal::ExportJob> exportJob_;  // the calendar export under way, if any
+    Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
+    bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
+    CalendarExport* export_ = nullptr;  // File → Export Calendar…
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
@@ -263,9 +269,8 @@ class MainWindow : public QMainWindow {
     std::shared_ptr<net::Downloader> downloader_;
     JobQueue jobs_;  // downloads, lookups, the version check: one after another
     bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
-    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
-    bool versionCheckRunning_ = false;
-    JobQueue::Finished versionCheckDone_;
+    bool lookupFailedQuietly_ = false;          // a start-up or timed lookup failed
+    JobHandle versionJob_;                      // the version file's load while it runs
     std::optional<QString> newVersionCaption_;  // "New Version!" waits to be shown
     bool startupInternet_ = false;              // step 3 found Internet functions enabled
     bool startupLookups_ = false;               // the sequence reached step 10
@@ -301,16 +306,10 @@ class MainWindow : public QMainWindow {
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
     SoundsPage* sounds_ = nullptr;
-    QLabel* statusPanels_[2] = {nullptr, nullptr};
-    QString countdown_;  // the next sunrise or sunset and the hour's end, between messages
+    StatusPanels* status_ = nullptr;  // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;
     void ShowSkyAndCountdown();
-    void ShowCountdown();  // the countdown in the message panel, between messages
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added
-    QLabel* statusMessage_ = nullptr;
-    QTimer* statusMessageTimer_ = nullptr;
-    QLabel* pendingLabel_ = nullptr;  // what the running job waits for, or its failure
-    QToolButton* cancel_ = nullptr;
     MenuActions menus_;
     QTimer* clockTimer = nullptr;
     QTimer* refreshTimer = nullptr;

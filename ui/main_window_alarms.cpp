@@ -64,7 +64,7 @@ void MainWindow::CheckAlarms() {
 void MainWindow::ContinueAlarmCheck(Moment present, size_t from, quint64 generation,
                                     QStringList failures) {
     alarmCheckRunning_ = false;
-    if (generation != eventsGeneration_ || shutdownDone_) return;
+    if (generation != eventsGeneration_) return;
     const alarms::AlarmCheckStep step =
         alarms::CheckAlarmsFrom(events_.events, from, alarmTables_, present, observer_);
     LogFirings(step);
@@ -72,10 +72,10 @@ void MainWindow::ContinueAlarmCheck(Moment present, size_t from, quint64 generat
     alarmCheckRunning_ = true;
     mediaPlayer->Close();
     mediaPlayer->SetFileName(step.sound);
-    mediaPlayer->Open([this, present, next = step.next, generation,
-                       failures](const alarms::OpenOutcome& o) mutable {
-        if (o.ready) mediaPlayer->Play();
-        if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
+    mediaPlayer->Open(jobsContext_, [this, present, next = step.next, generation,
+                                     failures](const JobResult<>& o) mutable {
+        if (o.done()) mediaPlayer->Play();
+        if (!o.reason.isEmpty() && !failures.contains(o.reason)) failures << o.reason;
         ContinueAlarmCheck(present, next, generation, failures);
     });
 }
@@ -92,12 +92,13 @@ void MainWindow::CheckHourAlarms(Moment present, const QStringList& failures) {
     }
     mediaPlayer->Close();
     mediaPlayer->SetFileName(step.sound);
-    mediaPlayer->Open(
-        [this, failures = QStringList(failures)](const alarms::OpenOutcome& o) mutable {
-            if (o.ready) mediaPlayer->Play();
-            if (!o.error.isEmpty() && !failures.contains(o.error)) failures << o.error;
-            if (!failures.isEmpty() && !shutdownDone_) ShowClockError(failures.join(u'\n'));
-        });
+    mediaPlayer->Open(jobsContext_,
+                      [this, failures = QStringList(failures)](const JobResult<>& o) mutable {
+                          if (o.done()) mediaPlayer->Play();
+                          if (!o.reason.isEmpty() && !failures.contains(o.reason))
+                              failures << o.reason;
+                          if (!failures.isEmpty()) ShowClockError(failures.join(u'\n'));
+                      });
 }
 
 }  // namespace hx::ui

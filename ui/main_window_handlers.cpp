@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -37,6 +38,7 @@
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "sky_panel.h"
+#include "status_panels.h"
 
 namespace hx::ui {
 
@@ -55,6 +57,11 @@ void MainWindow::RunStartup() {
         [this, &firstStart] {
             firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
+            // A first start runs the clock: a frozen time is no almanac.
+            if (firstStart) {
+                options_.SetChecked(Option::ClockOn, true);
+                SyncMenu();
+            }
             RestoreWindowPlace();
             LoadServiceAddresses();
         },
@@ -102,11 +109,10 @@ void MainWindow::RunStartup() {
     if (firstStart)
         OfferMachineZoneCity();
     else
-        QTimer::singleShot(0, this, [this] { StartStartupJobs(); });
+        QTimer::singleShot(0, jobsContext_, [this] { StartStartupJobs(); });
 }
 
 void MainWindow::StartStartupJobs() {
-    if (shutdownDone_) return;
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
     if (startupLookups_) RunStartupLookups();
@@ -124,6 +130,11 @@ void MainWindow::StartStartupJobs() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
         Guarded([this] { onSiteChanged(); });
+    // A dialog that "New Version!" waits for was hidden: it tries again between messages.
+    if (event->type() == QEvent::Hide && newVersionCaption_ && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow() && jobsContext_)
+        QMetaObject::invokeMethod(
+            jobsContext_, [this] { ShowNewVersionWhenFree(); }, Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -213,7 +224,7 @@ void MainWindow::onNowClicked() {
     pickersAtPresent_ = true;
     BuildReport();
     if (!clockTimerEnabled_) return;
-    statusPanels_[0]->setText(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
+    status_->ShowTime(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
     CheckAlarms();
 }
 
@@ -344,8 +355,7 @@ void MainWindow::onSiteChanged() {
     const SiteFields f = CurrentSiteFields();
     observer_ = ReadSite(f);
     const std::optional<QString> bad = SiteRangeError(observer_);
-    statusPanels_[1]->setText(bad ? *bad : SiteSummary(f));
-    statusPanels_[1]->repaint();
+    status_->ShowSite(bad ? *bad : SiteSummary(f));
 }
 
 void MainWindow::ShowZoneOffset(Moment utc) {
@@ -387,9 +397,30 @@ void MainWindow::onLocaleDone() {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
         return;
     }
-    pages->setCurrentWidget(main_.page);
+    ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
+    if (pickersAtPresent_) SetPickersToPresent();
+    BuildReport();
+}
+
+void MainWindow::onLocaleLeft() {
+    onSiteChanged();
+    // Without a usable site the report says so when it next runs; the page is not forced back.
+    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
+    clockPausedForSite_ = false;
+    SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
+    if (pickersAtPresent_) SetPickersToPresent();
+    BuildReport();
+}
+
+void MainWindow::ShowPage(QWidget* page) {
+    const QScopedValueRollback selecting(selectingPage_, true);
+    pages->setCurrentWidget(page);
+}
+
+void MainWindow::RebuildForNewSite() {
+    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
     if (pickersAtPresent_) SetPickersToPresent();
     BuildReport();
 }
@@ -399,7 +430,8 @@ void MainWindow::onLocaleDone() {
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
     ShowSkyAndCountdown();
-    pages->setCurrentWidget(locale_.page);
+    // The Look up page is as good a place to give the site (a first start may show it).
+    if (pages->currentWidget() != lookUp_.page) ShowPage(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }
@@ -426,8 +458,7 @@ void MainWindow::ShowSkyAndCountdown() {
     sky_->Show(PickerInstant(), observer_);
     const QString countdown =
         observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
-    countdown_ = countdown;
-    if (!statusMessageTimer_->isActive()) ShowCountdown();
+    status_->SetCountdown(countdown);
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))
                               ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)

@@ -5,7 +5,6 @@
 #include <QNetworkAccessManager>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QTimer>
 
 #include "main_window.h"
 #include "net/maker_site.h"
@@ -44,42 +43,44 @@ void MainWindow::StartVersionCheck(JobQueue::Finished finished) {
         network = ownNetwork_.get();
     }
     versionCheck = new net::VersionCheck(network, this);
-    // Queued: the check runs between messages, not inside the reply.
-    connect(versionCheck, &net::VersionCheck::AsyncLoad, this, &MainWindow::onVersionLoadState,
-            Qt::QueuedConnection);
-    versionCheckDone_ = std::move(finished);
-    versionCheckRunning_ = true;
-    jobs_.SetCancel([this] {
-        if (versionCheck && versionCheckRunning_) versionCheck->Abort();
-    });
-    RefreshBusy();
-    if (versionCheck->StartUp(false, MakerSite())) return;
-    onVersionLoadState(0);  // a failure to start is dropped silently
-}
-
-void MainWindow::onVersionLoadState(int asyncLoadState) {
-    if (asyncLoadState == 4) onVersionFileOpened();
-    if ((asyncLoadState != 4 && asyncLoadState != 0) || !versionCheckRunning_) return;
-    versionCheckRunning_ = false;
-    JobQueue::Finished done = std::move(versionCheckDone_);
-    versionCheckDone_ = nullptr;
-    if (done) done();
+    // A failed or cancelled check is dropped silently.
+    versionJob_ = versionCheck->StartUp(false, MakerSite(), jobsContext_,
+                                        [this, finished](const JobResult<QByteArray>& r) {
+                                            versionJob_.Reset();
+                                            if (r.done()) onVersionFileOpened(r.value);
+                                            finished();
+                                            RefreshBusy();
+                                        });
+    if (!versionJob_.Pending()) return finished();
+    jobs_.SetCancel([this] { versionJob_.Cancel(CancelMode::Notify); });
     RefreshBusy();
 }
 
-void MainWindow::onVersionFileOpened() {
-    if (!versionCheck) return;
-    const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(versionCheck->document());
+void MainWindow::onVersionFileOpened(const QByteArray& file) {
+    const net::osd::VersionVerdict verdict = net::osd::CheckVersionFile(file);
     if (!verdict.showDialog) return;
     newVersionCaption_ = verdict.linkCaption;
     ShowNewVersionWhenFree();
 }
 
-// "New Version!" waits for the end of the start-up jobs and for any other dialog to close.
+// "New Version!" waits for the end of the start-up jobs and for any other dialog to close:
+// the end of each dialog on screen tries again.
 void MainWindow::ShowNewVersionWhenFree() {
-    if (!newVersionCaption_ || !startupJobsEnded_ || shutdownDone_) return;
+    if (!newVersionCaption_ || !startupJobsEnded_ || !jobsContext_) return;
     if (DialogOpen()) {
-        QTimer::singleShot(500, this, [this] { ShowNewVersionWhenFree(); });
+        // Each dialog on screen tells when it is hidden (eventFilter) or goes.
+        QList<QWidget*> open;
+        for (QDialog* d : findChildren<QDialog*>())
+            if (d->isVisible()) open << d;
+        for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activePopupWidget(),
+                           static_cast<QWidget*>(about_.data())})
+            if (w && w->isVisible() && !open.contains(w)) open << w;
+        for (QWidget* w : open) {
+            w->installEventFilter(this);
+            connect(
+                w, &QObject::destroyed, jobsContext_, [this] { ShowNewVersionWhenFree(); },
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+        }
         return;
     }
     auto* dialog = new NewVersionDialog(
@@ -143,17 +144,18 @@ void MainWindow::DownloadNewsFeed() {
         jobs_.SetCancel([this] {
             if (internet_.abortDownload) internet_.abortDownload();
         });
-        internet_.download(url, FeedFile(), this, [this, finished](const net::DownloadResult& r) {
-            if (shutdownDone_) return;
-            feedPending_ = false;
-            if (r.ok)
-                onNewsFeedDone();
-            else
-                ShowFeedLines(news_.feedView,
-                              {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
-            finished();
-            RefreshBusy();
-        });
+        internet_.download(
+            url, FeedFile(), jobsContext_, [this, finished](const net::DownloadResult& r) {
+                feedPending_ = false;
+                if (r.ok)
+                    onNewsFeedDone();
+                else
+                    ShowFeedLines(
+                        news_.feedView,
+                        {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
+                finished();
+                RefreshBusy();
+            });
     });
 }
 

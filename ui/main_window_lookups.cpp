@@ -26,6 +26,7 @@
 #include "settings/extini.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
+#include "status_panels.h"
 
 namespace hx::ui {
 
@@ -108,9 +109,10 @@ void MainWindow::ApplyFieldTexts(const LocaleFieldTexts& f) {
 // The Internet question, opened without waiting: `answered` runs with the user's answer, and
 // not at all when the shutdown closed the box.
 void MainWindow::AskInternet(const std::function<void(bool yes)>& answered) {
-    MessageBox::Ask(this, net::InternetQuestion(), [this, answered](bool yes) {
-        if (!shutdownDone_) answered(yes);
-    });
+    MessageBox::Ask(this, net::InternetQuestion(),
+                    [context = QPointer<QObject>(jobsContext_), answered](bool yes) {
+                        if (context) answered(yes);
+                    });
 }
 
 // A lookup's question comes with the click, before the lookup is queued; the lookup counts as
@@ -141,12 +143,12 @@ bool MainWindow::StartLookup(bool userStarted, const QString& url, const char* k
 // --- The jobs: status, busy buttons, cancel ----------------------------------------------
 
 void MainWindow::ShowPending(const QString& text) {
-    pendingLabel_->setText(text);
+    status_->ShowPending(text);
     RefreshBusy();
 }
 
 void MainWindow::RefreshBusy() {
-    cancel_->setVisible(!jobs_.Idle());
+    status_->SetBusy(!jobs_.Idle());
     lookUp_.fetch->setEnabled(!weatherPending_);
     alternate_.fetch->setEnabled(!gazetteerPending_);
 }
@@ -160,7 +162,8 @@ void MainWindow::AbortNetwork() {
     citiesWait_.Cancel(CancelMode::Silent);
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
-    if (versionCheck && versionCheckRunning_) versionCheck->Abort();
+    weatherWait_.Cancel(CancelMode::Silent);
+    versionJob_.Cancel(CancelMode::Silent);
 }
 
 void MainWindow::LookupFailed(const net::DownloadResult& r, bool userStarted) {
@@ -182,12 +185,13 @@ void MainWindow::ReportLookupError(const QString& text, bool userStarted) {
 
 // A site that a lookup filled after the start-up found none: the clock that the missing site
 // paused runs again, on the Main page.
-void MainWindow::ResumeAfterSiteFilled() {
-    if (!clockPausedForSite_ || !observer_.HasSite()) return;
+bool MainWindow::ResumeAfterSiteFilled() {
+    if (!clockPausedForSite_ || !observer_.HasSite()) return false;
     clockPausedForSite_ = false;
-    pages->setCurrentWidget(main_.page);
+    ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     onNowClicked();
+    return true;
 }
 
 // --- The weather lookup ------------------------------------------------------------------
@@ -220,9 +224,8 @@ void MainWindow::WeatherJob(bool userStarted, JobQueue::Finished finished) {
     if (url.isEmpty()) return OwnWeatherJob(query, userStarted, end);
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
     jobs_.SetCancel([this] { downloader_->Abort(); });
-    downloader_->Download(url, WeatherDocumentFile(), this,
+    downloader_->Download(url, WeatherDocumentFile(), jobsContext_,
                           [this, query, userStarted, end](const net::DownloadResult& r) {
-                              if (shutdownDone_) return;
                               if (!r.ok) {
                                   LookupFailed(r, userStarted);
                                   return end();
@@ -246,8 +249,9 @@ void MainWindow::WeatherJob(bool userStarted, JobQueue::Finished finished) {
 void MainWindow::OwnWeatherJob(const QString& query, bool userStarted,
                                const std::function<void()>& end) {
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
-    citiesWait_ = places::WhenWorldCitiesLoaded(
-        this, [this, query, userStarted, end] { OwnWeatherPlace(query, userStarted, end); });
+    citiesWait_ = places::WhenWorldCitiesLoaded(jobsContext_, [this, query, userStarted, end] {
+        OwnWeatherPlace(query, userStarted, end);
+    });
 }
 
 void MainWindow::OwnWeatherPlace(const QString& query, bool userStarted,
@@ -271,22 +275,22 @@ void MainWindow::OwnWeatherPlace(const QString& query, bool userStarted,
     const AsyncWeatherSource source =
         services_.weatherSource ? AnswerAtOnce(services_.weatherSource) : ProvidersWeather(20000);
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
-    const QPointer<MainWindow> self(this);
-    source(*search.place, [self, search, query, date, userStarted,
+    weatherWait_ = source(*search.place, jobsContext_,
+                          [this, search, query, date, userStarted,
                            end](std::optional<places::WeatherValues> weather) {
-        if (!self || self->shutdownDone_) return;
-        self->ShowPending({});
-        QByteArray answer;
-        WeatherOutcome outcome;
-        try {
-            outcome = AnswerOwnWeatherLookup(search, query, date, weather, &answer);
-        } catch (const Error& e) {
-            self->ReportLookupError(e.message(), userStarted);
-            return end();
-        }
-        self->Guarded([&] { self->onWeatherLookupDone(outcome, answer); });
-        end();
-    });
+                              ShowPending({});
+                              QByteArray answer;
+                              WeatherOutcome outcome;
+                              try {
+                                  outcome =
+                                      AnswerOwnWeatherLookup(search, query, date, weather, &answer);
+                              } catch (const Error& e) {
+                                  ReportLookupError(e.message(), userStarted);
+                                  return end();
+                              }
+                              Guarded([&] { onWeatherLookupDone(outcome, answer); });
+                              end();
+                          });
 }
 
 void MainWindow::onWeatherLookupDone(const WeatherOutcome& outcome, const QByteArray& answer) {
@@ -301,7 +305,7 @@ void MainWindow::onWeatherLookupDone(const WeatherOutcome& outcome, const QByteA
     weather_.weatherReport->setPlainText(outcome.report.join(u'\n'));
     onSiteChanged();
     NoteSiteName(outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
-    ResumeAfterSiteFilled();
+    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
 }
 
 // --- The gazetteer lookup ----------------------------------------------------------------
@@ -327,7 +331,7 @@ void MainWindow::GazetteerJob(JobQueue::Finished finished) {
     Guarded([&] { go = StartLookup(true, url.isEmpty() ? kOwnService : url, "GazetteerService"); });
     if (!go) return end();
     if (url.isEmpty()) {
-        citiesWait_ = places::WhenWorldCitiesLoaded(this, [this, query, end] {
+        citiesWait_ = places::WhenWorldCitiesLoaded(jobsContext_, [this, query, end] {
             Guarded([&] {
                 const places::PlaceSearch search = OwnSearch(gazetteerPick_, query);
                 if (search.found() && !search.singledOut)
@@ -343,22 +347,22 @@ void MainWindow::GazetteerJob(JobQueue::Finished finished) {
     }
     ShowPending(QStringLiteral("Looking up \"%1\"\u2026").arg(query));
     jobs_.SetCancel([this] { downloader_->Abort(); });
-    downloader_->Download(
-        url, GazetteerPageFile(), this, [this, query, url, end](const net::DownloadResult& r) {
-            if (shutdownDone_) return;
-            if (!r.ok) {
-                LookupFailed(r, true);
-                return end();
-            }
-            ShowPending({});
-            Guarded([&] {
-                QString page;
-                const GazetteerOutcome outcome = CompleteDownloadedGazetteer(query, &page);
-                alternate_.browser->document()->setBaseUrl(QUrl(url));
-                onGazetteerLookupDone(outcome, page);
-            });
-            end();
-        });
+    downloader_->Download(url, GazetteerPageFile(), jobsContext_,
+                          [this, query, url, end](const net::DownloadResult& r) {
+                              if (!r.ok) {
+                                  LookupFailed(r, true);
+                                  return end();
+                              }
+                              ShowPending({});
+                              Guarded([&] {
+                                  QString page;
+                                  const GazetteerOutcome outcome =
+                                      CompleteDownloadedGazetteer(query, &page);
+                                  alternate_.browser->document()->setBaseUrl(QUrl(url));
+                                  onGazetteerLookupDone(outcome, page);
+                              });
+                              end();
+                          });
 }
 
 void MainWindow::onGazetteerLookupDone(const GazetteerOutcome& outcome, const QString& page) {
@@ -371,7 +375,7 @@ void MainWindow::onGazetteerLookupDone(const GazetteerOutcome& outcome, const QS
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
         onSiteChanged();
         NoteSiteName(outcome.recentEntry);
-        ResumeAfterSiteFilled();
+        if (!ResumeAfterSiteFilled()) RebuildForNewSite();
     }
     if (outcome.message) ShowClockError(*outcome.message);
 }
@@ -446,7 +450,9 @@ void MainWindow::onRefreshTick() {
 // Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,
 // which is left out when the first failed (its failure is shown once).
 void MainWindow::RunStartupLookups() {
-    if (options_.Checked(Option::InternetDisabled)) return;
+    // Nothing typed yet (a first start that found no city): nothing to look up.
+    if (options_.Checked(Option::InternetDisabled) || lookUp_.query->text().trimmed().isEmpty())
+        return;
     lookupFailedQuietly_ = false;
     onWeatherLookupClicked(false);
     jobs_.Add([this](JobQueue::Finished finished) {

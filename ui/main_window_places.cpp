@@ -7,6 +7,7 @@
 #include <QTimeZone>
 #include <QTreeWidget>
 
+#include "closed_browser.h"
 #include "core/clock.h"
 #include "locale/own_service.h"
 #include "main_window.h"
@@ -82,12 +83,12 @@ void MainWindow::OfferMachineZoneCity() {
         Guarded([&] { ShowMachineZoneCity(places::PlaceOfZone(zone)); });
         StartStartupJobs();
     };
-    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(this, found)
-                                           : places::WhenWorldCitiesLoaded(this, found);
+    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(jobsContext_, found)
+                                           : places::WhenWorldCitiesLoaded(jobsContext_, found);
 }
 
 void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) {
-    if (!place) return;
+    if (!place) return ShowNoCityGuess();
     const QString name = places::DisplayName(*place);
     lookUp_.query->setText(name);
     alternate_.query->setText(name);
@@ -100,6 +101,18 @@ void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) 
                           .arg(name),
                       60000);
     ResumeAfterSiteFilled();
+}
+
+void MainWindow::ShowNoCityGuess() {
+    if (observer_.HasSite()) return;
+    const QString hint = QStringLiteral(
+        "Type the name of your city, such as \"Chicago\" or \"Paris, France\", and press Look up.");
+    // The design's sample postal code would only be refused: the query starts empty.
+    lookUp_.query->clear();
+    lookUp_.query->setPlaceholderText(hint);
+    lookUp_.browser->ShowText(hint);
+    ShowPage(lookUp_.page);
+    lookUp_.query->setFocus();
 }
 
 }  // namespace hx::ui

@@ -19,6 +19,7 @@
 
 #include "core/ephemeris.h"
 #include "icons.h"
+#include "calendar_export.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "report/td_file.h"
@@ -164,10 +165,14 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
 void MainWindow::RunShutdown() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
+    // The jobs' context goes first: no completion of a job started before runs after this.
+    delete jobsContext_.data();
+    refreshTimer->stop();  // nor does a timed lookup start
     CloseDialogs();
     if (mediaPlayer) mediaPlayer->Close();  // a sound still opening is dropped
     jobs_.CancelAll();  // the running job ends, unreported; waiting jobs never start
     AbortNetwork();     // the Internet question's download and the gazetteer waits
+    export_->Cancel();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window
     ++eventsGeneration_;

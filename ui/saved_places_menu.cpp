@@ -141,8 +141,7 @@ void MainWindow::UseSavedPlace(const QString& name) {
     lookUp_.cityName->setText(saved->name);
     onSiteChanged();
     NoteSiteName(saved->name);
-    ResumeAfterSiteFilled();
-    BuildReport();
+    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
 }
 
 }  // namespace hx::ui

@@ -16,14 +16,15 @@ using hx::test::HttpAnswer;
 using hx::test::HttpServer;
 const QString kPath = QStringLiteral("/software/heliodex/heliodex.xml");
 
-// Runs one check to its end; the states reported, in order.
-QList<int> RunCheck(VersionCheck& check, const QString& base) {
-    QList<int> states;
-    QObject::connect(&check, &VersionCheck::AsyncLoad, [&](int s) { states << s; });
-    if (!check.StartUp(false, base)) return states;
-    (void)QTest::qWaitFor(
-        [&] { return !states.isEmpty() && (states.last() == 0 || states.last() == 4); }, 10000);
-    return states;
+// Runs one check to its end; the results reported (one, unless the completion ran twice).
+QList<hx::JobResult<QByteArray>> RunCheck(VersionCheck& check, const QString& base) {
+    QList<hx::JobResult<QByteArray>> results;
+    QObject context;
+    if (!check.StartUp(false, base, &context, [&](const auto& r) { results << r; }).Pending())
+        return results;
+    (void)QTest::qWaitFor([&] { return !results.isEmpty(); }, 10000);
+    QTest::qWait(50);  // a second completion would come now
+    return results;
 }
 
 QByteArray Osd(const char* version, const QByteArray& inside) {
@@ -68,18 +69,17 @@ TEST(VersionCheck, DialogOnlyWhenTheServedVersionDiffers) {
         server.Route(kPath, HttpAnswer::Ok(r.doc, "application/xml"));
         QNetworkAccessManager network;
         VersionCheck check(&network);
-        const QList<int> states = RunCheck(check, server.BaseUrl());
-        ASSERT_FALSE(states.isEmpty()) << r.name;
-        EXPECT_EQ(states.first(), 1) << r.name;
-        EXPECT_EQ(states.last(), 4) << r.name;
+        const auto results = RunCheck(check, server.BaseUrl());
+        ASSERT_EQ(results.size(), 1) << r.name;
+        EXPECT_TRUE(results.first().done()) << r.name;
         EXPECT_EQ(server.Requests(), QStringList{kPath}) << r.name;
-        const osd::VersionVerdict v = osd::CheckVersionFile(check.document());
+        const osd::VersionVerdict v = osd::CheckVersionFile(results.first().value);
         EXPECT_EQ(v.showDialog, r.show) << r.name;
         EXPECT_EQ(v.linkCaption, QString(r.caption)) << r.name;
     }
 }
 
-TEST(VersionCheck, FailedLoadsEndSilentlyWithoutCompleting) {
+TEST(VersionCheck, FailedLoadsEndWithAReasonAndNoDocument) {
     struct Row {
         const char* name;
         HttpAnswer answer;
@@ -102,11 +102,11 @@ TEST(VersionCheck, FailedLoadsEndSilentlyWithoutCompleting) {
         QTimer clock;
         QObject::connect(&clock, &QTimer::timeout, [&] { ++ticks; });
         clock.start(20);
-        const QList<int> states = RunCheck(check, server.BaseUrl());
-        ASSERT_FALSE(states.isEmpty()) << r.name;
-        EXPECT_EQ(states.last(), 0) << r.name;
-        EXPECT_FALSE(states.contains(4)) << r.name;
-        EXPECT_TRUE(check.document().isEmpty()) << r.name;
+        const auto results = RunCheck(check, server.BaseUrl());
+        ASSERT_EQ(results.size(), 1) << r.name;
+        EXPECT_EQ(results.first().end, hx::JobEnd::Failed) << r.name;
+        EXPECT_FALSE(results.first().reason.isEmpty()) << r.name;
+        EXPECT_TRUE(results.first().value.isEmpty()) << r.name;
         if (r.answer.kind == HttpAnswer::Kind::NeverAnswer) {
             EXPECT_GT(ticks, 5) << r.name;
         }
@@ -117,13 +117,16 @@ TEST(VersionCheck, NothingIsRequestedWhenDisabledOrWithoutAddress) {
     HttpServer server;
     server.Route(kPath, HttpAnswer::Ok(Osd("0,12,8,0", kImpl)));
     QNetworkAccessManager network;
+    QObject context;
+    int completions = 0;
+    const auto count = [&](const auto&) { ++completions; };
     VersionCheck disabled(&network);
-    EXPECT_FALSE(disabled.StartUp(true, server.BaseUrl()));
+    EXPECT_FALSE(disabled.StartUp(true, server.BaseUrl(), &context, count).Pending());
     for (const char* base : {"", " ", "file:///tmp", "ftp://127.0.0.1"}) {
         VersionCheck check(&network);
-        EXPECT_FALSE(check.StartUp(false, base)) << base;
+        EXPECT_FALSE(check.StartUp(false, base, &context, count).Pending()) << base;
     }
     QTest::qWait(200);
     EXPECT_TRUE(server.Requests().isEmpty());
-    EXPECT_EQ(disabled.state(), 0);
+    EXPECT_EQ(completions, 0);
 }

@@ -1,12 +1,18 @@
-// A sound player that records its calls. Open reports at once (failing for the file names in
-// failOn) unless holdOpen is set; then the opening stays pending until FinishOpen.
+// A sound player that records its calls. Open reports from the event loop (failing for the file
+// names in failOn) unless holdOpen is set; then the opening stays pending until FinishOpen.
 #pragma once
 
+#include <utility>
+
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "alarms/sound_player.h"
 
 namespace hx::test {
+
+using hx::CancelMode;
+using hx::Job;
 
 class RecordingPlayer : public alarms::MediaControls {
   public:
@@ -16,23 +22,23 @@ class RecordingPlayer : public alarms::MediaControls {
     }
     void SetFileName(const QString& p) override { calls << "set " + (name = p); }
     QString FileName() const override { return name; }
-    void Open(alarms::OpenDone done) override {
+    void StartOpening(Job<> job) override {
         calls << "open";
         Supersede();
-        pending = std::move(done);
+        pending = std::move(job);
+        opening = true;
         if (!holdOpen) FinishOpen();
     }
     // Ends the pending opening as failOn says.
     void FinishOpen() {
-        alarms::OpenDone done = std::move(pending);
-        pending = nullptr;
-        if (!done) return;
+        if (!std::exchange(opening, false)) return;
+        Job<> done = std::exchange(pending, Job<>());
         if (failOn.contains(name))
-            done({false, "Cannot open " + name});
+            done.Fail("Cannot open " + name);
         else
-            done({true, {}});
+            done.Done();
     }
-    bool Opening() const { return bool(pending); }
+    bool Opening() const { return opening; }
     void Play() override { calls << "play"; }
     void Pause() override { calls << "pause"; }
     void Stop() override { calls << "stop"; }
@@ -44,14 +50,20 @@ class RecordingPlayer : public alarms::MediaControls {
     QStringList calls, failOn;
     bool holdOpen = false;
     bool noOutput = false;  // as a machine with no audio output
-    alarms::OpenDone pending;
+    Job<> pending;
+    bool opening = false;
 
   private:
     void Supersede() {
-        alarms::OpenDone done = std::move(pending);
-        pending = nullptr;
-        if (done) done({});
+        if (std::exchange(opening, false))
+            std::exchange(pending, Job<>()).Handle().Cancel(CancelMode::Notify);
     }
 };
+
+// Lets the completions of the openings run: each comes from the event loop, and one may start
+// the next opening.
+inline void Settle() {
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+}
 
 }  // namespace hx::test

@@ -218,6 +218,7 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     EXPECT_TRUE(player_.calls.isEmpty());
     player_.failOn = {wav};
     QTest::mouseClick(page.chooseSound, Qt::LeftButton);
+    test::Settle();
     EXPECT_EQ(OpenFileDialog::Requests().last().qtFilter, "Sound Files (*.mp3 *.wav)");
     EXPECT_EQ(OpenFileDialog::Requests().last().directory,
               QDir::current().absoluteFilePath("sounds"));
@@ -232,6 +233,7 @@ TEST_F(AlarmPagesTest, ChooseAssignAndClearSounds) {
     player_.calls.clear();
     page.soundButtons->setCurrentItem(page.soundButtons->Button(4, 2));
     QTest::mouseClick(page.testSound, Qt::LeftButton);
+    test::Settle();
     EXPECT_EQ(player_.calls, (QStringList{"close", "set " + wav, "open", "play"}));
 }
 

@@ -43,6 +43,7 @@ class AlarmWindowTest : public WindowTest {
             if (ev.events.empty()) ev.events = {{0, kRise, InstantAt(6, 45, 20)}};
             return inner(q, o, opt, ev, present);
         };
+        WriteClockOff();
         form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
         Get<QPushButton>("doneButton")->click();
@@ -116,6 +117,7 @@ TEST_F(AlarmWindowTest, SunRiseAlarmFiresInItsMinuteAndTheTablesAreSaved) {
     SetClockTo(At(6, 45, 0));
     auto* log = Get<QPlainTextEdit>("log");
     EXPECT_TRUE(QTest::qWaitFor([&] { return log->toPlainText().contains("Sun Rise"); }, 5000));
+    test::Settle();
     EXPECT_TRUE(log->toPlainText().endsWith("Sun Rise 06:45 AM"));
     EXPECT_EQ(player->calls, (QStringList{"set " + f.fileName(), "open", "close",
                                           "set " + f.fileName(), "open", "play"}));
@@ -181,18 +183,26 @@ class AlarmSoundsTest : public AlarmWindowTest {
             }
             return r;
         };
+        WriteClockOff();
         form = std::make_unique<ui::MainWindow>(std::move(s));
         EnterMinneapolis();
         Get<QPushButton>("doneButton")->click();
         Get<QLineEdit>("Edit12")->setText("0");  // no ticks but the ones made here
     }
-    void Tick() { form->onClockTick(); }
+    void Tick() {
+        form->onClockTick();
+        test::Settle();
+    }
+    void ClockOn() {
+        Click("Clockon1");  // ticks the first time
+        test::Settle();
+    }
     QString Log() { return Get<QPlainTextEdit>("log")->toPlainText(); }
     QString a, b;
 };
 
 TEST_F(AlarmSoundsTest, SoundsOfOneMinuteOpenInTurn) {
-    Click("Clockon1");  // ticks the first time
+    ClockOn();
     EXPECT_EQ(player->calls, (QStringList{"close", "set " + a, "open", "play", "close", "set " + b,
                                           "open", "play"}));
     EXPECT_TRUE(Log().endsWith("Sun Rise 11:59 PM\nMoon Rise 11:59 PM"));
@@ -224,6 +234,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
         return inner(q, o, opt, ev, present);
     };
     SetClockTo(At(14, 5, 0));
+    WriteClockOff();
     form = std::make_unique<ui::MainWindow>(std::move(s));
     EnterMinneapolis();
     Get<QPushButton>("doneButton")->click();
@@ -232,7 +243,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
     player->failOn = {bad};
     Click("Clockon1");
     for (int second = 10; second <= 60; second += 10) {
-        while (player->Opening()) player->FinishOpen();
+        for (test::Settle(); player->Opening(); test::Settle()) player->FinishOpen();
         SetClockTo(At(14, 5, 0).addSecs(second));
         form->onClockTick();
     }
@@ -246,7 +257,7 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
 // The clock's error box is the only one: a tick's error, then the failing sounds of the next
 // tick's alarms, end up in it.
 TEST_F(AlarmSoundsTest, ErrorsOfTicksAndAlarmsShareOneBox) {
-    Click("Clockon1");  // today's alarms fire, their sounds open
+    ClockOn();  // today's alarms fire, their sounds open
     SetClockTo(At(23, 59, 0).addDays(1));
     ui::MessageBox::SetScripted(false);
     player->failOn = {a, b};
@@ -296,6 +307,7 @@ TEST_F(AlarmSoundsTest, ExitSignalOrNewDayWhileASoundOpensDropsTheCheckAndSavesE
         ASSERT_TRUE(player->Opening());
         way.interrupt();
         player->FinishOpen();  // a late completion, if the opening is still there
+        test::Settle();
         EXPECT_EQ(player->calls.count("play"), way.plays);
         EXPECT_EQ(Log().count("Moon Rise"), 0);  // the old list's second alarm is not reached
         form.reset();

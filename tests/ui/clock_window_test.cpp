@@ -18,6 +18,7 @@ const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 class ClockWindowTest : public WindowTest {
   protected:
     void OpenWithSite() {
+        WriteClockOff();
         Open();
         EnterMinneapolis();
         Get<QPushButton>("doneButton")->click();

@@ -1,9 +1,11 @@
 // The locale entry in the window: start without a site, Done, the re-read rules, the report.
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "locale/site_fields.h"
@@ -12,13 +14,74 @@
 using namespace hx;
 using hx::test::WindowTest;
 
-TEST_F(WindowTest, WithoutASiteTheLocalePageIsInFront) {
-    Open();
-    EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
-    EXPECT_FALSE(form->ClockTimerEnabled());
-    EXPECT_EQ(calls->count, 0);
-    EXPECT_EQ(form->StatusText(1), QStringLiteral("no site yet"));
-    EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
+// Without a site the report waits: a later start shows the Locale page; a first start that
+// found no city for the machine's zone (UTC) shows the Look up page with a hint on what to
+// type, and looks up nothing (the sample postal code is not tried).
+TEST_F(WindowTest, WithoutASiteTheLocaleOrOnAFirstStartTheLookUpPageIsInFront) {
+    for (const bool first : {false, true}) {
+        SCOPED_TRACE(first ? "first start" : "later start");
+        if (!first) files::WriteLines(dir.filePath("heliodex.ini"), {"[Menu]"});
+        Open();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
+        EXPECT_EQ(Get<QTabWidget>("pages")->currentWidget()->objectName(),
+                  first ? "TabSheet5" : "TabSheet2");
+        EXPECT_FALSE(form->ClockTimerEnabled());
+        EXPECT_EQ(form->options().Checked("Clockon1"), first);
+        EXPECT_EQ(calls->count, 0);
+        EXPECT_EQ(form->StatusText(1), QStringLiteral("no site yet"));
+        EXPECT_TRUE(Get<QPlainTextEdit>("outfld")->toPlainText().isEmpty());
+        auto* query = Get<QLineEdit>("Edit11");
+        EXPECT_EQ(query->text().isEmpty(), first);
+        const QString hint = query->placeholderText();
+        EXPECT_EQ(hint.isEmpty(), !first);
+        if (first) {
+            EXPECT_EQ(Get<QTextBrowser>("WebBrowser2")->toPlainText(), hint);
+            EXPECT_FALSE(hint.contains(u'\n'));
+            EXPECT_TRUE(Get<QLabel>("statusPending")->text().isEmpty());  // no postal code
+        }
+        form.reset();
+        QFile::remove(dir.filePath("heliodex.ini"));
+    }
+}
+
+// A first start runs the clock, checked; the Locale page pauses it, and leaving the page by
+// Done or by a tab reads the site again and runs the clock again, as the check mark says.
+TEST_F(WindowTest, AFirstStartRunsTheClockAndLeavingLocaleResumesIt) {
+    machineZone = "America/Chicago";
+    const struct {
+        const char* name;
+        std::function<void()> leave;
+    } ways[] = {
+        {"Done", [this] { Get<QPushButton>("doneButton")->click(); }},
+        {"the Main tab", [this] { Get<QTabWidget>("pages")->setCurrentIndex(0); }},
+        {"the Log tab",
+         [this] {
+             auto* pages = Get<QTabWidget>("pages");
+             pages->setCurrentWidget(pages->findChild<QWidget*>("TabSheet7"));
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        Open();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
+        EXPECT_TRUE(form->options().Checked("Clockon1"));
+        EXPECT_TRUE(Get<QTimer>("clockTimer")->isActive());
+        Click("Locale1");
+        EXPECT_FALSE(Get<QTimer>("clockTimer")->isActive());
+        Type("Edit2", "42");
+        way.leave();
+        EXPECT_NE(Get<QTabWidget>("pages")->currentWidget()->objectName(), "TabSheet2");
+        EXPECT_TRUE(Get<QTimer>("clockTimer")->isActive());
+        EXPECT_NEAR(calls->obs.Latitude, 42.85, 1e-9);  // the report has the edited site
+
+        Click("Clockon1");  // off: leaving the page again keeps it off
+        Click("Locale1");
+        way.leave();
+        EXPECT_FALSE(Get<QTimer>("clockTimer")->isActive());
+        EXPECT_FALSE(form->options().Checked("Clockon1"));
+        form.reset();
+        QFile::remove(dir.filePath("heliodex.ini"));
+    }
 }
 
 // A first start (no heliodex.ini) offers the city of the machine's zone: the first report is

@@ -10,10 +10,13 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "core/datetime.h"
+#include "core/zone.h"
 #include "settings/extini.h"
 #include "support/http_server.h"
 #include "window_fixture.h"
@@ -101,7 +104,7 @@ TEST_F(LookupWindow, StartUpLooksUpTwiceAndFillsTheSite) {
     EXPECT_EQ(Get<QTextEdit>("RichEdit1")->toPlainText().split('\n').size(), 4);
     EXPECT_EQ(Entries("lookUpRecent"), QStringList{"55413"});  // twice, one entry
     EXPECT_TRUE(Get<QTextBrowser>("WebBrowser2")->toPlainText().contains("forexml"));
-    EXPECT_EQ(calls->count, 1);  // the first report
+    EXPECT_EQ(calls->count, 2);  // the first report, then the site the lookups filled
 }
 
 TEST_F(LookupWindow, AFailedStartUpLookupIsShownOnceAndStartUpGoesOn) {
@@ -356,4 +359,46 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     form.reset();
     Open();
     ASSERT_EQ(form->Saved().Places().size(), 1u);
+}
+
+// A site from any source rebuilds the report at once (the clock is off: no tick helps), for
+// the new site's present: London after Berlin shows London's time under London's site.
+TEST_F(LookupWindow, ASiteFromAnySourceRebuildsTheReportAtOnce) {
+    Store().WriteString("Services", "WeatherService", "");
+    Store().WriteString("Services", "GazetteerService", "");
+    Store().WriteString("Locale", "Edit11", "");
+    Open();
+    Settle();
+    const auto enter = [&](const char* edit, const QString& query) {
+        Get<QLineEdit>(edit)->setText(query);
+        QTest::keyClick(Get<QLineEdit>(edit), Qt::Key_Return);
+        Settle();
+    };
+    enter("Edit11", "Berlin");
+    form->SaveThisPlace();
+    ASSERT_EQ(form->Saved().Places().size(), 1u);
+    const QString berlin = form->Saved().Places()[0].name;
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        double latitude;
+        QTime clock;  // the present, 21:45:10 UT, on the site's clock
+    } sources[] = {
+        {"weather lookup", [&] { enter("Edit11", "London, United Kingdom"); }, 51.51,
+         QTime(22, 45, 10)},
+        {"saved place", [&] { form->UseSavedPlace(berlin); }, 52.52, QTime(23, 45, 10)},
+        {"gazetteer lookup", [&] { enter("Edit10", "London, United Kingdom"); }, 51.51,
+         QTime(22, 45, 10)},
+    };
+    for (const auto& source : sources) {
+        SCOPED_TRACE(source.name);
+        const int reports = calls->count;
+        source.set();
+        EXPECT_FALSE(form->ClockTimerEnabled());
+        EXPECT_GT(calls->count, reports);
+        EXPECT_NEAR(calls->obs.Latitude, source.latitude, 0.05);
+        EXPECT_EQ(Get<QTimeEdit>("DateTimePicker2")->time(), source.clock);
+        EXPECT_NEAR(ReadingOfUtc(calls->obs, calls->q),
+                    FromQDateTime(QDateTime(QDate(2024, 6, 15), source.clock)), 1e-6);
+    }
 }

@@ -118,8 +118,7 @@ class Soak : public WindowTest {
         // The site keeps Chicago's time, daylight time included.
         auto* zones = Get<QComboBox>("ZoneBox");
         zones->setCurrentIndex(zones->findData(QStringLiteral("America/Chicago")));
-        Get<QPushButton>("doneButton")->click();
-        Click("Clockon1");
+        Get<QPushButton>("doneButton")->click();  // a first start: the clock runs already
         ASSERT_TRUE(form->ClockTimerEnabled());
         ASSERT_EQ(form->ClockTimerInterval(), kTickSeconds * 1000);
         ui::MessageBox::ClearShown();

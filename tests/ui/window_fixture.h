@@ -90,6 +90,11 @@ class WindowTest : public ::testing::Test {
     }
 
     void Open() { form = std::make_unique<ui::MainWindow>(Services()); }
+    // A later start whose settings have the clock off (a first start runs it), for the tests
+    // that switch it on themselves.
+    void WriteClockOff() {
+        files::WriteLines(dir.filePath("heliodex.ini"), {"[Menu]", "Clockon1=0"});
+    }
 
     // The program's own composition and td.txt, with the recording player and no weather.
     ui::WindowServices RealServices() {
