@@ -92,6 +92,7 @@ TEST_F(AlarmWindowTest, TestWithNoFilePlaysTheBuiltInChime) {
     auto* sounds = Get<QTreeWidget>("CategoryButtons2");
     sounds->setCurrentItem(sounds->topLevelItem(0)->child(2));  // Sun Set, no file
     Get<QPushButton>("TestSound")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player->calls.contains("play"); }, 5000));
     EXPECT_EQ(player->calls, (QStringList{"close", "set " + chime, "open", "play"}));
     EXPECT_EQ(Get<QLabel>("statusMessage")->text(),
               "Playing the built-in chime: the item has no sound file.");
