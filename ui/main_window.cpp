@@ -29,6 +29,7 @@
 #include "core/format.h"
 #include "day_spinner.h"
 #include "icons.h"
+#include "practice_alarms.h"
 #include "report/clock.h"
 #include "sky_panel.h"
 #include "tray_area.h"
@@ -54,6 +55,8 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     BuildDesktopCommands();
     BuildPlacesMenus();
     AddExportMenuItem();
+    practice_->AddActions(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(),
+                          menus_.trayMenu);
     SyncMenu();
     BuildStatusBar();
     // The design size, widened where the tabs need more to show their whole captions or the

@@ -56,6 +56,7 @@ class VersionCheck;
 namespace hx::ui {
 
 class SkyPanel;
+class PracticeAlarms;
 
 class CaretBlinkTimeout;
 class DaySpinner;
@@ -300,6 +301,7 @@ class MainWindow : public QMainWindow {
     quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
+    PracticeAlarms* practice_ = nullptr;  // sky alarms, snooze, mute, adorations, 24-hour clock
     SoundsPage* sounds_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QString countdown_;  // the next sunrise or sunset and the hour's end, between messages

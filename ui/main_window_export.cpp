@@ -6,6 +6,7 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 
+#include "alarms/alarm_tables.h"
 #include "calendar/export_job.h"
 #include "core/clock.h"
 #include "core/error.h"
@@ -48,6 +49,7 @@ void MainWindow::StartCalendarExport(const ExportChoice& choice) {
     req.events = choice.events;
     req.hours = choice.hours;
     req.sky = choice.sky;
+    req.alarms = alarms::CalendarLeads(alarmTables_);
     req.observer = observer_;
     req.stamp = CurrentDateTime().toUTC();
     req.site.style = ThelemicStyleOf(options_);  // the events' date lines as the report's
