@@ -106,22 +106,24 @@ TEST_F(PracticeWindowTest, FourAdorationsTurnOnAndOffInOneStep) {
 }
 
 // A dawn alarm and a full-Moon alarm fire in the minute of their event plus the lead time,
-// logged and notified; muted, the same with no sound, and the mute is in skyalarms.txt at once.
+// logged and notified; muted, the same with no sound, and the mute is in skyalarms.txt at once;
+// on the 24-hour clock the notification's time is on it, the Log's stays the locale's.
 TEST_F(PracticeWindowTest, SkyAlarmsFireAtTheirInstantsWithTheLeadTime) {
     const struct {
         SkyAlarm alarm;
         Moment day;
-        bool muted;
+        bool muted;  // and on the 24-hour clock
         const char* line;
     } cases[] = {{SkyAlarm::CivilDawn, june15_, false, "Civil dawn in 15 min ("},
                  {SkyAlarm::FullMoon, june15_ + 6, true, "Full Moon in 15 min ("}};
     for (const auto& c : cases) {
         SCOPED_TRACE(alarms::SkyAlarmName(c.alarm).toStdString());
         QList<int> notified;
+        QString body;
         ui::WindowServices s = RealServices();
-        s.notify = [&notified](int key, const QString&) { notified << key; };
+        s.notify = [&](int key, const QString& text) { notified << key, body = text; };
         OpenAt(c.day, std::move(s));
-        if (c.muted) Click("MuteAlarms1");
+        if (c.muted) Click("MuteAlarms1"), Click("TwentyFourHour1");
         const QString bell = Bell();
         SetSky(c.alarm, -15, bell);
         const Moment due = EventOf(c.alarm, c.day) - 15 * kMinute;
@@ -135,6 +137,9 @@ TEST_F(PracticeWindowTest, SkyAlarmsFireAtTheirInstantsWithTheLeadTime) {
         EXPECT_EQ(Log().count(c.line), 1) << Log().toStdString();
         EXPECT_EQ(notified.count(alarms::kSkyAlarmKeyBase + int(c.alarm)), 1);
         EXPECT_EQ(player->calls.contains("play"), !c.muted);
+        const QRegularExpression ampm(" [AP]M\\)");
+        EXPECT_TRUE(Log().contains(ampm));
+        EXPECT_EQ(body.contains(ampm), !c.muted) << body.toStdString();
         EXPECT_EQ(files::ReadLines(dir.filePath(alarms::kSkyAlarmsFile))
                       .value_or(QStringList())
                       .contains("mute\t1"),
