@@ -1,13 +1,17 @@
 // The "Alarms" and "Sounds" pages over the shared alarm tables and sound player.
 #include "alarm_pages.h"
 
+#include <algorithm>
+
 #include "menu/stored_names.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPointer>
 #include <QPushButton>
@@ -92,8 +96,33 @@ QTreeWidgetItem* CategoryButtons::Button(int category, int item) const {
     return cat ? cat->child(item) : nullptr;
 }
 
+namespace {
+QSpinBox* LeadBox(QWidget* parent, const QString& name) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
+    box->setSuffix(QStringLiteral(" min"));
+    box->setToolTip(QStringLiteral("Lead time: minutes from the event, negative is before it"));
+    return box;
+}
+QLineEdit* SoundBox(QWidget* parent, const QString& name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setPlaceholderText(QStringLiteral("no sound"));
+    box->setToolTip(QStringLiteral("Sound file played when the alarm fires"));
+    return box;
+}
+}  // namespace
+
 AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
-    : QWidget(parent), alarmSwitches(new CategoryButtons(this)), tables_(tables) {
+    : QWidget(parent),
+      alarmSwitches(new CategoryButtons(this)),
+      adorations(new QCheckBox(QStringLiteral("Four adorations"), this)),
+      adorationLead(LeadBox(this, QStringLiteral("AdorationLead"))),
+      adorationSound(SoundBox(this, QStringLiteral("AdorationSound"))),
+      mute(new QCheckBox(QStringLiteral("Mute alarms"), this)),
+      skyAlarms(new QTreeWidget(this)),
+      tables_(tables) {
     setObjectName(StoredName(Page::Alarms));
     alarmSwitches->setObjectName(QStringLiteral("CategoryButtons1"));
     // A second column, just after the captions, holds each event item's lead time.
@@ -114,15 +143,90 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
             connect(box, &QSpinBox::valueChanged, this,
                     [this, slot](int minutes) { tables_.SetOffset(slot, minutes); });
         }
+    for (int b = 0; b < alarms::kHourSlotCount; ++b) {
+        QSpinBox* box = LeadBox(alarmSwitches, QStringLiteral("HourLeadTime%1").arg(b));
+        box->setFrame(false);
+        alarmSwitches->setItemWidget(alarmSwitches->Button(kBodyCount, b), 1, box);
+        connect(box, &QSpinBox::valueChanged, this, [this, b](int minutes) {
+            tables_.skyTable.hourOffsets[b] =
+                std::clamp(minutes, -alarms::kMaxOffset, alarms::kMaxOffset);
+        });
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(alarmSwitches);
+    layout->addWidget(alarmSwitches, 3);
+    BuildPracticeControls(layout);
     alarmSwitches->OnButtonClick([this](int c, int i) { onAlarmSwitchClicked(c, i); });
     Refresh();
 }
 
+void AlarmsPage::BuildPracticeControls(QLayout* layout) {
+    adorations->setObjectName(QStringLiteral("FourAdorations"));
+    adorations->setToolTip(
+        QStringLiteral("The Sun's Rise, Zenith, Set and Nadir alarms together, with one sound "
+                       "and one lead time"));
+    mute->setObjectName(QStringLiteral("MuteAlarms"));
+    mute->setToolTip(QStringLiteral("Alarms are logged and notified, and no sound plays"));
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(adorations);
+    row->addWidget(adorationLead);
+    row->addWidget(adorationSound, 1);
+    row->addSpacing(8);
+    row->addWidget(mute);
+    layout->addItem(row);
+    connect(adorations, &QCheckBox::clicked, this, [this](bool on) {
+        if (adorationsClicked) adorationsClicked(on);
+    });
+    connect(mute, &QCheckBox::clicked, this, [this](bool on) {
+        if (muteClicked) muteClicked(on);
+    });
+
+    skyAlarms->setObjectName(QStringLiteral("SkyAlarms"));
+    skyAlarms->setRootIsDecorated(false);
+    skyAlarms->setHeaderLabels(
+        {QStringLiteral("Sky alarm"), QStringLiteral("Lead time"), QStringLiteral("Sound")});
+    skyAlarms->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    skyAlarms->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    for (int i = 0; i < alarms::kSkyAlarmCount; ++i) {
+        auto* it = new QTreeWidgetItem(skyAlarms, {alarms::SkyAlarmName(alarms::SkyAlarm(i))});
+        it->setFlags(it->flags() | Qt::ItemIsUserCheckable);
+        it->setCheckState(0, Qt::Unchecked);
+        QSpinBox* lead = LeadBox(skyAlarms, QStringLiteral("SkyLeadTime%1").arg(i));
+        lead->setFrame(false);
+        skyAlarms->setItemWidget(it, 1, lead);
+        QLineEdit* sound = SoundBox(skyAlarms, QStringLiteral("SkySound%1").arg(i));
+        sound->setFrame(false);
+        skyAlarms->setItemWidget(it, 2, sound);
+        connect(lead, &QSpinBox::valueChanged, this, [this, i](int minutes) {
+            tables_.skyTable.sky[i].offset =
+                std::clamp(minutes, -alarms::kMaxOffset, alarms::kMaxOffset);
+        });
+        connect(sound, &QLineEdit::textChanged, this,
+                [this, i](const QString& path) { tables_.skyTable.sky[i].sound = path.trimmed(); });
+    }
+    connect(skyAlarms, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* it, int column) {
+        if (column != 0) return;
+        const int i = skyAlarms->indexOfTopLevelItem(it);
+        if (i >= 0 && i < alarms::kSkyAlarmCount)
+            tables_.skyTable.sky[i].on = it->checkState(0) == Qt::Checked;
+    });
+    layout->addWidget(skyAlarms);
+    static_cast<QVBoxLayout*>(layout)->setStretchFactor(skyAlarms, 2);
+}
+
+QTreeWidgetItem* AlarmsPage::SkyItem(alarms::SkyAlarm a) const {
+    return skyAlarms->topLevelItem(int(a));
+}
+QSpinBox* AlarmsPage::SkyLeadBox(alarms::SkyAlarm a) const {
+    return qobject_cast<QSpinBox*>(skyAlarms->itemWidget(SkyItem(a), 1));
+}
+QLineEdit* AlarmsPage::SkySoundBox(alarms::SkyAlarm a) const {
+    return qobject_cast<QLineEdit*>(skyAlarms->itemWidget(SkyItem(a), 2));
+}
+
 QSpinBox* AlarmsPage::LeadTimeBox(int category, int item) const {
-    if (category >= kBodyCount) return nullptr;
+    if (category > kBodyCount) return nullptr;
     return qobject_cast<QSpinBox*>(
         alarmSwitches->itemWidget(alarmSwitches->Button(category, item), 1));
 }
@@ -144,6 +248,7 @@ void AlarmsPage::onAlarmSwitchClicked(int category, int item) {
     const int slot = alarms::SlotOf(category, item);
     tables_.Toggle(slot);
     ShowState(category, item, tables_.IsOn(slot));
+    adorations->setChecked(alarms::AdorationsOn(tables_));
 }
 
 void AlarmsPage::Refresh() {
@@ -155,7 +260,30 @@ void AlarmsPage::Refresh() {
             const QSignalBlocker quiet(box);  // showing the table is no change to it
             box->setValue(tables_.offsets[slot]);
         }
-    for (int b = 0; b < alarms::kHourSlotCount; ++b) ShowState(kBodyCount, b, tables_.IsHourOn(b));
+    for (int b = 0; b < alarms::kHourSlotCount; ++b) {
+        ShowState(kBodyCount, b, tables_.IsHourOn(b));
+        QSpinBox* box = LeadTimeBox(kBodyCount, b);
+        const QSignalBlocker quiet(box);
+        box->setValue(tables_.skyTable.hourOffsets[b]);
+    }
+    adorations->setChecked(alarms::AdorationsOn(tables_));
+    {  // the four's sound and lead time are the Sun Rise slot's until the user sets others
+        const QSignalBlocker quietLead(adorationLead), quietSound(adorationSound);
+        adorationLead->setValue(tables_.offsets[alarms::kAdorationSlots[0]]);
+        adorationSound->setText(tables_.sounds[alarms::kAdorationSlots[0]]);
+    }
+    mute->setChecked(tables_.skyTable.muted);
+    const QSignalBlocker quietTree(skyAlarms);
+    for (int i = 0; i < alarms::kSkyAlarmCount; ++i) {
+        const alarms::SkyAlarmSetting& s = tables_.skyTable.sky[i];
+        SkyItem(alarms::SkyAlarm(i))->setCheckState(0, s.on ? Qt::Checked : Qt::Unchecked);
+        QSpinBox* lead = SkyLeadBox(alarms::SkyAlarm(i));
+        const QSignalBlocker quietLead(lead);
+        lead->setValue(s.offset);
+        QLineEdit* sound = SkySoundBox(alarms::SkyAlarm(i));
+        const QSignalBlocker quietSound(sound);
+        sound->setText(s.sound);
+    }
 }
 
 MediaPlayerStrip::MediaPlayerStrip(alarms::MediaControls& player, QWidget* parent)

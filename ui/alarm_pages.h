@@ -12,7 +12,9 @@
 #include "alarms/sound_player.h"
 #include "open_file_dialog.h"
 
+class QCheckBox;
 class QKeyEvent;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 
@@ -47,7 +49,9 @@ class CategoryButtons : public QTreeWidget {
 // Page::Alarms: alarmSwitches with pictures from OnOff (the "on" lamp carries a check mark,
 // and each item's tooltip says on or off); a click on an item toggles the slot's alarm (or the
 // planetary hour's). Beside each event item sits its lead time, set there without selecting
-// or toggling the item.
+// or toggling the item; beside each planetary hour its lead time ("HourLeadTime<body>").
+// Below: "Four adorations" with the one sound and lead time of the four, "Mute alarms", and
+// the sky alarms ("SkyAlarms"), each with its on/off box, lead time and sound file.
 class AlarmsPage : public QWidget {
   public:
     explicit AlarmsPage(alarms::AlarmTables& tables, QWidget* parent = nullptr);
@@ -55,13 +59,25 @@ class AlarmsPage : public QWidget {
     void onAlarmSwitchClicked(int category, int item);
     // Shows the table's states and lead times (after loading).
     void Refresh();
-    // The lead-time box beside an event item ("LeadTime<slot>"); null for the hour items.
+    // The lead-time box beside an item ("LeadTime<slot>", "HourLeadTime<body>").
     QSpinBox* LeadTimeBox(int category, int item) const;
+    // The sky alarm's lead time and sound boxes.
+    QSpinBox* SkyLeadBox(alarms::SkyAlarm a) const;
+    QLineEdit* SkySoundBox(alarms::SkyAlarm a) const;
+    QTreeWidgetItem* SkyItem(alarms::SkyAlarm a) const;
 
     CategoryButtons* alarmSwitches;
+    QCheckBox* adorations;      // "Four adorations"
+    QSpinBox* adorationLead;    // the four's one lead time
+    QLineEdit* adorationSound;  // the four's one sound file
+    QCheckBox* mute;            // "Mute alarms"
+    QTreeWidget* skyAlarms;
+    // The user clicked "Four adorations" or "Mute alarms" (the box shows the new state).
+    std::function<void(bool on)> adorationsClicked, muteClicked;
 
   private:
     void ShowState(int category, int item, bool on);
+    void BuildPracticeControls(QLayout* layout);
     alarms::AlarmTables& tables_;
 };
 

@@ -55,6 +55,7 @@ void CalendarExport::Start(const ExportChoice& choice) {
     req.events = choice.events;
     req.hours = choice.hours;
     req.sky = choice.sky;
+    req.alarms = window_.alarms();
     req.observer = site;
     req.stamp = CurrentDateTime().toUTC();
     req.site.style = window_.style();  // the events' date lines as the report's

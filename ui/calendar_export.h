@@ -9,6 +9,7 @@
 
 #include "core/datetime.h"
 #include "core/job.h"
+#include "calendar/icalendar.h"
 #include "core/observer.h"
 #include "menu/options_model.h"
 
@@ -33,6 +34,7 @@ class CalendarExport : public QObject {
         std::function<ThelemicStyle()> style;          // the report's date lines
         std::function<void(const QString&, int)> say;  // a status-bar message
         std::function<void(const std::function<void()>&)> guarded;  // errors in a box
+        std::function<cal::CalendarAlarms()> alarms;  // the lead times of the alarms that are on
     };
     explicit CalendarExport(Window window);
 

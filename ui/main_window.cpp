@@ -30,6 +30,7 @@
 #include "core/format.h"
 #include "day_spinner.h"
 #include "icons.h"
+#include "practice_alarms.h"
 #include "report/clock.h"
 #include "sky_panel.h"
 #include "status_panels.h"
@@ -60,9 +61,12 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
         new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },
                             [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
-                            [this](const std::function<void()>& h) { Guarded(h); }});
+                            [this](const std::function<void()>& h) { Guarded(h); },
+                            [this] { return alarms::CalendarLeads(alarmTables_); }});
     export_->AddMenuItem(menus_.byName.value(StoredName(Option::FileMenu)),
                          menus_.byName.value(StoredName(Option::Exit)));
+    practice_->AddActions(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(),
+                          menus_.trayMenu);
     SyncMenu();
     BuildStatusBar();
     // The design size, widened where the tabs need more to show their whole captions or the

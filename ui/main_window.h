@@ -54,6 +54,7 @@ namespace hx::ui {
 class SkyPanel;
 class StatusPanels;
 class CalendarExport;
+class PracticeAlarms;
 
 class CaretBlinkTimeout;
 class DaySpinner;
@@ -305,6 +306,7 @@ class MainWindow : public QMainWindow {
     quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     AlarmsPage* alarms_ = nullptr;
+    PracticeAlarms* practice_ = nullptr;  // sky alarms, snooze, mute, adorations, 24-hour clock
     SoundsPage* sounds_ = nullptr;
     StatusPanels* status_ = nullptr;  // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;

@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "practice_alarms.h"
 
 namespace hx::ui {
 
@@ -17,19 +18,29 @@ void MainWindow::BuildAlarmPages() {
     sounds_ = new SoundsPage(alarmTables_, *mediaPlayer);
     sounds_->SetReport([this](const QString& text) { ShowStatusMessage(text, 15000); });
     // Where no notification server takes it, the alarm is said in the tray balloon.
-    notifier_ = std::make_unique<alarms::DesktopNotifier>(QString(), [this](const QString& body) {
-        if (trayIcon->isVisible()) trayIcon->showMessage(windowTitle(), body);
-    });
+    notifier_ = std::make_unique<alarms::DesktopNotifier>(services_.notificationBus,
+                                                          [this](const QString& body) {
+                                                              if (trayIcon->isVisible())
+                                                                  ShowBalloon(body);
+                                                          });
+    practice_ = new PracticeAlarms(alarmTables_, *mediaPlayer, *alarms_,
+                                   {[this](const QString& l) { log_.log->appendPlainText(l); },
+                                    [this](int key, const QString& body) {
+                                        services_.notify ? services_.notify(key, body)
+                                                         : notifier_->Notify(key, body);
+                                    },
+                                    [this](const QString& e) { ShowClockError(e); },
+                                    [this] { Guarded([this] { BuildReport(); }); }},
+                                   this);
+    notifier_->OnAction(
+        [this](int key, const QString& action) { practice_->OnAction(key, action); });
 }
 
 // The log lines of fired alarms, each also as a desktop notification (where a server runs).
 void MainWindow::LogFirings(const alarms::AlarmCheckStep& step) {
     for (qsizetype i = 0; i < step.logLines.size(); ++i) {
         log_.log->appendPlainText(step.logLines[i]);
-        if (services_.notify)
-            services_.notify(step.fired.value(i, -1), step.logLines[i]);
-        else
-            notifier_->Notify(step.fired.value(i, -1), step.logLines[i]);
+        practice_->Notify(step.fired.value(i, -1), step.logLines[i]);
     }
 }
 
@@ -47,9 +58,11 @@ void MainWindow::LoadAlarmTables() {
     alarms::LoadAlarmTables(alarmTables_);
     alarms_->Refresh();
     sounds_->Refresh();
+    practice_->Load();
 }
 
 void MainWindow::CheckAlarms() {
+    practice_->Tick(NowUtc(), observer_);
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (alarmCheckRunning_) return;
     ContinueAlarmCheck(NowUtc(), 0, eventsGeneration_, {});

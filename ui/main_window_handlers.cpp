@@ -32,6 +32,7 @@
 #include "icons.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "practice_alarms.h"
 #include "report/clock.h"
 #include "report/option_clicks.h"
 #include "report/sky_page.h"
@@ -441,8 +442,8 @@ void MainWindow::BuildReport() {
         ShowSiteMissing();
         return;
     }
-    const ReportResult r =
-        services_.compose(PickerInstant(), observer_, options_, events_, NowUtc());
+    const ReportResult r = services_.compose(PickerInstant(), observer_, options_, events_,
+                                             NowUtc(), practice_->Style());
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();
@@ -455,9 +456,11 @@ void MainWindow::BuildReport() {
 // The Sky page follows the report's instant; the countdown is the present's, so it is shown
 // only while the pickers hold the present and the event list is the present day's.
 void MainWindow::ShowSkyAndCountdown() {
-    sky_->Show(PickerInstant(), observer_);
+    sky_->Show(PickerInstant(), observer_, practice_->Clock());
     const QString countdown =
-        observer_.HasSite() && pickersAtPresent_ ? CountdownText(NowUtc(), events_) : QString();
+        observer_.HasSite() && pickersAtPresent_
+            ? CountdownText(NowUtc(), events_, QLocale::system(), practice_->Clock())
+            : QString();
     status_->SetCountdown(countdown);
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))

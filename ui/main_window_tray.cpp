@@ -154,6 +154,8 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
         {StoredName(StateFile::HourAlarms), [this] { alarms::SaveHourStateTable(alarmTables_); }});
     steps.push_back(
         {StoredName(StateFile::HourSounds), [this] { alarms::SaveHourSoundTable(alarmTables_); }});
+    steps.push_back({StoredName(StateFile::SkyAlarms),
+                     [this] { alarms::SaveSkyAlarmTable(alarmTables_.skyTable); }});
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);

@@ -28,17 +28,20 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent), view_(new QPlainTextEdit(
     layout->addWidget(view_);
 }
 
-void SkyPanel::Show(Moment utc, const Observer& site) {
+void SkyPanel::Show(Moment utc, const Observer& site, HourClock clock) {
     if (!site.HasSite()) {
         Clear();
         view_->setPlainText(QStringLiteral("no site yet"));
         return;
     }
-    if (shownAt_ && std::fabs(utc - *shownAt_) < 1.0 / 1440 && SameSite(site, shownSite_)) return;
+    if (shownAt_ && std::fabs(utc - *shownAt_) < 1.0 / 1440 && SameSite(site, shownSite_) &&
+        clock == shownClock_)
+        return;
     shownAt_ = utc;
     shownSite_ = site;
+    shownClock_ = clock;
     try {
-        view_->setPlainText(SkyPageLines(utc, site).join(u'\n'));
+        view_->setPlainText(SkyPageLines(utc, site, QLocale::system(), clock).join(u'\n'));
     } catch (const Error& e) {
         view_->setPlainText(e.message());
     }

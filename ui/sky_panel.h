@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/datetime.h"
+#include "core/format.h"
 #include "core/observer.h"
 
 class QPlainTextEdit;
@@ -20,7 +21,7 @@ class SkyPanel : public QWidget {
     // Shows the sky at the instant (UT) for the site. The page is computed again only when
     // the site changes or the instant moves by a minute or more: a tick every few seconds
     // would otherwise repeat the same searches.
-    void Show(Moment utc, const Observer& site);
+    void Show(Moment utc, const Observer& site, HourClock clock = HourClock::Locale);
     // Forgets what is shown, so the next Show computes it again (a site cleared, a new day).
     void Clear();
     QString Text() const;
@@ -29,6 +30,7 @@ class SkyPanel : public QWidget {
     QPlainTextEdit* view_;
     std::optional<Moment> shownAt_;
     Observer shownSite_;
+    HourClock shownClock_ = HourClock::Locale;
 };
 
 }  // namespace hx::ui

@@ -17,9 +17,9 @@
 namespace hx::ui {
 
 struct WindowServices {
-    // The report for the instant qUtc at the instant presentUtc.
+    // The report for the instant qUtc at the instant presentUtc, shown in the style.
     std::function<ReportResult(Moment qUtc, const Observer& obs, const OptionsModel& options,
-                               SkyEventState& events, Moment presentUtc)>
+                               SkyEventState& events, Moment presentUtc, const ReportStyle& style)>
         compose;
     // Writes the header lines; returns an error text to show, if any.
     std::function<std::optional<QString>(const QStringList& headerLines)> writeHeader;
@@ -38,6 +38,8 @@ struct WindowServices {
     // Posts a fired alarm's line as a desktop notification (key: the alarm); empty: the
     // session bus's notification server.
     std::function<void(int key, const QString& body)> notify;
+    // The bus address of the notification server when notify is empty; empty: the session bus.
+    QString notificationBus;
 };
 
 // The program's own: hx::BuildReport and td.txt in the program directory.

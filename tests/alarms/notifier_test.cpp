@@ -19,46 +19,12 @@
 #include "alarms/desktop_notifier.h"
 #include "alarms/session_bus.h"
 #include "alarms/snooze.h"
+#include "tests/support/notification_server.h"
 
 namespace {
 
-// A notification server that records each Notify call and answers with ids 1, 2, …
-class NotificationServer : public QDBusVirtualObject {
-  public:
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& m, const QDBusConnection& bus) override {
-        if (m.member() == QLatin1String("GetCapabilities") && !capabilities.isEmpty()) {
-            bus.send(m.createReply(QVariant(capabilities)));
-            return true;
-        }
-        if (m.member() != QLatin1String("Notify")) return false;
-        calls << m.arguments();
-        bus.send(m.createReply(QVariant::fromValue(uint(calls.size()))));
-        return true;
-    }
-    QList<QVariantList> calls;
-    QStringList capabilities;  // none: the call fails, as with an older server
-};
-
-// A private session bus for the test's server and notifier.
-class PrivateBus {
-  public:
-    PrivateBus() {
-        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-        if (daemon.isEmpty()) return;
-        bus_.start(daemon, {"--session", "--nofork", "--print-address"});
-        if (bus_.waitForReadyRead(5000)) address_ = QString::fromUtf8(bus_.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        bus_.terminate();
-        bus_.waitForFinished(5000);
-    }
-    const QString& Address() const { return address_; }
-
-  private:
-    QProcess bus_;
-    QString address_;
-};
+using hx::test::NotificationServer;
+using hx::test::PrivateBus;
 
 TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
     const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
@@ -75,12 +41,12 @@ TEST(DesktopNotifier, PostsToTheServerAndReplacesTheAlarmsLastOne) {
 
         hx::alarms::DesktopNotifier notifier(address);
         notifier.Notify(0, "Sun Rise in 15 min (05:26 AM)");
-        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 1, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.calls.size() == 1; }, 5000));
         // The id comes back in the reply, which the notifier reads from the event loop; a
         // second firing of the same alarm is a minute or more later, so let the reply arrive.
-        QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.Idle(); }, 5000));
         notifier.Notify(0, "Sun Rise 05:26 AM");
-        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.calls.size() == 2; }, 5000));
         EXPECT_FALSE(notifier.NoServer());  // it refused GetCapabilities, and is there
         const QVariantList& second = notifications.calls[1];
         ASSERT_EQ(second.size(), 8);
@@ -137,8 +103,8 @@ TEST(DesktopNotifier, ASilentOrMissingBusHandsTheNotificationsBack) {
         EXPECT_TRUE(notifier.Connecting());
         notifier.Notify(3, "Moon Set 01:42 AM");
         EXPECT_TRUE(unposted.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(unposted, QStringList{"Moon Set 01:42 AM"},
-                                  hx::alarms::DesktopNotifier::kBusWaitMs + 1000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return unposted == QStringList{"Moon Set 01:42 AM"}; },
+                                    hx::alarms::DesktopNotifier::kBusWaitMs + 1000));
         EXPECT_FALSE(notifier.Connected());
         notifier.Notify(3, "Moon Set 01:43 AM");
         EXPECT_EQ(unposted.size(), 2);
@@ -168,8 +134,8 @@ TEST(DesktopNotifier, OffersSnoozeActionsAndReportsTheInvokedOne) {
             snoozes.Snooze(key, "Sun Rise 06:45 AM", {}, hx::alarms::SnoozeMinutes(action), now);
         });
         notifier.Notify(2, "Sun Rise 06:45 AM");
-        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 1, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(notifier.Idle(), 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.calls.size() == 1; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.Idle(); }, 5000));
         EXPECT_TRUE(notifier.ActionsSupported());
         EXPECT_FALSE(notifier.NoServer());
         EXPECT_EQ(notifications.calls[0][5].toStringList(), hx::alarms::NotificationActions());
@@ -178,12 +144,12 @@ TEST(DesktopNotifier, OffersSnoozeActionsAndReportsTheInvokedOne) {
             "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
         invoked << uint(1) << QString("snooze-5");
         ASSERT_TRUE(server.send(invoked));
-        QTRY_COMPARE_WITH_TIMEOUT(snoozes.Waiting().size(), size_t(1), 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return snoozes.Waiting().size() == size_t(1); }, 5000));
         EXPECT_TRUE(snoozes.TakeDue(now + 4.0 / 1440).empty());
         const auto due = snoozes.TakeDue(now + 5.0 / 1440);
         ASSERT_EQ(due.size(), 1u);
         notifier.Notify(due[0].key, due[0].body);
-        QTRY_COMPARE_WITH_TIMEOUT(notifications.calls.size(), 2, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.calls.size() == 2; }, 5000));
         EXPECT_EQ(notifications.calls[1][1].toUInt(), 1u);  // replaces the first
         server.unregisterObject("/org/freedesktop/Notifications");
     }
@@ -204,8 +170,9 @@ TEST(DesktopNotifier, SaysWhenNoServerTakesNotifications) {
         notifier.OnNoServer([&] { ++missing; });
         EXPECT_EQ(missing, 0);
         notifier.Notify(1, "Full Moon 10:02 PM");
-        QTRY_COMPARE_WITH_TIMEOUT(missing, 1, hx::alarms::DesktopNotifier::kBusWaitMs + 3000);
-        QTRY_COMPARE_WITH_TIMEOUT(unposted.size(), 1, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return missing == 1; },
+                                    hx::alarms::DesktopNotifier::kBusWaitMs + 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return unposted.size() == 1; }, 5000));
         EXPECT_TRUE(notifier.NoServer());
         EXPECT_FALSE(notifier.ActionsSupported());
         int later = 0;

@@ -39,9 +39,10 @@ class AlarmWindowTest : public WindowTest {
     void OpenWithSunRise() {
         ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
-                                        SkyEventState& ev, Moment present) {
+                                        SkyEventState& ev, Moment present,
+                                        const ReportStyle& style) {
             if (ev.events.empty()) ev.events = {{0, kRise, InstantAt(6, 45, 20)}};
-            return inner(q, o, opt, ev, present);
+            return inner(q, o, opt, ev, present, style);
         };
         WriteClockOff();
         form = std::make_unique<ui::MainWindow>(std::move(s));
@@ -170,8 +171,9 @@ class AlarmSoundsTest : public AlarmWindowTest {
         SetClockTo(At(23, 59, 0));
         ui::WindowServices s = Services();
         s.compose = [inner = s.compose](Moment q, const Observer& o, const OptionsModel& opt,
-                                        SkyEventState& ev, Moment present) {
-            ReportResult r = inner(q, o, opt, ev, present);
+                                        SkyEventState& ev, Moment present,
+                                        const ReportStyle& style) {
+            ReportResult r = inner(q, o, opt, ev, present, style);
             // A new list at each midnight of the site's clock (UT - 6 h).
             if (ev.events.empty() ||
                 DatePart(present - 6.0 / 24) != DatePart(ev.LastEventMoment - 6.0 / 24)) {
@@ -230,9 +232,10 @@ TEST_F(AlarmWindowTest, TenAlarmsWithAFailingSoundAllFire) {
     ui::WindowServices s = Services();
     s.notify = [&notified](int, const QString& body) { notified << body; };
     s.compose = [inner = s.compose, due](Moment q, const Observer& o, const OptionsModel& opt,
-                                         SkyEventState& ev, Moment present) {
+                                         SkyEventState& ev, Moment present,
+                                         const ReportStyle& style) {
         if (ev.events.empty()) ev.events = due;
-        return inner(q, o, opt, ev, present);
+        return inner(q, o, opt, ev, present, style);
     };
     SetClockTo(At(14, 5, 0));
     WriteClockOff();

@@ -49,7 +49,9 @@ TEST_F(WindowTest, ComponentsHaveTheirDesignState) {
     QStringList tray;
     for (QAction* a : Get<QMenu>("PopupMenu1")->actions())
         tray << (a->menu() ? a->menu()->objectName() : a->objectName());
-    EXPECT_EQ(tray, QStringList({"DatetoClipboard1", "Places2", "Restore1", "Exit2"}));
+    // The practice's two items and a separator before Exit.
+    EXPECT_EQ(tray, QStringList({"DatetoClipboard1", "Places2", "Restore1", "FourAdorations1",
+                                 "MuteAlarms1", "", "Exit2"}));
 }
 
 TEST_F(WindowTest, PagesInTabOrderWithNewsHidden) {

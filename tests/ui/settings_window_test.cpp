@@ -99,8 +99,9 @@ TEST_F(WindowTest, TheWindowAndTheCommandLineAgreeOnOneFile) {
     };
     const auto seen = std::make_shared<Seen>();  // outlives the test body with the window
     s.compose = [seen, real = s.compose](Moment qUtc, const Observer& obs, const OptionsModel& o,
-                                         SkyEventState& events, Moment present) {
-        ReportResult r = real(qUtc, obs, o, events, present);
+                                         SkyEventState& events, Moment present,
+                                         const ReportStyle& style) {
+        ReportResult r = real(qUtc, obs, o, events, present, style);
         seen->events = events.computed;
         seen->q = ReadingOfUtc(obs, qUtc);
         return r;

@@ -60,8 +60,8 @@ class Soak : public WindowTest {
         ui::WindowServices s = RealServices();
         s.compose = [this, real = s.compose](Moment q, const Observer& obs,
                                              const OptionsModel& options, SkyEventState& events,
-                                             Moment present) {
-            ReportResult r = real(q, obs, options, events, present);
+                                             Moment present, const ReportStyle& style) {
+            ReportResult r = real(q, obs, options, events, present, style);
             lastSite = obs;
             if (r.eventsRecomputed) {
                 lists.push_back(events.events);

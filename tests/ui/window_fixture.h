@@ -64,7 +64,7 @@ class WindowTest : public ::testing::Test {
         ui::WindowServices s;
         auto c = calls;
         s.compose = [c](Moment q, const Observer& obs, const OptionsModel& options, SkyEventState&,
-                        Moment) {
+                        Moment, const ReportStyle&) {
             if (!c->throwMessage.isEmpty()) throw Error(c->throwMessage);
             ++c->count;
             c->q = q;
