@@ -1,24 +1,11 @@
 // MainWindow's Internet handlers: the About box, the lookup window, the dialogs on screen.
-#include <algorithm>
-
 #include <QApplication>
-#include <QNetworkAccessManager>
-#include <QTabWidget>
-#include <QTextEdit>
+#include <QDialog>
 
 #include "main_window.h"
-#include "version_feed.h"
-#include "net/maker_site.h"
-#include "net/osd.h"
-#include "net/otousgl.h"
-#include "net/service_urls.h"
-#include "net/version_check.h"
 #include "reverse_lookup_dialog.h"
-#include "settings/service_addresses.h"
-#include "settings/textfile.h"
 #include "ui/about_dialog.h"
-#include "ui/new_version_dialog.h"
-#include "ui/news_page.h"
+#include "version_feed.h"
 
 namespace hx::ui {
 
