@@ -35,6 +35,7 @@
 #include "sky_panel.h"
 #include "status_panels.h"
 #include "tray_area.h"
+#include "version_feed.h"
 
 namespace hx::ui {
 
@@ -57,6 +58,9 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
     BuildDesktopCommands();
     BuildPlacesMenus();
+    newsFeed_ = new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
+                                    [this] { return MakerSite(); }, [this] { return NewsFeed(); },
+                                    [this] { return OpenDialogs(); }, [this] { RefreshBusy(); }});
     export_ =
         new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },

@@ -45,16 +45,13 @@ class QTimeEdit;
 class QTimer;
 class QToolButton;
 
-namespace hx::net {
-class VersionCheck;
-}
-
 namespace hx::ui {
 
 class SkyPanel;
 class StatusPanels;
 class CalendarExport;
 class PracticeAlarms;
+class VersionAndFeed;
 
 class CaretBlinkTimeout;
 class DaySpinner;
@@ -146,11 +143,7 @@ class MainWindow : public QMainWindow {
     void onReverseLookupClicked();
     void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
     void onAboutClicked();
-    // The version check's file, loaded, and the news feed import.
-    void onVersionFileOpened(const QByteArray& file);
-    void onNewsFeedDone();
-    void openHomePage();
-    void openDownloadPage();
+    void onNewsFeedDone();  // the downloaded feed into the News page
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -199,12 +192,9 @@ class MainWindow : public QMainWindow {
     void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
     WindowPlace CurrentWindowPlace() const;
     QString savedPage_;
-    void StartVersionCheck(JobQueue::Finished finished);  // the version file's load, as a job
-    void ShowNewVersionWhenFree();
-    bool DialogOpen() const;  // "New Version!" waits while one is
-    void CloseDialogs();      // shutdown: each open dialog is cancelled
-    void DownloadNewsFeed();  // queues the feed into oto-usgl.xml, then its import
-    void StartStartupJobs();  // after the first report: lookups, version check, feed
+    QList<QWidget*> OpenDialogs() const;  // "New Version!" waits while one is
+    void CloseDialogs();                  // shutdown: each open dialog is cancelled
+    void StartStartupJobs();              // after the first report: lookups, version check, feed
     QString MakerSite() const;
     QString NewsFeed() const;
 
@@ -253,9 +243,8 @@ class MainWindow : public QMainWindow {
     ReverseLookupDialog* reverseLookup_ = nullptr;
     QPointer<AboutDialog> about_;  // the About box while it is shown
     InternetAccess internet_;
-    std::unique_ptr<QNetworkAccessManager> ownNetwork_;
-    net::VersionCheck* versionCheck = nullptr;
-    std::unique_ptr<TExtIniF> store_;  // open from start-up to shutdown
+    VersionAndFeed* newsFeed_ = nullptr;  // the version check and the news feed
+    std::unique_ptr<TExtIniF> store_;     // open from start-up to shutdown
     OptionsModel options_;
     Observer observer_;
     Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
@@ -269,12 +258,10 @@ class MainWindow : public QMainWindow {
     quint32 clockTimerInterval_ = 10000;
     std::shared_ptr<net::Downloader> downloader_;
     JobQueue jobs_;  // downloads, lookups, the version check: one after another
-    bool weatherPending_ = false, gazetteerPending_ = false, feedPending_ = false;
-    bool lookupFailedQuietly_ = false;          // a start-up or timed lookup failed
-    JobHandle versionJob_;                      // the version file's load while it runs
-    std::optional<QString> newVersionCaption_;  // "New Version!" waits to be shown
-    bool startupInternet_ = false;              // step 3 found Internet functions enabled
-    bool startupLookups_ = false;               // the sequence reached step 10
+    bool weatherPending_ = false, gazetteerPending_ = false;
+    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
+    bool startupInternet_ = false;      // step 3 found Internet functions enabled
+    bool startupLookups_ = false;       // the sequence reached step 10
     bool startupJobsEnded_ = false;
     bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;

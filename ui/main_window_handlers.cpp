@@ -40,6 +40,7 @@
 #include "settings/window_settings.h"
 #include "sky_panel.h"
 #include "status_panels.h"
+#include "version_feed.h"
 
 namespace hx::ui {
 
@@ -118,24 +119,19 @@ void MainWindow::StartStartupJobs() {
     places::LoadWorldCitiesInBackground();
     if (startupLookups_) RunStartupLookups();
     if (startupInternet_) {
-        jobs_.Add([this](JobQueue::Finished finished) { StartVersionCheck(std::move(finished)); });
-        DownloadNewsFeed();
+        newsFeed_->QueueVersionCheck();
+        newsFeed_->QueueFeed();
     }
     jobs_.Add([this](JobQueue::Finished finished) {
         startupJobsEnded_ = true;
         finished();
-        ShowNewVersionWhenFree();
+        newsFeed_->StartUpEnded();
     });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
         Guarded([this] { onSiteChanged(); });
-    // A dialog that "New Version!" waits for was hidden: it tries again between messages.
-    if (event->type() == QEvent::Hide && newVersionCaption_ && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow() && jobsContext_)
-        QMetaObject::invokeMethod(
-            jobsContext_, [this] { ShowNewVersionWhenFree(); }, Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -27,6 +27,7 @@
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "status_panels.h"
+#include "version_feed.h"
 
 namespace hx::ui {
 
@@ -163,7 +164,7 @@ void MainWindow::AbortNetwork() {
     downloader_->Abort();
     if (internet_.abortDownload) internet_.abortDownload();
     weatherWait_.Cancel(CancelMode::Silent);
-    versionJob_.Cancel(CancelMode::Silent);
+    newsFeed_->Stop();
 }
 
 void MainWindow::LookupFailed(const net::DownloadResult& r, bool userStarted) {
@@ -444,7 +445,7 @@ void MainWindow::onRefreshClicked() {
 void MainWindow::onRefreshTick() {
     if (!net::RefreshTickLooksUp(options_)) return;
     onWeatherLookupClicked(false);
-    DownloadNewsFeed();
+    newsFeed_->QueueFeed();
 }
 
 // Start-up step 10 as jobs: the weather lookup, then the refresh handler's weather part,

@@ -17,9 +17,9 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include "calendar_export.h"
 #include "core/ephemeris.h"
 #include "icons.h"
-#include "calendar_export.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "report/td_file.h"
