@@ -134,6 +134,7 @@ TEST_F(PracticeWindowTest, SkyAlarmsFireAtTheirInstantsWithTheLeadTime) {
         SetClockTo(due);
         form->onClockTick();
         form->onClockTick();  // fired once
+        test::Settle();       // the sound's opening completes from the event loop
         EXPECT_EQ(Log().count(c.line), 1) << Log().toStdString();
         EXPECT_EQ(notified.count(alarms::kSkyAlarmKeyBase + int(c.alarm)), 1);
         EXPECT_EQ(player->calls.contains("play"), !c.muted);
