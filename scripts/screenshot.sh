@@ -65,25 +65,21 @@ pids+=($!)
 sleep 1
 mkdir -p docs
 
-# A first start: no settings; the machine's zone gives the site.
-start_copy "$work/first" TZ=America/Chicago
-first_pid=${pids[-1]}
-window=$(find_window '^Heliodex$')
-sleep 3
-import -window "$window" docs/first-start.png
-kill "$first_pid"
-wait "$first_pid" 2>/dev/null || true
-sleep 1
-
-# A first start on a machine in UTC: no city to guess from the zone.
-start_copy "$work/first-utc" TZ=UTC
-first_pid=${pids[-1]}
-window=$(find_window '^Heliodex$')
-sleep 3
-import -window "$window" docs/first-start-utc.png
-kill "$first_pid"
-wait "$first_pid" 2>/dev/null || true
-sleep 1
+# A first start without settings on a machine in the zone given: a shot of the window as it
+# opens.
+first_start() {  # zone, file
+  start_copy "$work/first-$1" TZ="$1"
+  local pid=${pids[-1]} window
+  window=$(find_window '^Heliodex$')
+  sleep 3
+  import -window "$window" "$2"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  sleep 1
+}
+# The machine's zone gives the site; in UTC there is no city to guess.
+first_start America/Chicago docs/first-start.png
+first_start UTC docs/first-start-utc.png
 
 # The prepared run.
 mkdir -p "$work/main"

@@ -66,6 +66,20 @@ class LookupWindow : public test::WindowTest {
     void Settle() {
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 10000));
     }
+    // Opens with no service addresses and no start-up query: lookups use the program's places.
+    void OpenWithOwnPlacesOnly() {
+        Store().WriteString("Services", "WeatherService", "");
+        Store().WriteString("Services", "GazetteerService", "");
+        Store().WriteString("Locale", "Edit11", "");
+        Open();
+        Settle();
+    }
+    // A query typed into a lookup box and sent with Enter, then its lookup awaited.
+    void Enter(const char* edit, const QString& query) {
+        Get<QLineEdit>(edit)->setText(query);
+        QTest::keyClick(Get<QLineEdit>(edit), Qt::Key_Return);
+        Settle();
+    }
     QString Text(const char* edit) { return Get<QLineEdit>(edit)->text(); }
     bool Checked(const char* box) { return Get<QCheckBox>(box)->isChecked(); }
 
@@ -305,30 +319,21 @@ TEST_F(LookupWindow, SeveralPlacesOfOneNameArePickedFromAList) {
 // spelling; saved places switch the site and the report at once; all of it kept over a
 // restart.
 TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
-    Store().WriteString("Services", "WeatherService", "");
-    Store().WriteString("Services", "GazetteerService", "");
-    Store().WriteString("Locale", "Edit11", "");
-    Open();
-    Settle();
-    const auto enter = [&](const char* edit, const QString& query) {
-        Get<QLineEdit>(edit)->setText(query);
-        QTest::keyClick(Get<QLineEdit>(edit), Qt::Key_Return);
-        Settle();
-    };
-    enter("Edit11", QString::fromUtf8("München"));
+    OpenWithOwnPlacesOnly();
+    Enter("Edit11", QString::fromUtf8("München"));
     EXPECT_EQ(Text("Edit2"), "48");
     const QString munich = "Munich, Bavaria, Germany";
     EXPECT_EQ(Entries("lookUpRecent"), QStringList{munich});
-    enter("Edit11", "munich");
-    enter("Edit11", "München, Bayern");
+    Enter("Edit11", "munich");
+    Enter("Edit11", "München, Bayern");
     EXPECT_EQ(Entries("lookUpRecent"), QStringList{munich});
-    enter("Edit10", "Wien");
+    Enter("Edit10", "Wien");
     EXPECT_EQ(Text("Edit2"), "48");
     EXPECT_EQ(Text("Edit4"), "16");
     EXPECT_EQ(Entries("alternateRecent").front(), "Vienna, Vienna, Austria");
 
     form->SaveThisPlace();
-    enter("Edit11", "Kyiv");
+    Enter("Edit11", "Kyiv");
     form->SaveThisPlace();
     EXPECT_EQ(Text("Edit2"), "50");
     ASSERT_EQ(form->Saved().Places().size(), 2u);
@@ -364,17 +369,8 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
 // A site from any source rebuilds the report at once (the clock is off: no tick helps), for
 // the new site's present: London after Berlin shows London's time under London's site.
 TEST_F(LookupWindow, ASiteFromAnySourceRebuildsTheReportAtOnce) {
-    Store().WriteString("Services", "WeatherService", "");
-    Store().WriteString("Services", "GazetteerService", "");
-    Store().WriteString("Locale", "Edit11", "");
-    Open();
-    Settle();
-    const auto enter = [&](const char* edit, const QString& query) {
-        Get<QLineEdit>(edit)->setText(query);
-        QTest::keyClick(Get<QLineEdit>(edit), Qt::Key_Return);
-        Settle();
-    };
-    enter("Edit11", "Berlin");
+    OpenWithOwnPlacesOnly();
+    Enter("Edit11", "Berlin");
     form->SaveThisPlace();
     ASSERT_EQ(form->Saved().Places().size(), 1u);
     const QString berlin = form->Saved().Places()[0].name;
@@ -384,10 +380,10 @@ TEST_F(LookupWindow, ASiteFromAnySourceRebuildsTheReportAtOnce) {
         double latitude;
         QTime clock;  // the present, 21:45:10 UT, on the site's clock
     } sources[] = {
-        {"weather lookup", [&] { enter("Edit11", "London, United Kingdom"); }, 51.51,
+        {"weather lookup", [&] { Enter("Edit11", "London, United Kingdom"); }, 51.51,
          QTime(22, 45, 10)},
         {"saved place", [&] { form->UseSavedPlace(berlin); }, 52.52, QTime(23, 45, 10)},
-        {"gazetteer lookup", [&] { enter("Edit10", "London, United Kingdom"); }, 51.51,
+        {"gazetteer lookup", [&] { Enter("Edit10", "London, United Kingdom"); }, 51.51,
          QTime(22, 45, 10)},
     };
     for (const auto& source : sources) {
