@@ -85,7 +85,7 @@ first_start UTC docs/first-start-utc.png
 mkdir -p "$work/main"
 # The keys are the stored names of the site fields (heliodex.ini [Locale]).
 printf '%s\r\n' '[Locale]' 'Edit11=55413' 'Edit3=58' 'Edit2=44' 'CheckBox1=1' 'CheckBox2=1' \
-  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=1' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
+  'Edit5=16' 'Edit4=93' 'Edit6=-6' 'CheckBox3=0' 'Edit12=10' 'Edit7=1013' 'Edit9=256' \
   'Edit8=70' 'Edit10=55413' '[Menu]' 'Clockon1=1' 'Disabled1=1' >"$work/main/heliodex.ini"
 start_copy "$work/main"
 main_pid=${pids[-1]}
