@@ -5,6 +5,7 @@
 
 #include "menu/stored_names.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -132,12 +133,7 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     for (int c = 0; c < kBodyCount; ++c)
         for (int i = 0; i < kEventCount; ++i) {
             const int slot = alarms::SlotOf(c, i);
-            auto* box = new QSpinBox(alarmSwitches);
-            box->setObjectName(QStringLiteral("LeadTime%1").arg(slot));
-            box->setRange(-alarms::kMaxOffset, alarms::kMaxOffset);
-            box->setSuffix(QStringLiteral(" min"));
-            box->setToolTip(
-                QStringLiteral("Lead time: minutes from the event, negative is before it"));
+            QSpinBox* box = LeadBox(alarmSwitches, QStringLiteral("LeadTime%1").arg(slot));
             box->setFrame(false);
             alarmSwitches->setItemWidget(alarmSwitches->Button(c, i), 1, box);
             connect(box, &QSpinBox::valueChanged, this,
@@ -160,6 +156,19 @@ AlarmsPage::AlarmsPage(alarms::AlarmTables& tables, QWidget* parent)
     Refresh();
 }
 
+void AlarmsPage::AddSoundChooser(QLineEdit* box) {
+    QAction* choose =
+        box->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    choose->setObjectName(box->objectName() + QStringLiteral("Choose"));
+    choose->setToolTip(QStringLiteral("Choose a sound file"));
+    connect(choose, &QAction::triggered, this, [this, box = QPointer<QLineEdit>(box)] {
+        // The dialog is the page's child: its completion never outlives the page.
+        soundFileDialog.Open(this, [box](const QString& name) {
+            if (box) box->setText(name);
+        });
+    });
+}
+
 void AlarmsPage::BuildPracticeControls(QLayout* layout) {
     adorations->setObjectName(QStringLiteral("FourAdorations"));
     adorations->setToolTip(
@@ -171,6 +180,7 @@ void AlarmsPage::BuildPracticeControls(QLayout* layout) {
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(adorations);
     row->addWidget(adorationLead);
+    AddSoundChooser(adorationSound);
     row->addWidget(adorationSound, 1);
     row->addSpacing(8);
     row->addWidget(mute);
@@ -197,6 +207,7 @@ void AlarmsPage::BuildPracticeControls(QLayout* layout) {
         skyAlarms->setItemWidget(it, 1, lead);
         QLineEdit* sound = SoundBox(skyAlarms, QStringLiteral("SkySound%1").arg(i));
         sound->setFrame(false);
+        AddSoundChooser(sound);
         skyAlarms->setItemWidget(it, 2, sound);
         connect(lead, &QSpinBox::valueChanged, this, [this, i](int minutes) {
             tables_.skyTable.sky[i].offset =

@@ -74,10 +74,15 @@ class AlarmsPage : public QWidget {
     QTreeWidget* skyAlarms;
     // The user clicked "Four adorations" or "Mute alarms" (the box shows the new state).
     std::function<void(bool on)> adorationsClicked, muteClicked;
+    // The file chooser behind each sound box's open button.
+    OpenFileDialog soundFileDialog{QStringLiteral("Sound Files|*.mp3;*.wav"),
+                                   QStringLiteral("sounds")};
 
   private:
     void ShowState(int category, int item, bool on);
     void BuildPracticeControls(QLayout* layout);
+    // Gives a sound box an open button that fills it with the file chosen.
+    void AddSoundChooser(QLineEdit* box);
     alarms::AlarmTables& tables_;
 };
 

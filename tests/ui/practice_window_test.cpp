@@ -1,6 +1,7 @@
 // The alarms of a daily practice in the window: the four adorations, the sky alarms on the
 // tick with their lead times, mute, snooze through a notification server, the balloon
 // without one, and the 24-hour clock.
+#include <QAction>
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QLineEdit>
@@ -45,11 +46,17 @@ class PracticeWindowTest : public test::WindowTest {
             if (auto* page = dynamic_cast<ui::AlarmsPage*>(w)) return page;
         return nullptr;
     }
-    // Switches the sky alarm on with a lead time and a sound, as on the Alarms page.
+    // Switches the sky alarm on with a lead time and a sound chosen with its box's open
+    // button, as on the Alarms page.
     void SetSky(SkyAlarm a, int lead, const QString& sound) {
         Page()->SkyItem(a)->setCheckState(0, Qt::Checked);
         Page()->SkyLeadBox(a)->setValue(lead);
-        Page()->SkySoundBox(a)->setText(sound);
+        ui::OpenFileDialog::SetScripted(true);
+        ui::OpenFileDialog::SetNextFileNames({sound});
+        QLineEdit* box = Page()->SkySoundBox(a);
+        box->findChild<QAction*>(box->objectName() + "Choose")->trigger();
+        ui::OpenFileDialog::SetScripted(false);
+        EXPECT_EQ(box->text(), sound);
     }
     // The event's instant from the sky computations: the civil dawn of the site's day, or
     // the first full Moon from the day on.
