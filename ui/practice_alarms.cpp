@@ -115,9 +115,10 @@ void PracticeAlarms::Play(const QString& sound) {
     if (sound.isEmpty() || Muted()) return;
     player_.Close();
     player_.SetFileName(sound);
-    player_.Open([this](const alarms::OpenOutcome& o) {
-        if (o.ready) player_.Play();
-        if (!o.error.isEmpty()) Say(o.error);
+    // Bound to this object: the completion never runs once the window's alarms are gone.
+    player_.Open(this, [this](const JobResult<>& r) {
+        if (r.done()) player_.Play();
+        if (r.end == JobEnd::Failed) Say(r.reason);
     });
 }
 
