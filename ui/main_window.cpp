@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QNetworkAccessManager>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -66,11 +67,11 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
                             [this] { return ThelemicStyleOf(options_); },
                             [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                             [this](const std::function<void()>& h) { Guarded(h); },
-                            [this] { return alarms::CalendarLeads(alarmTables_); }});
+                            [this] { return alarms::CalendarLeads(alarmsRoom_->Tables()); }});
     export_->AddMenuItem(menus_.byName.value(StoredName(Option::FileMenu)),
                          menus_.byName.value(StoredName(Option::Exit)));
-    practice_->AddActions(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(),
-                          menus_.trayMenu);
+    alarmsRoom_->Practice().AddActions(menus_.byName.value(StoredName(Option::OptionsMenu))->menu(),
+                                       menus_.trayMenu);
     SyncMenu();
     BuildStatusBar();
     // The design size, widened where the tabs need more to show their whole captions or the
@@ -91,6 +92,23 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
 
 MainWindow::~MainWindow() {
     RunShutdown();
+}
+
+void MainWindow::BuildAlarms() {
+    alarmsRoom_ = new AlarmsRoom(
+        services_,
+        AlarmsRoom::Window{[this](const QString& line) { log_.log->appendPlainText(line); },
+                           [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+                           [this](const QString& text) { ShowClockError(text); },
+                           [this](const QString& body) {
+                               if (trayIcon->isVisible()) ShowBalloon(body);
+                           },
+                           [this] { Guarded([this] { BuildReport(); }); },
+                           [this]() -> SkyEventState& { return events_; },
+                           [this] { return eventsGeneration_; },
+                           [this]() -> const Observer& { return observer_; },
+                           [this] { return jobsContext_.data(); }},
+        this);
 }
 
 void MainWindow::BuildTopStrip() {
@@ -154,18 +172,23 @@ void MainWindow::BuildPages() {
     alternate_ = BuildLookupPage(kAlternatePageNames);
     news_ = BuildNewsPage();
     log_ = BuildLogPage();
-    BuildAlarmPages();
+    BuildAlarms();
     sky_ = new SkyPanel;
     const QList<QIcon> icons = PageIcons();
     const struct {
         QWidget* page;
         const char* caption;
         int icon;
-    } tabs[] = {{main_.page, "Main", 7},       {sky_, "Sky", 7},
-                {lookUp_.page, "Look up", 1},  {locale_.page, "Locale", 2},
-                {weather_.page, "Weather", 3}, {alternate_.page, "Alternate", 1},
-                {news_.page, "News", 4},       {log_.page, "Log", 4},
-                {alarms_, "Alarms", 6},        {sounds_, "Sounds", 5}};
+    } tabs[] = {{main_.page, "Main", 7},
+                {sky_, "Sky", 7},
+                {lookUp_.page, "Look up", 1},
+                {locale_.page, "Locale", 2},
+                {weather_.page, "Weather", 3},
+                {alternate_.page, "Alternate", 1},
+                {news_.page, "News", 4},
+                {log_.page, "Log", 4},
+                {alarmsRoom_->Page(), "Alarms", 6},
+                {alarmsRoom_->Sounds(), "Sounds", 5}};
     for (const auto& t : tabs) pages->addTab(t.page, icons.value(t.icon), t.caption);
     // The News page is prepared but not offered: hidden, and disabled so that Ctrl+Tab passes
     // over it too.

@@ -10,9 +10,7 @@
 #include <optional>
 
 #include "alarm_pages.h"
-#include "alarms/alarm_check.h"
-#include "alarms/alarm_tables.h"
-#include "alarms/desktop_notifier.h"
+#include "alarms_room.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "job_queue.h"
@@ -79,6 +77,8 @@ class MainWindow : public QMainWindow {
     // A message in the status bar's message panel for ms milliseconds.
     void ShowStatusMessage(const QString& text, int ms);
     QAction* Action(const QString& name) const { return menus_.byName.value(name); }
+    // The alarms, their pages and the sound player (the pages' handlers are called through it).
+    AlarmsRoom& Alarms() const { return *alarmsRoom_; }
 
     // Handlers, named after the component and event they serve.
     void RunStartup();
@@ -100,9 +100,6 @@ class MainWindow : public QMainWindow {
     void onLocaleLeft();
     // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
     void onExit(bool fromMenu = false);
-    void onAlarmSwitchClicked(int category, int item);
-    void onSoundButtonClicked(int category, int item);
-    void onChooseSoundClicked();
     void onCloseRequest(bool& canClose);
     void onDateToClipboard();
     void onCopy();  // Edit -> Copy: the report view's selection, or the whole report
@@ -230,11 +227,7 @@ class MainWindow : public QMainWindow {
     void ShowPending(const QString& text);  // the status bar's job text; busy buttons
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();
-    void BuildAlarmPages();
-    void LoadAlarmTables();  // step 8: alarmlist.txt and alarmsounds.txt
-    void CheckAlarms();      // Now command, step 6: due alarms of this minute
-    void ContinueAlarmCheck(Moment present, size_t from, quint64 generation, QStringList failures);
-    void CheckHourAlarms(Moment present, const QStringList& failures);
+    void BuildAlarms();
 
     WindowServices services_;
     // The context of every job the window starts; the shutdown destroys it, so no completion
@@ -284,18 +277,11 @@ class MainWindow : public QMainWindow {
     LookupPage alternate_;
     NewsPage news_;
     LogPage log_;
-    alarms::AlarmTables alarmTables_;
-    std::unique_ptr<alarms::MediaControls> mediaPlayer;  // shared by the Sounds page and alarms
-    bool alarmCheckRunning_ = false;                     // a check waits for its sound to open
-    std::unique_ptr<alarms::DesktopNotifier> notifier_;  // a notification per fired alarm
-    void LogFirings(const alarms::AlarmCheckStep& step);
-    Moment lastHourFired_ = 0;          // the start of the last planetary hour the check passed
+    // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
+    AlarmsRoom* alarmsRoom_ = nullptr;
     quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
-    AlarmsPage* alarms_ = nullptr;
-    PracticeAlarms* practice_ = nullptr;  // sky alarms, snooze, mute, adorations, 24-hour clock
-    SoundsPage* sounds_ = nullptr;
-    StatusPanels* status_ = nullptr;  // the time, the site, messages and the running job
+    StatusPanels* status_ = nullptr;    // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;
     void ShowSkyAndCountdown();
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added

@@ -82,7 +82,7 @@ void MainWindow::RunStartup() {
         [this] {
             events_ = SkyEventState{};
             ++eventsGeneration_;
-            LoadAlarmTables();
+            alarmsRoom_->Load();
         },
         [this] {
             SetClockTimerEnabled(
@@ -222,7 +222,7 @@ void MainWindow::onNowClicked() {
     BuildReport();
     if (!clockTimerEnabled_) return;
     status_->ShowTime(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
-    CheckAlarms();
+    alarmsRoom_->Check();
 }
 
 void MainWindow::onClockTick() {
@@ -439,7 +439,7 @@ void MainWindow::BuildReport() {
         return;
     }
     const ReportResult r = services_.compose(PickerInstant(), observer_, options_, events_,
-                                             NowUtc(), practice_->Style());
+                                             NowUtc(), alarmsRoom_->Practice().Style());
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();
@@ -452,10 +452,10 @@ void MainWindow::BuildReport() {
 // The Sky page follows the report's instant; the countdown is the present's, so it is shown
 // only while the pickers hold the present and the event list is the present day's.
 void MainWindow::ShowSkyAndCountdown() {
-    sky_->Show(PickerInstant(), observer_, practice_->Clock());
+    sky_->Show(PickerInstant(), observer_, alarmsRoom_->Practice().Clock());
     const QString countdown =
         observer_.HasSite() && pickersAtPresent_
-            ? CountdownText(NowUtc(), events_, QLocale::system(), practice_->Clock())
+            ? CountdownText(NowUtc(), events_, QLocale::system(), alarmsRoom_->Practice().Clock())
             : QString();
     status_->SetCountdown(countdown);
     // The report's tooltip names the hour's end already: it gains the solar part.

@@ -144,18 +144,7 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
     steps.push_back({StoredName(StateFile::RecentLocations), [this] { SaveRecentLocations(); }});
     steps.push_back({RecentLookupsFileName(), [this] { SaveRecentLookupList(); }});
     // One step per file, so the message names exactly the files that were not saved.
-    steps.push_back(
-        {StoredName(StateFile::AlarmSounds), [this] { alarms::SaveSoundTable(alarmTables_); }});
-    steps.push_back(
-        {StoredName(StateFile::AlarmStates), [this] { alarms::SaveStateTable(alarmTables_); }});
-    steps.push_back(
-        {StoredName(StateFile::AlarmOffsets), [this] { alarms::SaveOffsetTable(alarmTables_); }});
-    steps.push_back(
-        {StoredName(StateFile::HourAlarms), [this] { alarms::SaveHourStateTable(alarmTables_); }});
-    steps.push_back(
-        {StoredName(StateFile::HourSounds), [this] { alarms::SaveHourSoundTable(alarmTables_); }});
-    steps.push_back({StoredName(StateFile::SkyAlarms),
-                     [this] { alarms::SaveSkyAlarmTable(alarmTables_.skyTable); }});
+    for (SaveStep& step : alarmsRoom_->SaveSteps()) steps.push_back(std::move(step));
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);
@@ -171,9 +160,9 @@ void MainWindow::RunShutdown() {
     delete jobsContext_.data();
     refreshTimer->stop();  // nor does a timed lookup start
     CloseDialogs();
-    if (mediaPlayer) mediaPlayer->Close();  // a sound still opening is dropped
-    jobs_.CancelAll();  // the running job ends, unreported; waiting jobs never start
-    AbortNetwork();     // the Internet question's download and the gazetteer waits
+    alarmsRoom_->Close();  // a sound still opening is dropped
+    jobs_.CancelAll();     // the running job ends, unreported; waiting jobs never start
+    AbortNetwork();        // the Internet question's download and the gazetteer waits
     export_->Cancel();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
     events_ = SkyEventState{};  // the event list goes with the window

@@ -96,7 +96,7 @@ TEST_F(FileFaults, AReadOnlyProgramDirectoryGoesOnInTheDataDirectory) {
     OpenReal();
     EnterMinneapolis();
     Get<QPushButton>("doneButton")->click();
-    form->onAlarmSwitchClicked(0, 0);            // Sun Rise on
+    form->Alarms().onAlarmSwitchClicked(0, 0);   // Sun Rise on
     form->setGeometry(QRect(10, 40, 715, 510));  // a place the next start keeps as it is
     Click("Exit2");
     form.reset();
@@ -167,7 +167,7 @@ TEST_F(FileFaults, OnAFullDiskEveryFileIsWholeAndTheFailedOnesAreNamed) {
         }
         ui::MessageBox::ClearShown();
         OpenReal();
-        form->onAlarmSwitchClicked(0, 0);
+        form->Alarms().onAlarmSwitchClicked(0, 0);
         Type("Edit4", "94");
         Click("Exit2");
         form.reset();

@@ -176,7 +176,7 @@ TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
              if (!f.options().Checked("Disabled1")) f.onInternetSwitchClicked();
              f.onRefreshClicked();
          }},
-        {"sound file chooser", [](ui::MainWindow& f) { f.onChooseSoundClicked(); }},
+        {"sound file chooser", [](ui::MainWindow& f) { f.Alarms().onChooseSoundClicked(); }},
     };
     ui::MessageBox::SetScripted(false);
     for (const auto& [name, open] : dialogs) {
