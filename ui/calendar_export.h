@@ -7,9 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include "calendar/icalendar.h"
 #include "core/datetime.h"
 #include "core/job.h"
-#include "calendar/icalendar.h"
 #include "core/observer.h"
 #include "menu/options_model.h"
 
