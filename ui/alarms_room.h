@@ -62,6 +62,7 @@ class AlarmsRoom : public QObject {
     void onAlarmSwitchClicked(int category, int item);
     void onSoundButtonClicked(int category, int item);
     void onChooseSoundClicked();
+    const alarms::DesktopNotifier& Notifier() const { return *notifier_; }
 
   private:
     void ContinueCheck(Moment present, size_t from, quint64 generation, QStringList failures);

@@ -176,7 +176,9 @@ TEST_F(PracticeWindowTest, SnoozeThroughTheServerFiresAgainAfterFiveMinutes) {
         SetClockTo(due);
         form->onClockTick();
         ASSERT_TRUE(QTest::qWaitFor([&] { return notifications.calls.size() == 1; }, 5000));
-        QTest::qWait(200);  // the reply carrying the notification's id
+        const alarms::DesktopNotifier& notifier = form->Alarms().Notifier();
+        // The reply carrying the notification's id has come back.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.Idle(); }, 5000));
         QDBusMessage invoked = QDBusMessage::createSignal(
             "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
         invoked << uint(1) << QString("snooze-5");
@@ -187,7 +189,8 @@ TEST_F(PracticeWindowTest, SnoozeThroughTheServerFiresAgainAfterFiveMinutes) {
         player->calls.clear();
         SetClockTo(due + 4 * kMinute);
         form->onClockTick();
-        QTest::qWait(100);
+        // A notification sent now would have reached the server once its call is answered.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.Idle(); }, 5000));
         EXPECT_EQ(notifications.calls.size(), 1);
         SetClockTo(due + 5 * kMinute);
         form->onClockTick();
