@@ -19,6 +19,8 @@ struct LocaleFieldTexts {
     std::optional<bool> west;             // West
     std::optional<bool> daylight;         // Daylight Time
     std::optional<QString> Zone;  // the place's IANA zone id (zoneBox), from the built-in service
+    std::optional<QString> altitude;    // altitude, metres (a saved place)
+    std::optional<bool> decimalFormat;  // the format group: true for decimal fractions
 
     bool operator==(const LocaleFieldTexts&) const = default;
 };

@@ -165,6 +165,9 @@ class MainWindow : public QMainWindow {
     // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
     // follow at once, for the new site's present when the pickers held the present.
     void RebuildForNewSite();
+    // A site found by a lookup or a saved place, under the name it goes by: the fields show
+    // it, and the report, the tray and the tooltip follow at once.
+    void TakeSite(const LocaleFieldTexts& fields, const QString& name);
     void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
     // A first start that found no city for the machine's zone: the Look up page, with a hint.
     void ShowNoCityGuess();

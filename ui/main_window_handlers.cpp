@@ -416,6 +416,13 @@ void MainWindow::ShowPage(QWidget* page) {
     pages->setCurrentWidget(page);
 }
 
+void MainWindow::TakeSite(const LocaleFieldTexts& fields, const QString& name) {
+    ApplyFieldTexts(fields);
+    onSiteChanged();
+    NoteSiteName(name);
+    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
+}
+
 void MainWindow::RebuildForNewSite() {
     if (!observer_.HasSite() || SiteRangeError(observer_)) return;
     if (pickersAtPresent_) SetPickersToPresent();

@@ -1,5 +1,7 @@
 // MainWindow's lookups: the weather and gazetteer lookups, the recent lists, the Internet switch
 // and the hourly refresh.
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -88,11 +90,12 @@ void MainWindow::LoadServiceAddresses() {
 }
 
 void MainWindow::ApplyFieldTexts(const LocaleFieldTexts& f) {
+    if (f.decimalFormat) locale_.radioItems->button(*f.decimalFormat ? 1 : 0)->setChecked(true);
     const std::pair<const std::optional<QString>&, QLineEdit*> texts[] = {
-        {f.latDegrees, locale_.latDegrees},     {f.latMinutes, locale_.latMinutes},
-        {f.lonDegrees, locale_.lonDegrees},     {f.lonMinutes, locale_.lonMinutes},
-        {f.timeZone, locale_.timeZone},         {f.pressure, weather_.pressure},
-        {f.temperatureF, weather_.temperatureF}};
+        {f.latDegrees, locale_.latDegrees},      {f.latMinutes, locale_.latMinutes},
+        {f.lonDegrees, locale_.lonDegrees},      {f.lonMinutes, locale_.lonMinutes},
+        {f.timeZone, locale_.timeZone},          {f.pressure, weather_.pressure},
+        {f.temperatureF, weather_.temperatureF}, {f.altitude, weather_.altitude}};
     for (const auto& [text, edit] : texts)
         if (text) edit->setText(*text);
     // A box that changes state re-reads the site at once, here with the new texts already.
@@ -301,12 +304,10 @@ void MainWindow::onWeatherLookupDone(const WeatherOutcome& outcome, const QByteA
     else
         lookUp_.browser->ShowPage(outcome.resultPage);
     if (lookUpRecent_.Add(outcome.recentEntry)) ShowEntries(lookUp_.recent, lookUpRecent_);
-    ApplyFieldTexts(outcome.fields);
     lookUp_.cityName->setText(outcome.placeCaption);
     weather_.weatherReport->setPlainText(outcome.report.join(u'\n'));
-    onSiteChanged();
-    NoteSiteName(outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
-    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
+    TakeSite(outcome.fields,
+             outcome.placeCaption.isEmpty() ? outcome.recentEntry : outcome.placeCaption);
 }
 
 // --- The gazetteer lookup ----------------------------------------------------------------
@@ -372,11 +373,8 @@ void MainWindow::onGazetteerLookupDone(const GazetteerOutcome& outcome, const QS
     if (outcome.found) {
         if (alternateRecent_.Add(outcome.recentEntry))
             ShowEntries(alternate_.recent, alternateRecent_);
-        ApplyFieldTexts(outcome.fields);
         if (outcome.placeCaption) alternate_.cityName->setText(*outcome.placeCaption);
-        onSiteChanged();
-        NoteSiteName(outcome.recentEntry);
-        if (!ResumeAfterSiteFilled()) RebuildForNewSite();
+        TakeSite(outcome.fields, outcome.recentEntry);
     }
     if (outcome.message) ShowClockError(*outcome.message);
 }

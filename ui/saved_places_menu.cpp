@@ -135,13 +135,10 @@ void MainWindow::UseSavedPlace(const QString& name) {
         fields.daylight = saved->daylight;
     }
     // The fields are written as decimal fractions, so they are read that way.
-    locale_.radioItems->button(1)->setChecked(true);
-    ApplyFieldTexts(fields);
-    weather_.altitude->setText(saved->altitude);
+    fields.decimalFormat = true;
+    fields.altitude = saved->altitude;
     lookUp_.cityName->setText(saved->name);
-    onSiteChanged();
-    NoteSiteName(saved->name);
-    if (!ResumeAfterSiteFilled()) RebuildForNewSite();
+    TakeSite(fields, saved->name);
 }
 
 }  // namespace hx::ui
