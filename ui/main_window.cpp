@@ -33,6 +33,7 @@
 #include "icons.h"
 #include "practice_alarms.h"
 #include "report/clock.h"
+#include "saved_places_menus.h"
 #include "sky_panel.h"
 #include "status_panels.h"
 #include "tray_area.h"
@@ -58,7 +59,20 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
     BuildDesktopCommands();
-    BuildPlacesMenus();
+    placesMenus_ = new SavedPlacesMenus(
+        {this,
+         [this] {
+             onSiteChanged();
+             return observer_;
+         },
+         [this] { return PresentPlaceName(); }, [this] { return weather_.altitude->text(); },
+         [this] { return ToQDateTime(PickerMoment()).date(); },
+         [this](const LocaleFieldTexts& fields, const QString& name) { TakeSite(fields, name); },
+         [this](const QString& name) { lookUp_.cityName->setText(name); },
+         [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+         [this](const std::function<void()>& h) { Guarded(h); }});
+    placesMenus_->AddMenus(menus_);
+    AddSaveStep(placesMenus_->ShutdownStep());
     newsFeed_ = new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
                                     [this] { return MakerSite(); }, [this] { return NewsFeed(); },
                                     [this] { return OpenDialogs(); }, [this] { RefreshBusy(); }});

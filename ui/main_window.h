@@ -16,7 +16,6 @@
 #include "job_queue.h"
 #include "locale/gazetteer_lookup.h"
 #include "locale/recent_list.h"
-#include "locale/saved_places.h"
 #include "locale/site_fields.h"
 #include "locale/weather_lookup.h"
 #include "main_menu.h"
@@ -49,6 +48,7 @@ class SkyPanel;
 class StatusPanels;
 class CalendarExport;
 class PracticeAlarms;
+class SavedPlacesMenus;
 class VersionAndFeed;
 
 class CaretBlinkTimeout;
@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow {
     QAction* Action(const QString& name) const { return menus_.byName.value(name); }
     // The alarms, their pages and the sound player (the pages' handlers are called through it).
     AlarmsRoom& Alarms() const { return *alarmsRoom_; }
+    // Options -> Places and the tray's Places, and savedplaces.txt.
+    SavedPlacesMenus& Places() const { return *placesMenus_; }
 
     // Handlers, named after the component and event they serve.
     void RunStartup();
@@ -246,6 +248,7 @@ class MainWindow : public QMainWindow {
     Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
     bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
     CalendarExport* export_ = nullptr;  // File → Export Calendar…
+    SavedPlacesMenus* placesMenus_ = nullptr;  // the "Places" submenus and savedplaces.txt
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
@@ -294,28 +297,12 @@ class MainWindow : public QMainWindow {
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
     QSystemTrayIcon* trayIcon = nullptr;       // shown while the desktop has a notification area
 
-    // --- Saved places (saved_places_menu.cpp) ---
-  public:
-    // Options -> Places and the tray's Places: a click on a saved place makes it the site and
-    // rebuilds the report; "Save this place" keeps the present site, "Remove" lets one go.
-    void UseSavedPlace(const QString& name);
-    void SaveThisPlace();
-    void RemoveSavedPlace(const QString& name);
-    const SavedPlaces& Saved() const { return savedPlaces_; }
-
-  private:
-    void BuildPlacesMenus();  // with the menus: both "Places" submenus
-    void LoadPlacesFile();    // start-up: savedplaces.txt
-    void FillPlacesMenus();
-    void WriteSavedPlacesOrSay();
+    // --- The site's name (saved_places_menu.cpp) ---
     QString PresentPlaceName() const;
     // The name of the place a lookup or a saved place set, with the coordinates it set.
     void NoteSiteName(const QString& name);
     QString siteName_;
     double siteNameLatitude_ = 0, siteNameLongitude_ = 0;
-    SavedPlaces savedPlaces_;
-    bool savedPlacesUnsaved_ = false;  // the last write failed; the shutdown tries again
-    QMenu* placesMenus_[2] = {nullptr, nullptr};
 
     // --- Tray, clipboard and closing (main_window_tray.cpp) ---
   public:

@@ -36,6 +36,7 @@
 #include "report/clock.h"
 #include "report/option_clicks.h"
 #include "report/sky_page.h"
+#include "saved_places_menus.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
 #include "sky_panel.h"
@@ -75,7 +76,7 @@ void MainWindow::RunStartup() {
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] {
             LoadRecentLocations();
-            LoadPlacesFile();
+            placesMenus_->Load();
         },
         [this] { SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked(Option::MoonPicture)); },

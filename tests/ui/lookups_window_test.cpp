@@ -19,6 +19,7 @@
 #include "core/zone.h"
 #include "settings/extini.h"
 #include "support/http_server.h"
+#include "ui/saved_places_menus.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -332,12 +333,12 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     EXPECT_EQ(Text("Edit4"), "16");
     EXPECT_EQ(Entries("alternateRecent").front(), "Vienna, Vienna, Austria");
 
-    form->SaveThisPlace();
+    form->Places().SaveThisPlace();
     Enter("Edit11", "Kyiv");
-    form->SaveThisPlace();
+    form->Places().SaveThisPlace();
     EXPECT_EQ(Text("Edit2"), "50");
-    ASSERT_EQ(form->Saved().Places().size(), 2u);
-    EXPECT_EQ(form->Saved().Places()[0].zoneId, "Europe/Vienna");
+    ASSERT_EQ(form->Places().Saved().Places().size(), 2u);
+    EXPECT_EQ(form->Places().Saved().Places()[0].zoneId, "Europe/Vienna");
 
     // The tray's Places menu switches back to Vienna, and the report follows at once.
     auto* places = form->findChild<QMenu*>("Places2");
@@ -357,13 +358,13 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
     Settle();
     EXPECT_EQ(Entries("lookUpRecent").mid(0, 2), QStringList({"Kyiv, Kyiv City, Ukraine", munich}));
     EXPECT_EQ(Entries("alternateRecent").front(), "Vienna, Vienna, Austria");
-    ASSERT_EQ(form->Saved().Places().size(), 2u);
-    form->RemoveSavedPlace("Vienna, Vienna, Austria");
-    form->UseSavedPlace("Kyiv, Kyiv City, Ukraine");
+    ASSERT_EQ(form->Places().Saved().Places().size(), 2u);
+    form->Places().RemoveSavedPlace("Vienna, Vienna, Austria");
+    form->Places().UseSavedPlace("Kyiv, Kyiv City, Ukraine");
     EXPECT_NEAR(form->observer().Latitude, 50.455, 0.01);
     form.reset();
     Open();
-    ASSERT_EQ(form->Saved().Places().size(), 1u);
+    ASSERT_EQ(form->Places().Saved().Places().size(), 1u);
 }
 
 // A site from any source rebuilds the report at once (the clock is off: no tick helps), for
@@ -371,9 +372,9 @@ TEST_F(LookupWindow, NativeNamesRecentEntriesAndSavedPlacesSurviveARestart) {
 TEST_F(LookupWindow, ASiteFromAnySourceRebuildsTheReportAtOnce) {
     OpenWithOwnPlacesOnly();
     Enter("Edit11", "Berlin");
-    form->SaveThisPlace();
-    ASSERT_EQ(form->Saved().Places().size(), 1u);
-    const QString berlin = form->Saved().Places()[0].name;
+    form->Places().SaveThisPlace();
+    ASSERT_EQ(form->Places().Saved().Places().size(), 1u);
+    const QString berlin = form->Places().Saved().Places()[0].name;
     const struct {
         const char* name;
         std::function<void()> set;
@@ -382,7 +383,7 @@ TEST_F(LookupWindow, ASiteFromAnySourceRebuildsTheReportAtOnce) {
     } sources[] = {
         {"weather lookup", [&] { Enter("Edit11", "London, United Kingdom"); }, 51.51,
          QTime(22, 45, 10)},
-        {"saved place", [&] { form->UseSavedPlace(berlin); }, 52.52, QTime(23, 45, 10)},
+        {"saved place", [&] { form->Places().UseSavedPlace(berlin); }, 52.52, QTime(23, 45, 10)},
         {"gazetteer lookup", [&] { Enter("Edit10", "London, United Kingdom"); }, 51.51,
          QTime(22, 45, 10)},
     };
