@@ -4,7 +4,9 @@
 #include <QComboBox>
 
 #include "main_window.h"
+#include "settings/service_addresses.h"
 #include "settings/window_settings.h"
+#include "window_place.h"
 
 namespace hx::ui {
 
@@ -47,6 +49,18 @@ void MainWindow::RestoreSettings() {
         SetZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
     }
     SyncMenu();
+}
+
+void MainWindow::SaveSettings() {
+    if (!store_) store_ = std::make_unique<TExtIniF>(SettingsFilePath());
+    const auto components = ComponentStates();
+    std::vector<PersistentComponent*> visit;
+    for (const auto& c : components) visit.push_back(c.get());
+    SaveWindowComponents(*store_, visit);
+    SaveServices(*store_, addresses_);
+    SaveWindowPlace(*store_, CurrentWindowPlace());
+    store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone), observer_.Zone);
+    store_.reset();
 }
 
 }  // namespace hx::ui

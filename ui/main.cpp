@@ -13,6 +13,7 @@
 #include "reverse_lookup_dialog.h"
 #include "settings/textfile.h"
 #include "single_instance.h"
+#include "tray_and_closing.h"
 #include "unix_signals.h"
 #include "window_services.h"
 
@@ -55,10 +56,10 @@ int RunProgram(QApplication& app) {
     hx::ui::MainWindow form1(hx::ui::DefaultWindowServices());  // runs the start-up sequence
     form1.show();
     QObject::connect(&instance, &hx::ui::SingleInstance::activationRequested, &form1,
-                     [&form1] { form1.onRestore(); });
+                     [&form1] { form1.Closing().onRestore(); });
     // SIGTERM, SIGINT and SIGHUP end the program the way "Exit" does: everything is saved.
     QObject::connect(&termination, &hx::ui::UnixSignals::terminationRequested, &form1, [&form1] {
-        form1.onExit();
+        form1.Closing().onExit();
         QCoreApplication::quit();
     });
     // The reverse-lookup window, created after the main window; it lives until exit and is

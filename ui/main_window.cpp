@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@
 #include "saved_places_menus.h"
 #include "sky_panel.h"
 #include "status_panels.h"
+#include "tray_and_closing.h"
 #include "tray_area.h"
 #include "version_feed.h"
 
@@ -72,7 +74,6 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
          [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
          [this](const std::function<void()>& h) { Guarded(h); }});
     placesMenus_->AddMenus(menus_);
-    AddSaveStep(placesMenus_->ShutdownStep());
     newsFeed_ = new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
                                     [this] { return MakerSite(); }, [this] { return NewsFeed(); },
                                     [this] { return OpenDialogs(); }, [this] { RefreshBusy(); }});
@@ -100,12 +101,48 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     downloader_ =
         services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
     ConnectLookups();
-    BuildTrayBehaviour();
+    BuildClosing();
     RunStartup();
 }
 
 MainWindow::~MainWindow() {
-    RunShutdown();
+    closing_->RunShutdown();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_->CloseAllowed())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::BuildClosing() {
+    TrayAndClosing::Window w;
+    w.window = this;
+    w.trayIcon = trayIcon;
+    w.reportView = main_.reportView;
+    w.trayText = [this] { return trayText_; };
+    w.buildReport = [this] { BuildReport(); };
+    w.now = [this] { onNowClicked(); };
+    w.say = [this](const QString& text, int ms) { ShowStatusMessage(text, ms); };
+    w.guarded = [this](const std::function<void()>& h) { Guarded(h); };
+    w.endJobsContext = [this] { delete jobsContext_.data(); };
+    w.stopRefresh = [this] { refreshTimer->stop(); };
+    w.closeDialogs = [this] { CloseDialogs(); };
+    w.closeAlarms = [this] { alarmsRoom_->Close(); };
+    w.cancelJobs = [this] { jobs_.CancelAll(); };
+    w.abortNetwork = [this] { AbortNetwork(); };
+    w.cancelExport = [this] { export_->Cancel(); };
+    w.saveSettings = [this] { SaveSettings(); };
+    w.saveRecentLocations = [this] { SaveRecentLocations(); };
+    w.saveRecentLookups = [this] { SaveRecentLookupList(); };
+    w.alarmSaveSteps = [this] { return alarmsRoom_->SaveSteps(); };
+    w.dropEvents = [this] {
+        events_ = SkyEventState{};
+        ++eventsGeneration_;
+    };
+    closing_ = new TrayAndClosing(std::move(w));
+    closing_->AddSaveStep(placesMenus_->ShutdownStep());
 }
 
 void MainWindow::BuildAlarms() {
@@ -115,7 +152,7 @@ void MainWindow::BuildAlarms() {
                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                            [this](const QString& text) { ShowClockError(text); },
                            [this](const QString& body) {
-                               if (trayIcon->isVisible()) ShowBalloon(body);
+                               if (trayIcon->isVisible()) closing_->ShowBalloon(body);
                            },
                            [this] { Guarded([this] { BuildReport(); }); },
                            [this]() -> SkyEventState& { return events_; },
@@ -264,10 +301,6 @@ void MainWindow::BuildTimersAndTray() {
     trayIcon->setObjectName("TrayIcon1");
     trayIcon->setToolTip("Heliodex");
     trayIcon->setContextMenu(menus_.trayMenu);
-    connect(trayIcon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::Trigger) Guarded([this] { onTrayIconClicked(); });
-            });
     auto* area = new TrayArea(this);
     // A panel that goes away takes the icon with it; closing then only minimizes.
     connect(area, &TrayArea::Changed, this,

@@ -49,6 +49,7 @@ class StatusPanels;
 class CalendarExport;
 class PracticeAlarms;
 class SavedPlacesMenus;
+class TrayAndClosing;
 class VersionAndFeed;
 
 class CaretBlinkTimeout;
@@ -81,6 +82,8 @@ class MainWindow : public QMainWindow {
     AlarmsRoom& Alarms() const { return *alarmsRoom_; }
     // Options -> Places and the tray's Places, and savedplaces.txt.
     SavedPlacesMenus& Places() const { return *placesMenus_; }
+    // The tray's balloon, Restore, the clipboard commands, Exit and the shutdown.
+    TrayAndClosing& Closing() const { return *closing_; }
 
     // Handlers, named after the component and event they serve.
     void RunStartup();
@@ -100,15 +103,8 @@ class MainWindow : public QMainWindow {
     // The Locale page left by a tab or a command: the site is read again and the clock runs
     // again if "Clock on" says so, as after Done.
     void onLocaleLeft();
-    // Exit; fromMenu: the Exit command, whose failed saves are said in a box it waits for.
-    void onExit(bool fromMenu = false);
-    void onCloseRequest(bool& canClose);
-    void onDateToClipboard();
-    void onCopy();  // Edit -> Copy: the report view's selection, or the whole report
     // Options -> "Start with the Desktop": adds or removes the autostart entry.
     void onStartWithDesktopClicked();
-    void onRestore();
-    void onTrayIconClicked();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
     // do nothing without a service address.
     void onWeatherLookupClicked(bool userStarted = true);
@@ -153,6 +149,7 @@ class MainWindow : public QMainWindow {
     void BuildPages();
     void BuildStatusBar();
     void BuildTimersAndTray();
+    void BuildClosing();
     void OnMenuClick(const QString& name);
     void OptionClicked(const QString& item);
     void SyncMenu();
@@ -189,6 +186,7 @@ class MainWindow : public QMainWindow {
     void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
 
     void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
+    void SaveSettings();          // shutdown: menus, fields, boxes and the window into heliodex.ini
     void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
     void SelectStartPage();       // step 6: the saved page, else Main
     void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
@@ -249,10 +247,10 @@ class MainWindow : public QMainWindow {
     bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
     CalendarExport* export_ = nullptr;  // File → Export Calendar…
     SavedPlacesMenus* placesMenus_ = nullptr;  // the "Places" submenus and savedplaces.txt
+    TrayAndClosing* closing_ = nullptr;        // the tray's balloon, Exit and the shutdown
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;
-    bool exitRequested_ = false;
     bool clockTimerEnabled_ = false;
     quint32 clockTimerInterval_ = 10000;
     std::shared_ptr<net::Downloader> downloader_;
@@ -303,26 +301,6 @@ class MainWindow : public QMainWindow {
     void NoteSiteName(const QString& name);
     QString siteName_;
     double siteNameLatitude_ = 0, siteNameLongitude_ = 0;
-
-    // --- Tray, clipboard and closing (main_window_tray.cpp) ---
-  public:
-    // The icon's balloon text: TrayText after a tray click, the closing hint after a close.
-    const QString& BalloonText() const { return balloonText_; }
-    bool ShutdownDone() const { return shutdownDone_; }
-    // Save steps of other features (zipcodes.txt, alarmsounds.txt, alarmlist.txt), run after
-    // the settings in the shutdown order whatever order they were added in.
-    void AddSaveStep(SaveStep step) { extraSaveSteps_.push_back(std::move(step)); }
-
-  private:
-    void BuildTrayBehaviour();  // close shortcut, session end
-    void ShowBalloon(const QString& text);
-    void RunShutdown();  // the shutdown sequence, run once
-    void SayNotSaved(const QString& message);
-    bool failedSaveBox_ = false;  // Exit came from the menu: failed saves get a box
-    std::vector<SaveStep> ShutdownSteps();
-    QString balloonText_;
-    bool shutdownDone_ = false;
-    std::vector<SaveStep> extraSaveSteps_;
 };
 
 }  // namespace hx::ui

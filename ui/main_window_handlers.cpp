@@ -41,6 +41,7 @@
 #include "settings/window_settings.h"
 #include "sky_panel.h"
 #include "status_panels.h"
+#include "tray_and_closing.h"
 #include "version_feed.h"
 
 namespace hx::ui {
@@ -56,7 +57,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 void MainWindow::RunStartup() {
     bool firstStart = false;
     const std::function<void()> steps[] = {
-        [this] { exitRequested_ = false; },
+        [this] { closing_->StartUp(); },
         [this, &firstStart] {
             firstStart = !QFileInfo::exists(SettingsFilePath());
             RestoreSettings();
@@ -153,15 +154,15 @@ void MainWindow::OnMenuClick(const QString& name) {
             f.onClockOnClicked();
         },
         [](MainWindow& f, const QString&) { f.onNowClicked(); },
-        [](MainWindow& f, const QString&) { f.onExit(true); },
+        [](MainWindow& f, const QString&) { f.closing_->onExit(true); },
         [](MainWindow& f, const QString&) { f.onLocaleClicked(); },
         [](MainWindow& f, const QString&) { f.onRefreshClicked(); },
         [](MainWindow& f, const QString&) { f.onInternetSwitchClicked(); },
-        [](MainWindow& f, const QString&) { f.onDateToClipboard(); },
-        [](MainWindow& f, const QString&) { f.onRestore(); },
+        [](MainWindow& f, const QString&) { f.closing_->onDateToClipboard(); },
+        [](MainWindow& f, const QString&) { f.closing_->onRestore(); },
         [](MainWindow& f, const QString&) { f.onReverseLookupClicked(); },
         [](MainWindow& f, const QString&) { f.onAboutClicked(); },
-        [](MainWindow& f, const QString&) { f.onCopy(); },
+        [](MainWindow& f, const QString&) { f.closing_->onCopy(); },
     };
     const int i = OptionsModel::IndexOf(name);
     if (i < 0) return;
@@ -305,7 +306,7 @@ void MainWindow::OptionClicked(const QString& item) {
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
     // The balloon shows the report just built, never an older text.
-    if (c.showBalloon) ShowBalloon(trayText_);
+    if (c.showBalloon) closing_->ShowBalloon(trayText_);
 }
 
 void MainWindow::onDisplayOptionClicked(const QString& item) {

@@ -14,6 +14,7 @@
 #include "ui/chime.h"
 #include "ui/icons.h"
 #include "ui/open_file_dialog.h"
+#include "ui/tray_and_closing.h"
 #include "ui/unix_signals.h"
 #include "window_fixture.h"
 
@@ -291,9 +292,9 @@ TEST_F(AlarmSoundsTest, ExitSignalOrNewDayWhileASoundOpensDropsTheCheckAndSavesE
          [this] {
              ui::UnixSignals termination;
              QObject::connect(&termination, &ui::UnixSignals::terminationRequested, form.get(),
-                              [this] { form->onExit(); });
+                              [this] { form->Closing().onExit(); });
              ::raise(SIGTERM);
-             EXPECT_TRUE(QTest::qWaitFor([&] { return form->ShutdownDone(); }, 5000));
+             EXPECT_TRUE(QTest::qWaitFor([&] { return form->Closing().ShutdownDone(); }, 5000));
          },
          0},
         {"midnight",

@@ -12,6 +12,7 @@
 #include "support/http_server.h"
 #include "ui/new_version_dialog.h"
 #include "ui/reverse_lookup_dialog.h"
+#include "ui/tray_and_closing.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -194,7 +195,7 @@ TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
             [&] { return !form->findChildren<ui::NewVersionDialog*>().isEmpty(); }, 2000));
         open(*form);
         ASSERT_TRUE(QFile::remove(files::ProgramFile("heliodex.ini")));
-        form->onExit();
+        form->Closing().onExit();
         for (QWidget* window : QApplication::topLevelWidgets())
             EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
         EXPECT_TRUE(QFile::exists(files::ProgramFile("heliodex.ini")));

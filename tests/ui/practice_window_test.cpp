@@ -18,6 +18,7 @@
 #include "tests/support/notification_server.h"
 #include "ui/alarm_pages.h"
 #include "ui/practice_alarms.h"
+#include "ui/tray_and_closing.h"
 #include "ui/tray_area.h"
 #include "window_fixture.h"
 
@@ -214,9 +215,10 @@ TEST_F(PracticeWindowTest, WithoutANotificationServerTheBalloonShowsTheAlarm) {
     SetSky(SkyAlarm::CivilDawn, 0, {});
     SetClockTo(EventOf(SkyAlarm::CivilDawn, june15_));
     form->onClockTick();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->BalloonText().startsWith("Civil dawn "); },
-                                alarms::DesktopNotifier::kBusWaitMs + 3000));
-    EXPECT_TRUE(Log().endsWith(form->BalloonText()));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form->Closing().BalloonText().startsWith("Civil dawn "); },
+                        alarms::DesktopNotifier::kBusWaitMs + 3000));
+    EXPECT_TRUE(Log().endsWith(form->Closing().BalloonText()));
     ui::TrayArea::SetProbe({});
 }
 

@@ -27,6 +27,7 @@
 #include "support/fifo_watch.h"
 #include "ui/icons.h"
 #include "ui/single_instance.h"
+#include "ui/tray_and_closing.h"
 #include "ui/tray_area.h"
 #include "ui/window_services.h"
 #include "window_fixture.h"
@@ -102,20 +103,20 @@ TEST_F(TrayTest, CloseRequestMinimizesShowsTheHintAndRefreshes) {
         way(*form);
         EXPECT_TRUE(form->isVisible());
         EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
-        EXPECT_EQ(form->BalloonText(), "");
+        EXPECT_EQ(form->Closing().BalloonText(), "");
         EXPECT_EQ(Get<QLabel>("statusMessage")->text(), "Minimized. Use the File menu to close.");
         Click("Restore1");
         area = true;
         form->findChild<ui::TrayArea*>()->Check();
         way(*form);
         EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
-        EXPECT_EQ(form->BalloonText(), "Use the icon pop up menu or File menu to close.");
+        EXPECT_EQ(form->Closing().BalloonText(), "Use the icon pop up menu or File menu to close.");
         area = false;
         EXPECT_GT(calls->count, before);
-        EXPECT_FALSE(form->ShutdownDone());
+        EXPECT_FALSE(form->Closing().ShutdownDone());
         // A tray click replaces the hint with the report's lines; Restore undoes the minimize.
-        form->onTrayIconClicked();
-        EXPECT_EQ(form->BalloonText(), calls->result.trayText);
+        form->Closing().onTrayIconClicked();
+        EXPECT_EQ(form->Closing().BalloonText(), calls->result.trayText);
         Click("Restore1");
         EXPECT_FALSE(form->windowState() & Qt::WindowMinimized);
     }
@@ -132,10 +133,10 @@ TEST_F(TrayTest, ExitFromTrayAndFileMenuBothSaveInShutdownOrder) {
         QStringList order;
         // Added out of order, as features merged in any order would add them.
         for (const char* name : {"alarmlist.txt", "zipcodes.txt", "alarmsounds.txt"})
-            form->AddSaveStep({name, [&order, name] { order << name; }});
+            form->Closing().AddSaveStep({name, [&order, name] { order << name; }});
         ui::MessageBox::ClearShown();
         Click(exit);
-        EXPECT_TRUE(form->ShutdownDone());
+        EXPECT_TRUE(form->Closing().ShutdownDone());
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(order, QStringList({"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"}));
         const auto keys = KeysPerSection(files::ProgramFile("heliodex.ini"));
@@ -154,7 +155,7 @@ TEST_F(TrayTest, UnwritableSettingsFileIsSaidAndExitWaitsForTheBox) {
     EnterMinneapolis();
     form->show();
     for (const char* name : {"zipcodes.txt", "alarmsounds.txt", "alarmlist.txt"})
-        form->AddSaveStep(
+        form->Closing().AddSaveStep(
             {name, [name] { files::WriteLines(files::ProgramFile(name), {"a line"}); }});
     ui::MessageBox::SetScripted(false);
     QString shown;
@@ -230,12 +231,12 @@ TEST_F(TrayTest, TooltipAndBalloonHoldTheCurrentReport) {
         EXPECT_EQ(icon->toolTip().section('\n', 0, 0),
                   QString::fromUtf8("44.58, -93.16 · times in UTC-6"));
     }
-    form->onTrayIconClicked();
+    form->Closing().onTrayIconClicked();
     calls->result.trayText = "An V x 15:52\r\nPlanetary hour of Mars   ";
     form->onClockTick();
     for (const char* item : {"PlanetaryHours2", "MoonPhase2"}) {
         Click(item);
-        EXPECT_EQ(form->BalloonText(), calls->result.trayText) << item;
+        EXPECT_EQ(form->Closing().BalloonText(), calls->result.trayText) << item;
     }
 }
 

@@ -1,14 +1,16 @@
-// MainWindow in the notification area: the tray click, Restore, Date to Clipboard, the Exit
+// The window in the notification area: the tray click, Restore, Date to Clipboard, the Exit
 // command, the refused close request and the shutdown sequence.
+#include "tray_and_closing.h"
+
 #include <algorithm>
 #include <cstdio>
 
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSessionManager>
@@ -17,16 +19,13 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
-#include "calendar_export.h"
 #include "core/ephemeris.h"
 #include "icons.h"
-#include "main_window.h"
+#include "locale/recent_list.h"
+#include "menu/stored_names.h"
 #include "message_box.h"
 #include "report/td_file.h"
-#include "settings/service_addresses.h"
 #include "settings/textfile.h"
-#include "settings/window_settings.h"
-#include "window_place.h"
 
 namespace hx::ui {
 
@@ -46,105 +45,103 @@ int SaveRank(const QString& file) {
 
 }  // namespace
 
-void MainWindow::BuildTrayBehaviour() {
+TrayAndClosing::TrayAndClosing(Window window) : QObject(window.window), window_(std::move(window)) {
+    QMainWindow* w = window_.window;
     // Until the first report sets the Moon or planet picture, both show the application icon.
     const QIcon appIcon = ApplicationIcon();
     if (!appIcon.isNull()) {
-        setWindowIcon(appIcon);
-        trayIcon->setIcon(appIcon);
+        w->setWindowIcon(appIcon);
+        window_.trayIcon->setIcon(appIcon);
     }
+    connect(window_.trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger)
+                    window_.guarded([this] { onTrayIconClicked(); });
+            });
     // Ctrl+W asks to close like the title bar's button (Alt+F4 comes from the window system).
-    auto* closeKey = new QShortcut(QKeySequence::Close, this);
-    connect(closeKey, &QShortcut::activated, this, [this] { close(); });
+    auto* closeKey = new QShortcut(QKeySequence::Close, w);
+    connect(closeKey, &QShortcut::activated, w, [w] { w->close(); });
     // The end of the desktop session is an Exit: everything is saved, the program ends.
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app) return;
     connect(app, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { Guarded([this] { onExit(); }); });
-    connect(app, &QCoreApplication::aboutToQuit, this, [this] { Guarded([this] { onExit(); }); });
+            [this](QSessionManager&) { window_.guarded([this] { onExit(); }); });
+    connect(app, &QCoreApplication::aboutToQuit, this,
+            [this] { window_.guarded([this] { onExit(); }); });
 }
 
-void MainWindow::ShowBalloon(const QString& text) {
+void TrayAndClosing::StartUp() {
+    exitRequested_ = false;
+}
+
+void TrayAndClosing::ShowBalloon(const QString& text) {
     balloonText_ = text;
-    trayIcon->showMessage(kBalloonTitle, balloonText_);
+    window_.trayIcon->showMessage(kBalloonTitle, balloonText_);
 }
 
-void MainWindow::onTrayIconClicked() {
-    ShowBalloon(trayText_);
+void TrayAndClosing::onTrayIconClicked() {
+    ShowBalloon(window_.trayText());
 }
 
-void MainWindow::onRestore() {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    show();
-    raise();
-    activateWindow();
+void TrayAndClosing::onRestore() {
+    QMainWindow* w = window_.window;
+    w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
-void MainWindow::onDateToClipboard() {
-    BuildReport();
+void TrayAndClosing::onDateToClipboard() {
+    window_.buildReport();
     const QString path = files::ProgramFile(StoredName(StateFile::ReportHeader));
     if (!QFile::exists(path)) return;  // nothing written: the clipboard stays as it was
     QGuiApplication::clipboard()->setText(TdFile(path).ReadForClipboard());
 }
 
-void MainWindow::onCopy() {
+void TrayAndClosing::onCopy() {
     // Plain text with LF line ends: the selection, or the whole report without one.
-    const QTextCursor c = main_.reportView->textCursor();
+    const QTextCursor c = window_.reportView->textCursor();
     const QString text =
-        c.hasSelection() ? c.selection().toPlainText() : main_.reportView->toPlainText();
+        c.hasSelection() ? c.selection().toPlainText() : window_.reportView->toPlainText();
     QGuiApplication::clipboard()->setText(text);
 }
 
-void MainWindow::onExit(bool fromMenu) {
+void TrayAndClosing::onExit(bool fromMenu) {
     if (shutdownDone_) return;  // the session's end after an Exit, or a second signal
     exitRequested_ = true;
     failedSaveBox_ = fromMenu;
     eph::Close();
-    if (!close()) RunShutdown();  // the window system refused: still save everything
+    if (!window_.window->close())
+        RunShutdown();  // the window system refused: still save everything
 }
 
-void MainWindow::onCloseRequest(bool& canClose) {
+void TrayAndClosing::onCloseRequest(bool& canClose) {
     canClose = exitRequested_;
     if (canClose) return;
-    showMinimized();  // to the notification area, or the task bar without one
+    window_.window->showMinimized();  // to the notification area, or the task bar without one
     // Without a notification area no balloon can show: the hint waits in the status bar, and
     // the window is only minimized, so the task bar brings it back.
-    if (trayIcon->isVisible())
+    if (window_.trayIcon->isVisible())
         ShowBalloon(kCloseHint);
     else
-        ShowStatusMessage(kNoAreaCloseHint, 30000);
-    onNowClicked();
+        window_.say(kNoAreaCloseHint, 30000);
+    window_.now();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+bool TrayAndClosing::CloseAllowed() {
     bool canClose = false;
-    Guarded([&] { onCloseRequest(canClose); });
-    if (!canClose) {
-        event->ignore();
-        return;
-    }
-    RunShutdown();
-    event->accept();
+    window_.guarded([&] { onCloseRequest(canClose); });
+    if (canClose) RunShutdown();
+    return canClose;
 }
 
-std::vector<SaveStep> MainWindow::ShutdownSteps() {
+std::vector<SaveStep> TrayAndClosing::ShutdownSteps() {
     std::vector<SaveStep> steps;
-    steps.push_back({StoredName(StateFile::Settings), [this] {
-                         if (!store_) store_ = std::make_unique<TExtIniF>(SettingsFilePath());
-                         const auto components = ComponentStates();
-                         std::vector<PersistentComponent*> visit;
-                         for (const auto& c : components) visit.push_back(c.get());
-                         SaveWindowComponents(*store_, visit);
-                         SaveServices(*store_, addresses_);
-                         SaveWindowPlace(*store_, CurrentWindowPlace());
-                         store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone),
-                                             observer_.Zone);
-                         store_.reset();
-                     }});
-    steps.push_back({StoredName(StateFile::RecentLocations), [this] { SaveRecentLocations(); }});
-    steps.push_back({RecentLookupsFileName(), [this] { SaveRecentLookupList(); }});
+    steps.push_back({StoredName(StateFile::Settings), window_.saveSettings});
+    steps.push_back({StoredName(StateFile::RecentLocations), window_.saveRecentLocations});
+    steps.push_back({RecentLookupsFileName(), window_.saveRecentLookups});
     // One step per file, so the message names exactly the files that were not saved.
-    for (SaveStep& step : alarmsRoom_->SaveSteps()) steps.push_back(std::move(step));
+    for (SaveStep& step : window_.alarmSaveSteps()) steps.push_back(std::move(step));
     std::vector<SaveStep> extra = extraSaveSteps_;
     std::stable_sort(extra.begin(), extra.end(), [](const SaveStep& a, const SaveStep& b) {
         return SaveRank(a.file) < SaveRank(b.file);
@@ -153,26 +150,25 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
     return steps;
 }
 
-void MainWindow::RunShutdown() {
+void TrayAndClosing::RunShutdown() {
     if (shutdownDone_) return;
     shutdownDone_ = true;
     // The jobs' context goes first: no completion of a job started before runs after this.
-    delete jobsContext_.data();
-    refreshTimer->stop();  // nor does a timed lookup start
-    CloseDialogs();
-    alarmsRoom_->Close();  // a sound still opening is dropped
-    jobs_.CancelAll();     // the running job ends, unreported; waiting jobs never start
-    AbortNetwork();        // the Internet question's download and the gazetteer waits
-    export_->Cancel();
+    window_.endJobsContext();
+    window_.stopRefresh();  // nor does a timed lookup start
+    window_.closeDialogs();
+    window_.closeAlarms();   // a sound still opening is dropped
+    window_.cancelJobs();    // the running job ends, unreported; waiting jobs never start
+    window_.abortNetwork();  // the Internet question's download and the gazetteer waits
+    window_.cancelExport();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
-    events_ = SkyEventState{};  // the event list goes with the window
-    ++eventsGeneration_;
+    window_.dropEvents();
 }
 
 // Files not saved are said on stderr whatever ended the program. After the Exit command the box
 // says it too: it has no owner, so it outlives the closed window and keeps the program running,
 // and the program ends when it is closed. A signal or the session's end does not wait for it.
-void MainWindow::SayNotSaved(const QString& message) {
+void TrayAndClosing::SayNotSaved(const QString& message) {
     std::fprintf(stderr, "Heliodex: %s\n", qPrintable(QString(message).replace(u'\n', "\n  ")));
     std::fflush(stderr);
     if (!failedSaveBox_) return;
