@@ -6,7 +6,7 @@
 #include "main_window.h"
 #include "settings/service_addresses.h"
 #include "settings/window_settings.h"
-#include "window_place.h"
+#include "window_place_autostart.h"
 
 namespace hx::ui {
 
@@ -58,7 +58,7 @@ void MainWindow::SaveSettings() {
     for (const auto& c : components) visit.push_back(c.get());
     SaveWindowComponents(*store_, visit);
     SaveServices(*store_, addresses_);
-    SaveWindowPlace(*store_, CurrentWindowPlace());
+    SaveWindowPlace(*store_, windowPlace_->Current());
     store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone), observer_.Zone);
     store_.reset();
 }

@@ -40,6 +40,7 @@
 #include "tray_and_closing.h"
 #include "tray_area.h"
 #include "version_feed.h"
+#include "window_place_autostart.h"
 
 namespace hx::ui {
 
@@ -60,7 +61,10 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     column->addWidget(pages, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
-    BuildDesktopCommands();
+    windowPlace_ = new WindowPlaceAndAutostart(
+        {this, pages, main_.page, [this](const std::function<void()>& h) { Guarded(h); }});
+    windowPlace_->AddDesktopCommand(menus_.startWithDesktop,
+                                    menus_.byName.value(StoredName(Option::OptionsMenu))->menu());
     placesMenus_ = new SavedPlacesMenus(
         {this,
          [this] {

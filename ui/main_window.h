@@ -50,11 +50,11 @@ class CalendarExport;
 class PracticeAlarms;
 class SavedPlacesMenus;
 class TrayAndClosing;
+class WindowPlaceAndAutostart;
 class VersionAndFeed;
 
 class CaretBlinkTimeout;
 class DaySpinner;
-struct WindowPlace;
 class ReverseLookupDialog;
 class AboutDialog;
 
@@ -103,8 +103,6 @@ class MainWindow : public QMainWindow {
     // The Locale page left by a tab or a command: the site is read again and the clock runs
     // again if "Clock on" says so, as after Done.
     void onLocaleLeft();
-    // Options -> "Start with the Desktop": adds or removes the autostart entry.
-    void onStartWithDesktopClicked();
     // The lookups: userStarted is false for the start-up and timed weather lookups, which
     // do nothing without a service address.
     void onWeatherLookupClicked(bool userStarted = true);
@@ -185,13 +183,8 @@ class MainWindow : public QMainWindow {
     void ShowZoneOffset(Moment utc);
     void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
 
-    void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
-    void SaveSettings();          // shutdown: menus, fields, boxes and the window into heliodex.ini
-    void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
-    void SelectStartPage();       // step 6: the saved page, else Main
-    void BuildDesktopCommands();  // "Start with the Desktop" and its check mark
-    WindowPlace CurrentWindowPlace() const;
-    QString savedPage_;
+    void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
+    void SaveSettings();     // shutdown: menus, fields, boxes and the window into heliodex.ini
     QList<QWidget*> OpenDialogs() const;  // "New Version!" waits while one is
     void CloseDialogs();                  // shutdown: each open dialog is cancelled
     void StartStartupJobs();              // after the first report: lookups, version check, feed
@@ -248,6 +241,8 @@ class MainWindow : public QMainWindow {
     CalendarExport* export_ = nullptr;  // File → Export Calendar…
     SavedPlacesMenus* placesMenus_ = nullptr;  // the "Places" submenus and savedplaces.txt
     TrayAndClosing* closing_ = nullptr;        // the tray's balloon, Exit and the shutdown
+    // The window's geometry and page from one run to the next, and the autostart entry.
+    WindowPlaceAndAutostart* windowPlace_ = nullptr;
     SkyEventState events_;
     QString trayText_;
     TrayChoice trayChoice_;

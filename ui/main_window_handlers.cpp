@@ -43,6 +43,7 @@
 #include "status_panels.h"
 #include "tray_and_closing.h"
 #include "version_feed.h"
+#include "window_place_autostart.h"
 
 namespace hx::ui {
 
@@ -66,7 +67,7 @@ void MainWindow::RunStartup() {
                 options_.SetChecked(Option::ClockOn, true);
                 SyncMenu();
             }
-            RestoreWindowPlace();
+            if (store_) windowPlace_->Restore(*store_);
             LoadServiceAddresses();
         },
         [this] {
@@ -79,7 +80,7 @@ void MainWindow::RunStartup() {
             LoadRecentLocations();
             placesMenus_->Load();
         },
-        [this] { SelectStartPage(); },
+        [this] { windowPlace_->SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked(Option::MoonPicture)); },
         [this] {
             events_ = SkyEventState{};
