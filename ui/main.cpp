@@ -15,6 +15,7 @@
 #include "single_instance.h"
 #include "tray_and_closing.h"
 #include "unix_signals.h"
+#include "window_dialogs.h"
 #include "window_services.h"
 
 namespace {
@@ -65,7 +66,7 @@ int RunProgram(QApplication& app) {
     // The reverse-lookup window, created after the main window; it lives until exit and is
     // shown by "&Look up Thelemic Date (reverse)".
     hx::ui::ReverseLookupDialog form2(&form1);
-    form1.SetLookupWindow(&form2);
+    form1.Dialogs().SetLookupWindow(&form2);
     return app.exec();
 }
 

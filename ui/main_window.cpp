@@ -40,6 +40,7 @@
 #include "tray_and_closing.h"
 #include "tray_area.h"
 #include "version_feed.h"
+#include "window_dialogs.h"
 #include "window_place_autostart.h"
 
 namespace hx::ui {
@@ -78,9 +79,13 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
          [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
          [this](const std::function<void()>& h) { Guarded(h); }});
     placesMenus_->AddMenus(menus_);
-    newsFeed_ = new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
-                                    [this] { return MakerSite(); }, [this] { return NewsFeed(); },
-                                    [this] { return OpenDialogs(); }, [this] { RefreshBusy(); }});
+    dialogs_ =
+        new WindowDialogs({this, [this] { return MakerSite(); },
+                           [this] { newsFeed_->openHomePage(); }, [this] { return observer_; }});
+    newsFeed_ =
+        new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
+                            [this] { return MakerSite(); }, [this] { return NewsFeed(); },
+                            [this] { return dialogs_->OpenDialogs(); }, [this] { RefreshBusy(); }});
     export_ =
         new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },
@@ -132,7 +137,7 @@ void MainWindow::BuildClosing() {
     w.guarded = [this](const std::function<void()>& h) { Guarded(h); };
     w.endJobsContext = [this] { delete jobsContext_.data(); };
     w.stopRefresh = [this] { refreshTimer->stop(); };
-    w.closeDialogs = [this] { CloseDialogs(); };
+    w.closeDialogs = [this] { dialogs_->CloseDialogs(); };
     w.closeAlarms = [this] { alarmsRoom_->Close(); };
     w.cancelJobs = [this] { jobs_.CancelAll(); };
     w.abortNetwork = [this] { AbortNetwork(); };

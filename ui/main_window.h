@@ -51,12 +51,11 @@ class PracticeAlarms;
 class SavedPlacesMenus;
 class TrayAndClosing;
 class WindowPlaceAndAutostart;
+class WindowDialogs;
 class VersionAndFeed;
 
 class CaretBlinkTimeout;
 class DaySpinner;
-class ReverseLookupDialog;
-class AboutDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -84,6 +83,9 @@ class MainWindow : public QMainWindow {
     SavedPlacesMenus& Places() const { return *placesMenus_; }
     // The tray's balloon, Restore, the clipboard commands, Exit and the shutdown.
     TrayAndClosing& Closing() const { return *closing_; }
+    // The About box, the lookup window and the dialogs on screen.
+    WindowDialogs& Dialogs() const { return *dialogs_; }
+    VersionAndFeed& Feed() const { return *newsFeed_; }  // the version check and the news feed
 
     // Handlers, named after the component and event they serve.
     void RunStartup();
@@ -132,11 +134,6 @@ class MainWindow : public QMainWindow {
     // Esc and the status bar's Cancel: ends the running job (a download, the version check),
     // and only that one; the jobs queued behind it still run.
     void CancelJob();
-    // Opens the lookup window modally with the present site; it lives from start to exit.
-    void onReverseLookupClicked();
-    void SetLookupWindow(ReverseLookupDialog* form) { reverseLookup_ = form; }
-    void onAboutClicked();
-    void onNewsFeedDone();  // the downloaded feed into the News page
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -183,13 +180,11 @@ class MainWindow : public QMainWindow {
     void ShowZoneOffset(Moment utc);
     void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
 
-    void RestoreSettings();  // start-up step 2: heliodex.ini into menus, fields and boxes
-    void SaveSettings();     // shutdown: menus, fields, boxes and the window into heliodex.ini
-    QList<QWidget*> OpenDialogs() const;  // "New Version!" waits while one is
-    void CloseDialogs();                  // shutdown: each open dialog is cancelled
-    void StartStartupJobs();              // after the first report: lookups, version check, feed
-    QString MakerSite() const;
-    QString NewsFeed() const;
+    void RestoreSettings();   // start-up step 2: heliodex.ini into menus, fields and boxes
+    void SaveSettings();      // shutdown: menus, fields, boxes and the window into heliodex.ini
+    void StartStartupJobs();  // after the first report: lookups, version check, feed
+    QString MakerSite() const { return addresses_.makerSite; }
+    QString NewsFeed() const { return addresses_.newsFeed; }
 
     // Start-up steps that later work fills in.
     void LoadRecentLocations();   // step 5: zipcodes.txt into alternateRecent and lookUpRecent
@@ -229,8 +224,7 @@ class MainWindow : public QMainWindow {
     // The context of every job the window starts; the shutdown destroys it, so no completion
     // runs after it.
     QPointer<QObject> jobsContext_;
-    ReverseLookupDialog* reverseLookup_ = nullptr;
-    QPointer<AboutDialog> about_;  // the About box while it is shown
+    WindowDialogs* dialogs_ = nullptr;  // the About box, the lookup window, the dialogs on screen
     InternetAccess internet_;
     VersionAndFeed* newsFeed_ = nullptr;  // the version check and the news feed
     std::unique_ptr<TExtIniF> store_;     // open from start-up to shutdown

@@ -43,6 +43,7 @@
 #include "status_panels.h"
 #include "tray_and_closing.h"
 #include "version_feed.h"
+#include "window_dialogs.h"
 #include "window_place_autostart.h"
 
 namespace hx::ui {
@@ -161,8 +162,8 @@ void MainWindow::OnMenuClick(const QString& name) {
         [](MainWindow& f, const QString&) { f.onInternetSwitchClicked(); },
         [](MainWindow& f, const QString&) { f.closing_->onDateToClipboard(); },
         [](MainWindow& f, const QString&) { f.closing_->onRestore(); },
-        [](MainWindow& f, const QString&) { f.onReverseLookupClicked(); },
-        [](MainWindow& f, const QString&) { f.onAboutClicked(); },
+        [](MainWindow& f, const QString&) { f.dialogs_->onReverseLookupClicked(); },
+        [](MainWindow& f, const QString&) { f.dialogs_->onAboutClicked(); },
         [](MainWindow& f, const QString&) { f.closing_->onCopy(); },
     };
     const int i = OptionsModel::IndexOf(name);

@@ -10,6 +10,8 @@
 #include "support/http_server.h"
 #include "ui/about_dialog.h"
 #include "ui/new_version_dialog.h"
+#include "ui/version_feed.h"
+#include "ui/window_dialogs.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -114,7 +116,7 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
     EXPECT_EQ(downloads, QStringList{"https://feeds.example.org/news.rdf"});
     // The hourly refresh's import replaces the items; the page scrolls when they overflow.
     auto* richEdit2 = Get<QTextEdit>("RichEdit2");
-    form->onNewsFeedDone();
+    form->Feed().onNewsFeedDone();
     EXPECT_EQ(richEdit2->toPlainText(), "Sol in Aries\n\n");
     EXPECT_EQ(richEdit2->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     form.reset();
@@ -128,7 +130,7 @@ TEST_F(InternetWindowTest, NewsTabAndImportFollowTheFeedAddress) {
 
 TEST_F(InternetWindowTest, AboutBoxClosesOnAClickOnItsText) {
     OpenWith("[Services]\r\nMakerSite=heliodex.example.org\r\n");
-    form->onAboutClicked();  // returns with the box open
+    form->Dialogs().onAboutClicked();  // returns with the box open
     const QPointer<ui::AboutDialog> box =
         qobject_cast<ui::AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_TRUE(box);

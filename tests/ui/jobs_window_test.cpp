@@ -13,6 +13,7 @@
 #include "ui/new_version_dialog.h"
 #include "ui/reverse_lookup_dialog.h"
 #include "ui/tray_and_closing.h"
+#include "ui/window_dialogs.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -165,12 +166,12 @@ TEST_F(JobsWindow, OpenDialogsHoldTheNewVersionAndExitClosesThem) {
     server.Route("/software/heliodex/heliodex.xml", HttpAnswer::Ok(kNewVersion));
     server.Route("/news.rdf", HttpAnswer::Ok("<rdf:RDF/>"));
     const std::pair<const char*, std::function<void(ui::MainWindow&)>> dialogs[] = {
-        {"About", [](ui::MainWindow& f) { f.onAboutClicked(); }},
+        {"About", [](ui::MainWindow& f) { f.Dialogs().onAboutClicked(); }},
         {"lookup window",
          [](ui::MainWindow& f) {
              if (!f.findChild<ui::ReverseLookupDialog*>())
-                 f.SetLookupWindow(new ui::ReverseLookupDialog(&f));
-             f.onReverseLookupClicked();
+                 f.Dialogs().SetLookupWindow(new ui::ReverseLookupDialog(&f));
+             f.Dialogs().onReverseLookupClicked();
          }},
         {"Internet question",
          [](ui::MainWindow& f) {

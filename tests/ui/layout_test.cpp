@@ -15,6 +15,7 @@
 
 #include "settings/window_settings.h"
 #include "ui/reverse_lookup_dialog.h"
+#include "ui/window_dialogs.h"
 #include "window_fixture.h"
 
 using namespace hx;
@@ -128,7 +129,7 @@ TEST_F(WindowTest, SettingsComponentsInVisitingOrder) {
 TEST_F(WindowTest, ReverseLookupMenuShowsTheLookupWindowModally) {
     Open();
     ui::ReverseLookupDialog lookup(form.get());
-    form->SetLookupWindow(&lookup);
+    form->Dialogs().SetLookupWindow(&lookup);
     form->Action("LookupThelemicDatereverse1")->trigger();  // returns with the window open
     EXPECT_EQ(QApplication::activeModalWidget(), &lookup);
     lookup.close();

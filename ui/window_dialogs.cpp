@@ -1,33 +1,28 @@
-// MainWindow's Internet handlers: the About box, the lookup window, the dialogs on screen.
+// The About box, the lookup window, the dialogs on screen.
+#include "window_dialogs.h"
+
 #include <QApplication>
 #include <QDialog>
 
-#include "main_window.h"
 #include "reverse_lookup_dialog.h"
 #include "ui/about_dialog.h"
-#include "version_feed.h"
 
 namespace hx::ui {
 
-QString MainWindow::MakerSite() const {
-    return addresses_.makerSite;
-}
-QString MainWindow::NewsFeed() const {
-    return addresses_.newsFeed;
-}
+WindowDialogs::WindowDialogs(Window window) : QObject(window.window), window_(std::move(window)) {}
 
 // Shown window-modal and left at once; Close hides it, keeping its inputs for the next time.
-void MainWindow::onReverseLookupClicked() {
+void WindowDialogs::onReverseLookupClicked() {
     if (!reverseLookup_) return;
-    reverseLookup_->setObserver(observer_);
+    reverseLookup_->setObserver(window_.site());
     reverseLookup_->open();
 }
 
 // The About box has no owner and exists only while shown; it blocks the other windows
 // without the handler waiting for it.
-void MainWindow::onAboutClicked() {
+void WindowDialogs::onAboutClicked() {
     if (about_ && about_->isVisible()) return about_->activateWindow();
-    about_ = new AboutDialog(MakerSite(), [this](const QUrl&) { newsFeed_->openHomePage(); });
+    about_ = new AboutDialog(window_.makerSite(), [this](const QUrl&) { window_.openHomePage(); });
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->setWindowModality(Qt::ApplicationModal);
     about_->show();
@@ -35,9 +30,9 @@ void MainWindow::onAboutClicked() {
 
 // The About box, the lookup window, a question, a file chooser, a message box or a menu on
 // screen. A file chooser of the desktop's own counts by its dialog object.
-QList<QWidget*> MainWindow::OpenDialogs() const {
+QList<QWidget*> WindowDialogs::OpenDialogs() const {
     QList<QWidget*> open;
-    for (QDialog* d : findChildren<QDialog*>())
+    for (QDialog* d : window_.window->findChildren<QDialog*>())
         if (d->isVisible()) open << d;
     for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activePopupWidget(),
                        static_cast<QWidget*>(about_.data())})
@@ -47,14 +42,10 @@ QList<QWidget*> MainWindow::OpenDialogs() const {
 
 // Shutdown: every open dialog closes as if cancelled; completions that would act on an answer
 // see the shutdown and do nothing.
-void MainWindow::CloseDialogs() {
+void WindowDialogs::CloseDialogs() {
     delete about_.data();  // without an owner nothing else would end it
-    for (QDialog* dialog : findChildren<QDialog*>())
+    for (QDialog* dialog : window_.window->findChildren<QDialog*>())
         if (dialog->isVisible()) dialog->reject();
-}
-
-void MainWindow::onNewsFeedDone() {
-    newsFeed_->onNewsFeedDone();
 }
 
 }  // namespace hx::ui
