@@ -5,6 +5,7 @@
 
 #include "main_window.h"
 #include "settings/window_settings.h"
+#include "site_editor.h"
 
 namespace hx::ui {
 
@@ -41,11 +42,8 @@ void MainWindow::RestoreSettings() {
     std::vector<PersistentComponent*> visit;
     for (const auto& c : components) visit.push_back(c.get());
     RestoreWindowComponents(*store_, visit);
-    {
-        // Start-up reads the site after this step.
-        const QSignalBlocker block(locale_.zoneBox);
-        SetZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
-    }
+    // Start-up reads the site after this step.
+    site_->SelectZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
     SyncMenu();
 }
 

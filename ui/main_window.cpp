@@ -33,6 +33,7 @@
 #include "icons.h"
 #include "practice_alarms.h"
 #include "report/clock.h"
+#include "site_editor.h"
 #include "sky_panel.h"
 #include "status_panels.h"
 #include "tray_area.h"
@@ -63,7 +64,7 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
                                     [this] { return MakerSite(); }, [this] { return NewsFeed(); },
                                     [this] { return OpenDialogs(); }, [this] { RefreshBusy(); }});
     export_ =
-        new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
+        new CalendarExport({this, [this] { return observer(); }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },
                             [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                             [this](const std::function<void()>& h) { Guarded(h); },
@@ -106,7 +107,7 @@ void MainWindow::BuildAlarms() {
                            [this] { Guarded([this] { BuildReport(); }); },
                            [this]() -> SkyEventState& { return events_; },
                            [this] { return eventsGeneration_; },
-                           [this]() -> const Observer& { return observer_; },
+                           [this]() -> const Observer& { return observer(); },
                            [this] { return jobsContext_.data(); }},
         this);
 }
@@ -201,25 +202,14 @@ void MainWindow::BuildPages() {
             Guarded([this] { onLocaleLeft(); });
     });
 
-    // Leaving a site field re-reads the site; so does a change of a box or the format.
-    for (QLineEdit* e :
-         {locale_.latDegrees, locale_.latMinutes, locale_.lonDegrees, locale_.lonMinutes,
-          locale_.timeZone, weather_.pressure, weather_.temperatureF, weather_.altitude})
-        e->installEventFilter(this);
-    for (QCheckBox* c : {locale_.north, locale_.west, locale_.daylight})
-        connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { onSiteChanged(); }); });
-    // A picked zone sets the boxes; typing into them or clicking daylight returns to manual.
-    connect(locale_.zoneBox, &QComboBox::currentIndexChanged, this, [this] {
-        Guarded([this] {
-            onSiteChanged();
-            ShowZoneOffset(NowUtc());
-        });
-    });
-    connect(locale_.timeZone, &QLineEdit::textEdited, this, [this] { SetZone({}); });
-    connect(locale_.daylight, &QCheckBox::clicked, this, [this] { SetZone({}); });
-    connect(locale_.radioItems, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) Guarded([this] { onSiteChanged(); });
-    });
+    site_ = new SiteEditor(locale_, weather_,
+                           {[this](const QString& text) { status_->ShowSite(text); },
+                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+                            [this](const std::function<void()>& h) { Guarded(h); }},
+                           this);
+    // A picked zone shows its offset at the present.
+    connect(site_, &SiteEditor::ZonePicked, this,
+            [this] { Guarded([this] { site_->FollowZone(NowUtc()); }); });
     connect(locale_.doneButton, &QPushButton::clicked, this,
             [this] { Guarded([this] { onLocaleDone(); }); });
     connect(locale_.clockResolution, &QLineEdit::textChanged, this,

@@ -45,6 +45,7 @@ class QToolButton;
 
 namespace hx::ui {
 
+class SiteEditor;
 class SkyPanel;
 class StatusPanels;
 class CalendarExport;
@@ -67,7 +68,7 @@ class MainWindow : public QMainWindow {
     // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
     std::vector<std::unique_ptr<PersistentComponent>> ComponentStates();
 
-    const Observer& observer() const { return observer_; }
+    const Observer& observer() const;
     const OptionsModel& options() const { return options_; }
     bool ClockTimerEnabled() const { return clockTimerEnabled_; }
     quint32 ClockTimerInterval() const { return clockTimerInterval_; }
@@ -143,7 +144,6 @@ class MainWindow : public QMainWindow {
     void onNewsFeedDone();  // the downloaded feed into the News page
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -159,7 +159,11 @@ class MainWindow : public QMainWindow {
     void ShowClockError(const QString& text);
     static constexpr int kErrorBoxLines = 12;  // beyond these, further errors go to the Log
 
-    void BuildReport();
+    void BuildReport();  // for the present read now
+    void BuildReport(Moment now);
+    // Now with the present read once: the zone's offset, the pickers, the report, the status
+    // bar's time and the alarms all take the same instant.
+    void ShowPresent(Moment now);
     void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
     // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
@@ -176,15 +180,15 @@ class MainWindow : public QMainWindow {
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     void SetClockTimerInterval(quint32 interval);
-    void SetPickers(Moment m);
-    Moment PickerMoment() const;
+    void SetPickers(Moment reading);
+    // The reading the pickers show, as the report and the lookups take it.
+    Moment PickerMoment() const { return shown_.reading; }
+    // The pickers' reading as the user left it (read only where the user set it).
+    Moment PickersReading() const;
     // The instant of the pickers: the present they were set to, else their reading's.
     Moment PickerInstant() const;
-    void SetPickersToPresent();
-    SiteFields CurrentSiteFields() const;
-    // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
-    void ShowZoneOffset(Moment utc);
-    void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
+    void SetPickersToPresent();  // for the present read now
+    void SetPickersToPresent(Moment now);
 
     void RestoreSettings();       // start-up step 2: heliodex.ini into menus, fields and boxes
     void RestoreWindowPlace();    // with step 2: the "Window" section's geometry and page
@@ -203,7 +207,6 @@ class MainWindow : public QMainWindow {
     void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
     void RunStartupLookups();     // step 10, queued after the first report
     void ConnectLookups();
-    void ApplyFieldTexts(const LocaleFieldTexts& texts);
     void AskInternet(const std::function<void(bool yes)>& answered);
     void PassGateThen(bool& pending, const std::function<void()>& go);
     bool StartLookup(bool userStarted, const QString& url, const char* key);
@@ -242,9 +245,15 @@ class MainWindow : public QMainWindow {
     VersionAndFeed* newsFeed_ = nullptr;  // the version check and the news feed
     std::unique_ptr<TExtIniF> store_;     // open from start-up to shutdown
     OptionsModel options_;
-    Observer observer_;
-    Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
-    bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
+    // The site: its fields, its Observer and its name, shown by the Locale and Weather pages.
+    SiteEditor* site_ = nullptr;
+    // The moment the pickers show: the present of the last Now (atPresent), or a reading the
+    // user set.
+    struct ShownMoment {
+        bool atPresent = false;
+        Moment present = 0;  // the instant the last Now set the pickers to
+        Moment reading = 0;  // the site's clock reading the pickers show
+    } shown_;
     CalendarExport* export_ = nullptr;  // File → Export Calendar…
     SkyEventState events_;
     QString trayText_;
@@ -286,7 +295,7 @@ class MainWindow : public QMainWindow {
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     StatusPanels* status_ = nullptr;    // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;
-    void ShowSkyAndCountdown();
+    void ShowSkyAndCountdown(Moment now);
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added
     MenuActions menus_;
     QTimer* clockTimer = nullptr;
@@ -311,8 +320,6 @@ class MainWindow : public QMainWindow {
     QString PresentPlaceName() const;
     // The name of the place a lookup or a saved place set, with the coordinates it set.
     void NoteSiteName(const QString& name);
-    QString siteName_;
-    double siteNameLatitude_ = 0, siteNameLongitude_ = 0;
     SavedPlaces savedPlaces_;
     bool savedPlacesUnsaved_ = false;  // the last write failed; the shutdown tries again
     QMenu* placesMenus_[2] = {nullptr, nullptr};

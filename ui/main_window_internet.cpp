@@ -19,7 +19,7 @@ QString MainWindow::NewsFeed() const {
 // Shown window-modal and left at once; Close hides it, keeping its inputs for the next time.
 void MainWindow::onReverseLookupClicked() {
     if (!reverseLookup_) return;
-    reverseLookup_->setObserver(observer_);
+    reverseLookup_->setObserver(observer());
     reverseLookup_->open();
 }
 

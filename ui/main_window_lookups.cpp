@@ -89,27 +89,6 @@ void MainWindow::LoadServiceAddresses() {
     weather_.sourceNote->setText(net::WeatherLabelText(addresses_.weatherService));
 }
 
-void MainWindow::ApplyFieldTexts(const LocaleFieldTexts& f) {
-    if (f.decimalFormat) locale_.radioItems->button(*f.decimalFormat ? 1 : 0)->setChecked(true);
-    const std::pair<const std::optional<QString>&, QLineEdit*> texts[] = {
-        {f.latDegrees, locale_.latDegrees},      {f.latMinutes, locale_.latMinutes},
-        {f.lonDegrees, locale_.lonDegrees},      {f.lonMinutes, locale_.lonMinutes},
-        {f.timeZone, locale_.timeZone},          {f.pressure, weather_.pressure},
-        {f.temperatureF, weather_.temperatureF}, {f.altitude, weather_.altitude}};
-    for (const auto& [text, edit] : texts)
-        if (text) edit->setText(*text);
-    // A box that changes state re-reads the site at once, here with the new texts already.
-    const std::pair<const std::optional<bool>&, QCheckBox*> boxes[] = {
-        {f.north, locale_.north}, {f.west, locale_.west}, {f.daylight, locale_.daylight}};
-    for (const auto& [state, box] : boxes)
-        if (state) box->setChecked(*state);
-    // A place with its zone keeps it; a time zone typed in by a lookup without one is manual.
-    if (f.Zone)
-        SetZone(*f.Zone);
-    else if (f.timeZone || f.daylight)
-        SetZone({});
-}
-
 // The Internet question, opened without waiting: `answered` runs with the user's answer, and
 // not at all when the shutdown closed the box.
 void MainWindow::AskInternet(const std::function<void(bool yes)>& answered) {
@@ -190,7 +169,7 @@ void MainWindow::ReportLookupError(const QString& text, bool userStarted) {
 // A site that a lookup filled after the start-up found none: the clock that the missing site
 // paused runs again, on the Main page.
 bool MainWindow::ResumeAfterSiteFilled() {
-    if (!clockPausedForSite_ || !observer_.HasSite()) return false;
+    if (!clockPausedForSite_ || !observer().HasSite()) return false;
     clockPausedForSite_ = false;
     ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));

@@ -11,6 +11,7 @@
 #include "core/clock.h"
 #include "locale/own_service.h"
 #include "main_window.h"
+#include "site_editor.h"
 
 namespace hx::ui {
 
@@ -93,8 +94,7 @@ void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) 
     lookUp_.query->setText(name);
     alternate_.query->setText(name);
     lookUp_.cityName->setText(name);
-    ApplyFieldTexts(PlaceSiteFields(*place, CurrentDateTime().date()));
-    onSiteChanged();
+    site_->Take(PlaceSiteFields(*place, CurrentDateTime().date()), NowUtc());
     // Said, not asked: the report shows at once, and the user changes the site if it is wrong.
     ShowStatusMessage(QStringLiteral("The site is %1, the city of this computer's time zone; the "
                                      "Locale and Look up pages change it.")
@@ -104,7 +104,7 @@ void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) 
 }
 
 void MainWindow::ShowNoCityGuess() {
-    if (observer_.HasSite()) return;
+    if (observer().HasSite()) return;
     const QString hint = QStringLiteral(
         "Type the name of your city, such as \"Chicago\" or \"Paris, France\", and press Look up.");
     // The design's sample postal code would only be refused: the query starts empty.

@@ -138,7 +138,7 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
                          SaveServices(*store_, addresses_);
                          SaveWindowPlace(*store_, CurrentWindowPlace());
                          store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone),
-                                             observer_.Zone);
+                                             observer().Zone);
                          store_.reset();
                      }});
     steps.push_back({StoredName(StateFile::RecentLocations), [this] { SaveRecentLocations(); }});

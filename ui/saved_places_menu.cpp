@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "settings/textfile.h"
+#include "site_editor.h"
 
 namespace hx::ui {
 
@@ -62,38 +63,20 @@ void MainWindow::FillPlacesMenus() {
     }
 }
 
-void MainWindow::NoteSiteName(const QString& name) {
-    siteName_ = name.trimmed();
-    siteNameLatitude_ = observer_.Latitude;
-    siteNameLongitude_ = observer_.Longitude;
-    FillPlacesMenus();
-}
-
-// The name of the place a lookup or a saved place set, while the site is still there; else
-// the site's coordinates.
-QString MainWindow::PresentPlaceName() const {
-    if (!siteName_.isEmpty() && siteNameLatitude_ == observer_.Latitude &&
-        siteNameLongitude_ == observer_.Longitude)
-        return siteName_;
-    return QStringLiteral("%1, %2")
-        .arg(observer_.Latitude, 0, 'f', 2)
-        .arg(observer_.Longitude, 0, 'f', 2);
-}
-
 void MainWindow::SaveThisPlace() {
     onSiteChanged();  // the fields as they are now
-    if (const auto bad = SiteRangeError(observer_)) {
+    if (const auto bad = SiteRangeError(observer())) {
         MessageBox::Show(this, *bad);
         return;
     }
     SavedPlace place;
     place.name = PresentPlaceName();
-    place.latitude = observer_.Latitude;
-    place.longitude = observer_.Longitude;
-    place.zoneId = observer_.Zone;
-    place.timeZone = observer_.TimeZone;
-    place.daylight = observer_.DaylightTime != 0;
-    place.altitude = weather_.altitude->text().trimmed();
+    place.latitude = observer().Latitude;
+    place.longitude = observer().Longitude;
+    place.zoneId = observer().Zone;
+    place.timeZone = observer().TimeZone;
+    place.daylight = observer().DaylightTime != 0;
+    place.altitude = site_->Fields().altitude.trimmed();
     if (!savedPlaces_.Save(place)) {
         MessageBox::Show(
             this, QStringLiteral("Ten places are saved already; remove one to save this place."));
