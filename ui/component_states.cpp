@@ -18,7 +18,7 @@ std::vector<std::unique_ptr<PersistentComponent>> MainWindow::ComponentStates() 
         list.push_back(std::make_unique<CheckBoxComponent>(role, c));
     };
     using F = SiteField;
-    edit(F::LookUpQuery, lookUp_.query);
+    edit(F::LookUpQuery, lookups_->LookUp().query);
     edit(F::LatitudeMinutes, locale_.latMinutes);
     edit(F::LatitudeDegrees, locale_.latDegrees);
     box(F::North, locale_.north);
@@ -31,7 +31,7 @@ std::vector<std::unique_ptr<PersistentComponent>> MainWindow::ComponentStates() 
     edit(F::Pressure, weather_.pressure);
     edit(F::Altitude, weather_.altitude);
     edit(F::Temperature, weather_.temperatureF);
-    edit(F::AlternateQuery, alternate_.query);
+    edit(F::AlternateQuery, lookups_->Alternate().query);
     for (auto& item : MenuComponents(options_)) list.push_back(std::move(item));
     return list;
 }

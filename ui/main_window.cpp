@@ -84,9 +84,6 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
         resize(on ? std::min(tabs, on->availableGeometry().width()) : tabs, height());
     }
     BuildTimersAndTray();
-    downloader_ =
-        services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
-    ConnectLookups();
     BuildTrayBehaviour();
     RunStartup();
 }
@@ -110,6 +107,29 @@ void MainWindow::BuildAlarms() {
                            [this]() -> const Observer& { return observer(); },
                            [this] { return jobsContext_.data(); }},
         this);
+}
+
+void MainWindow::BuildLookups(const LookupPage& lookUp, const LookupPage& alternate) {
+    PlaceLookups::Window window{
+        .parent = this,
+        .internet = &internet_,
+        .jobs = &jobs_,
+        .options = &options_,
+        .addresses = &addresses_,
+        .sourceNote = weather_.sourceNote,
+        .weatherReport = weather_.weatherReport,
+        .context = [this] { return jobsContext_.data(); },
+        .reportDate = [this] { return ToQDateTime(PickerMoment()).date(); },
+        .takeSite = [this](const LocaleFieldTexts& fields,
+                           const QString& name) { TakeSite(fields, name); },
+        .showError = [this](const QString& text) { ShowClockError(text); },
+        .log = [this](const QString& line) { log_.log->appendPlainText(line); },
+        .syncMenu = [this] { SyncMenu(); },
+        .showPending = [this](const QString& text) { status_->ShowPending(text); },
+        .busyChanged = [this] { RefreshBusy(); },
+        .showPage = [this](QWidget* page) { ShowPage(page); },
+    };
+    lookups_ = new PlaceLookups(services_, lookUp, alternate, std::move(window), this);
 }
 
 void MainWindow::BuildTopStrip() {
@@ -167,12 +187,13 @@ void MainWindow::BuildPages() {
     // captions are shortened, rather than the window held wider than the screen.
     pages->setElideMode(Qt::ElideRight);
     main_ = BuildMainPage();
-    lookUp_ = BuildLookupPage(kLookUpPageNames);
+    const LookupPage lookUp = BuildLookupPage(kLookUpPageNames);
     locale_ = BuildLocalePage();
     weather_ = BuildWeatherPage();
-    alternate_ = BuildLookupPage(kAlternatePageNames);
+    const LookupPage alternate = BuildLookupPage(kAlternatePageNames);
     news_ = BuildNewsPage();
     log_ = BuildLogPage();
+    BuildLookups(lookUp, alternate);
     BuildAlarms();
     sky_ = new SkyPanel;
     const QList<QIcon> icons = PageIcons();
@@ -182,10 +203,10 @@ void MainWindow::BuildPages() {
         int icon;
     } tabs[] = {{main_.page, "Main", 7},
                 {sky_, "Sky", 7},
-                {lookUp_.page, "Look up", 1},
+                {lookUp.page, "Look up", 1},
                 {locale_.page, "Locale", 2},
                 {weather_.page, "Weather", 3},
-                {alternate_.page, "Alternate", 1},
+                {alternate.page, "Alternate", 1},
                 {news_.page, "News", 4},
                 {log_.page, "Log", 4},
                 {alarmsRoom_->Page(), "Alarms", 6},

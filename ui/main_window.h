@@ -14,15 +14,12 @@
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "job_queue.h"
-#include "locale/gazetteer_lookup.h"
-#include "locale/recent_list.h"
 #include "locale/saved_places.h"
 #include "locale/site_fields.h"
-#include "locale/weather_lookup.h"
 #include "main_menu.h"
 #include "menu/options_model.h"
-#include "net/download.h"
 #include "pages.h"
+#include "place_lookups.h"
 #include "report/report.h"
 #include "report/shutdown.h"
 #include "settings/component.h"
@@ -34,9 +31,7 @@
 class QCloseEvent;
 class QDateEdit;
 class QLabel;
-class QListWidgetItem;
 class QMessageBox;
-class QTreeWidgetItem;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -108,32 +103,16 @@ class MainWindow : public QMainWindow {
     void onStartWithDesktopClicked();
     void onRestore();
     void onTrayIconClicked();
-    // The lookups: userStarted is false for the start-up and timed weather lookups, which
-    // do nothing without a service address.
-    void onWeatherLookupClicked(bool userStarted = true);
-    void onWeatherLookupDone(const WeatherOutcome& outcome, const QByteArray& answer);
-    void onGazetteerLookupClicked();
-    void onGazetteerLookupDone(const GazetteerOutcome& outcome, const QString& page);
-    // A place picked from the Look up page's (weather) or the Alternate page's pick list:
-    // its "City, Region, Country" becomes the query, and the lookup runs for that place.
-    void onPlaceChoiceClicked(bool weather, QTreeWidgetItem* item);
-    void onAlternateRecentClicked(QListWidgetItem* item);
-    void onLookUpRecentClicked(QListWidgetItem* item);
-    void onClearRecentClicked();
-    void onRefreshTick();
+    // The lookups of a place, their pick lists and recent lists (their pages' handlers are
+    // called through it).
+    PlaceLookups& Lookups() const { return *lookups_; }
+    void onRefreshTick();  // the hourly refresh: the weather lookup and the feed
     void onRefreshClicked();
     void onInternetSwitchClicked();
-    // Shutdown step: lookUpRecent's entries into recentlookups.txt; raises hx::Error on failure.
-    void SaveRecentLookupList();
-    // Shutdown step: alternateRecent's entries into zipcodes.txt; raises hx::Error on failure.
-    void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
     // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
     // Internet question waits too).
-    bool JobsIdle() const {
-        return !zoneCity_.Pending() && startupJobsEnded_ && jobs_.Idle() && !weatherPending_ &&
-               !gazetteerPending_;
-    }
+    bool JobsIdle() const;
     // Esc and the status bar's Cancel: ends the running job (a download, the version check),
     // and only that one; the jobs queued behind it still run.
     void CancelJob();
@@ -172,9 +151,7 @@ class MainWindow : public QMainWindow {
     // A site found by a lookup or a saved place, under the name it goes by: the fields show
     // it, and the report, the tray and the tooltip follow at once.
     void TakeSite(const LocaleFieldTexts& fields, const QString& name);
-    void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
-    // A first start that found no city for the machine's zone: the Look up page, with a hint.
-    void ShowNoCityGuess();
+    void ShowPage(QWidget* page);   // a page the program selects, not a leaving of the Locale page
     QWidget* shownPage_ = nullptr;  // the page in front, to tell which one was left
     bool selectingPage_ = false;
     void ApplyMoonPicture(bool shown);
@@ -203,37 +180,17 @@ class MainWindow : public QMainWindow {
     QString NewsFeed() const;
 
     // Start-up steps that later work fills in.
-    void LoadRecentLocations();   // step 5: zipcodes.txt into alternateRecent and lookUpRecent
-    void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
-    void RunStartupLookups();     // step 10, queued after the first report
-    void ConnectLookups();
-    void AskInternet(const std::function<void(bool yes)>& answered);
-    void PassGateThen(bool& pending, const std::function<void()>& go);
-    bool StartLookup(bool userStarted, const QString& url, const char* key);
-    void WeatherJob(bool userStarted, JobQueue::Finished finished);
-    void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
-    void OwnWeatherPlace(const QString& query, bool userStarted, const std::function<void()>& end);
-    void GazetteerJob(JobQueue::Finished finished);
-    void LookupFailed(const net::DownloadResult& r, bool userStarted);
-    void ReportLookupError(const QString& text, bool userStarted);
+    void LoadServiceAddresses();   // step 2: the "Services" section, and the captions
     bool ResumeAfterSiteFilled();  // true: it rebuilt the report
-    // The pick list (main_window_places.cpp): the matches of a query that named no single place.
-    void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
-    void HidePlaceChoices(LookupPage& page);
-    // The search of a built-in lookup: the picked place (used up) when the query is its name,
-    // else the gazetteer's answer.
-    places::PlaceSearch OwnSearch(std::optional<places::Place>& pick, const QString& query);
     // A first start (no heliodex.ini): the site and the queries set to the city of the
     // machine's time zone.
     void OfferMachineZoneCity();
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
-    JobHandle zoneCity_;                    // the first start's wait for the gazetteer
-    JobHandle citiesWait_;                  // the running built-in lookup's wait for it
-    JobHandle weatherWait_;                 // the built-in lookup's wait for the weather
-    void ShowPending(const QString& text);  // the status bar's job text; busy buttons
+    JobHandle zoneCity_;  // the first start's wait for the gazetteer
     void AbortNetwork();  // shutdown: every download and the version check end at once
-    void RefreshBusy();
+    void RefreshBusy();   // the status bar's Cancel shows while a job runs
     void BuildAlarms();
+    void BuildLookups(const LookupPage& lookUp, const LookupPage& alternate);
 
     WindowServices services_;
     // The context of every job the window starts; the shutdown destroys it, so no completion
@@ -261,19 +218,14 @@ class MainWindow : public QMainWindow {
     bool exitRequested_ = false;
     bool clockTimerEnabled_ = false;
     quint32 clockTimerInterval_ = 10000;
-    std::shared_ptr<net::Downloader> downloader_;
-    JobQueue jobs_;  // downloads, lookups, the version check: one after another
-    bool weatherPending_ = false, gazetteerPending_ = false;
-    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
-    bool startupInternet_ = false;      // step 3 found Internet functions enabled
-    bool startupLookups_ = false;       // the sequence reached step 10
+    JobQueue jobs_;                 // downloads, lookups, the version check: one after another
+    bool startupInternet_ = false;  // step 3 found Internet functions enabled
+    bool startupLookups_ = false;   // the sequence reached step 10
     bool startupJobsEnded_ = false;
     bool clockPausedForSite_ = false;  // the report found no site and paused the clock
-    ServiceAddresses addresses_;
-    RecentList alternateRecent_;  // alternateRecent, the Alternate page's, saved at shutdown
-    RecentList lookUpRecent_;     // lookUpRecent, the Look up page's
-    std::vector<places::Place> weatherChoices_, gazetteerChoices_;  // the pick lists' places
-    std::optional<places::Place> weatherPick_, gazetteerPick_;      // picked, not yet looked up
+    ServiceAddresses addresses_;  // the "Services" section: the lookups', the feed's, the maker's
+    // The weather and gazetteer lookups with the Look up and Alternate pages.
+    PlaceLookups* lookups_ = nullptr;
 
     QFrame* topStrip = nullptr;
     QDateEdit* datePicker = nullptr;
@@ -283,10 +235,8 @@ class MainWindow : public QMainWindow {
     QLabel* moonPicture = nullptr;
     QTabWidget* pages = nullptr;
     MainPage main_;
-    LookupPage lookUp_;
     LocalePage locale_;
     WeatherPage weather_;
-    LookupPage alternate_;
     NewsPage news_;
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.

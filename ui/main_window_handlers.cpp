@@ -75,7 +75,7 @@ void MainWindow::RunStartup() {
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] {
-            LoadRecentLocations();
+            lookups_->LoadRecentLocations();
             LoadPlacesFile();
         },
         [this] { SelectStartPage(); },
@@ -118,7 +118,7 @@ void MainWindow::RunStartup() {
 void MainWindow::StartStartupJobs() {
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
-    if (startupLookups_) RunStartupLookups();
+    if (startupLookups_) lookups_->RunStartupLookups();
     if (startupInternet_) {
         newsFeed_->QueueVersionCheck();
         newsFeed_->QueueFeed();
@@ -414,7 +414,7 @@ void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
     ShowSkyAndCountdown(NowUtc());
     // The Look up page is as good a place to give the site (a first start may show it).
-    if (pages->currentWidget() != lookUp_.page) ShowPage(locale_.page);
+    if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }

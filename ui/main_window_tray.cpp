@@ -141,8 +141,9 @@ std::vector<SaveStep> MainWindow::ShutdownSteps() {
                                              observer().Zone);
                          store_.reset();
                      }});
-    steps.push_back({StoredName(StateFile::RecentLocations), [this] { SaveRecentLocations(); }});
-    steps.push_back({RecentLookupsFileName(), [this] { SaveRecentLookupList(); }});
+    steps.push_back(
+        {StoredName(StateFile::RecentLocations), [this] { lookups_->SaveRecentLocations(); }});
+    steps.push_back({RecentLookupsFileName(), [this] { lookups_->SaveRecentLookupList(); }});
     // One step per file, so the message names exactly the files that were not saved.
     for (SaveStep& step : alarmsRoom_->SaveSteps()) steps.push_back(std::move(step));
     std::vector<SaveStep> extra = extraSaveSteps_;

@@ -120,7 +120,7 @@ void MainWindow::UseSavedPlace(const QString& name) {
     // The fields are written as decimal fractions, so they are read that way.
     fields.decimalFormat = true;
     fields.altitude = saved->altitude;
-    lookUp_.cityName->setText(saved->name);
+    lookups_->LookUp().cityName->setText(saved->name);
     TakeSite(fields, saved->name);
 }
 
