@@ -60,12 +60,13 @@ WeatherOutcome AnswerOwnWeatherLookup(const places::PlaceSearch& search, const Q
     std::optional<places::ForexmlWeather> attributes;
     if (weather) attributes = places::ToForexml(*weather, QTimeZone(place.zoneId.toUtf8()));
 
-    const QByteArray document =
-        places::ForexmlDocument(place, reportDate, attributes ? &*attributes : nullptr);
+    // locale.xml is written for whoever reads it; the outcome comes from the values themselves.
+    const places::ForexmlWeather values =
+        places::ForexmlAnswer(place, reportDate, attributes ? &*attributes : nullptr);
+    const QByteArray document = places::ForexmlText(values);
     WriteAnswer(WeatherDocumentFile(), document);
     if (answer) *answer = document;
-    WeatherOutcome outcome =
-        CompleteWeatherLookup(LoadWeatherDocument(WeatherDocumentFile()), query);
+    WeatherOutcome outcome = CompleteWeatherAnswer(values, query);
     // The place's zone, so daylight time follows it from now on.
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
     // Every spelling of the place comes to one recent entry.

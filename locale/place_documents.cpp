@@ -77,15 +77,25 @@ SiteAttributes SiteOf(const Place& place, QDate date) {
     return s;
 }
 
-QByteArray ForexmlDocument(const Place& place, QDate date, const ForexmlWeather* weather) {
+ForexmlWeather ForexmlAnswer(const Place& place, QDate date, const ForexmlWeather* weather) {
     const SiteAttributes site = SiteOf(place, date);
+    ForexmlWeather answer;
+    if (weather) answer = *weather;
     std::map<QString, QString> values = {
         {"city", site.city},         {"longname", site.longname},
         {"latitude", site.latitude}, {"longitude", site.longitude},
         {"timezone", site.timezone}, {"daylight_saving", site.daylight_saving}};
-    if (weather)
-        for (const auto& [name, value] : weather->observation) values.try_emplace(name, value);
+    for (const auto& [name, value] : answer.observation) values.try_emplace(name, value);
+    answer.observation = std::move(values);
+    return answer;
+}
 
+QByteArray ForexmlDocument(const Place& place, QDate date, const ForexmlWeather* weather) {
+    return ForexmlText(ForexmlAnswer(place, date, weather));
+}
+
+QByteArray ForexmlText(const ForexmlWeather& answer) {
+    const std::map<QString, QString>& values = answer.observation;
     QByteArray out;
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
@@ -96,23 +106,21 @@ QByteArray ForexmlDocument(const Place& place, QDate date, const ForexmlWeather*
         if (auto it = values.find(QString::fromLatin1(name)); it != values.end())
             xml.writeAttribute(it->first, it->second);
     xml.writeEndElement();
-    if (weather && weather->almanac) {
+    if (answer.almanac) {
         xml.writeStartElement("almanac");
-        xml.writeAttribute("sunrise", weather->almanac->first);
-        xml.writeAttribute("sunset", weather->almanac->second);
+        xml.writeAttribute("sunrise", answer.almanac->first);
+        xml.writeAttribute("sunset", answer.almanac->second);
         xml.writeEndElement();
     }
-    if (weather) {
-        for (const auto& f : weather->forecast) {
-            xml.writeStartElement("forecast");
-            xml.writeAttribute("num", f.num);
-            xml.writeAttribute("day", f.day);
-            xml.writeAttribute("weather", f.weather);
-            xml.writeAttribute("high_temp", f.high_temp);
-            xml.writeAttribute("low_temp", f.low_temp);
-            xml.writeAttribute("text", f.text);
-            xml.writeEndElement();
-        }
+    for (const auto& f : answer.forecast) {
+        xml.writeStartElement("forecast");
+        xml.writeAttribute("num", f.num);
+        xml.writeAttribute("day", f.day);
+        xml.writeAttribute("weather", f.weather);
+        xml.writeAttribute("high_temp", f.high_temp);
+        xml.writeAttribute("low_temp", f.low_temp);
+        xml.writeAttribute("text", f.text);
+        xml.writeEndElement();
     }
     xml.writeEndElement();
     xml.writeEndDocument();

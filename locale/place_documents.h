@@ -30,6 +30,10 @@ SiteAttributes SiteOf(const Place& place, QDate date);
 
 // The forexml document, UTF-8. Without weather only the site attributes are written.
 QByteArray ForexmlDocument(const Place& place, QDate date, const ForexmlWeather* weather);
+// The same answer as values: the site attributes joined to the weather's observation.
+ForexmlWeather ForexmlAnswer(const Place& place, QDate date, const ForexmlWeather* weather);
+// An answer as a forexml document, UTF-8.
+QByteArray ForexmlText(const ForexmlWeather& answer);
 
 // The gazetteer answer page, UTF-8: the «Location:» line, the «Browse Tiger» line and the
 // «PO Name: » line for a place found, «Sorry, no matches found» otherwise. The other matches

@@ -1,6 +1,10 @@
 // The weather completion: coordinates into field texts, the report lines, the recent entry.
 #include "weather_lookup.h"
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include <QRegularExpression>
 
 #include "settings/textfile.h"
@@ -27,13 +31,16 @@ CoordinateTexts SplitCoordinate(const QString& attribute) {
 
 namespace {
 
+// An answer's observation attribute: nullopt when it is absent.
+using Attribute = std::function<std::optional<QString>(const char* name)>;
+
 // The split coordinate, or an error naming the attribute.
-CoordinateTexts Coordinate(const TXMLObservationType& o, const char* name, double limit) {
-    const QString value = o.Attribute(QLatin1String(name));
+CoordinateTexts Coordinate(const Attribute& attribute, const char* name, double limit) {
+    const QString value = attribute(name).value_or(QString());
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     const bool ok = number.match(value.trimmed()).hasMatch();
     const double v = value.trimmed().toDouble();
-    if (!o.HasAttribute(QLatin1String(name)) || value.trimmed().isEmpty())
+    if (value.trimmed().isEmpty())
         throw Error(QStringLiteral("The weather service's answer gives no %1; nothing was "
                                    "changed.")
                         .arg(QLatin1String(name)));
@@ -44,16 +51,18 @@ CoordinateTexts Coordinate(const TXMLObservationType& o, const char* name, doubl
     return SplitCoordinate(value);
 }
 
-}  // namespace
+struct Forecast {
+    QString day, text;
+};
 
-WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& query) {
-    if (!document.HasObservation())
-        throw Error(
-            QStringLiteral("The weather service's answer has no observation; nothing was "
-                           "changed."));
-    const TXMLObservationType o = document.Observation();
-    const CoordinateTexts lat = Coordinate(o, "latitude", 90);
-    const CoordinateTexts lon = Coordinate(o, "longitude", 180);
+// The completion of an answer, from a document or from the program's own values.
+WeatherOutcome Complete(const Attribute& attribute, const QString& sunrise, const QString& sunset,
+                        const std::vector<Forecast>& forecast, const QString& query) {
+    const auto text = [&attribute](const char* name) {
+        return attribute(name).value_or(QString());
+    };
+    const CoordinateTexts lat = Coordinate(attribute, "latitude", 90);
+    const CoordinateTexts lon = Coordinate(attribute, "longitude", 180);
 
     WeatherOutcome out;
     out.recentEntry = query;
@@ -63,31 +72,60 @@ WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& qu
     out.fields.latMinutes = lat.decimals;
     out.fields.lonDegrees = lon.degrees;
     out.fields.lonMinutes = lon.decimals;
-    out.placeCaption = o.Longname();
-    out.fields.timeZone = o.Timezone();
-    out.fields.daylight = o.Daylight_saving() == QLatin1String("1");
-    out.fields.temperatureF = o.Temp_F();
-    out.fields.pressure = o.Pressure_mb();
+    out.placeCaption = text("longname");
+    out.fields.timeZone = text("timezone");
+    out.fields.daylight = text("daylight_saving") == QLatin1String("1");
+    out.fields.temperatureF = text("temp.F");
+    out.fields.pressure = text("pressure.mb");
 
-    const TXMLAlmanacTypeList almanac = document.Almanac();
-    const QString sunrise = almanac.Count() ? almanac[0].Sunrise() : QString();
-    const QString sunset = almanac.Count() ? almanac[0].Sunset() : QString();
-    out.report << QStringLiteral("Weather forecast for ") + o.City() + QStringLiteral(", ") +
-                      o.Time();
-    out.report << QStringLiteral("The temperature is ") + o.Temp_string() +
-                      QStringLiteral(", dewpoint ") + o.Dewpt_string() +
-                      QStringLiteral(", relative humidity ") + o.Rel_hum_string() +
-                      QStringLiteral(".  Winds are ") + o.Wind_string() +
-                      QStringLiteral(".  Skies are ") + o.Skies() +
-                      QStringLiteral(".  Barometric pressure ") + o.Pressure_string();
+    out.report << QStringLiteral("Weather forecast for ") + text("city") + QStringLiteral(", ") +
+                      text("time");
+    out.report << QStringLiteral("The temperature is ") + text("temp.string") +
+                      QStringLiteral(", dewpoint ") + text("dewpt.string") +
+                      QStringLiteral(", relative humidity ") + text("rel_hum.string") +
+                      QStringLiteral(".  Winds are ") + text("wind.string") +
+                      QStringLiteral(".  Skies are ") + text("skies") +
+                      QStringLiteral(".  Barometric pressure ") + text("pressure.string");
     out.report << QStringLiteral("This morning's sunrise was at ") + sunrise +
                       QStringLiteral(".  Sunset at ") + sunset;
-    const TXMLForecastTypeList forecast = document.Forecast();
-    for (int i = 0; i < forecast.Count(); ++i)
-        out.report << forecast[i].Day() + QStringLiteral(" -- ") + forecast[i].Text();
+    for (const Forecast& f : forecast) out.report << f.day + QStringLiteral(" -- ") + f.text;
     out.notice =
         QStringLiteral("Look up completed. Location, time zone and daylight time updated.");
     return out;
+}
+
+}  // namespace
+
+WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& query) {
+    if (!document.HasObservation())
+        throw Error(
+            QStringLiteral("The weather service's answer has no observation; nothing was "
+                           "changed."));
+    const TXMLObservationType o = document.Observation();
+    const Attribute attribute = [&o](const char* name) -> std::optional<QString> {
+        if (!o.HasAttribute(QLatin1String(name))) return std::nullopt;
+        return o.Attribute(QLatin1String(name));
+    };
+    const TXMLAlmanacTypeList almanac = document.Almanac();
+    const TXMLForecastTypeList forecast = document.Forecast();
+    std::vector<Forecast> days;
+    for (int i = 0; i < forecast.Count(); ++i)
+        days.push_back({forecast[i].Day(), forecast[i].Text()});
+    return Complete(attribute, almanac.Count() ? almanac[0].Sunrise() : QString(),
+                    almanac.Count() ? almanac[0].Sunset() : QString(), days, query);
+}
+
+WeatherOutcome CompleteWeatherAnswer(const places::ForexmlWeather& answer, const QString& query) {
+    const Attribute attribute = [&answer](const char* name) -> std::optional<QString> {
+        const auto it = answer.observation.find(QString::fromLatin1(name));
+        if (it == answer.observation.end()) return std::nullopt;
+        return it->second;
+    };
+    std::vector<Forecast> days;
+    for (const places::ForexmlWeather::Forecast& f : answer.forecast)
+        days.push_back({f.day, f.text});
+    return Complete(attribute, answer.almanac ? answer.almanac->first : QString(),
+                    answer.almanac ? answer.almanac->second : QString(), days, query);
 }
 
 }  // namespace hx

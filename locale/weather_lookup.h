@@ -6,6 +6,7 @@
 
 #include "locale/field_texts.h"
 #include "locale/forexml.h"
+#include "locale/weather_conversion.h"
 
 namespace hx {
 
@@ -25,6 +26,8 @@ struct WeatherOutcome {
 // refused with hx::Error (then nothing may change). After applying the outcome the window
 // re-reads the site.
 WeatherOutcome CompleteWeatherLookup(TXMLForexmlType document, const QString& query);
+// The same for an answer the program made itself, without reading it back from a document.
+WeatherOutcome CompleteWeatherAnswer(const places::ForexmlWeather& answer, const QString& query);
 
 // A coordinate attribute split into the field texts: "-93.27" -> west/south, "93", "27".
 struct CoordinateTexts {

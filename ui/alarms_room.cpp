@@ -57,11 +57,11 @@ void AlarmsRoom::Load() {
     practice_->Load();
 }
 
-void AlarmsRoom::Check() {
-    practice_->Tick(NowUtc(), window_.site());
+void AlarmsRoom::Check(Moment present) {
+    practice_->Tick(present, window_.site());
     // A check whose sound is still opening goes on by itself; this tick starts no second one.
     if (checkRunning_) return;
-    ContinueCheck(NowUtc(), 0, window_.generation(), {});
+    ContinueCheck(present, 0, window_.generation(), {});
 }
 
 void AlarmsRoom::Close() {

@@ -52,8 +52,8 @@ class AlarmsRoom : public QObject {
 
     // Start-up: alarmlist.txt, alarmsounds.txt and the other tables, into the pages.
     void Load();
-    // The Now command with the clock on: the due alarms of this minute.
-    void Check();
+    // The Now command with the clock on: the due alarms of the present's minute.
+    void Check(Moment present);
     // Shutdown: a sound still opening is dropped.
     void Close();
     // One save step per file of the tables, so a failure names exactly the files not saved.

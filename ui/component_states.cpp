@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "settings/service_addresses.h"
 #include "settings/window_settings.h"
+#include "site_editor.h"
 #include "window_place_autostart.h"
 
 namespace hx::ui {
@@ -19,7 +20,7 @@ std::vector<std::unique_ptr<PersistentComponent>> MainWindow::ComponentStates() 
         list.push_back(std::make_unique<CheckBoxComponent>(role, c));
     };
     using F = SiteField;
-    edit(F::LookUpQuery, lookUp_.query);
+    edit(F::LookUpQuery, lookups_->LookUp().query);
     edit(F::LatitudeMinutes, locale_.latMinutes);
     edit(F::LatitudeDegrees, locale_.latDegrees);
     box(F::North, locale_.north);
@@ -32,7 +33,7 @@ std::vector<std::unique_ptr<PersistentComponent>> MainWindow::ComponentStates() 
     edit(F::Pressure, weather_.pressure);
     edit(F::Altitude, weather_.altitude);
     edit(F::Temperature, weather_.temperatureF);
-    edit(F::AlternateQuery, alternate_.query);
+    edit(F::AlternateQuery, lookups_->Alternate().query);
     for (auto& item : MenuComponents(options_)) list.push_back(std::move(item));
     return list;
 }
@@ -43,11 +44,8 @@ void MainWindow::RestoreSettings() {
     std::vector<PersistentComponent*> visit;
     for (const auto& c : components) visit.push_back(c.get());
     RestoreWindowComponents(*store_, visit);
-    {
-        // Start-up reads the site after this step.
-        const QSignalBlocker block(locale_.zoneBox);
-        SetZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
-    }
+    // Start-up reads the site after this step.
+    site_->SelectZone(store_->ReadString(StoredName(Section::Site), StoredName(Key::Zone), {}));
     SyncMenu();
 }
 
@@ -59,7 +57,7 @@ void MainWindow::SaveSettings() {
     SaveWindowComponents(*store_, visit);
     SaveServices(*store_, addresses_);
     SaveWindowPlace(*store_, windowPlace_->Current());
-    store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone), observer_.Zone);
+    store_->WriteString(StoredName(Section::Site), StoredName(Key::Zone), observer().Zone);
     store_.reset();
 }
 

@@ -35,6 +35,7 @@
 #include "practice_alarms.h"
 #include "report/clock.h"
 #include "saved_places_menus.h"
+#include "site_editor.h"
 #include "sky_panel.h"
 #include "status_panels.h"
 #include "tray_and_closing.h"
@@ -70,24 +71,24 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
         {this,
          [this] {
              onSiteChanged();
-             return observer_;
+             return observer();
          },
-         [this] { return PresentPlaceName(); }, [this] { return weather_.altitude->text(); },
+         [this] { return PresentPlaceName(); }, [this] { return site_->Fields().altitude; },
          [this] { return ToQDateTime(PickerMoment()).date(); },
          [this](const LocaleFieldTexts& fields, const QString& name) { TakeSite(fields, name); },
-         [this](const QString& name) { lookUp_.cityName->setText(name); },
+         [this](const QString& name) { lookups_->LookUp().cityName->setText(name); },
          [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
          [this](const std::function<void()>& h) { Guarded(h); }});
     placesMenus_->AddMenus(menus_);
     dialogs_ =
         new WindowDialogs({this, [this] { return MakerSite(); },
-                           [this] { newsFeed_->openHomePage(); }, [this] { return observer_; }});
+                           [this] { newsFeed_->openHomePage(); }, [this] { return observer(); }});
     newsFeed_ =
         new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
                             [this] { return MakerSite(); }, [this] { return NewsFeed(); },
                             [this] { return dialogs_->OpenDialogs(); }, [this] { RefreshBusy(); }});
     export_ =
-        new CalendarExport({this, [this] { return observer_; }, [this] { return PickerMoment(); },
+        new CalendarExport({this, [this] { return observer(); }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },
                             [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                             [this](const std::function<void()>& h) { Guarded(h); },
@@ -107,9 +108,6 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
         resize(on ? std::min(tabs, on->availableGeometry().width()) : tabs, height());
     }
     BuildTimersAndTray();
-    downloader_ =
-        services_.downloader ? services_.downloader : std::make_shared<net::HttpDownloader>();
-    ConnectLookups();
     BuildClosing();
     RunStartup();
 }
@@ -143,8 +141,8 @@ void MainWindow::BuildClosing() {
     w.abortNetwork = [this] { AbortNetwork(); };
     w.cancelExport = [this] { export_->Cancel(); };
     w.saveSettings = [this] { SaveSettings(); };
-    w.saveRecentLocations = [this] { SaveRecentLocations(); };
-    w.saveRecentLookups = [this] { SaveRecentLookupList(); };
+    w.saveRecentLocations = [this] { lookups_->SaveRecentLocations(); };
+    w.saveRecentLookups = [this] { lookups_->SaveRecentLookupList(); };
     w.alarmSaveSteps = [this] { return alarmsRoom_->SaveSteps(); };
     w.dropEvents = [this] {
         events_ = SkyEventState{};
@@ -166,9 +164,32 @@ void MainWindow::BuildAlarms() {
                            [this] { Guarded([this] { BuildReport(); }); },
                            [this]() -> SkyEventState& { return events_; },
                            [this] { return eventsGeneration_; },
-                           [this]() -> const Observer& { return observer_; },
+                           [this]() -> const Observer& { return observer(); },
                            [this] { return jobsContext_.data(); }},
         this);
+}
+
+void MainWindow::BuildLookups(const LookupPage& lookUp, const LookupPage& alternate) {
+    PlaceLookups::Window window{
+        .parent = this,
+        .internet = &internet_,
+        .jobs = &jobs_,
+        .options = &options_,
+        .addresses = &addresses_,
+        .sourceNote = weather_.sourceNote,
+        .weatherReport = weather_.weatherReport,
+        .context = [this] { return jobsContext_.data(); },
+        .reportDate = [this] { return ToQDateTime(PickerMoment()).date(); },
+        .takeSite = [this](const LocaleFieldTexts& fields,
+                           const QString& name) { TakeSite(fields, name); },
+        .showError = [this](const QString& text) { ShowClockError(text); },
+        .log = [this](const QString& line) { log_.log->appendPlainText(line); },
+        .syncMenu = [this] { SyncMenu(); },
+        .showPending = [this](const QString& text) { status_->ShowPending(text); },
+        .busyChanged = [this] { RefreshBusy(); },
+        .showPage = [this](QWidget* page) { ShowPage(page); },
+    };
+    lookups_ = new PlaceLookups(services_, lookUp, alternate, std::move(window), this);
 }
 
 void MainWindow::BuildTopStrip() {
@@ -226,12 +247,13 @@ void MainWindow::BuildPages() {
     // captions are shortened, rather than the window held wider than the screen.
     pages->setElideMode(Qt::ElideRight);
     main_ = BuildMainPage();
-    lookUp_ = BuildLookupPage(kLookUpPageNames);
+    const LookupPage lookUp = BuildLookupPage(kLookUpPageNames);
     locale_ = BuildLocalePage();
     weather_ = BuildWeatherPage();
-    alternate_ = BuildLookupPage(kAlternatePageNames);
+    const LookupPage alternate = BuildLookupPage(kAlternatePageNames);
     news_ = BuildNewsPage();
     log_ = BuildLogPage();
+    BuildLookups(lookUp, alternate);
     BuildAlarms();
     sky_ = new SkyPanel;
     const QList<QIcon> icons = PageIcons();
@@ -241,10 +263,10 @@ void MainWindow::BuildPages() {
         int icon;
     } tabs[] = {{main_.page, "Main", 7},
                 {sky_, "Sky", 7},
-                {lookUp_.page, "Look up", 1},
+                {lookUp.page, "Look up", 1},
                 {locale_.page, "Locale", 2},
                 {weather_.page, "Weather", 3},
-                {alternate_.page, "Alternate", 1},
+                {alternate.page, "Alternate", 1},
                 {news_.page, "News", 4},
                 {log_.page, "Log", 4},
                 {alarmsRoom_->Page(), "Alarms", 6},
@@ -261,25 +283,14 @@ void MainWindow::BuildPages() {
             Guarded([this] { onLocaleLeft(); });
     });
 
-    // Leaving a site field re-reads the site; so does a change of a box or the format.
-    for (QLineEdit* e :
-         {locale_.latDegrees, locale_.latMinutes, locale_.lonDegrees, locale_.lonMinutes,
-          locale_.timeZone, weather_.pressure, weather_.temperatureF, weather_.altitude})
-        e->installEventFilter(this);
-    for (QCheckBox* c : {locale_.north, locale_.west, locale_.daylight})
-        connect(c, &QCheckBox::toggled, this, [this] { Guarded([this] { onSiteChanged(); }); });
-    // A picked zone sets the boxes; typing into them or clicking daylight returns to manual.
-    connect(locale_.zoneBox, &QComboBox::currentIndexChanged, this, [this] {
-        Guarded([this] {
-            onSiteChanged();
-            ShowZoneOffset(NowUtc());
-        });
-    });
-    connect(locale_.timeZone, &QLineEdit::textEdited, this, [this] { SetZone({}); });
-    connect(locale_.daylight, &QCheckBox::clicked, this, [this] { SetZone({}); });
-    connect(locale_.radioItems, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) Guarded([this] { onSiteChanged(); });
-    });
+    site_ = new SiteEditor(locale_, weather_,
+                           {[this](const QString& text) { status_->ShowSite(text); },
+                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+                            [this](const std::function<void()>& h) { Guarded(h); }},
+                           this);
+    // A picked zone shows its offset at the present.
+    connect(site_, &SiteEditor::ZonePicked, this,
+            [this] { Guarded([this] { site_->FollowZone(NowUtc()); }); });
     connect(locale_.doneButton, &QPushButton::clicked, this,
             [this] { Guarded([this] { onLocaleDone(); }); });
     connect(locale_.clockResolution, &QLineEdit::textChanged, this,

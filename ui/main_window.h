@@ -14,14 +14,11 @@
 #include "core/observer.h"
 #include "core/sky_events.h"
 #include "job_queue.h"
-#include "locale/gazetteer_lookup.h"
-#include "locale/recent_list.h"
 #include "locale/site_fields.h"
-#include "locale/weather_lookup.h"
 #include "main_menu.h"
 #include "menu/options_model.h"
-#include "net/download.h"
 #include "pages.h"
+#include "place_lookups.h"
 #include "report/report.h"
 #include "report/shutdown.h"
 #include "settings/component.h"
@@ -33,9 +30,7 @@
 class QCloseEvent;
 class QDateEdit;
 class QLabel;
-class QListWidgetItem;
 class QMessageBox;
-class QTreeWidgetItem;
 class QSystemTrayIcon;
 class QTabWidget;
 class QTimeEdit;
@@ -44,6 +39,7 @@ class QToolButton;
 
 namespace hx::ui {
 
+class SiteEditor;
 class SkyPanel;
 class StatusPanels;
 class CalendarExport;
@@ -67,7 +63,7 @@ class MainWindow : public QMainWindow {
     // The settings store's view of the window: 14 "Locale" components, then the 51 menu items.
     std::vector<std::unique_ptr<PersistentComponent>> ComponentStates();
 
-    const Observer& observer() const { return observer_; }
+    const Observer& observer() const;
     const OptionsModel& options() const { return options_; }
     bool ClockTimerEnabled() const { return clockTimerEnabled_; }
     quint32 ClockTimerInterval() const { return clockTimerInterval_; }
@@ -105,38 +101,21 @@ class MainWindow : public QMainWindow {
     // The Locale page left by a tab or a command: the site is read again and the clock runs
     // again if "Clock on" says so, as after Done.
     void onLocaleLeft();
-    // The lookups: userStarted is false for the start-up and timed weather lookups, which
-    // do nothing without a service address.
-    void onWeatherLookupClicked(bool userStarted = true);
-    void onWeatherLookupDone(const WeatherOutcome& outcome, const QByteArray& answer);
-    void onGazetteerLookupClicked();
-    void onGazetteerLookupDone(const GazetteerOutcome& outcome, const QString& page);
-    // A place picked from the Look up page's (weather) or the Alternate page's pick list:
-    // its "City, Region, Country" becomes the query, and the lookup runs for that place.
-    void onPlaceChoiceClicked(bool weather, QTreeWidgetItem* item);
-    void onAlternateRecentClicked(QListWidgetItem* item);
-    void onLookUpRecentClicked(QListWidgetItem* item);
-    void onClearRecentClicked();
-    void onRefreshTick();
+    // The lookups of a place, their pick lists and recent lists (their pages' handlers are
+    // called through it).
+    PlaceLookups& Lookups() const { return *lookups_; }
+    void onRefreshTick();  // the hourly refresh: the weather lookup and the feed
     void onRefreshClicked();
     void onInternetSwitchClicked();
-    // Shutdown step: lookUpRecent's entries into recentlookups.txt; raises hx::Error on failure.
-    void SaveRecentLookupList();
-    // Shutdown step: alternateRecent's entries into zipcodes.txt; raises hx::Error on failure.
-    void SaveRecentLocations();
     const ServiceAddresses& Addresses() const { return addresses_; }
     // The start-up's jobs have ended and no network job runs or waits (a lookup waiting on the
     // Internet question waits too).
-    bool JobsIdle() const {
-        return !zoneCity_.Pending() && startupJobsEnded_ && jobs_.Idle() && !weatherPending_ &&
-               !gazetteerPending_;
-    }
+    bool JobsIdle() const;
     // Esc and the status bar's Cancel: ends the running job (a download, the version check),
     // and only that one; the jobs queued behind it still run.
     void CancelJob();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -153,7 +132,11 @@ class MainWindow : public QMainWindow {
     void ShowClockError(const QString& text);
     static constexpr int kErrorBoxLines = 12;  // beyond these, further errors go to the Log
 
-    void BuildReport();
+    void BuildReport();  // for the present read now
+    void BuildReport(Moment now);
+    // Now with the present read once: the zone's offset, the pickers, the report, the status
+    // bar's time and the alarms all take the same instant.
+    void ShowPresent(Moment now);
     void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
     // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
@@ -162,23 +145,21 @@ class MainWindow : public QMainWindow {
     // A site found by a lookup or a saved place, under the name it goes by: the fields show
     // it, and the report, the tray and the tooltip follow at once.
     void TakeSite(const LocaleFieldTexts& fields, const QString& name);
-    void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
-    // A first start that found no city for the machine's zone: the Look up page, with a hint.
-    void ShowNoCityGuess();
+    void ShowPage(QWidget* page);   // a page the program selects, not a leaving of the Locale page
     QWidget* shownPage_ = nullptr;  // the page in front, to tell which one was left
     bool selectingPage_ = false;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     void SetClockTimerInterval(quint32 interval);
-    void SetPickers(Moment m);
-    Moment PickerMoment() const;
+    void SetPickers(Moment reading);
+    // The reading the pickers show, as the report and the lookups take it.
+    Moment PickerMoment() const { return shown_.reading; }
+    // The pickers' reading as the user left it (read only where the user set it).
+    Moment PickersReading() const;
     // The instant of the pickers: the present they were set to, else their reading's.
     Moment PickerInstant() const;
-    void SetPickersToPresent();
-    SiteFields CurrentSiteFields() const;
-    // A zoned site: the time-zone and daylight boxes show the zone's offset at the instant.
-    void ShowZoneOffset(Moment utc);
-    void SetZone(const QString& id);  // selects the zone in zoneBox ("" for manual)
+    void SetPickersToPresent();  // for the present read now
+    void SetPickersToPresent(Moment now);
 
     void RestoreSettings();   // start-up step 2: heliodex.ini into menus, fields and boxes
     void SaveSettings();      // shutdown: menus, fields, boxes and the window into heliodex.ini
@@ -187,38 +168,17 @@ class MainWindow : public QMainWindow {
     QString NewsFeed() const { return addresses_.newsFeed; }
 
     // Start-up steps that later work fills in.
-    void LoadRecentLocations();   // step 5: zipcodes.txt into alternateRecent and lookUpRecent
-    void LoadServiceAddresses();  // step 2: the "Services" section, and the captions
-    void RunStartupLookups();     // step 10, queued after the first report
-    void ConnectLookups();
-    void ApplyFieldTexts(const LocaleFieldTexts& texts);
-    void AskInternet(const std::function<void(bool yes)>& answered);
-    void PassGateThen(bool& pending, const std::function<void()>& go);
-    bool StartLookup(bool userStarted, const QString& url, const char* key);
-    void WeatherJob(bool userStarted, JobQueue::Finished finished);
-    void OwnWeatherJob(const QString& query, bool userStarted, const std::function<void()>& end);
-    void OwnWeatherPlace(const QString& query, bool userStarted, const std::function<void()>& end);
-    void GazetteerJob(JobQueue::Finished finished);
-    void LookupFailed(const net::DownloadResult& r, bool userStarted);
-    void ReportLookupError(const QString& text, bool userStarted);
+    void LoadServiceAddresses();   // step 2: the "Services" section, and the captions
     bool ResumeAfterSiteFilled();  // true: it rebuilt the report
-    // The pick list (main_window_places.cpp): the matches of a query that named no single place.
-    void ShowPlaceChoices(LookupPage& page, const places::PlaceSearch& search);
-    void HidePlaceChoices(LookupPage& page);
-    // The search of a built-in lookup: the picked place (used up) when the query is its name,
-    // else the gazetteer's answer.
-    places::PlaceSearch OwnSearch(std::optional<places::Place>& pick, const QString& query);
     // A first start (no heliodex.ini): the site and the queries set to the city of the
     // machine's time zone.
     void OfferMachineZoneCity();
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
-    JobHandle zoneCity_;                    // the first start's wait for the gazetteer
-    JobHandle citiesWait_;                  // the running built-in lookup's wait for it
-    JobHandle weatherWait_;                 // the built-in lookup's wait for the weather
-    void ShowPending(const QString& text);  // the status bar's job text; busy buttons
+    JobHandle zoneCity_;  // the first start's wait for the gazetteer
     void AbortNetwork();  // shutdown: every download and the version check end at once
-    void RefreshBusy();
+    void RefreshBusy();   // the status bar's Cancel shows while a job runs
     void BuildAlarms();
+    void BuildLookups(const LookupPage& lookUp, const LookupPage& alternate);
 
     WindowServices services_;
     // The context of every job the window starts; the shutdown destroys it, so no completion
@@ -229,10 +189,16 @@ class MainWindow : public QMainWindow {
     VersionAndFeed* newsFeed_ = nullptr;  // the version check and the news feed
     std::unique_ptr<TExtIniF> store_;     // open from start-up to shutdown
     OptionsModel options_;
-    Observer observer_;
-    Moment pickersUtc_ = 0;             // the instant the last Now set the pickers to
-    bool pickersAtPresent_ = false;     // the pickers hold the last Now, not a moment the user set
-    CalendarExport* export_ = nullptr;  // File → Export Calendar…
+    // The site: its fields, its Observer and its name, shown by the Locale and Weather pages.
+    SiteEditor* site_ = nullptr;
+    // The moment the pickers show: the present of the last Now (atPresent), or a reading the
+    // user set.
+    struct ShownMoment {
+        bool atPresent = false;
+        Moment present = 0;  // the instant the last Now set the pickers to
+        Moment reading = 0;  // the site's clock reading the pickers show
+    } shown_;
+    CalendarExport* export_ = nullptr;         // File → Export Calendar…
     SavedPlacesMenus* placesMenus_ = nullptr;  // the "Places" submenus and savedplaces.txt
     TrayAndClosing* closing_ = nullptr;        // the tray's balloon, Exit and the shutdown
     // The window's geometry and page from one run to the next, and the autostart entry.
@@ -242,19 +208,14 @@ class MainWindow : public QMainWindow {
     TrayChoice trayChoice_;
     bool clockTimerEnabled_ = false;
     quint32 clockTimerInterval_ = 10000;
-    std::shared_ptr<net::Downloader> downloader_;
-    JobQueue jobs_;  // downloads, lookups, the version check: one after another
-    bool weatherPending_ = false, gazetteerPending_ = false;
-    bool lookupFailedQuietly_ = false;  // a start-up or timed lookup failed
-    bool startupInternet_ = false;      // step 3 found Internet functions enabled
-    bool startupLookups_ = false;       // the sequence reached step 10
+    JobQueue jobs_;                 // downloads, lookups, the version check: one after another
+    bool startupInternet_ = false;  // step 3 found Internet functions enabled
+    bool startupLookups_ = false;   // the sequence reached step 10
     bool startupJobsEnded_ = false;
     bool clockPausedForSite_ = false;  // the report found no site and paused the clock
-    ServiceAddresses addresses_;
-    RecentList alternateRecent_;  // alternateRecent, the Alternate page's, saved at shutdown
-    RecentList lookUpRecent_;     // lookUpRecent, the Look up page's
-    std::vector<places::Place> weatherChoices_, gazetteerChoices_;  // the pick lists' places
-    std::optional<places::Place> weatherPick_, gazetteerPick_;      // picked, not yet looked up
+    ServiceAddresses addresses_;  // the "Services" section: the lookups', the feed's, the maker's
+    // The weather and gazetteer lookups with the Look up and Alternate pages.
+    PlaceLookups* lookups_ = nullptr;
 
     QFrame* topStrip = nullptr;
     QDateEdit* datePicker = nullptr;
@@ -264,10 +225,8 @@ class MainWindow : public QMainWindow {
     QLabel* moonPicture = nullptr;
     QTabWidget* pages = nullptr;
     MainPage main_;
-    LookupPage lookUp_;
     LocalePage locale_;
     WeatherPage weather_;
-    LookupPage alternate_;
     NewsPage news_;
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
@@ -276,7 +235,7 @@ class MainWindow : public QMainWindow {
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     StatusPanels* status_ = nullptr;    // the time, the site, messages and the running job
     SkyPanel* sky_ = nullptr;
-    void ShowSkyAndCountdown();
+    void ShowSkyAndCountdown(Moment now);
     QString lastToolTip_;  // the report's own tooltip, before the countdown is added
     MenuActions menus_;
     QTimer* clockTimer = nullptr;
@@ -284,12 +243,10 @@ class MainWindow : public QMainWindow {
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
     QSystemTrayIcon* trayIcon = nullptr;       // shown while the desktop has a notification area
 
-    // --- The site's name (saved_places_menu.cpp) ---
+    // The site's name, kept by the site's owner; the saved places' menus mark it.
     QString PresentPlaceName() const;
     // The name of the place a lookup or a saved place set, with the coordinates it set.
     void NoteSiteName(const QString& name);
-    QString siteName_;
-    double siteNameLatitude_ = 0, siteNameLongitude_ = 0;
 };
 
 }  // namespace hx::ui

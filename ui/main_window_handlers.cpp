@@ -39,6 +39,7 @@
 #include "saved_places_menus.h"
 #include "settings/textfile.h"
 #include "settings/window_settings.h"
+#include "site_editor.h"
 #include "sky_panel.h"
 #include "status_panels.h"
 #include "tray_and_closing.h"
@@ -78,7 +79,7 @@ void MainWindow::RunStartup() {
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] {
-            LoadRecentLocations();
+            lookups_->LoadRecentLocations();
             placesMenus_->Load();
         },
         [this] { windowPlace_->SelectStartPage(); },
@@ -121,7 +122,7 @@ void MainWindow::RunStartup() {
 void MainWindow::StartStartupJobs() {
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
-    if (startupLookups_) RunStartupLookups();
+    if (startupLookups_) lookups_->RunStartupLookups();
     if (startupInternet_) {
         newsFeed_->QueueVersionCheck();
         newsFeed_->QueueFeed();
@@ -131,12 +132,6 @@ void MainWindow::StartStartupJobs() {
         finished();
         newsFeed_->StartUpEnded();
     });
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
-        Guarded([this] { onSiteChanged(); });
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::OnMenuClick(const QString& name) {
@@ -179,29 +174,36 @@ void MainWindow::SyncMenu() {
 
 // --- The clock -------------------------------------------------------------------------
 
-void MainWindow::SetPickers(Moment m) {
-    const QDateTime dt = ToQDateTime(m);
+void MainWindow::SetPickers(Moment reading) {
+    shown_.reading = reading;
+    const QDateTime dt = ToQDateTime(reading);
     const QSignalBlocker b1(datePicker), b2(timePicker);
     datePicker->setDate(dt.date());
     timePicker->setTime(dt.time());
 }
 
-Moment MainWindow::PickerMoment() const {
+Moment MainWindow::PickersReading() const {
     return ReportMoment(FromQDate(datePicker->date()),
                         FromQDate(QDate(1899, 12, 30), timePicker->time()));
 }
 
 Moment MainWindow::PickerInstant() const {
     // A reading in the repeated hour of a fold is ambiguous; the present it came from is not.
-    const Moment reading = PickerMoment();
-    if (pickersAtPresent_ && std::abs(ReadingOfUtc(observer_, pickersUtc_) - reading) < 1.0 / 86400)
-        return pickersUtc_;
-    return UtcOfReading(observer_, reading);
+    // A site changed since the present was shown reads the pickers with its own offset.
+    if (shown_.atPresent &&
+        std::abs(ReadingOfUtc(observer(), shown_.present) - shown_.reading) < 1.0 / 86400)
+        return shown_.present;
+    return UtcOfReading(observer(), shown_.reading);
 }
 
 void MainWindow::SetPickersToPresent() {
-    pickersUtc_ = NowUtc();
-    SetPickers(ReadingOfUtc(observer_, pickersUtc_));
+    SetPickersToPresent(NowUtc());
+}
+
+void MainWindow::SetPickersToPresent(Moment now) {
+    shown_.atPresent = true;
+    shown_.present = now;
+    SetPickers(ReadingOfUtc(observer(), now));
 }
 
 void MainWindow::SetClockTimerEnabled(bool enabled) {
@@ -220,13 +222,16 @@ void MainWindow::SetClockTimerInterval(quint32 interval) {
 }
 
 void MainWindow::onNowClicked() {
-    ShowZoneOffset(NowUtc());
-    SetPickersToPresent();
-    pickersAtPresent_ = true;
-    BuildReport();
+    ShowPresent(NowUtc());
+}
+
+void MainWindow::ShowPresent(Moment now) {
+    site_->FollowZone(now);
+    SetPickersToPresent(now);
+    BuildReport(now);
     if (!clockTimerEnabled_) return;
-    status_->ShowTime(StatusTimeText(SiteNow(observer_), clockTimerInterval_));
-    alarmsRoom_->Check();
+    status_->ShowTime(StatusTimeText(ReadingOfUtc(observer(), now), clockTimerInterval_));
+    alarmsRoom_->Check(now);
 }
 
 void MainWindow::onClockTick() {
@@ -257,7 +262,8 @@ void MainWindow::ShowClockError(const QString& text) {
 }
 
 void MainWindow::onPickerChanged() {
-    pickersAtPresent_ = false;
+    shown_.atPresent = false;
+    shown_.reading = PickersReading();
     BuildReport();
 }
 
@@ -267,9 +273,12 @@ void MainWindow::onDaySpinnerClicked(int days) {
         MessageBox::Show(this, kCalendarRefusal);
         return;
     }
-    const QSignalBlocker block(datePicker);
-    pickersAtPresent_ = false;
-    datePicker->setDate(ToQDateTime(*stepped).date());
+    {
+        const QSignalBlocker block(datePicker);
+        datePicker->setDate(ToQDateTime(*stepped).date());
+    }
+    shown_.atPresent = false;
+    shown_.reading = PickersReading();
     BuildReport();
 }
 
@@ -334,50 +343,21 @@ void MainWindow::onTrayMoonPhaseClicked() {
 
 // --- Locale entry ----------------------------------------------------------------------
 
-SiteFields MainWindow::CurrentSiteFields() const {
-    SiteFields f;
-    f.latDegrees = locale_.latDegrees->text();
-    f.latMinutes = locale_.latMinutes->text();
-    f.north = locale_.north->isChecked();
-    f.lonDegrees = locale_.lonDegrees->text();
-    f.lonMinutes = locale_.lonMinutes->text();
-    f.west = locale_.west->isChecked();
-    f.timeZone = locale_.timeZone->text();
-    f.daylight = locale_.daylight->isChecked();
-    f.zone = locale_.zoneBox->currentData().toString();
-    f.format = locale_.radioItems->checkedId() == 0 ? 0 : 1;
-    f.pressure = weather_.pressure->text();
-    f.temperatureF = weather_.temperatureF->text();
-    f.altitude = weather_.altitude->text();
-    return f;
+const Observer& MainWindow::observer() const {
+    return site_->observer();
 }
 
 void MainWindow::onSiteChanged() {
-    const SiteFields f = CurrentSiteFields();
-    observer_ = ReadSite(f);
-    const std::optional<QString> bad = SiteRangeError(observer_);
-    status_->ShowSite(bad ? *bad : SiteSummary(f));
+    site_->Commit();
 }
 
-void MainWindow::ShowZoneOffset(Moment utc) {
-    const std::optional<ZoneOffset> o = ZoneOffsetAtInstant(observer_.Zone, utc);
-    if (!o || (o->TimeZone == observer_.TimeZone && o->DaylightTime == observer_.DaylightTime))
-        return;
-    {
-        const QSignalBlocker b1(locale_.timeZone), b2(locale_.daylight);
-        locale_.timeZone->setText(QString::number(o->TimeZone));
-        locale_.daylight->setChecked(o->DaylightTime != 0);
-    }
-    onSiteChanged();
+void MainWindow::NoteSiteName(const QString& name) {
+    site_->NoteName(name);
+    placesMenus_->Fill();
 }
 
-void MainWindow::SetZone(const QString& id) {
-    const int i = id.isEmpty() ? 0 : locale_.zoneBox->findData(id);
-    locale_.zoneBox->setCurrentIndex(i < 0 ? 0 : i);
-    if (i < 0)
-        ShowStatusMessage(
-            QStringLiteral("Unknown time zone \"%1\"; the time zone is entered by hand.").arg(id),
-            60000);
+QString MainWindow::PresentPlaceName() const {
+    return site_->PlaceName();
 }
 
 void MainWindow::onLocaleClicked() {
@@ -388,30 +368,30 @@ void MainWindow::onLocaleClicked() {
 }
 
 void MainWindow::onLocaleDone() {
-    if (MinutesLookLikeDecimals(CurrentSiteFields())) {
+    if (MinutesLookLikeDecimals(site_->Fields())) {
         MessageBox::Show(this, kMinutesWarning);
-        locale_.radioItems->button(1)->setChecked(true);  // re-reads the site
+        site_->UseDecimalFormat();
     }
     clockPausedForSite_ = false;
     onSiteChanged();
-    if (const std::optional<QString> bad = SiteRangeError(observer_)) {
+    if (const std::optional<QString> bad = SiteRangeError(observer())) {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
         return;
     }
     ShowPage(main_.page);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
-    if (pickersAtPresent_) SetPickersToPresent();
+    if (shown_.atPresent) SetPickersToPresent();
     BuildReport();
 }
 
 void MainWindow::onLocaleLeft() {
     onSiteChanged();
     // Without a usable site the report says so when it next runs; the page is not forced back.
-    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
+    if (!observer().HasSite() || SiteRangeError(observer())) return;
     clockPausedForSite_ = false;
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
-    if (pickersAtPresent_) SetPickersToPresent();
+    if (shown_.atPresent) SetPickersToPresent();
     BuildReport();
 }
 
@@ -421,15 +401,14 @@ void MainWindow::ShowPage(QWidget* page) {
 }
 
 void MainWindow::TakeSite(const LocaleFieldTexts& fields, const QString& name) {
-    ApplyFieldTexts(fields);
-    onSiteChanged();
+    site_->Take(fields, NowUtc());
     NoteSiteName(name);
     if (!ResumeAfterSiteFilled()) RebuildForNewSite();
 }
 
 void MainWindow::RebuildForNewSite() {
-    if (!observer_.HasSite() || SiteRangeError(observer_)) return;
-    if (pickersAtPresent_) SetPickersToPresent();
+    if (!observer().HasSite() || SiteRangeError(observer())) return;
+    if (shown_.atPresent) SetPickersToPresent();
     BuildReport();
 }
 
@@ -437,43 +416,47 @@ void MainWindow::RebuildForNewSite() {
 
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
-    ShowSkyAndCountdown();
+    ShowSkyAndCountdown(NowUtc());
     // The Look up page is as good a place to give the site (a first start may show it).
-    if (pages->currentWidget() != lookUp_.page) ShowPage(locale_.page);
+    if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }
 
 void MainWindow::BuildReport() {
-    if (!observer_.HasSite()) {
+    BuildReport(NowUtc());
+}
+
+void MainWindow::BuildReport(Moment now) {
+    if (!observer().HasSite()) {
         ShowSiteMissing();
         return;
     }
-    const ReportResult r = services_.compose(PickerInstant(), observer_, options_, events_,
-                                             NowUtc(), alarmsRoom_->Practice().Style());
+    const ReportResult r = services_.compose(PickerInstant(), observer(), options_, events_, now,
+                                             alarmsRoom_->Practice().Style());
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSiteMissing();
         return;
     }
     ApplyReport(r);
-    ShowSkyAndCountdown();
+    ShowSkyAndCountdown(now);
 }
 
 // The Sky page follows the report's instant; the countdown is the present's, so it is shown
 // only while the pickers hold the present and the event list is the present day's.
-void MainWindow::ShowSkyAndCountdown() {
-    sky_->Show(PickerInstant(), observer_, alarmsRoom_->Practice().Clock());
+void MainWindow::ShowSkyAndCountdown(Moment now) {
+    sky_->Show(PickerInstant(), observer(), alarmsRoom_->Practice().Clock());
     const QString countdown =
-        observer_.HasSite() && pickersAtPresent_
-            ? CountdownText(NowUtc(), events_, QLocale::system(), alarmsRoom_->Practice().Clock())
+        observer().HasSite() && shown_.atPresent
+            ? CountdownText(now, events_, QLocale::system(), alarmsRoom_->Practice().Clock())
             : QString();
     status_->SetCountdown(countdown);
     // The report's tooltip names the hour's end already: it gains the solar part.
     const QString solar = countdown.startsWith(QStringLiteral("Sun"))
                               ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)
                               : QString();
-    if (observer_.HasSite())
+    if (observer().HasSite())
         trayIcon->setToolTip(solar.isEmpty() ? lastToolTip_ : lastToolTip_ + u'\n' + solar);
 }
 
@@ -510,7 +493,7 @@ void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
 
 void MainWindow::ApplyReport(const ReportResult& r) {
     if (!r.logLines.isEmpty())
-        log_.log->appendPlainText(EventListHeading(PresentPlaceName(), observer_));
+        log_.log->appendPlainText(EventListHeading(PresentPlaceName(), observer()));
     for (const QString& line : r.logLines) log_.log->appendPlainText(line);
     if (!r.error.isEmpty()) {
         ShowLines(main_.reportView, r.lines);
@@ -523,9 +506,9 @@ void MainWindow::ApplyReport(const ReportResult& r) {
     main_.reportView->moveCursor(QTextCursor::Start);
     main_.reportView->verticalScrollBar()->setValue(0);
     trayText_ = r.trayText;
-    lastToolTip_ = ToolTipNamingSite(PresentPlaceName(), observer_, r.toolTip);
+    lastToolTip_ = ToolTipNamingSite(PresentPlaceName(), observer(), r.toolTip);
     trayIcon->setToolTip(lastToolTip_);
-    moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer_)));
+    moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer())));
     if (r.tray.list != TrayChoice::List::Unchanged) {
         trayChoice_ = r.tray;
         trayIcon->setIcon(r.tray.list == TrayChoice::List::Planets

@@ -10,6 +10,7 @@
 #include "locale/lookups.h"
 #include "locale/own_service.h"
 #include "locale/place_documents.h"
+#include "locale/weather_lookup.h"
 #include "net/download.h"
 #include "settings/textfile.h"
 
@@ -59,6 +60,12 @@ TEST_F(OwnService, WeatherLookupFillsTheSiteAndTheReport) {
     EXPECT_EQ(f.temperatureF, "23");
     EXPECT_EQ(f.pressure, "1021");
     EXPECT_EQ(out.placeCaption, "Minneapolis, Minnesota, United States of America");
+    // The answer written to locale.xml, read back as a download would be, says the same.
+    WeatherOutcome read =
+        CompleteWeatherLookup(LoadWeatherDocument(dir_.filePath("locale.xml")), "Minneapolis");
+    read.fields.Zone = f.Zone;
+    EXPECT_EQ(read.fields, f);
+    EXPECT_EQ(read.report, out.report.mid(0, read.report.size()));
     // The recent entry names the place whole, however it was spelt.
     EXPECT_EQ(out.recentEntry, "Minneapolis, Minnesota, United States of America");
     EXPECT_EQ(RunOwnWeatherLookup(" MINNEAPOLIS", QDate(2026, 7, 4), weather).recentEntry,

@@ -143,8 +143,13 @@ TEST(PlaceDocuments, GazetteerPageCutsIntoTheFields) {
         const GazetteerOutcome c = CutPage(GazetteerPage({r.place, {}, {r.place}, true}));
         ASSERT_TRUE(c.found);
         EXPECT_FALSE(c.message);
-        const LocaleFieldTexts expected{r.edit2, r.edit3, r.edit4, r.edit5, {}, {},
-                                        {},      r.north, r.west,  {},      {}};
+        LocaleFieldTexts expected;
+        expected.latDegrees = r.edit2;
+        expected.latMinutes = r.edit3;
+        expected.lonDegrees = r.edit4;
+        expected.lonMinutes = r.edit5;
+        expected.north = r.north;
+        expected.west = r.west;
         EXPECT_EQ(c.fields, expected);
         EXPECT_EQ(c.placeCaption, QString::fromUtf8(r.label));
     }

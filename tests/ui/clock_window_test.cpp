@@ -44,6 +44,20 @@ TEST_F(ClockWindowTest, SwitchOnShowsItsMessageOnceAndRunsNow) {
     EXPECT_FALSE(form->ClockTimerEnabled());
 }
 
+// A clock read twice in one tick would show the report, the status bar and the alarms
+// different instants; this clock moves a second at each read.
+TEST_F(ClockWindowTest, ATickReadsThePresentOnce) {
+    OpenWithSite();
+    Click("Clockon1");
+    int reads = 0;
+    SetClock([&reads] {
+        return QDateTime(QDate(2024, 6, 15), QTime(20, 45, 10), Qt::UTC).addSecs(++reads);
+    });
+    form->onClockTick();
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(form->StatusText(0), StatusTimeText(ReadingOfUtc(calls->obs, calls->q), 10000));
+}
+
 TEST_F(ClockWindowTest, ResolutionDecidesSecondsAndTicks) {
     OpenWithSite();
     Click("Clockon1");

@@ -136,7 +136,7 @@ TEST_F(JobsWindow, ASecondLookupWhileOneRunsStartsNothing) {
     server.Route("/forexml.cgi", HttpAnswer::Slow(500, kAnswer));
     Get<QPushButton>("Lookup")->click();
     Get<QPushButton>("Lookup")->click();
-    form->onWeatherLookupClicked();
+    form->Lookups().onWeatherLookupClicked();
     form->onRefreshTick();  // the hourly refresh's lookup too
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->JobsIdle(); }, 8000));
     EXPECT_EQ(Count("/forexml.cgi?55413"), 1);

@@ -160,8 +160,8 @@ TEST_F(LookupWindow, TheQuestionHoldsItsLookupUntilAnswered) {
     Settle();
     ui::MessageBox::SetScripted(false);
     for (const bool yes : {false, true}) {
-        form->onWeatherLookupClicked();
-        form->onWeatherLookupClicked();
+        form->Lookups().onWeatherLookupClicked();
+        form->Lookups().onWeatherLookupClicked();
         const QList<QMessageBox*> open = OpenBoxes();
         ASSERT_EQ(open.size(), 1);
         EXPECT_EQ(open[0]->text(), "This will activate Internet functions.  OK?");
