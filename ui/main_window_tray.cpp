@@ -18,6 +18,7 @@
 #include <QTextDocumentFragment>
 
 #include "calendar_export.h"
+#include "clock_report.h"
 #include "core/ephemeris.h"
 #include "icons.h"
 #include "main_window.h"
@@ -70,7 +71,7 @@ void MainWindow::ShowBalloon(const QString& text) {
 }
 
 void MainWindow::onTrayIconClicked() {
-    ShowBalloon(trayText_);
+    ShowBalloon(TrayText());
 }
 
 void MainWindow::onRestore() {
@@ -89,9 +90,9 @@ void MainWindow::onDateToClipboard() {
 
 void MainWindow::onCopy() {
     // Plain text with LF line ends: the selection, or the whole report without one.
-    const QTextCursor c = main_.reportView->textCursor();
+    const QTextCursor c = clock_->ReportView()->textCursor();
     const QString text =
-        c.hasSelection() ? c.selection().toPlainText() : main_.reportView->toPlainText();
+        c.hasSelection() ? c.selection().toPlainText() : clock_->ReportView()->toPlainText();
     QGuiApplication::clipboard()->setText(text);
 }
 
@@ -166,8 +167,7 @@ void MainWindow::RunShutdown() {
     AbortNetwork();        // the Internet question's download and the gazetteer waits
     export_->Cancel();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
-    events_ = SkyEventState{};  // the event list goes with the window
-    ++eventsGeneration_;
+    clock_->ForgetEvents();  // the event list goes with the window
 }
 
 // Files not saved are said on stderr whatever ended the program. After the Exit command the box

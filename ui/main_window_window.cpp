@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "autostart.h"
+#include "clock_report.h"
 #include "main_window.h"
 #include "window_place.h"
 
@@ -29,7 +30,7 @@ void MainWindow::SelectStartPage() {
     if (i >= 0 && pages->isTabVisible(i))
         pages->setCurrentIndex(i);
     else
-        pages->setCurrentWidget(main_.page);
+        pages->setCurrentWidget(clock_->MainPageWidget());
 }
 
 WindowPlace MainWindow::CurrentWindowPlace() const {
