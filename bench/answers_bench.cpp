@@ -11,6 +11,7 @@
 #include "settings/textfile.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/place_lookups.h"
 #include "ui/window_services.h"
 
 using namespace hx;
@@ -61,7 +62,7 @@ void RunLookups(benchmark::State& state, const QByteArray& answer) {
         // Each lookup runs as a job; the loop waits for it to end.
         while (!form.JobsIdle()) QCoreApplication::processEvents();
         for (auto _ : state) {
-            form.onWeatherLookupClicked();
+            form.Lookups().onWeatherLookupClicked();
             while (!form.JobsIdle()) QCoreApplication::processEvents();
         }
         if (!ui::MessageBox::Shown().isEmpty())

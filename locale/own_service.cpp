@@ -43,9 +43,8 @@ places::PlaceSearch Picked(const places::Place& place) {
 }
 
 LocaleFieldTexts PlaceSiteFields(const places::Place& place, QDate date) {
-    WeatherOutcome outcome =
-        CompleteWeatherLookup(ParseWeatherDocument(places::ForexmlDocument(place, date, nullptr)),
-                              places::DisplayName(place));
+    WeatherOutcome outcome = CompleteWeatherAnswer(places::ForexmlAnswer(place, date, nullptr),
+                                                   places::DisplayName(place));
     outcome.fields.pressure.reset();
     outcome.fields.temperatureF.reset();
     if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
@@ -94,16 +93,18 @@ WeatherOutcome RunOwnWeatherLookup(const QString& query, QDate reportDate,
 
 GazetteerOutcome AnswerOwnGazetteerLookup(const places::PlaceSearch& search, const QString& query,
                                           QDate date, QString* answer) {
-    WriteAnswer(GazetteerPageFile(), places::GazetteerPage(search));
+    // locale.html is written for whoever reads it; the outcome comes from the place itself.
+    const QByteArray page = places::GazetteerPage(search);
+    WriteAnswer(GazetteerPageFile(), page);
     const places::Place place = KnownPlace(search, query, QStringLiteral("gazetteer"));
-    const QString page = ReadGazetteerPage(GazetteerPageFile());
-    if (answer) *answer = page;
-    GazetteerOutcome outcome = CompleteGazetteerLookup(page, query);
+    if (answer) *answer = QString::fromUtf8(page);
+    GazetteerOutcome outcome;
+    outcome.found = true;
     // The program knows the place's zone, so the time zone is set along with the coordinates.
-    const places::SiteAttributes site = places::SiteOf(place, date);
-    outcome.fields.timeZone = site.timezone;
-    outcome.fields.daylight = site.daylight_saving == u'1';
-    if (!place.zoneId.isEmpty()) outcome.fields.Zone = place.zoneId;
+    outcome.fields = PlaceSiteFields(place, date);
+    outcome.placeCaption = places::GazetteerCaption(place);
+    outcome.notice = QStringLiteral(
+        "Look up completed. You must set your time zone and daylight time manually.");
     outcome.recentEntry = places::DisplayName(place);
     const QString also = places::AlsoFoundLine(search.others);
     outcome.resultPage =

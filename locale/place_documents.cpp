@@ -127,6 +127,12 @@ QByteArray ForexmlText(const ForexmlWeather& answer) {
     return out;
 }
 
+QString GazetteerCaption(const Place& p) {
+    QString where = p.region.isEmpty() ? p.country : p.region + ", " + p.country;
+    if (p.region.isEmpty() && p.country.isEmpty()) where = p.zoneId;
+    return Unbracketed(p.name) + QStringLiteral(" (") + Unbracketed(where) + u')';
+}
+
 QByteArray GazetteerPage(const PlaceSearch& search) {
     QStringList lines{QStringLiteral("<html>"),
                       QStringLiteral("<head><meta charset=\"utf-8\">"
@@ -144,12 +150,9 @@ QByteArray GazetteerPage(const PlaceSearch& search) {
         };
         const QString lat = hemisphere(p.latitude, " S", " N");
         const QString lon = hemisphere(p.longitude, " W", " E");
-        QString where = p.region.isEmpty() ? p.country : p.region + ", " + p.country;
-        if (p.region.isEmpty() && p.country.isEmpty()) where = p.zoneId;
         lines << QStringLiteral("<p>Location: %1, %2<br>").arg(lat, lon)
               << QStringLiteral("Browse Tiger maps are not offered for this place.</p>")
-              << QStringLiteral("<p>PO Name: %1 (%2)</p>")
-                     .arg(Unbracketed(p.name).toHtmlEscaped(), Unbracketed(where).toHtmlEscaped());
+              << QStringLiteral("<p>PO Name: %1</p>").arg(GazetteerCaption(p).toHtmlEscaped());
         if (const QString also = AlsoFoundLine(search.others); !also.isEmpty())
             lines << QStringLiteral("<p>%1</p>").arg(also.toHtmlEscaped());
     }

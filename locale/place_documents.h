@@ -35,6 +35,10 @@ ForexmlWeather ForexmlAnswer(const Place& place, QDate date, const ForexmlWeathe
 // An answer as a forexml document, UTF-8.
 QByteArray ForexmlText(const ForexmlWeather& answer);
 
+// The place as the gazetteer answer names it: «Reykjavik (Capital Region, Iceland)», the
+// place's own brackets made square.
+QString GazetteerCaption(const Place& place);
+
 // The gazetteer answer page, UTF-8: the «Location:» line, the «Browse Tiger» line and the
 // «PO Name: » line for a place found, «Sorry, no matches found» otherwise. The other matches
 // are listed after the place's name.

@@ -28,6 +28,7 @@
 
 #include "calendar_export.h"
 #include "caret_blink.h"
+#include "clock_report.h"
 #include "core/clock.h"
 #include "core/format.h"
 #include "day_spinner.h"
@@ -57,14 +58,15 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     setCentralWidget(central);
-    BuildTopStrip();
+    BuildClock();
     BuildPages();
-    column->addWidget(topStrip);
+    column->addWidget(clock_->TopStrip());
     column->addWidget(pages, 1);
     menuBar()->setObjectName("MainMenu1");
     menus_ = BuildMenus(menuBar(), this, [this](const QString& n) { OnMenuClick(n); });
-    windowPlace_ = new WindowPlaceAndAutostart(
-        {this, pages, main_.page, [this](const std::function<void()>& h) { Guarded(h); }});
+    windowPlace_ =
+        new WindowPlaceAndAutostart({this, pages, clock_->MainPageWidget(),
+                                     [this](const std::function<void()>& h) { Guarded(h); }});
     windowPlace_->AddDesktopCommand(menus_.startWithDesktop,
                                     menus_.byName.value(StoredName(Option::OptionsMenu))->menu());
     placesMenus_ = new SavedPlacesMenus(
@@ -127,8 +129,8 @@ void MainWindow::BuildClosing() {
     TrayAndClosing::Window w;
     w.window = this;
     w.trayIcon = trayIcon;
-    w.reportView = main_.reportView;
-    w.trayText = [this] { return trayText_; };
+    w.reportView = clock_->ReportView();
+    w.trayText = [this] { return TrayText(); };
     w.buildReport = [this] { BuildReport(); };
     w.now = [this] { onNowClicked(); };
     w.say = [this](const QString& text, int ms) { ShowStatusMessage(text, ms); };
@@ -144,10 +146,7 @@ void MainWindow::BuildClosing() {
     w.saveRecentLocations = [this] { lookups_->SaveRecentLocations(); };
     w.saveRecentLookups = [this] { lookups_->SaveRecentLookupList(); };
     w.alarmSaveSteps = [this] { return alarmsRoom_->SaveSteps(); };
-    w.dropEvents = [this] {
-        events_ = SkyEventState{};
-        ++eventsGeneration_;
-    };
+    w.dropEvents = [this] { clock_->ForgetEvents(); };
     closing_ = new TrayAndClosing(std::move(w));
     closing_->AddSaveStep(placesMenus_->ShutdownStep());
 }
@@ -162,8 +161,8 @@ void MainWindow::BuildAlarms() {
                                if (trayIcon->isVisible()) closing_->ShowBalloon(body);
                            },
                            [this] { Guarded([this] { BuildReport(); }); },
-                           [this]() -> SkyEventState& { return events_; },
-                           [this] { return eventsGeneration_; },
+                           [this]() -> SkyEventState& { return clock_->Events(); },
+                           [this] { return clock_->EventsGeneration(); },
                            [this]() -> const Observer& { return observer(); },
                            [this] { return jobsContext_.data(); }},
         this);
@@ -192,50 +191,20 @@ void MainWindow::BuildLookups(const LookupPage& lookUp, const LookupPage& altern
     lookups_ = new PlaceLookups(services_, lookUp, alternate, std::move(window), this);
 }
 
-void MainWindow::BuildTopStrip() {
-    topStrip = new QFrame;
-    topStrip->setObjectName("topStrip");
-    topStrip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    topStrip->setFixedHeight(57);
-    datePicker = new QDateEdit;
-    datePicker->setObjectName("DateTimePicker1");
-    datePicker->setCalendarPopup(true);
-    datePicker->setMinimumDate(QDate(1904, 3, 20));
-    datePicker->setDisplayFormat(ShortDateFormatWideYear(QLocale::system()));
-    daySpinner = new DaySpinner;
-    daySpinner->setObjectName("daySpinner");
-    timePicker = new QTimeEdit;
-    timePicker->setObjectName("DateTimePicker2");
-    timePicker->setDisplayFormat(LongTimeFormatWithoutZone(QLocale::system()));
-    nowButton = new QToolButton;
-    nowButton->setObjectName("nowButton");
-    nowButton->setAutoRaise(true);
-    nowButton->setIcon(LightningGlyph());
-    moonPicture = new QLabel;
-    moonPicture->setObjectName("moonPicture");
-    moonPicture->setFixedWidth(50);
-    moonPicture->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    moonPicture->setPixmap(MoonPicture(1, false));
-
-    auto* row = new QHBoxLayout(topStrip);
-    row->setContentsMargins(4, 1, 4, 1);
-    row->setSpacing(2);
-    row->addWidget(datePicker, 0, Qt::AlignTop);
-    row->addWidget(daySpinner, 0, Qt::AlignTop);
-    row->addSpacing(6);
-    row->addWidget(timePicker, 0, Qt::AlignTop);
-    row->addWidget(nowButton, 0, Qt::AlignTop);
-    row->addStretch(1);
-    row->addWidget(moonPicture);
-
-    connect(datePicker, &QDateEdit::dateChanged, this,
-            [this] { Guarded([this] { onPickerChanged(); }); });
-    connect(timePicker, &QTimeEdit::timeChanged, this,
-            [this] { Guarded([this] { onPickerChanged(); }); });
-    connect(daySpinner, &DaySpinner::Stepped, this,
-            [this](int days) { Guarded([this, days] { onDaySpinnerClicked(days); }); });
-    connect(nowButton, &QToolButton::clicked, this,
-            [this] { Guarded([this] { onNowClicked(); }); });
+void MainWindow::BuildClock() {
+    clock_ = new ClockAndReport(
+        {this, &services_, &options_, [this]() -> const Observer& { return observer(); },
+         [this] { return PresentPlaceName(); }, [this] { return alarmsRoom_->Practice().Style(); },
+         [this](Moment now) { site_->FollowZone(now); },
+         [this](const QString& text) { status_->ShowTime(text); },
+         [this](const QString& text) { status_->SetCountdown(text); },
+         [this](const QString& toolTip) { trayIcon->setToolTip(toolTip); },
+         [this](const QIcon& icon) { trayIcon->setIcon(icon); },
+         [this](const QString& line) { log_.log->appendPlainText(line); },
+         [this](const QString& text) { ShowClockError(text); }, [this] { ShowSiteMissing(); },
+         [this](Moment now) { alarmsRoom_->Check(now); },
+         [this](const std::function<void()>& h) { Guarded(h); }},
+        this);
 }
 
 void MainWindow::BuildPages() {
@@ -246,7 +215,6 @@ void MainWindow::BuildPages() {
     // Every tab stays in sight: in a window narrower than the tabs' full captions the longer
     // captions are shortened, rather than the window held wider than the screen.
     pages->setElideMode(Qt::ElideRight);
-    main_ = BuildMainPage();
     const LookupPage lookUp = BuildLookupPage(kLookUpPageNames);
     locale_ = BuildLocalePage();
     weather_ = BuildWeatherPage();
@@ -255,14 +223,13 @@ void MainWindow::BuildPages() {
     log_ = BuildLogPage();
     BuildLookups(lookUp, alternate);
     BuildAlarms();
-    sky_ = new SkyPanel;
     const QList<QIcon> icons = PageIcons();
     const struct {
         QWidget* page;
         const char* caption;
         int icon;
-    } tabs[] = {{main_.page, "Main", 7},
-                {sky_, "Sky", 7},
+    } tabs[] = {{clock_->MainPageWidget(), "Main", 7},
+                {clock_->SkyPage(), "Sky", 7},
                 {lookUp.page, "Look up", 1},
                 {locale_.page, "Locale", 2},
                 {weather_.page, "Weather", 3},
@@ -306,10 +273,6 @@ void MainWindow::ShowStatusMessage(const QString& text, int ms) {
 }
 
 void MainWindow::BuildTimersAndTray() {
-    clockTimer = new QTimer(this);
-    clockTimer->setObjectName("clockTimer");
-    clockTimer->setInterval(int(clockTimerInterval_));
-    connect(clockTimer, &QTimer::timeout, this, &MainWindow::onClockTick);
     refreshTimer = new QTimer(this);
     refreshTimer->setObjectName("refreshTimer");
     refreshTimer->setInterval(3600000);

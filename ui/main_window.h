@@ -39,6 +39,7 @@ class QToolButton;
 
 namespace hx::ui {
 
+class ClockAndReport;
 class SiteEditor;
 class SkyPanel;
 class StatusPanels;
@@ -65,10 +66,10 @@ class MainWindow : public QMainWindow {
 
     const Observer& observer() const;
     const OptionsModel& options() const { return options_; }
-    bool ClockTimerEnabled() const { return clockTimerEnabled_; }
-    quint32 ClockTimerInterval() const { return clockTimerInterval_; }
-    const QString& TrayText() const { return trayText_; }
-    const TrayChoice& TrayIconChoice() const { return trayChoice_; }
+    bool ClockTimerEnabled() const;
+    quint32 ClockTimerInterval() const;
+    const QString& TrayText() const;
+    const TrayChoice& TrayIconChoice() const;
     QString StatusText(int panel) const;
     // A message in the status bar's message panel for ms milliseconds.
     void ShowStatusMessage(const QString& text, int ms);
@@ -87,8 +88,6 @@ class MainWindow : public QMainWindow {
     void RunStartup();
     void onNowClicked();  // Now: nowButton, Now1, clockTimer
     void onClockTick();   // one tick of clockTimer: the Now command, an error shown in a box
-    void onPickerChanged();
-    void onDaySpinnerClicked(int days);
     void onClockResolutionChanged();
     void onClockOnClicked();
     void onDisplayOptionClicked(const QString& item);
@@ -119,7 +118,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void BuildTopStrip();
+    void BuildClock();
     void BuildPages();
     void BuildStatusBar();
     void BuildTimersAndTray();
@@ -133,11 +132,6 @@ class MainWindow : public QMainWindow {
     static constexpr int kErrorBoxLines = 12;  // beyond these, further errors go to the Log
 
     void BuildReport();  // for the present read now
-    void BuildReport(Moment now);
-    // Now with the present read once: the zone's offset, the pickers, the report, the status
-    // bar's time and the alarms all take the same instant.
-    void ShowPresent(Moment now);
-    void ApplyReport(const ReportResult& r);
     void ShowSiteMissing();
     // A site set by a lookup, a pick or a saved place: the report, the tray and the tooltip
     // follow at once, for the new site's present when the pickers held the present.
@@ -150,16 +144,8 @@ class MainWindow : public QMainWindow {
     bool selectingPage_ = false;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
-    void SetClockTimerInterval(quint32 interval);
-    void SetPickers(Moment reading);
     // The reading the pickers show, as the report and the lookups take it.
-    Moment PickerMoment() const { return shown_.reading; }
-    // The pickers' reading as the user left it (read only where the user set it).
-    Moment PickersReading() const;
-    // The instant of the pickers: the present they were set to, else their reading's.
-    Moment PickerInstant() const;
-    void SetPickersToPresent();  // for the present read now
-    void SetPickersToPresent(Moment now);
+    Moment PickerMoment() const;
 
     void RestoreSettings();   // start-up step 2: heliodex.ini into menus, fields and boxes
     void SaveSettings();      // shutdown: menus, fields, boxes and the window into heliodex.ini
@@ -191,23 +177,13 @@ class MainWindow : public QMainWindow {
     OptionsModel options_;
     // The site: its fields, its Observer and its name, shown by the Locale and Weather pages.
     SiteEditor* site_ = nullptr;
-    // The moment the pickers show: the present of the last Now (atPresent), or a reading the
-    // user set.
-    struct ShownMoment {
-        bool atPresent = false;
-        Moment present = 0;  // the instant the last Now set the pickers to
-        Moment reading = 0;  // the site's clock reading the pickers show
-    } shown_;
+    // The pickers, the clock timer, the report and its views.
+    ClockAndReport* clock_ = nullptr;
     CalendarExport* export_ = nullptr;         // File → Export Calendar…
     SavedPlacesMenus* placesMenus_ = nullptr;  // the "Places" submenus and savedplaces.txt
     TrayAndClosing* closing_ = nullptr;        // the tray's balloon, Exit and the shutdown
     // The window's geometry and page from one run to the next, and the autostart entry.
     WindowPlaceAndAutostart* windowPlace_ = nullptr;
-    SkyEventState events_;
-    QString trayText_;
-    TrayChoice trayChoice_;
-    bool clockTimerEnabled_ = false;
-    quint32 clockTimerInterval_ = 10000;
     JobQueue jobs_;                 // downloads, lookups, the version check: one after another
     bool startupInternet_ = false;  // step 3 found Internet functions enabled
     bool startupLookups_ = false;   // the sequence reached step 10
@@ -217,28 +193,16 @@ class MainWindow : public QMainWindow {
     // The weather and gazetteer lookups with the Look up and Alternate pages.
     PlaceLookups* lookups_ = nullptr;
 
-    QFrame* topStrip = nullptr;
-    QDateEdit* datePicker = nullptr;
-    DaySpinner* daySpinner = nullptr;
-    QTimeEdit* timePicker = nullptr;
-    QToolButton* nowButton = nullptr;
-    QLabel* moonPicture = nullptr;
     QTabWidget* pages = nullptr;
-    MainPage main_;
     LocalePage locale_;
     WeatherPage weather_;
     NewsPage news_;
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
     AlarmsRoom* alarmsRoom_ = nullptr;
-    quint64 eventsGeneration_ = 0;      // counts replacements of events_.events
     QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
     StatusPanels* status_ = nullptr;    // the time, the site, messages and the running job
-    SkyPanel* sky_ = nullptr;
-    void ShowSkyAndCountdown(Moment now);
-    QString lastToolTip_;  // the report's own tooltip, before the countdown is added
     MenuActions menus_;
-    QTimer* clockTimer = nullptr;
     QTimer* refreshTimer = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
     QSystemTrayIcon* trayIcon = nullptr;       // shown while the desktop has a notification area

@@ -24,6 +24,7 @@
 #include <QTimeEdit>
 #include <QTimer>
 
+#include "clock_report.h"
 #include "core/artwork.h"
 #include "core/clock.h"
 #include "core/ephemeris.h"
@@ -85,14 +86,13 @@ void MainWindow::RunStartup() {
         [this] { windowPlace_->SelectStartPage(); },
         [this] { ApplyMoonPicture(options_.Checked(Option::MoonPicture)); },
         [this] {
-            events_ = SkyEventState{};
-            ++eventsGeneration_;
+            clock_->ForgetEvents();
             alarmsRoom_->Load();
         },
         [this] {
             SetClockTimerEnabled(
                 ClockEnabledAfter(ClockEvent::StartUp, options_.Checked(Option::ClockOn)));
-            if (clockTimerEnabled_)
+            if (clock_->ClockEnabled())
                 refreshTimer->start();
             else
                 refreshTimer->stop();
@@ -174,72 +174,40 @@ void MainWindow::SyncMenu() {
 
 // --- The clock -------------------------------------------------------------------------
 
-void MainWindow::SetPickers(Moment reading) {
-    shown_.reading = reading;
-    const QDateTime dt = ToQDateTime(reading);
-    const QSignalBlocker b1(datePicker), b2(timePicker);
-    datePicker->setDate(dt.date());
-    timePicker->setTime(dt.time());
-}
-
-Moment MainWindow::PickersReading() const {
-    return ReportMoment(FromQDate(datePicker->date()),
-                        FromQDate(QDate(1899, 12, 30), timePicker->time()));
-}
-
-Moment MainWindow::PickerInstant() const {
-    // A reading in the repeated hour of a fold is ambiguous; the present it came from is not.
-    // A site changed since the present was shown reads the pickers with its own offset.
-    if (shown_.atPresent &&
-        std::abs(ReadingOfUtc(observer(), shown_.present) - shown_.reading) < 1.0 / 86400)
-        return shown_.present;
-    return UtcOfReading(observer(), shown_.reading);
-}
-
-void MainWindow::SetPickersToPresent() {
-    SetPickersToPresent(NowUtc());
-}
-
-void MainWindow::SetPickersToPresent(Moment now) {
-    shown_.atPresent = true;
-    shown_.present = now;
-    SetPickers(ReadingOfUtc(observer(), now));
-}
-
-void MainWindow::SetClockTimerEnabled(bool enabled) {
-    clockTimerEnabled_ = enabled;
-    // An interval of 0 leaves the flag set but the timer silent.
-    if (enabled && clockTimerInterval_ > 0)
-        clockTimer->start();
-    else
-        clockTimer->stop();
-}
-
-void MainWindow::SetClockTimerInterval(quint32 interval) {
-    clockTimerInterval_ = interval;
-    clockTimer->setInterval(int(qMin(interval, kLargestInterval)));
-    SetClockTimerEnabled(clockTimerEnabled_);  // restarts the count
-}
-
 void MainWindow::onNowClicked() {
-    ShowPresent(NowUtc());
-}
-
-void MainWindow::ShowPresent(Moment now) {
-    site_->FollowZone(now);
-    SetPickersToPresent(now);
-    BuildReport(now);
-    if (!clockTimerEnabled_) return;
-    status_->ShowTime(StatusTimeText(ReadingOfUtc(observer(), now), clockTimerInterval_));
-    alarmsRoom_->Check(now);
+    clock_->Now();
 }
 
 void MainWindow::onClockTick() {
-    try {
-        onNowClicked();
-    } catch (const Error& e) {
-        ShowClockError(e.message());
-    }
+    clock_->Tick();
+}
+
+void MainWindow::BuildReport() {
+    clock_->Rebuild();
+}
+
+bool MainWindow::ClockTimerEnabled() const {
+    return clock_->ClockEnabled();
+}
+
+quint32 MainWindow::ClockTimerInterval() const {
+    return clock_->Interval();
+}
+
+void MainWindow::SetClockTimerEnabled(bool enabled) {
+    clock_->SetClockEnabled(enabled);
+}
+
+const QString& MainWindow::TrayText() const {
+    return clock_->TrayText();
+}
+
+const TrayChoice& MainWindow::TrayIconChoice() const {
+    return clock_->TrayIconChoice();
+}
+
+Moment MainWindow::PickerMoment() const {
+    return clock_->PickerMoment();
 }
 
 // The one error box of the clock, the alarms, the jobs and the handlers: while it is open, a
@@ -261,35 +229,14 @@ void MainWindow::ShowClockError(const QString& text) {
         clockError_->setText(clockError_->text() + u'\n' + text);
 }
 
-void MainWindow::onPickerChanged() {
-    shown_.atPresent = false;
-    shown_.reading = PickersReading();
-    BuildReport();
-}
-
-void MainWindow::onDaySpinnerClicked(int days) {
-    const std::optional<Moment> stepped = StepPickerDate(FromQDate(datePicker->date()), days);
-    if (!stepped) {
-        MessageBox::Show(this, kCalendarRefusal);
-        return;
-    }
-    {
-        const QSignalBlocker block(datePicker);
-        datePicker->setDate(ToQDateTime(*stepped).date());
-    }
-    shown_.atPresent = false;
-    shown_.reading = PickersReading();
-    BuildReport();
-}
-
 void MainWindow::onClockResolutionChanged() {
     const IntervalChange c =
-        IntervalFromResolution(locale_.clockResolution->text(), clockTimerInterval_);
+        IntervalFromResolution(locale_.clockResolution->text(), clock_->Interval());
     if (c.error) {
         MessageBox::Show(this, *c.error);
         return;
     }
-    SetClockTimerInterval(c.interval);
+    clock_->SetInterval(c.interval);
 }
 
 void MainWindow::onClockOnClicked() {
@@ -298,7 +245,7 @@ void MainWindow::onClockOnClicked() {
     if (on) MessageBox::Show(this, kClockOnMessage);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Switch, on));
     if (options_.Checked(Option::Refresh)) {
-        if (clockTimerEnabled_)
+        if (clock_->ClockEnabled())
             refreshTimer->start();
         else
             refreshTimer->stop();
@@ -317,7 +264,7 @@ void MainWindow::OptionClicked(const QString& item) {
     if (c.moonPictureChanged) ApplyMoonPicture(c.moonPictureShown);
     BuildReport();
     // The balloon shows the report just built, never an older text.
-    if (c.showBalloon) closing_->ShowBalloon(trayText_);
+    if (c.showBalloon) closing_->ShowBalloon(TrayText());
 }
 
 void MainWindow::onDisplayOptionClicked(const QString& item) {
@@ -325,8 +272,7 @@ void MainWindow::onDisplayOptionClicked(const QString& item) {
 }
 
 void MainWindow::ApplyMoonPicture(bool shown) {
-    topStrip->setFixedHeight(HeaderPanelHeight(shown));
-    moonPicture->setVisible(shown);
+    clock_->ShowMoonPicture(shown);
 }
 
 void MainWindow::onMoonPictureClicked() {
@@ -378,11 +324,10 @@ void MainWindow::onLocaleDone() {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
         return;
     }
-    ShowPage(main_.page);
+    ShowPage(clock_->MainPageWidget());
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     // Pickers that showed the present show the present of the site as it now is.
-    if (shown_.atPresent) SetPickersToPresent();
-    BuildReport();
+    clock_->RebuildForNewSite();
 }
 
 void MainWindow::onLocaleLeft() {
@@ -391,8 +336,7 @@ void MainWindow::onLocaleLeft() {
     if (!observer().HasSite() || SiteRangeError(observer())) return;
     clockPausedForSite_ = false;
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
-    if (shown_.atPresent) SetPickersToPresent();
-    BuildReport();
+    clock_->RebuildForNewSite();
 }
 
 void MainWindow::ShowPage(QWidget* page) {
@@ -408,114 +352,17 @@ void MainWindow::TakeSite(const LocaleFieldTexts& fields, const QString& name) {
 
 void MainWindow::RebuildForNewSite() {
     if (!observer().HasSite() || SiteRangeError(observer())) return;
-    if (shown_.atPresent) SetPickersToPresent();
-    BuildReport();
+    clock_->RebuildForNewSite();
 }
 
 // --- The report ------------------------------------------------------------------------
 
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
-    ShowSkyAndCountdown(NowUtc());
     // The Look up page is as good a place to give the site (a first start may show it).
     if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(locale_.page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
-}
-
-void MainWindow::BuildReport() {
-    BuildReport(NowUtc());
-}
-
-void MainWindow::BuildReport(Moment now) {
-    if (!observer().HasSite()) {
-        ShowSiteMissing();
-        return;
-    }
-    const ReportResult r = services_.compose(PickerInstant(), observer(), options_, events_, now,
-                                             alarmsRoom_->Practice().Style());
-    if (r.eventsRecomputed) ++eventsGeneration_;
-    if (r.siteMissing) {
-        ShowSiteMissing();
-        return;
-    }
-    ApplyReport(r);
-    ShowSkyAndCountdown(now);
-}
-
-// The Sky page follows the report's instant; the countdown is the present's, so it is shown
-// only while the pickers hold the present and the event list is the present day's.
-void MainWindow::ShowSkyAndCountdown(Moment now) {
-    sky_->Show(PickerInstant(), observer(), alarmsRoom_->Practice().Clock());
-    const QString countdown =
-        observer().HasSite() && shown_.atPresent
-            ? CountdownText(now, events_, QLocale::system(), alarmsRoom_->Practice().Clock())
-            : QString();
-    status_->SetCountdown(countdown);
-    // The report's tooltip names the hour's end already: it gains the solar part.
-    const QString solar = countdown.startsWith(QStringLiteral("Sun"))
-                              ? countdown.section(QStringLiteral(" \u00b7 "), 0, 0)
-                              : QString();
-    if (observer().HasSite())
-        trayIcon->setToolTip(solar.isEmpty() ? lastToolTip_ : lastToolTip_ + u'\n' + solar);
-}
-
-namespace {
-
-// Shows the lines in a plain-text view. When the view holds as many lines, only those that
-// differ are replaced: a tick changes the header's seconds and little else, and laying out
-// the whole report again would cost more than the rest of the tick.
-void ShowLines(QPlainTextEdit* view, const QStringList& lines) {
-    QTextDocument* doc = view->document();
-    const auto breaksLines = [](const QString& l) {
-        return l.contains(u'\n') || l.contains(u'\r') || l.contains(QChar::ParagraphSeparator);
-    };
-    if (lines.isEmpty() || doc->blockCount() != lines.size() ||
-        std::any_of(lines.begin(), lines.end(), breaksLines)) {
-        view->setPlainText(lines.join(u'\n'));
-        return;
-    }
-    QTextCursor cursor(doc);
-    bool editing = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QTextBlock block = doc->findBlockByNumber(i);
-        if (block.text() == lines[i]) continue;
-        if (!editing) cursor.beginEditBlock();
-        editing = true;
-        cursor.setPosition(block.position());
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        cursor.insertText(lines[i]);
-    }
-    if (editing) cursor.endEditBlock();
-}
-
-}  // namespace
-
-void MainWindow::ApplyReport(const ReportResult& r) {
-    if (!r.logLines.isEmpty())
-        log_.log->appendPlainText(EventListHeading(PresentPlaceName(), observer()));
-    for (const QString& line : r.logLines) log_.log->appendPlainText(line);
-    if (!r.error.isEmpty()) {
-        ShowLines(main_.reportView, r.lines);
-        return;
-    }
-    // A td.txt that cannot be written costs only the file: the report is shown everywhere
-    // and the failure said once (until a write succeeds again), after the report is up.
-    const std::optional<QString> headerError = services_.writeHeader(r.headerLines);
-    ShowLines(main_.reportView, r.lines);
-    main_.reportView->moveCursor(QTextCursor::Start);
-    main_.reportView->verticalScrollBar()->setValue(0);
-    trayText_ = r.trayText;
-    lastToolTip_ = ToolTipNamingSite(PresentPlaceName(), observer(), r.toolTip);
-    trayIcon->setToolTip(lastToolTip_);
-    moonPicture->setPixmap(MoonPicture(r.moonPhase.index, MoonSeenMirrored(observer())));
-    if (r.tray.list != TrayChoice::List::Unchanged) {
-        trayChoice_ = r.tray;
-        trayIcon->setIcon(r.tray.list == TrayChoice::List::Planets
-                              ? PlanetIcon(r.tray.index)
-                              : MoonIcon(r.tray.index, r.tray.mirrored));
-    }
-    if (headerError) ShowClockError(*headerError);
 }
 
 }  // namespace hx::ui

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "clock_report.h"
 #include "main_window.h"
 #include "net/gate.h"
 #include "report/clock.h"
@@ -46,7 +47,7 @@ void MainWindow::AbortNetwork() {
 bool MainWindow::ResumeAfterSiteFilled() {
     if (!clockPausedForSite_ || !observer().HasSite()) return false;
     clockPausedForSite_ = false;
-    ShowPage(main_.page);
+    ShowPage(clock_->MainPageWidget());
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     onNowClicked();
     return true;

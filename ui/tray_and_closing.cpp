@@ -162,7 +162,7 @@ void TrayAndClosing::RunShutdown() {
     window_.abortNetwork();  // the Internet question's download and the gazetteer waits
     window_.cancelExport();
     if (const std::optional<QString> failed = RunSaveSteps(ShutdownSteps())) SayNotSaved(*failed);
-    window_.dropEvents();
+    window_.dropEvents();  // the event list goes with the window
 }
 
 // Files not saved are said on stderr whatever ended the program. After the Exit command the box

@@ -98,15 +98,24 @@ TEST_F(OwnService, GazetteerLookupCutsItsOwnPage) {
     ASSERT_TRUE(out.found);
     EXPECT_FALSE(out.message);
     EXPECT_EQ(out.fields.latDegrees, "64");
-    EXPECT_EQ(out.fields.latMinutes, "14 ");
+    EXPECT_EQ(out.fields.latMinutes, "14");
     EXPECT_EQ(out.fields.north, true);
     EXPECT_EQ(out.fields.lonDegrees, "21");
-    EXPECT_EQ(out.fields.lonMinutes, "90 ");
+    EXPECT_EQ(out.fields.lonMinutes, "90");
     EXPECT_EQ(out.fields.west, true);
     EXPECT_EQ(out.placeCaption, "Reykjavik (Capital Region, Iceland)");
     // The program knows the zone, so the time zone comes along.
     EXPECT_EQ(out.fields.timeZone, "0");
     EXPECT_EQ(out.fields.Zone, "Atlantic/Reykjavik");
+    // The caption is the place's name, not its HTML-escaped form on the answer page.
+    places::Place odd;
+    odd.name = "Saint-Jean & Sainte-Anne";
+    odd.country = "Canada";
+    odd.latitude = 46.9;
+    odd.longitude = -71.2;
+    odd.zoneId = "America/Toronto";
+    EXPECT_EQ(AnswerOwnGazetteerLookup(Picked(odd), odd.name, QDate(2026, 7, 4)).placeCaption,
+              "Saint-Jean & Sainte-Anne (Canada)");
 }
 
 TEST_F(OwnService, UnknownPlacesRaiseWithoutTouchingTheAnswerFiles) {
