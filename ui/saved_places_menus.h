@@ -9,8 +9,8 @@
 #include <QString>
 
 #include "core/observer.h"
-#include "locale/saved_places.h"
 #include "locale/field_texts.h"
+#include "locale/saved_places.h"
 #include "report/shutdown.h"
 
 class QMenu;
