@@ -91,6 +91,7 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
 
 MainWindow::~MainWindow() {
     RunShutdown();
+    site_->Detach();
 }
 
 void MainWindow::BuildAlarms() {
