@@ -28,6 +28,7 @@
 #include "calendar_export.h"
 #include "caret_blink.h"
 #include "clock_report.h"
+#include "error_box.h"
 #include "core/clock.h"
 #include "core/format.h"
 #include "day_spinner.h"
