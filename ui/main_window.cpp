@@ -32,6 +32,7 @@
 #include "core/clock.h"
 #include "core/format.h"
 #include "day_spinner.h"
+#include "error_box.h"
 #include "icons.h"
 #include "practice_alarms.h"
 #include "report/clock.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
 
 MainWindow::~MainWindow() {
     closing_->RunShutdown();
+    site_->Detach();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,7 @@ class QToolButton;
 namespace hx::ui {
 
 class ClockAndReport;
+class ErrorBox;
 class SiteEditor;
 class SkyPanel;
 class StatusPanels;
@@ -129,7 +130,6 @@ class MainWindow : public QMainWindow {
     void Guarded(const std::function<void()>& handler);
     // Errors of the clock, the alarms, the jobs and the handlers, through the one error box.
     void ShowClockError(const QString& text);
-    static constexpr int kErrorBoxLines = 12;  // beyond these, further errors go to the Log
 
     void BuildReport();  // for the present read now
     void ShowSiteMissing();
@@ -200,8 +200,8 @@ class MainWindow : public QMainWindow {
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
     AlarmsRoom* alarmsRoom_ = nullptr;
-    QPointer<QMessageBox> clockError_;  // the clock's error box while it is on screen
-    StatusPanels* status_ = nullptr;    // the time, the site, messages and the running job
+    std::unique_ptr<ErrorBox> errorBox_;  // the one error box
+    StatusPanels* status_ = nullptr;      // the time, the site, messages and the running job
     MenuActions menus_;
     QTimer* refreshTimer = nullptr;
     CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input

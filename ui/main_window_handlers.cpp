@@ -30,6 +30,7 @@
 #include "core/ephemeris.h"
 #include "core/error.h"
 #include "core/zone.h"
+#include "error_box.h"
 #include "icons.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -210,23 +211,13 @@ Moment MainWindow::PickerMoment() const {
     return clock_->PickerMoment();
 }
 
-// The one error box of the clock, the alarms, the jobs and the handlers: while it is open, a
-// further error is added to it (a text it holds already is not repeated), and once it holds a
-// screenful the rest goes to the Log page, so errors never stack up boxes.
+// The one error box of the clock, the alarms, the jobs and the handlers; a screenful of errors
+// overflows to the Log page.
 void MainWindow::ShowClockError(const QString& text) {
-    if (!clockError_ || !clockError_->isVisible()) {
-        clockError_ = MessageBox::Show(this, text);
-        return;
-    }
-    const QStringList lines = clockError_->text().split(u'\n');
-    const QStringList added = text.split(u'\n');
-    if (std::all_of(added.begin(), added.end(),
-                    [&lines](const QString& l) { return lines.contains(l); }))
-        return;
-    if (lines.size() + added.size() > kErrorBoxLines)
-        log_.log->appendPlainText(text);
-    else
-        clockError_->setText(clockError_->text() + u'\n' + text);
+    if (!errorBox_)
+        errorBox_ = std::make_unique<ErrorBox>(
+            this, [this](const QString& more) { log_.log->appendPlainText(more); });
+    errorBox_->Show(text);
 }
 
 void MainWindow::onClockResolutionChanged() {

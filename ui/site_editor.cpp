@@ -172,6 +172,16 @@ void SiteEditor::ShowFields() {
     locale_.radioItems->button(fields_.format == 0 ? 0 : 1)->setChecked(true);
 }
 
+void SiteEditor::Detach() {
+    for (const TextField& t : TextFields(locale_, weather_)) {
+        t.edit->removeEventFilter(this);
+        disconnect(t.edit, nullptr, this, nullptr);
+    }
+    for (const BoxField& b : BoxFields(locale_)) disconnect(b.box, nullptr, this, nullptr);
+    disconnect(locale_.radioItems, nullptr, this, nullptr);
+    disconnect(locale_.zoneBox, nullptr, this, nullptr);
+}
+
 void SiteEditor::NoteName(const QString& name) {
     name_ = name.trimmed();
     nameLatitude_ = observer_.Latitude;

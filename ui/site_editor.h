@@ -49,6 +49,10 @@ class SiteEditor : public QObject {
     // The Done check's switch to decimal fractions.
     void UseDecimalFormat();
 
+    // The window is going: the widgets stop reporting (a focused field that is destroyed
+    // loses its focus, which would otherwise read the site into a window half gone).
+    void Detach();
+
     // The name of the place a lookup or a saved place set, kept while the site has its
     // coordinates.
     void NoteName(const QString& name);
