@@ -245,10 +245,10 @@ void MainWindow::BuildPages() {
     // over it too.
     pages->setTabVisible(pages->indexOf(news_.page), false);
     pages->setTabEnabled(pages->indexOf(news_.page), false);
-    shownPage_ = pages->currentWidget();
+    inFront_.page = pages->currentWidget();
     connect(pages, &QTabWidget::currentChanged, this, [this] {
-        QWidget* left = std::exchange(shownPage_, pages->currentWidget());
-        if (left == locale_.page && shownPage_ != locale_.page && !selectingPage_)
+        QWidget* left = std::exchange(inFront_.page, pages->currentWidget());
+        if (left == locale_.page && inFront_.page != locale_.page && !inFront_.selecting)
             Guarded([this] { onLocaleLeft(); });
     });
 

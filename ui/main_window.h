@@ -139,9 +139,12 @@ class MainWindow : public QMainWindow {
     // A site found by a lookup or a saved place, under the name it goes by: the fields show
     // it, and the report, the tray and the tooltip follow at once.
     void TakeSite(const LocaleFieldTexts& fields, const QString& name);
-    void ShowPage(QWidget* page);   // a page the program selects, not a leaving of the Locale page
-    QWidget* shownPage_ = nullptr;  // the page in front, to tell which one was left
-    bool selectingPage_ = false;
+    void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
+    // The page in front, to tell which one was left, and whether the program is selecting it.
+    struct PageInFront {
+        QWidget* page = nullptr;
+        bool selecting = false;
+    } inFront_;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     // The reading the pickers show, as the report and the lookups take it.
@@ -160,7 +163,6 @@ class MainWindow : public QMainWindow {
     // machine's time zone.
     void OfferMachineZoneCity();
     void ShowMachineZoneCity(const std::optional<places::Place>& place);
-    JobHandle zoneCity_;  // the first start's wait for the gazetteer
     void AbortNetwork();  // shutdown: every download and the version check end at once
     void RefreshBusy();   // the status bar's Cancel shows while a job runs
     void BuildAlarms();
@@ -184,10 +186,14 @@ class MainWindow : public QMainWindow {
     TrayAndClosing* closing_ = nullptr;        // the tray's balloon, Exit and the shutdown
     // The window's geometry and page from one run to the next, and the autostart entry.
     WindowPlaceAndAutostart* windowPlace_ = nullptr;
-    JobQueue jobs_;                 // downloads, lookups, the version check: one after another
-    bool startupInternet_ = false;  // step 3 found Internet functions enabled
-    bool startupLookups_ = false;   // the sequence reached step 10
-    bool startupJobsEnded_ = false;
+    JobQueue jobs_;  // downloads, lookups, the version check: one after another
+    // How far the start-up got: what it found, and the jobs it left to the event loop.
+    struct StartUpProgress {
+        bool internet = false;   // step 3 found Internet functions enabled
+        bool lookups = false;    // the sequence reached step 10
+        bool jobsEnded = false;  // the queued start-up jobs have all ended
+        JobHandle zoneCity;      // a first start's wait for the gazetteer
+    } startUp_;
     bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;  // the "Services" section: the lookups', the feed's, the maker's
     // The weather and gazetteer lookups with the Look up and Alternate pages.

@@ -77,7 +77,7 @@ void MainWindow::RunStartup() {
         [this] {
             pages->setTabVisible(pages->indexOf(news_.page), !NewsFeed().isEmpty());
             // The version check and the feed run as jobs after the first report.
-            startupInternet_ = !options_.Checked(Option::InternetDisabled);
+            startUp_.internet = !options_.Checked(Option::InternetDisabled);
         },
         [] { eph::SetEphePath(files::ProgramDirectory()); },
         [this] {
@@ -98,7 +98,7 @@ void MainWindow::RunStartup() {
             else
                 refreshTimer->stop();
         },
-        [this] { startupLookups_ = true; },  // queued: they run once the window shows
+        [this] { startUp_.lookups = true; },  // queued: they run once the window shows
         [this] { onSiteChanged(); },
         [this] { onClockResolutionChanged(); },
         [this] { onNowClicked(); },
@@ -123,13 +123,13 @@ void MainWindow::RunStartup() {
 void MainWindow::StartStartupJobs() {
     // The gazetteer loads beside the window, after the first report; lookups wait for it.
     places::LoadWorldCitiesInBackground();
-    if (startupLookups_) lookups_->RunStartupLookups();
-    if (startupInternet_) {
+    if (startUp_.lookups) lookups_->RunStartupLookups();
+    if (startUp_.internet) {
         newsFeed_->QueueVersionCheck();
         newsFeed_->QueueFeed();
     }
     jobs_.Add([this](JobQueue::Finished finished) {
-        startupJobsEnded_ = true;
+        startUp_.jobsEnded = true;
         finished();
         newsFeed_->StartUpEnded();
     });
@@ -331,7 +331,7 @@ void MainWindow::onLocaleLeft() {
 }
 
 void MainWindow::ShowPage(QWidget* page) {
-    const QScopedValueRollback selecting(selectingPage_, true);
+    const QScopedValueRollback selecting(inFront_.selecting, true);
     pages->setCurrentWidget(page);
 }
 

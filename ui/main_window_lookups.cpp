@@ -24,7 +24,7 @@ void MainWindow::LoadServiceAddresses() {
 }
 
 bool MainWindow::JobsIdle() const {
-    return !zoneCity_.Pending() && startupJobsEnded_ && jobs_.Idle() && lookups_->Idle();
+    return !startUp_.zoneCity.Pending() && startUp_.jobsEnded && jobs_.Idle() && lookups_->Idle();
 }
 
 void MainWindow::RefreshBusy() {
@@ -36,7 +36,7 @@ void MainWindow::CancelJob() {
 }
 
 void MainWindow::AbortNetwork() {
-    zoneCity_.Cancel(CancelMode::Silent);
+    startUp_.zoneCity.Cancel(CancelMode::Silent);
     lookups_->Stop();
     if (internet_.abortDownload) internet_.abortDownload();
     newsFeed_->Stop();

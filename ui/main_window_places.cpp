@@ -16,8 +16,9 @@ void MainWindow::OfferMachineZoneCity() {
         Guarded([&] { ShowMachineZoneCity(places::PlaceOfZone(zone)); });
         StartStartupJobs();
     };
-    zoneCity_ = services_.whenCitiesLoaded ? services_.whenCitiesLoaded(jobsContext_, found)
-                                           : places::WhenWorldCitiesLoaded(jobsContext_, found);
+    startUp_.zoneCity = services_.whenCitiesLoaded
+                            ? services_.whenCitiesLoaded(jobsContext_, found)
+                            : places::WhenWorldCitiesLoaded(jobsContext_, found);
 }
 
 void MainWindow::ShowMachineZoneCity(const std::optional<places::Place>& place) {
