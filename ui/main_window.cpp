@@ -86,10 +86,6 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
     dialogs_ =
         new WindowDialogs({this, [this] { return MakerSite(); },
                            [this] { newsFeed_->openHomePage(); }, [this] { return observer(); }});
-    newsFeed_ =
-        new VersionAndFeed({this, &internet_, &jobs_, news_.feedView,
-                            [this] { return MakerSite(); }, [this] { return NewsFeed(); },
-                            [this] { return dialogs_->OpenDialogs(); }, [this] { RefreshBusy(); }});
     export_ =
         new CalendarExport({this, [this] { return observer(); }, [this] { return PickerMoment(); },
                             [this] { return ThelemicStyleOf(options_); },
@@ -110,8 +106,7 @@ MainWindow::MainWindow(WindowServices services, InternetAccess internet, QWidget
         const QScreen* on = screen();
         resize(on ? std::min(tabs, on->availableGeometry().width()) : tabs, height());
     }
-    BuildTimersAndTray();
-    BuildClosing();
+    BuildClosing(BuildTimersAndTray());
     RunStartup();
 }
 
@@ -127,7 +122,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::BuildClosing() {
+void MainWindow::BuildClosing(QSystemTrayIcon* trayIcon) {
     TrayAndClosing::Window w;
     w.window = this;
     w.trayIcon = trayIcon;
@@ -160,7 +155,7 @@ void MainWindow::BuildAlarms() {
                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                            [this](const QString& text) { ShowClockError(text); },
                            [this](const QString& body) {
-                               if (trayIcon->isVisible()) closing_->ShowBalloon(body);
+                               if (closing_->Icon()->isVisible()) closing_->ShowBalloon(body);
                            },
                            [this] { Guarded([this] { BuildReport(); }); },
                            [this]() -> SkyEventState& { return clock_->Events(); },
@@ -177,8 +172,8 @@ void MainWindow::BuildLookups(const LookupPage& lookUp, const LookupPage& altern
         .jobs = &jobs_,
         .options = &options_,
         .addresses = &addresses_,
-        .sourceNote = weather_.sourceNote,
-        .weatherReport = weather_.weatherReport,
+        .sourceNote = site_->Weather().sourceNote,
+        .weatherReport = site_->Weather().weatherReport,
         .context = [this] { return jobsContext_.data(); },
         .reportDate = [this] { return ToQDateTime(PickerMoment()).date(); },
         .takeSite = [this](const LocaleFieldTexts& fields,
@@ -200,8 +195,8 @@ void MainWindow::BuildClock() {
          [this](Moment now) { site_->FollowZone(now); },
          [this](const QString& text) { status_->ShowTime(text); },
          [this](const QString& text) { status_->SetCountdown(text); },
-         [this](const QString& toolTip) { trayIcon->setToolTip(toolTip); },
-         [this](const QIcon& icon) { trayIcon->setIcon(icon); },
+         [this](const QString& toolTip) { closing_->Icon()->setToolTip(toolTip); },
+         [this](const QIcon& icon) { closing_->Icon()->setIcon(icon); },
          [this](const QString& line) { log_.log->appendPlainText(line); },
          [this](const QString& text) { ShowClockError(text); }, [this] { ShowSiteMissing(); },
          [this](Moment now) { alarmsRoom_->Check(now); },
@@ -218,10 +213,18 @@ void MainWindow::BuildPages() {
     // captions are shortened, rather than the window held wider than the screen.
     pages->setElideMode(Qt::ElideRight);
     const LookupPage lookUp = BuildLookupPage(kLookUpPageNames);
-    locale_ = BuildLocalePage();
-    weather_ = BuildWeatherPage();
+    site_ = new SiteEditor({[this](const QString& text) { status_->ShowSite(text); },
+                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
+                            [this](const std::function<void()>& h) { Guarded(h); }},
+                           this);
+    // A picked zone shows its offset at the present.
+    connect(site_, &SiteEditor::ZonePicked, this,
+            [this] { Guarded([this] { site_->FollowZone(NowUtc()); }); });
     const LookupPage alternate = BuildLookupPage(kAlternatePageNames);
-    news_ = BuildNewsPage();
+    newsFeed_ =
+        new VersionAndFeed({this, &internet_, &jobs_, BuildNewsPage(),
+                            [this] { return MakerSite(); }, [this] { return NewsFeed(); },
+                            [this] { return dialogs_->OpenDialogs(); }, [this] { RefreshBusy(); }});
     log_ = BuildLogPage();
     BuildLookups(lookUp, alternate);
     BuildAlarms();
@@ -230,39 +233,27 @@ void MainWindow::BuildPages() {
         QWidget* page;
         const char* caption;
         int icon;
-    } tabs[] = {{clock_->MainPageWidget(), "Main", 7},
-                {clock_->SkyPage(), "Sky", 7},
-                {lookUp.page, "Look up", 1},
-                {locale_.page, "Locale", 2},
-                {weather_.page, "Weather", 3},
-                {alternate.page, "Alternate", 1},
-                {news_.page, "News", 4},
-                {log_.page, "Log", 4},
-                {alarmsRoom_->Page(), "Alarms", 6},
-                {alarmsRoom_->Sounds(), "Sounds", 5}};
+    } tabs[] = {{clock_->MainPageWidget(), "Main", 7}, {clock_->SkyPage(), "Sky", 7},
+                {lookUp.page, "Look up", 1},           {site_->Locale().page, "Locale", 2},
+                {site_->Weather().page, "Weather", 3}, {alternate.page, "Alternate", 1},
+                {newsFeed_->Page(), "News", 4},        {log_.page, "Log", 4},
+                {alarmsRoom_->Page(), "Alarms", 6},    {alarmsRoom_->Sounds(), "Sounds", 5}};
     for (const auto& t : tabs) pages->addTab(t.page, icons.value(t.icon), t.caption);
     // The News page is prepared but not offered: hidden, and disabled so that Ctrl+Tab passes
     // over it too.
-    pages->setTabVisible(pages->indexOf(news_.page), false);
-    pages->setTabEnabled(pages->indexOf(news_.page), false);
+    pages->setTabVisible(pages->indexOf(newsFeed_->Page()), false);
+    pages->setTabEnabled(pages->indexOf(newsFeed_->Page()), false);
     inFront_.page = pages->currentWidget();
     connect(pages, &QTabWidget::currentChanged, this, [this] {
         QWidget* left = std::exchange(inFront_.page, pages->currentWidget());
-        if (left == locale_.page && inFront_.page != locale_.page && !inFront_.selecting)
+        if (left == site_->Locale().page && inFront_.page != site_->Locale().page &&
+            !inFront_.selecting)
             Guarded([this] { onLocaleLeft(); });
     });
 
-    site_ = new SiteEditor(locale_, weather_,
-                           {[this](const QString& text) { status_->ShowSite(text); },
-                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
-                            [this](const std::function<void()>& h) { Guarded(h); }},
-                           this);
-    // A picked zone shows its offset at the present.
-    connect(site_, &SiteEditor::ZonePicked, this,
-            [this] { Guarded([this] { site_->FollowZone(NowUtc()); }); });
-    connect(locale_.doneButton, &QPushButton::clicked, this,
+    connect(site_->Locale().doneButton, &QPushButton::clicked, this,
             [this] { Guarded([this] { onLocaleDone(); }); });
-    connect(locale_.clockResolution, &QLineEdit::textChanged, this,
+    connect(site_->Locale().clockResolution, &QLineEdit::textChanged, this,
             [this] { Guarded([this] { onClockResolutionChanged(); }); });
 }
 
@@ -274,23 +265,24 @@ void MainWindow::ShowStatusMessage(const QString& text, int ms) {
     status_->ShowMessage(text, ms);
 }
 
-void MainWindow::BuildTimersAndTray() {
+QSystemTrayIcon* MainWindow::BuildTimersAndTray() {
     refreshTimer = new QTimer(this);
     refreshTimer->setObjectName("refreshTimer");
     refreshTimer->setInterval(3600000);
     connect(refreshTimer, &QTimer::timeout, this, [this] { Guarded([this] { onRefreshTick(); }); });
-    caretBlink_ = new CaretBlinkTimeout(10000, this);
+    new CaretBlinkTimeout(10000, this);  // a steady caret after a while without input
     // The icon exists from the start and is shown once the desktop has a notification area,
     // which a panel started after the program provides later.
-    trayIcon = new QSystemTrayIcon(MoonIcon(0, false), this);
+    auto* trayIcon = new QSystemTrayIcon(MoonIcon(0, false), this);
     trayIcon->setObjectName("TrayIcon1");
     trayIcon->setToolTip("Heliodex");
     trayIcon->setContextMenu(menus_.trayMenu);
     auto* area = new TrayArea(this);
     // A panel that goes away takes the icon with it; closing then only minimizes.
     connect(area, &TrayArea::Changed, this,
-            [this](bool available) { trayIcon->setVisible(available); });
+            [trayIcon](bool available) { trayIcon->setVisible(available); });
     if (area->Available()) trayIcon->show();
+    return trayIcon;
 }
 
 QString MainWindow::StatusText(int panel) const {

@@ -122,8 +122,8 @@ class MainWindow : public QMainWindow {
     void BuildClock();
     void BuildPages();
     void BuildStatusBar();
-    void BuildTimersAndTray();
-    void BuildClosing();
+    QSystemTrayIcon* BuildTimersAndTray();  // the refresh timer, the caret, the tray icon
+    void BuildClosing(QSystemTrayIcon* trayIcon);
     void OnMenuClick(const QString& name);
     void OptionClicked(const QString& item);
     void SyncMenu();
@@ -200,9 +200,6 @@ class MainWindow : public QMainWindow {
     PlaceLookups* lookups_ = nullptr;
 
     QTabWidget* pages = nullptr;
-    LocalePage locale_;
-    WeatherPage weather_;
-    NewsPage news_;
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
     AlarmsRoom* alarmsRoom_ = nullptr;
@@ -210,8 +207,6 @@ class MainWindow : public QMainWindow {
     StatusPanels* status_ = nullptr;      // the time, the site, messages and the running job
     MenuActions menus_;
     QTimer* refreshTimer = nullptr;
-    CaretBlinkTimeout* caretBlink_ = nullptr;  // a steady caret after a while without input
-    QSystemTrayIcon* trayIcon = nullptr;       // shown while the desktop has a notification area
 
     // The site's name, kept by the site's owner; the saved places' menus mark it.
     QString PresentPlaceName() const;

@@ -75,7 +75,7 @@ void MainWindow::RunStartup() {
             LoadServiceAddresses();
         },
         [this] {
-            pages->setTabVisible(pages->indexOf(news_.page), !NewsFeed().isEmpty());
+            pages->setTabVisible(pages->indexOf(newsFeed_->Page()), !NewsFeed().isEmpty());
             // The version check and the feed run as jobs after the first report.
             startUp_.internet = !options_.Checked(Option::InternetDisabled);
         },
@@ -222,7 +222,7 @@ void MainWindow::ShowClockError(const QString& text) {
 
 void MainWindow::onClockResolutionChanged() {
     const IntervalChange c =
-        IntervalFromResolution(locale_.clockResolution->text(), clock_->Interval());
+        IntervalFromResolution(site_->Locale().clockResolution->text(), clock_->Interval());
     if (c.error) {
         MessageBox::Show(this, *c.error);
         return;
@@ -299,7 +299,7 @@ QString MainWindow::PresentPlaceName() const {
 
 void MainWindow::onLocaleClicked() {
     clockPausedForSite_ = false;
-    pages->setCurrentWidget(locale_.page);
+    pages->setCurrentWidget(site_->Locale().page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked(Option::ClockOn)));
 }
@@ -351,7 +351,7 @@ void MainWindow::RebuildForNewSite() {
 void MainWindow::ShowSiteMissing() {
     clockPausedForSite_ = true;
     // The Look up page is as good a place to give the site (a first start may show it).
-    if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(locale_.page);
+    if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(site_->Locale().page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::SiteMissing, options_.Checked(Option::ClockOn)));
 }

@@ -46,8 +46,11 @@ std::array<BoxField, 3> BoxFields(const LocalePage& l) {
 
 }  // namespace
 
-SiteEditor::SiteEditor(LocalePage& locale, WeatherPage& weather, Window window, QObject* parent)
-    : QObject(parent), locale_(locale), weather_(weather), window_(std::move(window)) {
+SiteEditor::SiteEditor(Window window, QObject* parent)
+    : QObject(parent),
+      locale_(BuildLocalePage()),
+      weather_(BuildWeatherPage()),
+      window_(std::move(window)) {
     ShowFields();
     SelectZone({});
     Connect();

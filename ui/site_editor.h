@@ -12,13 +12,11 @@
 #include "core/observer.h"
 #include "locale/field_texts.h"
 #include "locale/site_fields.h"
+#include "pages.h"
 
 class QLineEdit;
 
 namespace hx::ui {
-
-struct LocalePage;
-struct WeatherPage;
 
 class SiteEditor : public QObject {
     Q_OBJECT
@@ -29,7 +27,10 @@ class SiteEditor : public QObject {
         std::function<void(const QString& text, int ms)> showMessage;
         std::function<void(const std::function<void()>&)> guarded;  // errors into the error box
     };
-    SiteEditor(LocalePage& locale, WeatherPage& weather, Window window, QObject* parent);
+    // Builds the Locale and Weather pages, whose site widgets it keeps.
+    SiteEditor(Window window, QObject* parent);
+    const LocalePage& Locale() const { return locale_; }
+    const WeatherPage& Weather() const { return weather_; }
 
     const Observer& observer() const { return observer_; }
     const SiteFields& Fields() const { return fields_; }
@@ -71,8 +72,8 @@ class SiteEditor : public QObject {
     void EditCommitted(const std::function<void()>& edit);
     void ShowFields();  // every site widget shows fields_, none reporting back
 
-    LocalePage& locale_;
-    WeatherPage& weather_;
+    LocalePage locale_;
+    WeatherPage weather_;
     Window window_;
     SiteFields fields_;
     Observer observer_;

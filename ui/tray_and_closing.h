@@ -44,6 +44,7 @@ class TrayAndClosing : public QObject {
         std::function<void()> dropEvents;  // the event list goes with the window
     };
     explicit TrayAndClosing(Window window);
+    QSystemTrayIcon* Icon() const { return window_.trayIcon; }
 
     // The icon's balloon text: TrayText after a tray click, the closing hint after a close.
     const QString& BalloonText() const { return balloonText_; }

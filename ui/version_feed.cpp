@@ -127,7 +127,7 @@ void VersionAndFeed::QueueFeed() {
                     onNewsFeedDone();
                 else
                     ShowFeedLines(
-                        window_.feedView,
+                        window_.page.feedView,
                         {QStringLiteral("The news feed could not be read: %1").arg(r.error)});
                 finished();
                 window_.busyChanged();
@@ -136,7 +136,7 @@ void VersionAndFeed::QueueFeed() {
 }
 
 void VersionAndFeed::onNewsFeedDone() {
-    ShowFeedLines(window_.feedView, net::otousgl::ImportNewsFeed(FeedFile()).lines);
+    ShowFeedLines(window_.page.feedView, net::otousgl::ImportNewsFeed(FeedFile()).lines);
 }
 
 }  // namespace hx::ui

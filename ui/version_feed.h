@@ -12,6 +12,7 @@
 
 #include "core/job.h"
 #include "job_queue.h"
+#include "pages.h"
 
 class QNetworkAccessManager;
 class QTextEdit;
@@ -32,13 +33,14 @@ class VersionAndFeed : public QObject {
         QWidget* parent = nullptr;  // of "New Version!"
         InternetAccess* internet = nullptr;
         JobQueue* jobs = nullptr;
-        QTextEdit* feedView = nullptr;
+        NewsPage page;  // the News page, whose view shows the feed
         std::function<QString()> makerSite, newsFeed;
         // The dialogs on screen that "New Version!" waits for; none: it may show.
         std::function<QList<QWidget*>()> openDialogs;
         std::function<void()> busyChanged;  // a job of this class started or ended
     };
     explicit VersionAndFeed(Window window);
+    QWidget* Page() const { return window_.page.page; }
     ~VersionAndFeed() override;
 
     void QueueVersionCheck();  // once per run
