@@ -193,6 +193,7 @@ void ClockAndReport::Rebuild(Moment now) {
     const Observer& site = window_.site();
     if (!site.HasSite()) {
         ShowSkyAndCountdown(now);
+        pausedForSite_ = true;
         window_.siteMissing();
         return;
     }
@@ -201,6 +202,7 @@ void ClockAndReport::Rebuild(Moment now) {
     if (r.eventsRecomputed) ++eventsGeneration_;
     if (r.siteMissing) {
         ShowSkyAndCountdown(now);
+        pausedForSite_ = true;
         window_.siteMissing();
         return;
     }

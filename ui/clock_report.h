@@ -48,7 +48,7 @@ class ClockAndReport : public QObject {
         std::function<void(const QIcon& icon)> showTrayIcon;
         std::function<void(const QString& line)> log;
         std::function<void(const QString& text)> showError;
-        std::function<void()> siteMissing;  // the report found no site
+        std::function<void()> siteMissing;  // the report found no site: the clock pauses
         std::function<void(Moment now)> checkAlarms;
         std::function<void(const std::function<void()>&)> guarded;
     };
@@ -75,6 +75,10 @@ class ClockAndReport : public QObject {
     void SetClockEnabled(bool enabled);
     void SetInterval(quint32 interval);
     void ShowMoonPicture(bool shown);
+    // The report found no site, and the window paused the clock for it; the Locale page, a
+    // switch of the clock or a site found ends the pause.
+    bool PausedForSite() const { return pausedForSite_; }
+    void ClearPausedForSite() { pausedForSite_ = false; }
 
     // The reading the pickers show, as the report and the lookups take it.
     Moment PickerMoment() const { return shown_.reading; }
@@ -106,6 +110,7 @@ class ClockAndReport : public QObject {
     SkyPanel* sky_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     bool clockEnabled_ = false;
+    bool pausedForSite_ = false;
     quint32 interval_ = 10000;
     // The moment the pickers show: the present of the last Now (atPresent), or a reading the
     // user set.

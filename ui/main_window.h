@@ -194,7 +194,6 @@ class MainWindow : public QMainWindow {
         bool jobsEnded = false;  // the queued start-up jobs have all ended
         JobHandle zoneCity;      // a first start's wait for the gazetteer
     } startUp_;
-    bool clockPausedForSite_ = false;  // the report found no site and paused the clock
     ServiceAddresses addresses_;  // the "Services" section: the lookups', the feed's, the maker's
     // The weather and gazetteer lookups with the Look up and Alternate pages.
     PlaceLookups* lookups_ = nullptr;

@@ -232,7 +232,7 @@ void MainWindow::onClockResolutionChanged() {
 
 void MainWindow::onClockOnClicked() {
     const bool on = options_.Checked(Option::ClockOn);
-    clockPausedForSite_ = false;
+    clock_->ClearPausedForSite();
     if (on) MessageBox::Show(this, kClockOnMessage);
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Switch, on));
     if (options_.Checked(Option::Refresh)) {
@@ -298,7 +298,7 @@ QString MainWindow::PresentPlaceName() const {
 }
 
 void MainWindow::onLocaleClicked() {
-    clockPausedForSite_ = false;
+    clock_->ClearPausedForSite();
     pages->setCurrentWidget(site_->Locale().page);
     SetClockTimerEnabled(
         ClockEnabledAfter(ClockEvent::LocaleOpened, options_.Checked(Option::ClockOn)));
@@ -309,7 +309,7 @@ void MainWindow::onLocaleDone() {
         MessageBox::Show(this, kMinutesWarning);
         site_->UseDecimalFormat();
     }
-    clockPausedForSite_ = false;
+    clock_->ClearPausedForSite();
     onSiteChanged();
     if (const std::optional<QString> bad = SiteRangeError(observer())) {
         MessageBox::Show(this, *bad);  // the page stays open for the correction
@@ -325,7 +325,7 @@ void MainWindow::onLocaleLeft() {
     onSiteChanged();
     // Without a usable site the report says so when it next runs; the page is not forced back.
     if (!observer().HasSite() || SiteRangeError(observer())) return;
-    clockPausedForSite_ = false;
+    clock_->ClearPausedForSite();
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     clock_->RebuildForNewSite();
 }
@@ -349,7 +349,6 @@ void MainWindow::RebuildForNewSite() {
 // --- The report ------------------------------------------------------------------------
 
 void MainWindow::ShowSiteMissing() {
-    clockPausedForSite_ = true;
     // The Look up page is as good a place to give the site (a first start may show it).
     if (pages->currentWidget() != lookups_->LookUp().page) ShowPage(site_->Locale().page);
     SetClockTimerEnabled(

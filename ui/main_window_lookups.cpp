@@ -45,8 +45,8 @@ void MainWindow::AbortNetwork() {
 // A site that a lookup filled after the start-up found none: the clock that the missing site
 // paused runs again, on the Main page.
 bool MainWindow::ResumeAfterSiteFilled() {
-    if (!clockPausedForSite_ || !observer().HasSite()) return false;
-    clockPausedForSite_ = false;
+    if (!clock_->PausedForSite() || !observer().HasSite()) return false;
+    clock_->ClearPausedForSite();
     ShowPage(clock_->MainPageWidget());
     SetClockTimerEnabled(ClockEnabledAfter(ClockEvent::Done, options_.Checked(Option::ClockOn)));
     onNowClicked();
