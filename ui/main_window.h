@@ -1,13 +1,13 @@
-// MainWindow, the main window: owns every component and all run-time state of the program.
+// MainWindow, the main window: composes the parts that own the program's components and
+// run-time state, and runs the handlers that join them.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
-
-#include <optional>
 
 #include "alarm_pages.h"
 #include "alarms_room.h"
@@ -28,32 +28,22 @@
 #include "window_services.h"
 
 class QCloseEvent;
-class QDateEdit;
-class QLabel;
-class QMessageBox;
 class QSystemTrayIcon;
 class QTabWidget;
-class QTimeEdit;
 class QTimer;
-class QToolButton;
 
 namespace hx::ui {
 
 class ClockAndReport;
 class ErrorBox;
 class SiteEditor;
-class SkyPanel;
 class StatusPanels;
 class CalendarExport;
-class PracticeAlarms;
 class SavedPlacesMenus;
 class TrayAndClosing;
 class WindowPlaceAndAutostart;
 class WindowDialogs;
 class VersionAndFeed;
-
-class CaretBlinkTimeout;
-class DaySpinner;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -140,11 +130,6 @@ class MainWindow : public QMainWindow {
     // it, and the report, the tray and the tooltip follow at once.
     void TakeSite(const LocaleFieldTexts& fields, const QString& name);
     void ShowPage(QWidget* page);  // a page the program selects, not a leaving of the Locale page
-    // The page in front, to tell which one was left, and whether the program is selecting it.
-    struct PageInFront {
-        QWidget* page = nullptr;
-        bool selecting = false;
-    } inFront_;
     void ApplyMoonPicture(bool shown);
     void SetClockTimerEnabled(bool enabled);
     // The reading the pickers show, as the report and the lookups take it.
@@ -167,6 +152,13 @@ class MainWindow : public QMainWindow {
     void RefreshBusy();   // the status bar's Cancel shows while a job runs
     void BuildAlarms();
     void BuildLookups(const LookupPage& lookUp, const LookupPage& alternate);
+    // The site's name, kept by the site's owner; the saved places' menus mark it.
+    QString PresentPlaceName() const;
+    // The name of the place a lookup or a saved place set, with the coordinates it set.
+    void NoteSiteName(const QString& name);
+
+    // --- What the window owns: the seams it was given, the parts it composes, the state of
+    // its own handlers.
 
     WindowServices services_;
     // The context of every job the window starts; the shutdown destroys it, so no completion
@@ -199,6 +191,11 @@ class MainWindow : public QMainWindow {
     PlaceLookups* lookups_ = nullptr;
 
     QTabWidget* pages = nullptr;
+    // The page in front, to tell which one was left, and whether the program is selecting it.
+    struct PageInFront {
+        QWidget* page = nullptr;
+        bool selecting = false;
+    } inFront_;
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
     AlarmsRoom* alarmsRoom_ = nullptr;
@@ -206,11 +203,6 @@ class MainWindow : public QMainWindow {
     StatusPanels* status_ = nullptr;      // the time, the site, messages and the running job
     MenuActions menus_;
     QTimer* refreshTimer = nullptr;
-
-    // The site's name, kept by the site's owner; the saved places' menus mark it.
-    QString PresentPlaceName() const;
-    // The name of the place a lookup or a saved place set, with the coordinates it set.
-    void NoteSiteName(const QString& name);
 };
 
 }  // namespace hx::ui
