@@ -80,7 +80,11 @@ void SiteEditor::Connect() {
     const auto toManual = [this] {
         if (!fields_.zone.isEmpty()) EditCommitted([this] { SelectZone({}); });
     };
-    connect(locale_.timeZone, &QLineEdit::textEdited, this, toManual);
+    // The typed text is taken from the edit itself: textChanged may come after textEdited.
+    connect(locale_.timeZone, &QLineEdit::textEdited, this, [this, toManual](const QString& text) {
+        fields_.timeZone = text;
+        toManual();
+    });
     connect(locale_.daylight, &QCheckBox::clicked, this, toManual);
 }
 

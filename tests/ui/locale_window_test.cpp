@@ -102,6 +102,12 @@ TEST_F(WindowTest, FirstStartOffersTheCityOfTheMachinesZone) {
     EXPECT_TRUE(ui::MessageBox::Shown().isEmpty());
     EXPECT_TRUE(Get<QLabel>("statusPending")->text().isEmpty());
     EXPECT_TRUE(Get<QLabel>("statusMessage")->text().contains(chicago));
+    // A time zone typed over the zone's makes the site manual, with the typed hours at once.
+    auto* timeZone = Get<QLineEdit>("Edit6");
+    timeZone->selectAll();
+    QTest::keyClicks(timeZone, "5");
+    EXPECT_EQ(form->observer().Zone, "");
+    EXPECT_EQ(form->observer().TimeZone, 5);
 
     form.reset();
     machineZone = "Asia/Kathmandu";
