@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include <QDateEdit>
@@ -191,23 +192,18 @@ void ClockAndReport::Rebuild() {
 
 void ClockAndReport::Rebuild(Moment now) {
     const Observer& site = window_.site();
-    if (!site.HasSite()) {
-        ShowSkyAndCountdown(now);
-        pausedForSite_ = true;
-        window_.siteMissing();
-        return;
+    std::optional<ReportResult> r;
+    if (site.HasSite()) {
+        r = window_.services->compose(PickerInstant(), site, *window_.options, events_, now,
+                                      window_.style());
+        if (r->eventsRecomputed) ++eventsGeneration_;
     }
-    const ReportResult r = window_.services->compose(PickerInstant(), site, *window_.options,
-                                                     events_, now, window_.style());
-    if (r.eventsRecomputed) ++eventsGeneration_;
-    if (r.siteMissing) {
-        ShowSkyAndCountdown(now);
-        pausedForSite_ = true;
-        window_.siteMissing();
-        return;
-    }
-    ApplyReport(r);
+    const bool missing = !r || r->siteMissing;
+    if (!missing) ApplyReport(*r);
     ShowSkyAndCountdown(now);
+    if (!missing) return;
+    pausedForSite_ = true;
+    window_.siteMissing();
 }
 
 void ClockAndReport::RebuildForNewSite() {

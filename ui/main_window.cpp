@@ -151,7 +151,7 @@ void MainWindow::BuildClosing(QSystemTrayIcon* trayIcon) {
 void MainWindow::BuildAlarms() {
     alarmsRoom_ = new AlarmsRoom(
         services_,
-        AlarmsRoom::Window{[this](const QString& line) { log_.log->appendPlainText(line); },
+        AlarmsRoom::Window{[this](const QString& line) { AppendLog(line); },
                            [this](const QString& text, int ms) { ShowStatusMessage(text, ms); },
                            [this](const QString& text) { ShowClockError(text); },
                            [this](const QString& body) {
@@ -179,7 +179,7 @@ void MainWindow::BuildLookups(const LookupPage& lookUp, const LookupPage& altern
         .takeSite = [this](const LocaleFieldTexts& fields,
                            const QString& name) { TakeSite(fields, name); },
         .showError = [this](const QString& text) { ShowClockError(text); },
-        .log = [this](const QString& line) { log_.log->appendPlainText(line); },
+        .log = [this](const QString& line) { AppendLog(line); },
         .syncMenu = [this] { SyncMenu(); },
         .showPending = [this](const QString& text) { status_->ShowPending(text); },
         .busyChanged = [this] { RefreshBusy(); },
@@ -197,7 +197,7 @@ void MainWindow::BuildClock() {
          [this](const QString& text) { status_->SetCountdown(text); },
          [this](const QString& toolTip) { closing_->Icon()->setToolTip(toolTip); },
          [this](const QIcon& icon) { closing_->Icon()->setIcon(icon); },
-         [this](const QString& line) { log_.log->appendPlainText(line); },
+         [this](const QString& line) { AppendLog(line); },
          [this](const QString& text) { ShowClockError(text); }, [this] { ShowSiteMissing(); },
          [this](Moment now) { alarmsRoom_->Check(now); },
          [this](const std::function<void()>& h) { Guarded(h); }},

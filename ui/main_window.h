@@ -13,6 +13,7 @@
 #include "alarms_room.h"
 #include "core/observer.h"
 #include "core/sky_events.h"
+#include "error_box.h"
 #include "job_queue.h"
 #include "locale/site_fields.h"
 #include "main_menu.h"
@@ -35,7 +36,6 @@ class QTimer;
 namespace hx::ui {
 
 class ClockAndReport;
-class ErrorBox;
 class SiteEditor;
 class StatusPanels;
 class CalendarExport;
@@ -120,6 +120,7 @@ class MainWindow : public QMainWindow {
     void Guarded(const std::function<void()>& handler);
     // Errors of the clock, the alarms, the jobs and the handlers, through the one error box.
     void ShowClockError(const QString& text);
+    void AppendLog(const QString& line);  // a line on the Log page
 
     void BuildReport();  // for the present read now
     void ShowSiteMissing();
@@ -199,8 +200,9 @@ class MainWindow : public QMainWindow {
     LogPage log_;
     // The alarm tables, the Alarms and Sounds pages, the player, the check on each tick.
     AlarmsRoom* alarmsRoom_ = nullptr;
-    std::unique_ptr<ErrorBox> errorBox_;  // the one error box
-    StatusPanels* status_ = nullptr;      // the time, the site, messages and the running job
+    // The one error box; a screenful of errors overflows to the Log page.
+    ErrorBox errorBox_{this, [this](const QString& more) { AppendLog(more); }};
+    StatusPanels* status_ = nullptr;  // the time, the site, messages and the running job
     MenuActions menus_;
     QTimer* refreshTimer = nullptr;
 };

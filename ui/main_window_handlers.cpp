@@ -30,7 +30,6 @@
 #include "core/ephemeris.h"
 #include "core/error.h"
 #include "core/zone.h"
-#include "error_box.h"
 #include "icons.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -214,10 +213,11 @@ Moment MainWindow::PickerMoment() const {
 // The one error box of the clock, the alarms, the jobs and the handlers; a screenful of errors
 // overflows to the Log page.
 void MainWindow::ShowClockError(const QString& text) {
-    if (!errorBox_)
-        errorBox_ = std::make_unique<ErrorBox>(
-            this, [this](const QString& more) { log_.log->appendPlainText(more); });
-    errorBox_->Show(text);
+    errorBox_.Show(text);
+}
+
+void MainWindow::AppendLog(const QString& line) {
+    log_.log->appendPlainText(line);
 }
 
 void MainWindow::onClockResolutionChanged() {
